@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace gyrolux {
+
+// Trunc(x) + 1 when the fraction is above 0.5 (2.5 gives 2, 2.51 gives 3).
+int RoundHalfDown(double x);
+
+// Zeros in front of the decimal digits up to width (1..6); ZeroPad(0, 2) is "00".
+QString ZeroPad(unsigned value, int width);
+
+// Degrees and minutes of an angle; mode 22 reduces to the 22.5-degree mode, 30 to the
+// sign, 0 keeps the value and adds seconds. At most 14 characters.
+QString FormatAngle(int width, int mode, double value);
+
+// A time of day (0 <= hours < 100) as hh:mm:ss.
+QString FormatClock(double hours);
+
+// A non-negative coordinate as ddd°mm' or, with seconds, ddd°mm'ss.
+QString FormatCoordinate(bool withSeconds, double value);
+
+// "So", "Mo", "Di", "Mi", "Do", "Fr" or "Sa".
+QString WeekdayName(int year, int month, int day);
+
+// Whole hours, minutes and seconds of a time in hours, as the clock shows them: true
+// fractions of a second are cut off, the rounding error of the arithmetic is not.
+struct ClockParts {
+  int hours;
+  int minutes;
+  int seconds;
+};
+ClockParts SplitClock(double hours);
+
+}  // namespace gyrolux

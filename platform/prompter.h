@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+
+namespace gyrolux {
+
+// Every message box, question and print dialog of the system goes through a Prompter,
+// so that tests can answer them by script. Line breaks in the texts are single CR
+// characters.
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  virtual void information(const QString& text) = 0;  // OK
+  virtual void error(const QString& text) = 0;        // OK
+  virtual bool question(const QString& text) = 0;     // Yes (true) or No (false)
+  // The print dialog for printer; false when the user cancels.
+  virtual bool choosePrinter(QPrinter& printer) = 0;
+};
+
+}  // namespace gyrolux

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs what Gyrolux needs on Debian 12, builds it, and then either starts the
+# program (run) or runs the whole test suite (test).
+#   scripts/gyrolux.sh run    install, build, start gyrolux
+#   scripts/gyrolux.sh test   install, build, run every test (also under ASan/UBSan)
+set -euo pipefail
+mode=${1:-run}
+cd "$(dirname "$0")/.."
+
+sudo=
+if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
+$sudo apt-get update -qq
+# shellcheck disable=SC2046
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  $(grep -v '^#' scripts/packages.txt)
+
+jobs=$(nproc)
+build() {  # build <dir> [cmake options...]
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+case "$mode" in
+  run)
+    build build
+    exec build/app/gyrolux
+    ;;
+  test)
+    build build
+    ctest --test-dir build --output-on-failure -j "$jobs" --timeout 600
+    # The same suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+    build build-sanitize -DGYROLUX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DGYROLUX_BUILD_BENCHMARKS=OFF
+    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 1200
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,12 @@
+// Test entry for tests that paint, print or open windows (offscreen platform).
+#include <QApplication>
+
+#include "tests/test_support/temp_working_dir.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new gyrolux::testing::TempWorkingDirListener);
+  return RUN_ALL_TESTS();
+}
