@@ -1,0 +1,125 @@
+#include "tools/calc_args.h"
+
+#include <cmath>
+
+#include "engine/calendar.h"
+#include "engine/formatting.h"
+
+namespace gyrolux::calc {
+
+bool CalcArgs::parse(const QStringList& args, const std::set<QString>& valueOptions,
+                     const std::set<QString>& flagOptions, QString& error) {
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    const QString& arg = args[i];
+    if (flagOptions.count(arg)) {
+      if (!flags_.insert(arg).second) {
+        error = QStringLiteral("option %1 given twice").arg(arg);
+        return false;
+      }
+      continue;
+    }
+    if (!valueOptions.count(arg)) {
+      error = QStringLiteral("unknown option %1").arg(arg);
+      return false;
+    }
+    if (i + 1 >= args.size()) {
+      error = QStringLiteral("option %1 needs a value").arg(arg);
+      return false;
+    }
+    if (!values_.emplace(arg, args[i + 1]).second) {
+      error = QStringLiteral("option %1 given twice").arg(arg);
+      return false;
+    }
+    ++i;
+  }
+  return true;
+}
+
+std::optional<QString> CalcArgs::value(const QString& name) const {
+  auto it = values_.find(name);
+  if (it == values_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<double> ParseNumber(const QString& text) {
+  bool ok = false;
+  // QString::toDouble takes the C locale's form (point as separator) and rejects
+  // surrounding junk; blanks are not trimmed away by us, so " 5" is refused as well.
+  if (text.isEmpty() || text.trimmed() != text) return std::nullopt;
+  const double value = text.toDouble(&ok);
+  if (!ok || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+namespace {
+
+std::optional<int> ParseDigits(QStringView text) {
+  if (text.isEmpty()) return std::nullopt;
+  int value = 0;
+  for (QChar c : text) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    value = value * 10 + (c.unicode() - u'0');
+  }
+  return value;
+}
+
+bool ReadDate(const QString& text, Chart& chart, QString& error) {
+  const auto bad = [&] {
+    error = QStringLiteral("invalid date '%1' (DD.MM.YYYY, years 1600 to 9999)").arg(text);
+    return false;
+  };
+  if (text.size() != 10 || text[2] != u'.' || text[5] != u'.') return bad();
+  const auto day = ParseDigits(QStringView(text).mid(0, 2));
+  const auto month = ParseDigits(QStringView(text).mid(3, 2));
+  const auto year = ParseDigits(QStringView(text).mid(6, 4));
+  if (!day || !month || !year) return bad();
+  if (*year < 1600 || *month < 1 || *month > 12) return bad();
+  if (*day < 1 || *day > GregorianMonthLength(*year, *month)) return bad();
+  chart.moment.day = *day;
+  chart.moment.month = *month;
+  chart.moment.year = *year;
+  chart.texts.dateText = text;
+  return true;
+}
+
+bool ReadNumberOption(const CalcArgs& args, const QString& name, double low, double high,
+                      double& out, QString& error) {
+  const auto text = args.value(name);
+  if (!text) {
+    error = QStringLiteral("missing option %1").arg(name);
+    return false;
+  }
+  const auto value = ParseNumber(*text);
+  if (!value || *value < low || *value > high) {
+    error = QStringLiteral("invalid value '%1' for %2 (a number from %3 to %4)")
+                .arg(*text, name, QString::number(low), QString::number(high));
+    return false;
+  }
+  out = *value;
+  return true;
+}
+
+}  // namespace
+
+bool ReadMoment(const CalcArgs& args, Chart& chart, QString& error) {
+  const auto date = args.value(QStringLiteral("--date"));
+  if (!date) {
+    error = QStringLiteral("missing option --date");
+    return false;
+  }
+  if (!ReadDate(*date, chart, error)) return false;
+  double hours = 0, lon = 0, lat = 0;
+  // Hours below 100: the clock's minutes unit lets the time of day grow past 24.
+  if (!ReadNumberOption(args, QStringLiteral("--hours"), 0.0, 99.9999, hours, error)) return false;
+  if (!ReadNumberOption(args, QStringLiteral("--lon"), -180.0002, 180.0002, lon, error)) return false;
+  if (!ReadNumberOption(args, QStringLiteral("--lat"), -90.0002, 90.0002, lat, error)) return false;
+  chart.moment.hours = hours;
+  chart.moment.longitude = lon;
+  chart.moment.latitude = lat;
+  chart.moment.westLongitude = lon < 0;
+  chart.moment.southLatitude = lat < 0;
+  chart.texts.timeText = FormatClock(hours).left(10);
+  return true;
+}
+
+}  // namespace gyrolux::calc
