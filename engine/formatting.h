@@ -4,10 +4,12 @@
 
 namespace gyrolux {
 
-// Trunc(x) + 1 when the fraction is above 0.5 (2.5 gives 2, 2.51 gives 3).
+// Trunc(x) + 1 when the fraction is above 0.5 (2.5 gives 2, 2.51 gives 3). NaN gives 0,
+// values beyond the int range are held at its ends.
 int RoundHalfDown(double x);
 
 // Zeros in front of the decimal digits up to width (1..6); ZeroPad(0, 2) is "00".
+// At most 6 characters: a longer number is cut at the end.
 QString ZeroPad(unsigned value, int width);
 
 // Degrees and minutes of an angle; mode 22 reduces to the 22.5-degree mode, 30 to the
@@ -17,7 +19,8 @@ QString FormatAngle(int width, int mode, double value);
 // A time of day (0 <= hours < 100) as hh:mm:ss.
 QString FormatClock(double hours);
 
-// A non-negative coordinate as ddd°mm' or, with seconds, ddd°mm'ss.
+// A coordinate as ddd°mm' or, with seconds, ddd°mm'ss. Callers pass the magnitude; the
+// sign of a negative value is dropped.
 QString FormatCoordinate(bool withSeconds, double value);
 
 // "So", "Mo", "Di", "Mi", "Do", "Fr" or "Sa".

@@ -20,6 +20,10 @@ const std::array<QString, 12>& HouseMeaning();
 // character 3k (1-based).
 inline constexpr const char* SignAbbrev = "  WIDSTIZWIKRELOEJUNWAASKOSCHSTEWASFIS";
 
+// Sign number 1..12 of a longitude: Trunc(longitude / 30 + 1) for 0 up to below 360;
+// other longitudes are first brought into that range.
+int SignNumber(double longitude);
+
 // The three letters of the sign of a longitude 0 up to below 360.
 QString SignOfLongitude(double longitude);
 

@@ -1,0 +1,132 @@
+#include "engine/formatting.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "engine/angles.h"
+#include "engine/integer_conversion.h"
+
+namespace gyrolux {
+
+namespace {
+
+// A time or an angle built from whole seconds in double (10 + 29/60 + 50/3600) may lie
+// a few ulps below the whole second it stands for; this slack, far below any true
+// fraction a user can enter, lets it count as that second.
+constexpr double kSecondSlack = 1e-6;
+
+// Degrees shown by the text functions: the ZeroPad fields take at most 6 digits.
+constexpr int kMaxShownDegrees = 999999;
+
+const QString kDegreeSign = QStringLiteral("\u00B0");
+
+double Frac(double x) { return x - std::trunc(x); }
+
+// Whole degrees and whole seconds of the fraction of a non-negative angle, a full 3600
+// seconds carried into the degrees.
+struct DegreesSeconds {
+  int degrees;
+  int seconds;
+};
+DegreesSeconds SplitDegrees(double v) {
+  DegreesSeconds d;
+  d.degrees = TruncClamped(v, 0, kMaxShownDegrees);
+  d.seconds = TruncClamped(Frac(v) * 3600.0 + kSecondSlack, 0, 3600);
+  if (d.seconds >= 3600) {
+    d.seconds -= 3600;
+    d.degrees += 1;
+  }
+  return d;
+}
+
+}  // namespace
+
+int RoundHalfDown(double x) {
+  const int whole = TruncToInt(x);
+  if (std::isnan(x) || whole == 2147483647) return whole;
+  return Frac(x) > 0.5 ? whole + 1 : whole;
+}
+
+QString ZeroPad(unsigned value, int width) {
+  width = std::clamp(width, 1, 6);
+  const QString digits = value == 0 ? QString() : QString::number(value);
+  const qsizetype zeros = std::max<qsizetype>(0, width - digits.size());
+  return (QString(zeros, u'0') + digits).left(6);
+}
+
+QString FormatAngle(int width, int mode, double value) {
+  const bool negative = value < 0.0;
+  double v = std::fabs(value);
+  if (mode == 22) v = Mod22_5(v);
+  if (mode == 30) v = Mod30(v);
+  auto [deg, sec] = SplitDegrees(v);
+  int min = mode == 0 ? sec / 60 : RoundHalfDown(sec / 60.0);
+  sec -= 60 * min;
+  if (min == 60) {
+    min = 0;
+    deg += 1;
+  }
+  QString text = ZeroPad(deg, width).left(3) + kDegreeSign + ZeroPad(min, 2).left(3) + u'\'';
+  if (mode == 0) text += ZeroPad(sec, 2).left(3) + u'"';
+  if (negative) text.prepend(u'-');
+  return text.left(14);
+}
+
+ClockParts SplitClock(double hours) {
+  if (std::isnan(hours)) hours = 0.0;
+  hours = std::clamp(hours, 0.0, 100.0);
+  const int total = TruncClamped(hours * 3600.0 + kSecondSlack, 0, 360000);
+  return {total / 3600, total % 3600 / 60, total % 60};
+}
+
+QString FormatClock(double hours) {
+  const ClockParts parts = SplitClock(hours);
+  return ZeroPad(parts.hours, 2).left(2) + u':' + ZeroPad(parts.minutes, 2).left(2) + u':' +
+         ZeroPad(parts.seconds, 2).left(2);
+}
+
+QString FormatCoordinate(bool withSeconds, double value) {
+  const double v = std::isnan(value) ? 0.0 : std::fabs(value);
+  auto [deg, total] = SplitDegrees(v);
+  QString text;
+  if (withSeconds) {
+    text = ZeroPad(deg, 3).left(10) + kDegreeSign + ZeroPad(total / 60, 2).left(10) + u'\'' +
+           ZeroPad(total % 60, 2).left(10);
+  } else {
+    // Rounded minutes: a value within half a minute below the next degree reaches 60,
+    // which is shown as the next degree rather than as "60'".
+    int wholeDegrees = TruncClamped(v, 0, kMaxShownDegrees);
+    int min = RoundHalfDown(Frac(v) * 60.0);
+    if (min >= 60) {
+      min = 0;
+      wholeDegrees += 1;
+    }
+    text = ZeroPad(wholeDegrees, 3).left(10) + kDegreeSign + ZeroPad(min, 2).left(10) + u'\'';
+  }
+  return text;
+}
+
+QString WeekdayName(int year, int month, int day) {
+  // The three numbers are 16-bit unsigned words; so is the year before March.
+  const uint16_t y16 = static_cast<uint16_t>(year);
+  const uint16_t m16 = static_cast<uint16_t>(month);
+  const uint32_t d = static_cast<uint16_t>(day);
+  uint32_t m = 0;
+  uint32_t y = 0;
+  if (m16 <= 2) {
+    m = m16 + 10u;
+    y = static_cast<uint16_t>(y16 - 1);
+  } else {
+    m = m16 - 2u;
+    y = y16;
+  }
+  const uint32_t w =
+      ((13 * m - 1) / 5 + (y % 100) / 4 + y / 400 + (y % 100) + d + 5 * (y / 100)) % 7;
+  static constexpr std::array<const char16_t*, 7> kNames = {u"So", u"Mo", u"Di", u"Mi",
+                                                            u"Do", u"Fr", u"Sa"};
+  return QString::fromUtf16(kNames[w]);
+}
+
+}  // namespace gyrolux
