@@ -1,0 +1,121 @@
+#include "engine/planets.h"
+
+#include <cmath>
+
+#include "engine/angles.h"
+
+namespace gyrolux {
+
+namespace {
+
+constexpr double kGaussConstant = 0.0172021;  // radians per day at 1 AU
+constexpr double kLightDaysPerAu = 0.0057683;
+
+// Cosine and sine of an angle in radians; the angle 0 of the circular orbits needs
+// neither function.
+struct Turn {
+  double c = 1.0;
+  double s = 0.0;
+};
+Turn TurnOf(double angle) {
+  if (angle == 0.0) return {};
+  return {std::cos(angle), std::sin(angle)};
+}
+
+// The rotations from the orbit plane into the ecliptic: by the perihelion argument in
+// the plane, by the inclination about the line of nodes, and by the node about the
+// ecliptic pole. Taken as the polar form turned by each angle, a coordinate of exactly
+// 0 counts as 1.7e-09 (the zero replacement of the planet model), and the inclination
+// always turns the vector (y, 1.7e-09).
+struct OrbitRotation {
+  Turn perihelion;
+  Turn inclination;
+  Turn node;
+
+  Vector3 Apply(double x, double y) const {
+    if (y == 0.0) y = kPlanetZeroReplacement;
+    const double x1 = x * perihelion.c - y * perihelion.s;
+    const double y1 = x * perihelion.s + y * perihelion.c;
+    double y2 = y1 * inclination.c - kPlanetZeroReplacement * inclination.s;
+    const double z = y1 * inclination.s + kPlanetZeroReplacement * inclination.c;
+    if (y2 == 0.0) y2 = kPlanetZeroReplacement;
+    return {x1 * node.c - y2 * node.s, x1 * node.s + y2 * node.c, z};
+  }
+};
+
+// One correction quantity in AU, summed in radians as the table's units are converted.
+double CorrectionValue(const CorrectionQuantity& q, double t) {
+  double sum = DegToRad(q.polynomial.At(t));
+  for (int i = 0; i < q.termCount; ++i) {
+    const PeriodicTerm& term = q.terms[i];
+    sum += DegToRad(term.amplitude) * std::cos((term.rate * t + term.phase) * kPi / 180.0);
+  }
+  return RadToDeg(sum);
+}
+
+// The heliocentric position and velocity of a body in ecliptic coordinates.
+struct Heliocentric {
+  Vector3 position;
+  Vector3 velocity;
+};
+
+Heliocentric ComputeHeliocentric(const BodyElements& body, double t) {
+  const double m = ModPositive(DegToRad(body.meanAnomaly.At(t)), kTwoPi);
+  const double e = RadToDeg(DegToRad(body.eccentricity.At(t)));
+  // Kepler's equation, exactly five rounds; a circular orbit keeps E = M.
+  double ea = m;
+  if (e != 0.0) {
+    for (int i = 0; i < 5; ++i) ea = e * std::sin(ea) + m;
+  }
+  const double a = body.semiMajorAxis;
+  const double sinE = std::sin(ea);
+  const double cosE = std::cos(ea);
+  const double eDot = kGaussConstant / ((1.0 - e * cosE) * std::sqrt(a * a * a));
+  const double shape = std::sqrt(1.0 - e * e);
+  const OrbitRotation rotation{TurnOf(DegToRad(body.perihelion.At(t))),
+                               TurnOf(DegToRad(body.inclination.At(t))),
+                               TurnOf(DegToRad(body.node.At(t)))};
+  Heliocentric h;
+  h.velocity = rotation.Apply(-a * eDot * sinE, a * eDot * shape * cosE);
+  h.position = rotation.Apply(a * (cosE - e), a * sinE * shape);
+  if (body.quantityCount > 0) {
+    h.position.y += CorrectionValue(body.quantities[0], t);
+    h.position.x += CorrectionValue(body.quantities[1], t);
+    if (body.quantityCount > 2) h.position.z += CorrectionValue(body.quantities[2], t);
+  }
+  return h;
+}
+
+}  // namespace
+
+const BodyElements& ElementsOfBody(int number) {
+  const int index = number <= 2 ? 0 : number - 5;
+  return kPlanetElements.bodies[index < kBodyCount ? index : 0];
+}
+
+EarthState ComputeEarth(double t) {
+  const Heliocentric h = ComputeHeliocentric(kPlanetElements.bodies[0], t);
+  EarthState earth;
+  earth.position = h.position;
+  earth.invertedVelocity = {-h.velocity.x, -h.velocity.y, -h.velocity.z};
+  const Vector3& p = h.position;
+  const double rate = (p.x * h.velocity.y - p.y * h.velocity.x) / (p.x * p.x + p.y * p.y);
+  earth.retrograde = rate < 0.0;
+  return earth;
+}
+
+BodyResult ComputeBody(const BodyElements& body, double t, const EarthState& earth) {
+  const Heliocentric h = ComputeHeliocentric(body, t);
+  const double gx = h.velocity.x + earth.invertedVelocity.x;
+  const double gy = h.velocity.y + earth.invertedVelocity.y;
+  const double x = h.position.x - earth.position.x;
+  const double y = h.position.y - earth.position.y;
+  const double z = h.position.z - earth.position.z;
+  // Rate of change of the geocentric longitude, radians per day.
+  const double rate = (x * gy - y * gx) / (x * x + y * y);
+  const double lightTime = std::sqrt(x * x + y * y + z * z) * kLightDaysPerAu * RadToDeg(rate);
+  const double lambda = RadToDeg(PlanetPolarAngle(x, y)) + lightTime;
+  return {ModPositive(lambda, 360.0), rate < 0.0};
+}
+
+}  // namespace gyrolux
