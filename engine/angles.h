@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 namespace gyrolux {
 
 inline constexpr double kPi = 3.141592653589793;
@@ -8,16 +10,24 @@ inline constexpr double kHalfPi = 1.5707963267948966;
 
 // Angle reductions. Mod22_5, Mod30 and Mod360 truncate toward zero and so keep the sign
 // of a negative argument; ModPositive gives 0 up to below m.
-double Mod22_5(double x);
-double Mod30(double x);
-double Mod360(double x);
-double ModPositive(double x, double m);
+inline double Mod22_5(double x) { return x - std::trunc(x * 10.0 / 225.0) * 22.5; }
+inline double Mod30(double x) { return x - std::trunc(x / 30.0) * 30.0; }
+inline double Mod360(double x) { return x - std::trunc(x / 360.0) * 360.0; }
+inline double ModPositive(double x, double m) {
+  const double q = x / m;
+  double r = (q - std::trunc(q)) * m;
+  if (r < 0.0) r += m;
+  // A fraction just below 1, or a tiny negative one raised by m, can round to m itself;
+  // that is the same angle as 0 and must not leave the range.
+  if (r >= m) r = 0.0;
+  return r;
+}
 
-double DegToRad(double x);
-double RadToDeg(double x);
-double SinDeg(double x);
-double CosDeg(double x);
-double TanRad(double x);
+inline double DegToRad(double x) { return x * 0.017453292519943295; }
+inline double RadToDeg(double x) { return x * 57.29577951308232; }
+inline double SinDeg(double x) { return std::sin(kPi * x / 180.0); }
+inline double CosDeg(double x) { return std::cos(kPi * x / 180.0); }
+inline double TanRad(double x) { return std::sin(x) / std::cos(x); }
 
 struct RectPoint {
   double x;

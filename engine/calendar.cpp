@@ -45,11 +45,7 @@ void WriteDate(Chart& chart, const DayMonthYear& date) {
   chart.moment.day = date.day;
   chart.moment.month = date.month;
   chart.moment.year = date.year;
-  const unsigned shownYear = static_cast<unsigned>(std::max(date.year, 0));
-  chart.texts.dateText = (ZeroPad(static_cast<unsigned>(date.day), 2) + u'.' +
-                          ZeroPad(static_cast<unsigned>(date.month), 2) + u'.' +
-                          ZeroPad(shownYear, 4))
-                             .left(10);
+  chart.texts.dateText = FormatDateText(date.day, date.month, date.year);
 }
 
 }  // namespace

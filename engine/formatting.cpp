@@ -41,6 +41,26 @@ DegreesSeconds SplitDegrees(double v) {
   return d;
 }
 
+// Writes ZeroPad(value, width) at out; returns its length (at most 6).
+int WriteZeroPadded(char16_t* out, unsigned value, int width) {
+  width = std::clamp(width, 1, 6);
+  char16_t digits[10];
+  int count = 0;
+  for (unsigned v = value; v != 0; v /= 10) digits[count++] = static_cast<char16_t>(u'0' + v % 10);
+  int length = 0;
+  for (int i = count; i < width; ++i) out[length++] = u'0';
+  while (count > 0 && length < 6) out[length++] = digits[--count];
+  return length;
+}
+
+// Writes ZeroPad(value, width) cut to at most keep characters.
+int WriteZeroPaddedCut(char16_t* out, unsigned value, int width, int keep) {
+  char16_t field[6];
+  const int length = std::min(WriteZeroPadded(field, value, width), keep);
+  std::copy(field, field + length, out);
+  return length;
+}
+
 }  // namespace
 
 int RoundHalfDown(double x) {
@@ -50,10 +70,19 @@ int RoundHalfDown(double x) {
 }
 
 QString ZeroPad(unsigned value, int width) {
-  width = std::clamp(width, 1, 6);
-  const QString digits = value == 0 ? QString() : QString::number(value);
-  const qsizetype zeros = std::max<qsizetype>(0, width - digits.size());
-  return (QString(zeros, u'0') + digits).left(6);
+  char16_t text[6];
+  return QString(reinterpret_cast<const QChar*>(text), WriteZeroPadded(text, value, width));
+}
+
+QString FormatDateText(int day, int month, int year) {
+  const auto shown = [](int v) { return static_cast<unsigned>(std::max(v, 0)); };
+  char16_t text[20];
+  int length = WriteZeroPadded(text, shown(day), 2);
+  text[length++] = u'.';
+  length += WriteZeroPadded(text + length, shown(month), 2);
+  text[length++] = u'.';
+  length += WriteZeroPadded(text + length, shown(year), 4);
+  return QString(reinterpret_cast<const QChar*>(text), std::min(length, 10));
 }
 
 QString FormatAngle(int width, int mode, double value) {
@@ -83,8 +112,13 @@ ClockParts SplitClock(double hours) {
 
 QString FormatClock(double hours) {
   const ClockParts parts = SplitClock(hours);
-  return ZeroPad(parts.hours, 2).left(2) + u':' + ZeroPad(parts.minutes, 2).left(2) + u':' +
-         ZeroPad(parts.seconds, 2).left(2);
+  char16_t text[8];
+  int length = WriteZeroPaddedCut(text, parts.hours, 2, 2);
+  text[length++] = u':';
+  length += WriteZeroPaddedCut(text + length, parts.minutes, 2, 2);
+  text[length++] = u':';
+  length += WriteZeroPaddedCut(text + length, parts.seconds, 2, 2);
+  return QString(reinterpret_cast<const QChar*>(text), length);
 }
 
 QString FormatCoordinate(bool withSeconds, double value) {

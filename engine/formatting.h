@@ -12,6 +12,10 @@ int RoundHalfDown(double x);
 // At most 6 characters: a longer number is cut at the end.
 QString ZeroPad(unsigned value, int width);
 
+// A date as dd.mm.yyyy: ZeroPad(day, 2) + "." + ZeroPad(month, 2) + "." + ZeroPad(year,
+// 4), cut to 10 characters (a negative number counts as 0).
+QString FormatDateText(int day, int month, int year);
+
 // Degrees and minutes of an angle; mode 22 reduces to the 22.5-degree mode, 30 to the
 // sign, 0 keeps the value and adds seconds. At most 14 characters.
 QString FormatAngle(int width, int mode, double value);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/angles.h"
+#include "engine/series_trig.h"
 
 namespace gyrolux {
 
@@ -11,15 +12,16 @@ namespace {
 constexpr double kGaussConstant = 0.0172021;  // radians per day at 1 AU
 constexpr double kLightDaysPerAu = 0.0057683;
 
-// Cosine and sine of an angle in radians; the angle 0 of the circular orbits needs
-// neither function.
+// Cosine and sine of an angle given in degrees; the angle 0 of the circular orbits
+// needs neither function.
 struct Turn {
   double c = 1.0;
   double s = 0.0;
 };
-Turn TurnOf(double angle) {
-  if (angle == 0.0) return {};
-  return {std::cos(angle), std::sin(angle)};
+Turn TurnOfDegrees(double degrees) {
+  if (degrees == 0.0) return {};
+  const SineCosine k = SinCosOfDegrees(degrees);
+  return {k.cos, k.sin};
 }
 
 // The rotations from the orbit plane into the ecliptic: by the perihelion argument in
@@ -48,7 +50,7 @@ double CorrectionValue(const CorrectionQuantity& q, double t) {
   double sum = DegToRad(q.polynomial.At(t));
   for (int i = 0; i < q.termCount; ++i) {
     const PeriodicTerm& term = q.terms[i];
-    sum += DegToRad(term.amplitude) * std::cos((term.rate * t + term.phase) * kPi / 180.0);
+    sum += DegToRad(term.amplitude) * CosOfDegrees(term.rate * t + term.phase);
   }
   return RadToDeg(sum);
 }
@@ -62,19 +64,23 @@ struct Heliocentric {
 Heliocentric ComputeHeliocentric(const BodyElements& body, double t) {
   const double m = ModPositive(DegToRad(body.meanAnomaly.At(t)), kTwoPi);
   const double e = RadToDeg(DegToRad(body.eccentricity.At(t)));
-  // Kepler's equation, exactly five rounds; a circular orbit keeps E = M.
-  double ea = m;
+  // A circular orbit keeps E = M through the five Kepler rounds.
+  KeplerSolution kepler{m, 0.0, 0.0};
   if (e != 0.0) {
-    for (int i = 0; i < 5; ++i) ea = e * std::sin(ea) + m;
+    kepler = FiveKeplerRounds(m, e);
+  } else {
+    const SineCosine k = SinCosOfRadians(m);
+    kepler.sinE = k.sin;
+    kepler.cosE = k.cos;
   }
   const double a = body.semiMajorAxis;
-  const double sinE = std::sin(ea);
-  const double cosE = std::cos(ea);
+  const double sinE = kepler.sinE;
+  const double cosE = kepler.cosE;
   const double eDot = kGaussConstant / ((1.0 - e * cosE) * std::sqrt(a * a * a));
   const double shape = std::sqrt(1.0 - e * e);
-  const OrbitRotation rotation{TurnOf(DegToRad(body.perihelion.At(t))),
-                               TurnOf(DegToRad(body.inclination.At(t))),
-                               TurnOf(DegToRad(body.node.At(t)))};
+  const OrbitRotation rotation{TurnOfDegrees(body.perihelion.At(t)),
+                               TurnOfDegrees(body.inclination.At(t)),
+                               TurnOfDegrees(body.node.At(t))};
   Heliocentric h;
   h.velocity = rotation.Apply(-a * eDot * sinE, a * eDot * shape * cosE);
   h.position = rotation.Apply(a * (cosE - e), a * sinE * shape);

@@ -5,6 +5,7 @@
 
 #include "engine/angles.h"
 #include "engine/moon_series.h"
+#include "engine/series_trig.h"
 #include "engine/sun_perturbations.h"
 
 namespace gyrolux {
@@ -24,8 +25,8 @@ Phasor operator*(Phasor a, Phasor b) {
 }
 Phasor Conjugate(Phasor a) { return {a.re, -a.im}; }
 Phasor PhasorOfDegrees(double degrees) {
-  const double r = kPi * degrees / 180.0;
-  return {std::cos(r), std::sin(r)};
+  const SineCosine k = SinCosOfDegrees(degrees);
+  return {k.cos, k.sin};
 }
 
 // Powers -N..N of a phasor, index k + N for power k.
@@ -56,6 +57,46 @@ const std::array<Phasor, kSunPerturbationCount>& PerturbationPhases() {
   return phases;
 }
 
+// The Moon's terms gathered by their part in l, l' and F: within a group only the
+// multiple of D differs, so a group's terms are summed as amplitude times a power of
+// e^(iD) first and turned by the group's common angle once.
+struct MoonTermGroup {
+  int l = 0;
+  int lSun = 0;
+  int f = 0;
+  int firstTerm = 0;  // into MoonTermGroups::terms
+  int termCount = 0;
+};
+struct MoonTermGroups {
+  int groupCount = 0;
+  std::array<MoonTermGroup, kMoonTermCount> groups{};
+  std::array<int, kMoonTermCount> terms{};  // indices into kMoonTerms, group by group
+};
+
+constexpr MoonTermGroups GroupMoonTerms() {
+  MoonTermGroups g;
+  std::array<bool, kMoonTermCount> taken{};
+  int filled = 0;
+  for (int i = 0; i < kMoonTermCount; ++i) {
+    if (taken[i]) continue;
+    MoonTermGroup& group = g.groups[g.groupCount++];
+    group.l = kMoonTerms[i].l;
+    group.lSun = kMoonTerms[i].lSun;
+    group.f = kMoonTerms[i].f;
+    group.firstTerm = filled;
+    for (int j = i; j < kMoonTermCount; ++j) {
+      if (!taken[j] && kMoonTerms[j].l == group.l && kMoonTerms[j].lSun == group.lSun &&
+          kMoonTerms[j].f == group.f) {
+        taken[j] = true;
+        g.terms[filled++] = j;
+        ++group.termCount;
+      }
+    }
+  }
+  return g;
+}
+constexpr MoonTermGroups kMoonTermGroups = GroupMoonTerms();
+
 }  // namespace
 
 SolarElements ComputeSolarElements(double t) {
@@ -75,23 +116,21 @@ SolarElements ComputeSolarElements(double t) {
   el.ls = ls;
   const double msRad = DegToRad(ms);
 
-  // Kepler's equation, exactly five rounds.
-  double ek = msRad;
-  for (int i = 0; i < 5; ++i) ek = el.e * std::sin(ek) + msRad;
+  const double ek = FiveKeplerRounds(msRad, el.e).eccentricAnomaly;
   double vs = 2.0 * std::atan(std::sqrt((1.0 + el.e) / (1.0 - el.e)) * TanRad(ek / 2.0));
   vs = RadToDeg(vs);
   if (vs < 0.0) vs += 360.0;
   ms = RadToDeg(msRad);
   el.ts = Mod360(vs - ms + ls);
 
-  el.p1 = (6.4 * SinDeg(20.2 * t + 231.19) + (1.882 - 0.016 * t) * SinDeg(150.27 * t + 57.24) +
-           0.266 * SinDeg(119.0 * t + 31.8) + 0.202 * SinDeg(893.3 * t + 315.6)) *
+  el.p1 = (6.4 * SinOfDegrees(20.2 * t + 231.19) + (1.882 - 0.016 * t) * SinOfDegrees(150.27 * t + 57.24) +
+           0.266 * SinOfDegrees(119.0 * t + 31.8) + 0.202 * SinOfDegrees(893.3 * t + 315.6)) *
           kArcSecond;
   el.ms = ms + el.p1;
   el.dm = 445267.114166 * t + 350.7374861 - 0.001436111 * t * t;
   el.am = 477198.8489 * t + 296.1046083 + 0.00919166666 * t * t;
-  el.sinOm = SinDeg(el.om);
-  el.nut = (-(0.01737 * t + 17.2327) * el.sinOm - 1.273 * SinDeg(2.0 * ls)) * kArcSecond;
+  el.sinOm = SinOfDegrees(el.om);
+  el.nut = (-(0.01737 * t + 17.2327) * el.sinOm - 1.273 * SinOfDegrees(2.0 * ls)) * kArcSecond;
   return el;
 }
 
@@ -112,8 +151,8 @@ double SunLongitude(const SolarElements& el) {
                          anomaly[-term.anomalyMultiple] * phases[i];
     sum += term.amplitude * angle.re;
   }
-  sum += 6.454 * SinDeg(el.dm) + 0.424 * SinDeg(el.dm - el.am);
-  const double aberration = -(0.342 * CosDeg(el.ms) + 20.47) * kArcSecond;
+  sum += 6.454 * SinOfDegrees(el.dm) + 0.424 * SinOfDegrees(el.dm - el.am);
+  const double aberration = -(0.342 * anomaly[1].re + 20.47) * kArcSecond;
   double so = el.ts + el.p1 + sum * kArcSecond + el.nut + aberration;
   if (so < 0.0) so += 360.0;
   return so;
@@ -126,10 +165,10 @@ double MoonLongitude(const SolarElements& el) {
   double f = el.lm - el.om;
   double d = el.dm;
   double lm = el.lm;
-  const double s1 = SinDeg(20.2 * t + 51.2);
-  const double s2 = 14.27 * SinDeg(193.4404 - 132.87 * t - 0.0091731 * el.t2);
+  const double s1 = SinOfDegrees(20.2 * t + 51.2);
+  const double s2 = 14.27 * SinOfDegrees(193.4404 - 132.87 * t - 0.0091731 * el.t2);
   const double s3 = el.sinOm;
-  const double s4 = -15.58 * SinDeg(275.05 + el.om - 2.3 * t);
+  const double s4 = -15.58 * SinOfDegrees(275.05 + el.om - 2.3 * t);
   lm += (0.84 * s1 + s2 + 7.261 * s3) * kArcSecond;
   l += (2.94 * s1 + s2 + 9.337 * s3) * kArcSecond;
   d += (7.24 * s1 + s2 + 7.261 * s3) * kArcSecond;
@@ -141,9 +180,17 @@ double MoonLongitude(const SolarElements& el) {
   const PowerTable<2> fPow(PhasorOfDegrees(f));
   const PowerTable<6> dPow(PhasorOfDegrees(d));
   double sum = 0.0;
-  for (const MoonTerm& term : kMoonTerms) {
-    const Phasor angle = lPow[term.l] * lSunPow[term.lSun] * fPow[term.f] * dPow[term.d];
-    sum += term.amplitude * angle.im;
+  for (int g = 0; g < kMoonTermGroups.groupCount; ++g) {
+    const MoonTermGroup& group = kMoonTermGroups.groups[g];
+    Phasor weighted{0.0, 0.0};
+    for (int k = group.firstTerm; k < group.firstTerm + group.termCount; ++k) {
+      const MoonTerm& term = kMoonTerms[kMoonTermGroups.terms[k]];
+      const Phasor p = dPow[term.d];
+      weighted.re += term.amplitude * p.re;
+      weighted.im += term.amplitude * p.im;
+    }
+    const Phasor common = lPow[group.l] * lSunPow[group.lSun] * fPow[group.f];
+    sum += common.re * weighted.im + common.im * weighted.re;
   }
   double mo = Mod360(lm + sum / 3600.0) + el.nut;
   if (mo < 0.0) mo += 360.0;

@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <thread>
+#include <vector>
+
+#include "engine/angles.h"
+#include "engine/chart.h"
+#include "engine/chart_core.h"
+#include "engine/planet_elements.h"
+#include "engine/time_scale.h"
+#include "tests/engine/literal_chart.h"
+#include "tests/engine/test_moments.h"
+
+namespace gyrolux {
+namespace {
+
+using testing::LiteralChart;
+using testing::MomentSource;
+
+Chart ReferenceChart() {
+  Chart chart;
+  chart.moment = {1, 1, 2000, 12.0, 0.0001, 51.5001, false, false};
+  chart.texts.dateText = "01.01.2000";
+  RecomputeChart(chart);
+  return chart;
+}
+
+// The difference of two longitudes as the shorter way round.
+double AngleGap(double a, double b) {
+  const double d = std::fabs(std::fmod(a - b, 360.0));
+  return std::min(d, 360.0 - d);
+}
+
+TEST(ChartTest, ReferenceMomentOfTheYear2000) {
+  const Chart chart = ReferenceChart();
+  const ChartState& st = chart.state;
+  EXPECT_EQ(st.centuriesT, 1.0);
+  const struct {
+    FactorId id;
+    double longitude;
+  } expected[] = {
+      {MC, 279.614}, {WI, 0.0},     {SO, 280.368}, {AS, 24.297},  {MO, 223.316}, {KN, 125.043},
+      {ME, 271.920}, {VE, 241.588}, {MA, 327.985}, {JU, 25.258},  {SA, 40.388},  {UR, 314.824},
+      {NE, 303.213}, {PL, 251.487}, {CU, 243.954}, {HA, 78.246},  {ZE, 185.444}, {KR, 87.929},
+      {AP, 201.323}, {AD, 49.069},  {VU, 110.403}, {PO, 214.626}, {GZ, 266.883}};
+  for (const auto& e : expected) {
+    EXPECT_NEAR(st.factorLongitude[e.id], e.longitude, 0.0006) << FactorAbbrev[e.id];
+  }
+  for (int id = SO; id <= PO; ++id) {
+    const bool backwards = id == SA || id == HA || id == KR || id == AD || id == VU;
+    EXPECT_EQ(st.retrograde[id], backwards ? 1 : 0) << FactorAbbrev[id];
+  }
+  EXPECT_EQ(st.factorLongitude[WI], 0.0);
+  // Obliquity 23.452294 - 0.0130125 degrees.
+  EXPECT_NEAR(st.negObliquity, -DegToRad(23.4392815), 1e-15);
+  // G = 2400.051262 + 6.646065556 + 2.5805e-05 h = 2406.697353361, reduced by 6 x 360 and
+  // then by 10 days: 6.697353361 h. I = G - 12 + 24. RA: (G + 12) * 15 + 0.0001 degrees.
+  EXPECT_EQ(chart.texts.siderealText, "06:41:50");
+  EXPECT_EQ(chart.texts.indexSiderealText, "18:41:50");
+  EXPECT_EQ(chart.texts.ramcText, "18:41:50");
+  EXPECT_NEAR(st.localSiderealHours, 280.460400415 / 15.0, 1e-9);
+  // n = Trunc(720 / 3.951388888888) = 182: 183 days before 1 January 2000.
+  EXPECT_EQ(chart.texts.indexDateText, "02.07.1999");
+  EXPECT_EQ(st.monthLength[2], 28);  // February of 1999, where the count ended
+  EXPECT_EQ(std::string(FactorAbbrev[23]), "--");
+}
+
+TEST(ChartTest, TimeScaleSwitchesCalendarsByTheYear) {
+  // 15 October 1582: JD 2299160.5 (577825 + 336 - 12 + 1720996.5 + 15).
+  EXPECT_EQ(JulianCenturies(15, 10, 1582, 0.0), (2299160.5 - 2415020.0) / 36525.0);
+  // 4 October 1582 takes the Gregorian term as well: 577825 + 336 - 12 + 1720996.5 + 4.
+  EXPECT_EQ(JulianCenturies(4, 10, 1582, 0.0), (2299149.5 - 2415020.0) / 36525.0);
+  // 1 March 1581: B = -2, 577460 + 122 - 2 + 1720996.5 + 1.
+  EXPECT_EQ(JulianCenturies(1, 3, 1581, 0.0), (2298577.5 - 2415020.0) / 36525.0);
+  // January counts as month 13 of the year before: 1 January 2000, 0 h is JD 2451544.5.
+  EXPECT_EQ(JulianCenturies(1, 1, 2000, 0.0), (2451544.5 - 2415020.0) / 36525.0);
+  EXPECT_EQ(JulianCenturies(31, 12, 1899, 12.0), 0.0);
+}
+
+TEST(ChartTest, AnglesAtSiderealAngleZero) {
+  const double negObliquity = NegObliquity(1.0);
+  EXPECT_NEAR(MidheavenLongitude(0.0, negObliquity), 0.0, 1e-6);
+  EXPECT_NEAR(AscendantLongitude(0.0, negObliquity, 0.0), 90.0, 1e-6);
+  // A quarter turn: MC and RAMC meet at 90 degrees, AS at 180 on the equator.
+  EXPECT_NEAR(MidheavenLongitude(kHalfPi, negObliquity), 90.0, 1e-6);
+  EXPECT_NEAR(AscendantLongitude(kHalfPi, negObliquity, 0.0), 180.0, 1e-6);
+}
+
+TEST(ChartTest, IndexDateCountsBackWithTheFourYearRule) {
+  const auto indexDate = [](int day, int month, int year, double hours) {
+    Chart chart;
+    chart.moment = {day, month, year, hours, 10.0, 50.0, false, false};
+    RecomputeChart(chart);
+    return chart.texts.indexDateText;
+  };
+  EXPECT_EQ(indexDate(15, 6, 2003, 0.0), "14.06.2003");
+  EXPECT_EQ(indexDate(1, 1, 2003, 0.0), "31.12.2002");
+  EXPECT_EQ(indexDate(1, 3, 2004, 0.0), "29.02.2004");
+  // The table gives 1900 a 29 February.
+  EXPECT_EQ(indexDate(1, 3, 1900, 0.0), "29.02.1900");
+  // 23:59 UT: n = 364, 365 days back; 2000 has 366 days, and so has 1900 here.
+  EXPECT_EQ(indexDate(1, 1, 2001, 23.0 + 59.0 / 60), "02.01.2000");
+  EXPECT_EQ(indexDate(1, 1, 1901, 23.0 + 59.0 / 60), "02.01.1900");
+  EXPECT_EQ(indexDate(1, 1, 2002, 23.0 + 59.0 / 60), "01.01.2001");
+  // A time past 24 h (the minutes unit) counts back further, more than a year.
+  // n = Trunc(2880 / 3.951388888888) = 728: 729 days back over two years of 365 days.
+  EXPECT_EQ(indexDate(10, 5, 2003, 48.0), "11.05.2001");
+}
+
+TEST(ChartTest, GzMovesFiftySecondsPerCalendarYear) {
+  const auto gz = [](int day, int month, int year, double hours) {
+    ChartMoment m{day, month, year, hours, 0.0, 0.0, false, false};
+    ChartResult r;
+    ComputeFactors(m, FactorBit(GZ), r);
+    return r.state.factorLongitude[GZ];
+  };
+  EXPECT_DOUBLE_EQ(gz(1, 1, 2003, 0.0), 266.925);
+  EXPECT_DOUBLE_EQ(gz(31, 12, 2003, 23.9), 266.925);
+  EXPECT_DOUBLE_EQ(gz(1, 6, 2004, 5.0), 266.925 + 50.0 / 3600);
+  EXPECT_DOUBLE_EQ(gz(1, 1, 1600, 0.0), 266.925 - 403 * 50.0 / 3600);
+}
+
+TEST(ChartTest, HypotheticalFactorsSeeTheirMeanAnomalyFromTheEarth) {
+  // Circular orbits in the ecliptic: the heliocentric longitude is M, and the Earth's
+  // parallax moves it by at most arcsin(1.017 / a).
+  MomentSource moments(7, 1700, 2100);
+  for (int i = 0; i < 200; ++i) {
+    const ChartMoment m = moments.Next();
+    ChartResult r;
+    ComputeChart(m, r);
+    for (int id = CU; id <= PO; ++id) {
+      const BodyElements& b = kPlanetElements.bodies[id - 5];
+      const double meanAnomaly = b.meanAnomaly.a0 + b.meanAnomaly.a1 * r.state.centuriesT;
+      const double bound = RadToDeg(std::asin(1.017 / b.semiMajorAxis)) + 0.01;
+      ASSERT_LT(AngleGap(r.state.factorLongitude[id], meanAnomaly), bound) << FactorAbbrev[id];
+    }
+  }
+}
+
+TEST(ChartTest, ElementTableIsReadToItsEnd) {
+  EXPECT_EQ(std::size(PlanetElementTable), 521u);
+  EXPECT_EQ(kPlanetElements.valuesRead, 521);
+  EXPECT_EQ(testing::LiteralElementValuesRead(1.0), 521);
+  EXPECT_EQ(kPlanetElements.bodies[0].number, 2);
+  EXPECT_EQ(kPlanetElements.bodies[16].number, PO);
+  EXPECT_EQ(kPlanetElements.bodies[JU - 5].quantityCount, 2);  // JU has no Q3
+  EXPECT_EQ(kPlanetElements.bodies[SA - 5].quantities[2].termCount, 4);
+  EXPECT_DOUBLE_EQ(kPlanetElements.bodies[PO - 5].semiMajorAxis, 83.493733);
+}
+
+TEST(ChartTest, TunedEngineAgreesWithTheLiteralDefinition) {
+  MomentSource moments(20240601, 1600, 2100);
+  double worst = 0.0;
+  int worstFactor = -1;
+  for (int i = 0; i < 3000; ++i) {
+    const ChartMoment m = moments.Next();
+    ChartResult tuned, literal;
+    ComputeChart(m, tuned);
+    LiteralChart(m, literal);
+    for (int id = 0; id < kFactorCount; ++id) {
+      const double gap = AngleGap(tuned.state.factorLongitude[id], literal.state.factorLongitude[id]);
+      if (gap > worst) {
+        worst = gap;
+        worstFactor = id;
+      }
+    }
+    ASSERT_EQ(tuned.state.retrograde, literal.state.retrograde) << i;
+    ASSERT_EQ(tuned.state.centuriesT, literal.state.centuriesT);
+    ASSERT_EQ(tuned.state.negObliquity, literal.state.negObliquity);
+    ASSERT_EQ(tuned.state.ramc, literal.state.ramc);
+    ASSERT_EQ(tuned.state.localSiderealHours, literal.state.localSiderealHours);
+    ASSERT_EQ(tuned.siderealHours, literal.siderealHours);
+    ASSERT_EQ(tuned.indexSiderealHours, literal.indexSiderealHours);
+    ASSERT_EQ(tuned.indexDay, literal.indexDay);
+    ASSERT_EQ(tuned.indexMonth, literal.indexMonth);
+    ASSERT_EQ(tuned.indexYear, literal.indexYear);
+    ASSERT_EQ(tuned.state.monthLength, literal.state.monthLength);
+  }
+  EXPECT_LT(worst, 1e-10) << "worst factor " << (worstFactor >= 0 ? FactorAbbrev[worstFactor] : "-");
+  RecordProperty("worst_gap_degrees", QString::number(worst, 'g', 3).toStdString());
+}
+
+TEST(ChartTest, ChosenFactorsHaveTheBitsOfTheFullChart) {
+  MomentSource moments(99, 1600, 2100);
+  std::uniform_int_distribution<int> factor(0, kFactorCount - 1);
+  for (int i = 0; i < 2000; ++i) {
+    const ChartMoment m = moments.Next();
+    ChartResult full;
+    ComputeChart(m, full);
+    FactorMask wanted = FactorBit(i % kFactorCount);
+    for (int k = i % 4; k > 0; --k) wanted |= FactorBit(factor(moments.random()));
+    ChartResult part;
+    ComputeFactors(m, wanted, part);
+    for (int id = 0; id < kFactorCount; ++id) {
+      if (!(wanted & FactorBit(id))) continue;
+      ASSERT_EQ(std::memcmp(&part.state.factorLongitude[id], &full.state.factorLongitude[id], sizeof(double)), 0)
+          << FactorAbbrev[id] << " at moment " << i;
+      if (id >= ME && id <= PO) {
+        ASSERT_EQ(part.state.retrograde[id], full.state.retrograde[id]);
+      }
+    }
+    ASSERT_EQ(part.state.ramc, full.state.ramc);
+    ASSERT_EQ(part.state.centuriesT, full.state.centuriesT);
+  }
+}
+
+TEST(ChartTest, SameMomentSameBitsOnSeveralThreads) {
+  MomentSource moments(3, 1900, 2100);
+  std::vector<ChartMoment> list;
+  for (int i = 0; i < 300; ++i) list.push_back(moments.Next());
+  std::vector<ChartResult> expected(list.size());
+  for (size_t i = 0; i < list.size(); ++i) ComputeChart(list[i], expected[i]);
+  std::array<std::vector<ChartResult>, 2> got;
+  std::vector<std::thread> threads;
+  for (auto& out : got) {
+    threads.emplace_back([&list, &out] {
+      out.resize(list.size());
+      for (size_t i = 0; i < list.size(); ++i) ComputeChart(list[i], out[i]);
+    });
+  }
+  for (auto& t : threads) t.join();
+  for (const auto& out : got) {
+    for (size_t i = 0; i < list.size(); ++i) {
+      ASSERT_EQ(std::memcmp(out[i].state.factorLongitude.data(), expected[i].state.factorLongitude.data(),
+                            sizeof(double) * kFactorCount),
+                0);
+    }
+  }
+}
+
+TEST(ChartTest, EveryMomentTheDialogsAcceptGivesSoundNumbers) {
+  MomentSource moments(11, 1600, 9999);
+  for (int i = 0; i < 4000; ++i) {
+    const ChartMoment m = moments.Next(99.99);
+    ChartResult r;
+    ComputeChart(m, r);
+    for (int id = 0; id < kMidpointFactorCount; ++id) {
+      const double l = r.state.factorLongitude[id];
+      ASSERT_TRUE(std::isfinite(l)) << FactorAbbrev[id];
+      ASSERT_GE(l, 0.0) << FactorAbbrev[id] << " " << m.year;
+      // SO and MO are raised from below only; their corrections stay within a minute.
+      ASSERT_LT(l, id == SO || id == MO ? 360.02 : 360.0) << FactorAbbrev[id];
+    }
+    ASSERT_GE(r.state.localSiderealHours, 0.0);
+    ASSERT_LT(r.state.localSiderealHours, 24.0);
+    ASSERT_GE(r.siderealHours, 0.0);
+    ASSERT_LE(r.siderealHours, 24.0);
+    ASSERT_GE(r.indexMonth, 1);
+    ASSERT_LE(r.indexMonth, 12);
+    ASSERT_GE(r.indexDay, 1);
+    ASSERT_LE(r.indexDay, 31);
+  }
+  // The extremes of the ranges, one by one.
+  for (int year : {1600, 9999}) {
+    for (double lat : {-90.0001, 0.0, 90.0001}) {
+      for (double lon : {-180.0001, 0.0, 180.0001}) {
+        for (double hours : {0.0, 23.999999, 99.99}) {
+          Chart chart;
+          chart.moment = {year == 1600 ? 1 : 31, year == 1600 ? 1 : 12, year, hours, lon, lat, lon < 0, lat < 0};
+          RecomputeChart(chart);
+          ASSERT_TRUE(std::isfinite(chart.state.factorLongitude[AS]));
+          ASSERT_EQ(chart.texts.indexDateText.size(), 10);
+        }
+      }
+    }
+  }
+}
+
+TEST(ChartTest, NoNumberBreaksTheEngine) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const int32_t big = std::numeric_limits<int32_t>::max();
+  const int32_t small = std::numeric_limits<int32_t>::min();
+  const ChartMoment odd[] = {
+      {0, 0, 0, 0.0, 0.0, 0.0, false, false},  // the chart before any moment is set
+      {31, 2, 2025, nan, nan, nan, false, false},
+      {big, big, big, inf, -inf, inf, true, true},
+      {small, small, small, -inf, 1e300, -1e300, false, true},
+      {-5, 13, -44, -1e9, 720.0, 500.0, false, false},
+  };
+  for (const ChartMoment& m : odd) {
+    Chart chart;
+    chart.moment = m;
+    RecomputeChart(chart);
+    EXPECT_EQ(chart.texts.siderealText.size(), 8);
+    EXPECT_EQ(chart.texts.ramcText.size(), 8);
+    EXPECT_EQ(chart.texts.indexSiderealText.size(), 8);
+    EXPECT_LE(chart.texts.indexDateText.size(), 10);
+    EXPECT_EQ(chart.state.factorLongitude[WI], 0.0);
+  }
+}
+
+}  // namespace
+}  // namespace gyrolux
