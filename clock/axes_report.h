@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+#include "engine/chart.h"
+
+namespace gyrolux {
+
+// The four main-axis lists of a computed chart as the main window shows them (MC/MC,
+// SO/SO, AS/AS, MO/MO, one empty line between two lists), followed by the STELLIA.TXT
+// line of the moment when it holds a stellium.
+QStringList AxesReportLines(const Chart& chart, double orb);
+
+}  // namespace gyrolux
