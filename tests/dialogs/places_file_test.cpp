@@ -100,6 +100,19 @@ TEST_F(PlacesLookupTest, TheHomeFileComesFirstWhateverTheCaseOfItsName) {
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
+TEST_F(PlacesLookupTest, WithoutAFileOfTheUsersTheShippedOneIsRead) {
+  RecordingPrompter prompter;
+  Session session(prompter);
+  LoadPlacesTable(session);
+  EXPECT_TRUE(session.flags.placesFilePresent);
+  EXPECT_TRUE(prompter.errors.isEmpty());
+  // The build copies it beside the program; it is the file of the source tree.
+  EXPECT_EQ(session.places.lines,
+            ReadPlacesLines(QCoreApplication::applicationDirPath() + "/W-ORTE.TXT").value());
+  EXPECT_EQ(session.places.lines,
+            ReadPlacesLines(QStringLiteral(GYROLUX_SOURCE_DIR "/resources/W-ORTE.TXT")).value());
+}
+
 TEST(PlacesFile, TheExactSpellingWinsOverOtherCasesInOneFolder) {
   RecordingPrompter prompter;
   WriteFile("a/W-ORTE.TXT", "upper\n");
