@@ -1,5 +1,6 @@
 #include "dialogs/places_file.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QCoreApplication>
@@ -59,21 +60,29 @@ class PlacesLineCollector {
   bool full() const { return lines_.size() >= kMaxPlacesEntries; }
 
   void add(const char* data, qsizetype size) {
-    for (qsizetype i = 0; i < size && !full(); ++i) {
+    qsizetype i = 0;
+    while (i < size && !full()) {
       const char byte = data[i];
-      if (byte == '\n' && previousWasCr_) {
-        previousWasCr_ = false;  // the LF of a CR LF
+      if (byte == '\r' || byte == '\n') {
+        const bool lfOfCrLf = byte == '\n' && previousWasCr_;
+        previousWasCr_ = byte == '\r';
+        if (!lfOfCrLf) endLine();
+        ++i;
         continue;
       }
-      previousWasCr_ = byte == '\r';
-      if (byte == '\r' || byte == '\n') {
-        endLine();
-      } else {
-        inLine_ = true;
-        if (current_.size() < kPlacesLineLength) {
-          current_.append(FromWindows1252(static_cast<unsigned char>(byte)));
-        }
+      // A run of characters up to the next line end: only its first characters up to
+      // the length limit are decoded, the rest of a long line is just passed over.
+      previousWasCr_ = false;
+      inLine_ = true;
+      qsizetype end = i;
+      while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
+      const qsizetype taken = std::min(end - i, kPlacesLineLength - current_.size());
+      std::array<QChar, kPlacesLineLength> decoded;
+      for (qsizetype k = 0; k < taken; ++k) {
+        decoded[k] = FromWindows1252(static_cast<unsigned char>(data[i + k]));
       }
+      current_.append(decoded.data(), taken);
+      i = end;
     }
   }
 
