@@ -16,7 +16,9 @@ namespace {
 // Records the error boxes; nothing else may be asked while the places file is loaded.
 class RecordingPrompter : public Prompter {
  public:
-  void information(const QString& text) override { ADD_FAILURE() << "information: " << text.toStdString(); }
+  void information(const QString& text) override {
+    ADD_FAILURE() << "information: " << text.toStdString();
+  }
   void error(const QString& text) override { errors.append(text); }
   bool question(const QString& text) override {
     ADD_FAILURE() << "question: " << text.toStdString();
@@ -56,7 +58,11 @@ class PlacesLookupTest : public ::testing::Test {
   }
   void TearDown() override {
     qputenv("HOME", savedHome_);
-    if (savedDataHome_.isEmpty()) qunsetenv("XDG_DATA_HOME"); else qputenv("XDG_DATA_HOME", savedDataHome_);
+    if (savedDataHome_.isEmpty()) {
+      qunsetenv("XDG_DATA_HOME");
+    } else {
+      qputenv("XDG_DATA_HOME", savedDataHome_);
+    }
     QCoreApplication::setApplicationName(savedName_);
   }
 
@@ -169,7 +175,8 @@ TEST(PlacesFile, LinesAreWindows1252) {
 }
 
 TEST(PlacesFile, LongLinesAreCutTo255Characters) {
-  const QStringList lines = ReadLines(QByteArray(300, 'x') + "\r\nnext\r\n" + QByteArray(255, 'y') + "\n");
+  const QStringList lines =
+      ReadLines(QByteArray(300, 'x') + "\r\nnext\r\n" + QByteArray(255, 'y') + "\n");
   ASSERT_EQ(lines.size(), 3);
   EXPECT_EQ(lines[0], QString(255, 'x'));
   EXPECT_EQ(lines[1], "next");

@@ -66,7 +66,8 @@ TEST(ShippedPlacesFile, EveryLineHasTheFixedColumns) {
     EXPECT_LE(longitude->degrees, 180);
     EXPECT_LE(std::abs(latitude->SignedDegrees()), 90.0);
     EXPECT_LE(std::abs(longitude->SignedDegrees()), 180.0);
-    for (int part : {latitude->minutes, latitude->seconds, longitude->minutes, longitude->seconds}) {
+    for (int part :
+         {latitude->minutes, latitude->seconds, longitude->minutes, longitude->seconds}) {
       EXPECT_LT(part, 60);
     }
     EXPECT_EQ(latitude->southOrWest, line[42] == u'S');
