@@ -34,16 +34,18 @@ QChar FromWindows1252(unsigned char byte) {
 
 // The file in folder whose name equals name without regard to case: the exact spelling
 // first, then the others in name order, so that the choice never depends on the order
-// the folder lists them in. Folders and unreadable files do not count.
+// the folder lists them in. Folders, unreadable files and devices do not count.
 QString FindFileIgnoringCase(const QString& folder, const QString& name) {
   const QDir dir(folder);
   if (!dir.exists()) return {};
   const QFileInfo exact(dir.filePath(name));
   if (exact.isFile() && exact.isReadable()) return exact.filePath();
   const QFileInfoList entries =
-      dir.entryInfoList(QDir::Files | QDir::Readable | QDir::Hidden | QDir::System, QDir::Name);
+      dir.entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
   for (const QFileInfo& entry : entries) {
-    if (entry.fileName().compare(name, Qt::CaseInsensitive) == 0) return entry.filePath();
+    if (entry.isFile() && entry.fileName().compare(name, Qt::CaseInsensitive) == 0) {
+      return entry.filePath();
+    }
   }
   return {};
 }
@@ -174,6 +176,8 @@ QStringList PlacesFileCandidates() {
 }
 
 std::optional<QStringList> ReadPlacesLines(const QString& path) {
+  // Only plain files: a device or a pipe of that name could be read for ever.
+  if (!QFileInfo(path).isFile()) return std::nullopt;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   PlacesLineCollector collector;

@@ -136,10 +136,14 @@ TEST(PlacesFile, TheExactSpellingWinsOverOtherCasesInOneFolder) {
 TEST(PlacesFile, AMissingFileIsReportedOnceAndLeavesAnEmptyTable) {
   RecordingPrompter prompter;
   QDir().mkpath("folder/w-orte.txt");  // a folder of that name is no places file
+  // Nor is a device, which would never end.
+  QDir().mkpath("device");
+  ASSERT_TRUE(QFile::link("/dev/zero", "device/W-ORTE.TXT"));
   Session session(prompter);
   session.places.lines = {"stale"};
   session.flags.placesFilePresent = true;
-  LoadPlacesTable(session, {"nowhere/w-orte.txt", "folder/w-orte.txt"});
+  LoadPlacesTable(session, {"nowhere/w-orte.txt", "folder/w-orte.txt", "device/w-orte.txt"});
+  EXPECT_FALSE(ReadPlacesLines("device/W-ORTE.TXT").has_value());
   EXPECT_FALSE(session.flags.placesFilePresent);
   EXPECT_TRUE(session.places.lines.isEmpty());
   ASSERT_EQ(prompter.errors.size(), 1);
