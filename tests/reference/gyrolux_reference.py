@@ -855,36 +855,33 @@ def command_charts(count, seed, out):
             f.write(chart_fields(moment) + "\n")
 
 
-# Periods around which several slow factors stand together; the search for a
-# stellium moment starts at a random moment inside one of them.
+# Periods in which several slow factors stand together (May 2000 in Taurus, early
+# February 1962 in Aquarius): first day and the number of days after it.
 CLUSTER_PERIODS = [
-    (1962, 1, 20, 25),   # early February 1962
-    (2000, 4, 25, 30),   # May 2000
-    (1821, 2, 1, 60),
-    (1989, 1, 1, 60),
+    (2000, 5, 3, 17),
+    (1962, 2, 2, 4),
 ]
 
 
 def stellium_moment(rng):
-    """A moment with a stellium: random times in a cluster period or a random day."""
+    """A moment with a stellium, searched at random times in a cluster period or on a random day."""
     while True:
-        if rng.random() < 0.7:
-            year, month, first_day, span = rng.choice(CLUSTER_PERIODS)
+        draw = rng.random()
+        if draw < 0.9:
+            year, month, first_day, span = CLUSTER_PERIODS[0 if draw < 0.75 else 1]
             date_text = DateText(first_day, month, year)
             for _ in range(rng.randint(0, span)):
                 date_text = NextDay(date_text)
             day, month, year = _read_date_text(date_text)
-            base = (day, month, year)
         else:
-            m = random_moment(rng)
-            base = (m[0], m[1], m[2])
+            day, month, year = random_moment(rng)[:3]
         longitude = rng.uniform(-180.0001, 180.0001)
         latitude = rng.uniform(-66.0001, 66.0001)
         for _ in range(24):
             hours = rng.random() * 24
-            chart = Chart(base[0], base[1], base[2], hours, longitude, latitude).recompute()
+            chart = Chart(day, month, year, hours, longitude, latitude).recompute()
             if stellium(chart.factorLongitude) is not None:
-                return (base[0], base[1], base[2], hours, longitude, latitude)
+                return (day, month, year, hours, longitude, latitude)
 
 
 def command_axes(count, seed, out):
