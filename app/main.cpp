@@ -1,24 +1,23 @@
 // The program: the symbol font from beside the program registered for the run, Qt's German
-// texts, the main window (which makes the windows it opens), the message loop.
+// texts, the main window (which makes the windows it opens), the message loop; the font
+// removed again when the registration ends.
 #include <QApplication>
 
 #include "clock/main_window.h"
 #include "clock/session.h"
-#include "clock/window_platform.h"
+#include "platform/qt_prompter.h"
+#include "platform/symbol_font.h"
+#include "platform/translations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const int fontId = gyrolux::RegisterSymbolFont(QCoreApplication::applicationDirPath());
+  const gyrolux::SymbolFontRegistration symbolFont;
   gyrolux::InstallGermanTranslations(app);
 
-  gyrolux::MessageBoxPrompter prompter;
+  gyrolux::QtPrompter prompter;
   gyrolux::Session session(prompter);
-  int result = 0;
-  {
-    gyrolux::MainWindow mainWindow(session);
-    mainWindow.show();
-    result = app.exec();
-  }
-  gyrolux::RemoveSymbolFont(fontId);
-  return result;
+  gyrolux::MainWindow mainWindow(session);
+  prompter.setParent(&mainWindow);
+  mainWindow.show();
+  return app.exec();
 }

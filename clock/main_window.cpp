@@ -23,6 +23,8 @@
 #include "clock/window_platform.h"
 #include "dialogs/places_file.h"
 #include "platform/colors.h"
+#include "platform/pictures.h"
+#include "platform/symbol_font.h"
 #include "platform/prompter.h"
 
 namespace gyrolux {
@@ -119,7 +121,7 @@ void Panel::mousePressEvent(QMouseEvent* event) {
 // ---- MainWindow -------------------------------------------------------------------------
 
 MainWindow::MainWindow(Session& session, QWidget* parent)
-    : QWidget(parent), session_(session), controller_(session), icon_(ApplicationIcon()) {
+    : QWidget(parent), session_(session), controller_(session), icon_(ApplicationIconImage()) {
   setWindowTitle(MainWindowCaption());
   setWindowIcon(QIcon(QPixmap::fromImage(icon_)));
   setFixedSize(kWindowWidth, controller_.state().windowHeight);
@@ -400,7 +402,7 @@ void MainWindow::startUp() {
 
   run([this] { controller_.beginStartUp(ReadStateFile()); });
 
-  session_.flags.symbolFontPresent = SymbolFontInstalled();
+  session_.flags.symbolFontPresent = SymbolFontPresent();
   if (!session_.flags.symbolFontPresent) session_.prompter.information(SymbolFontMissingMessage());
   LoadPlacesTable(session_);
   session_.flags.stopAtStellium = session_.prompter.question(StelliumQuestion());

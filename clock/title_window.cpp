@@ -9,7 +9,7 @@
 
 #include "clock/text_files.h"
 #include "clock/window_fonts.h"
-#include "clock/window_platform.h"
+#include "platform/pictures.h"
 #include "platform/prompter.h"
 
 namespace gyrolux {

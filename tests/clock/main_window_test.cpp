@@ -17,6 +17,7 @@ namespace gyrolux {
 namespace {
 
 using testing::Moment;
+using testing::ShownTexts;
 using testing::ReadBytes;
 using testing::StartedClock;
 using testing::WriteBytes;
@@ -44,7 +45,7 @@ TEST(MainWindowStartUp, WithoutStateFileTheDefaultPlaceAndTheSystemTime) {
   EXPECT_EQ(w.tempoScrollBar()->value(), 21);
   EXPECT_EQ(w.button(MainButton::Halt), w.focusWidget());
   // The stellium question was asked; the wheel and the four lists are there.
-  EXPECT_EQ(clock.prompter.shownOf(QStringLiteral("question")), QStringList{StelliumQuestion()});
+  EXPECT_EQ(ShownTexts(clock.prompter, ScriptedPrompter::Kind::Question), QStringList{StelliumQuestion()});
   ASSERT_TRUE(w.dialView().picture().has_value());
   EXPECT_EQ(w.dialView().picture()->width(), 520);
   EXPECT_TRUE(w.axisList(0)->toPlainText().startsWith(QStringLiteral(" MC/MC = ")));
@@ -94,7 +95,7 @@ TEST(MainWindowClose, UnwritableStateFileKeepsTheWindowOpen) {
   ASSERT_TRUE(QDir().mkdir(QStringLiteral("ALT.DAT")));
   clock.window->close();
   EXPECT_TRUE(clock.window->isVisible());
-  EXPECT_EQ(clock.prompter.shownOf(QStringLiteral("error")).filter(QStringLiteral("ALT.DAT")).size(), 1);
+  EXPECT_EQ(ShownTexts(clock.prompter, ScriptedPrompter::Kind::Error).filter(QStringLiteral("ALT.DAT")).size(), 1);
   // Once the way is free the window closes.
   ASSERT_TRUE(QDir().rmdir(QStringLiteral("ALT.DAT")));
   clock.window->close();
@@ -315,7 +316,7 @@ TEST(MainWindowStellium, StopWithItsExtraStepAndTheFileLine) {
   EXPECT_EQ(w.searchResultLabel()->text(), QString());
   w.tempoScrollBar()->setValue(20);
   w.close();
-  EXPECT_EQ(clock.prompter.shownOf(QStringLiteral("information")).last(),
+  EXPECT_EQ(ShownTexts(clock.prompter, ScriptedPrompter::Kind::Information).last(),
             QStringLiteral("Die gefundenen Stellia sind gespeichert in STELLIA.TXT  im aktuellen Verzeichnis."));
 }
 
@@ -323,7 +324,7 @@ TEST(MainWindowStellium, UnwritableFileAbandonsTheDrawingButTheClockGoesOn) {
   ASSERT_TRUE(QDir().mkdir(QStringLiteral("STELLIA.TXT")));
   StartedClock clock(Moment(12, 1, 2020, 12, 0, 0), /*stopAtStellium=*/false);
   MainWindow& w = *clock.window;
-  EXPECT_EQ(clock.prompter.shownOf(QStringLiteral("error")).filter(QStringLiteral("STELLIA.TXT")).size(), 1);
+  EXPECT_EQ(ShownTexts(clock.prompter, ScriptedPrompter::Kind::Error).filter(QStringLiteral("STELLIA.TXT")).size(), 1);
   EXPECT_FALSE(w.dialView().picture().has_value());
   EXPECT_TRUE(clock.running());
   // Each drawing with a stellium tries again; once the file can be made it is written.

@@ -11,8 +11,8 @@ namespace gyrolux {
 namespace {
 
 using testing::Moment;
+using testing::ShownTexts;
 using testing::ReadBytes;
-using testing::RecordingPrompter;
 using testing::StartedClock;
 
 TEST(TitleWindow, ShownAtStartUpUntilSwitchedOff) {
@@ -47,7 +47,7 @@ TEST(TitleWindow, ShownAtStartUpUntilSwitchedOff) {
 
 TEST(TitleWindow, UnwritableFlagFileKeepsTheWindowOpen) {
   ASSERT_TRUE(QDir().mkdir(QStringLiteral("Titel.dat")));
-  RecordingPrompter prompter;
+  ScriptedPrompter prompter;
   TitleWindow title(prompter);
   bool stillOpen = false;
   QTimer::singleShot(0, &title, [&] {
@@ -59,8 +59,8 @@ TEST(TitleWindow, UnwritableFlagFileKeepsTheWindowOpen) {
   title.exec();
   EXPECT_TRUE(stillOpen);
   EXPECT_FALSE(title.isVisible());
-  ASSERT_EQ(prompter.shownOf(QStringLiteral("error")).size(), 1);
-  EXPECT_TRUE(prompter.shownOf(QStringLiteral("error"))[0].contains(QStringLiteral("Titel.dat")));
+  ASSERT_EQ(ShownTexts(prompter, ScriptedPrompter::Kind::Error).size(), 1);
+  EXPECT_TRUE(ShownTexts(prompter, ScriptedPrompter::Kind::Error)[0].contains(QStringLiteral("Titel.dat")));
 }
 
 }  // namespace

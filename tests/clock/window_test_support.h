@@ -15,7 +15,7 @@
 #include "clock/interval_dialog.h"
 #include "clock/main_window.h"
 #include "clock/session.h"
-#include "tests/clock/recording_prompter.h"
+#include "platform/scripted_prompter.h"
 
 namespace gyrolux::testing {
 
@@ -31,6 +31,15 @@ inline QByteArray ReadBytes(const QString& path) {
   return file.readAll();
 }
 
+// The texts of the boxes of one kind shown so far.
+inline QStringList ShownTexts(const ScriptedPrompter& prompter, ScriptedPrompter::Kind kind) {
+  QStringList texts;
+  for (const ScriptedPrompter::Shown& box : prompter.shown()) {
+    if (box.kind == kind) texts << box.text;
+  }
+  return texts;
+}
+
 inline QDateTime Moment(int day, int month, int year, int h, int m, int s) {
   return QDateTime(QDate(year, month, day), QTime(h, m, s));
 }
@@ -44,7 +53,7 @@ struct StartedClock {
     if (titleSwitchedOff) WriteBytes(QStringLiteral("Titel.DAT"), "0\r\n");
     session.now = [this] { return this->now; };
     this->now = now;
-    prompter.answer(stopAtStellium);
+    prompter.answerQuestion(stopAtStellium);
     window = std::make_unique<MainWindow>(session);
     window->show();
     window->startUp();
@@ -65,7 +74,7 @@ struct StartedClock {
   bool running() const { return window->timer().isActive(); }
 
   QDateTime now;
-  RecordingPrompter prompter;
+  ScriptedPrompter prompter;
   Session session{prompter};
   std::unique_ptr<MainWindow> window;
 };
