@@ -7,12 +7,15 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolTip>
 
+#include "clock/axis_strip.h"
 #include "clock/diagramm.h"
+#include "clock/dial_picture.h"
 #include "clock/interval_dialog.h"
 #include "clock/session.h"
 #include "clock/start_up_texts.h"
@@ -88,6 +91,27 @@ QPlainTextEdit* MakeAxisList(QWidget* parent, QRect geometry, bool readOnly, QRg
   palette.setColor(QPalette::Text, QColor(clNavy));
   list->setPalette(palette);
   return list;
+}
+
+// The same drawing in a larger frame. The axis strip is recorded 460 pixels wide, but its
+// scale lines for 21 and 22 degrees, the factors near 22 degrees and the last legend
+// column lie beyond that; on the window they are shown on the background.
+Picture Reframed(const Picture& picture, int width, int height) {
+  Picture framed(width, height);
+  for (const PictureOp& op : picture.ops()) {
+    framed.setPen(op.pen.color, op.pen.width);
+    framed.setBrush(op.brush);
+    framed.setFont(op.font.face, op.font.pointSize, op.font.bold, op.font.color);
+    switch (op.kind) {
+      case PictureOp::Kind::Line: framed.line(op.x1, op.y1, op.x2, op.y2); break;
+      case PictureOp::Kind::Rectangle: framed.rectangle(op.x1, op.y1, op.x2, op.y2); break;
+      case PictureOp::Kind::Ellipse: framed.ellipse(op.x1, op.y1, op.x2, op.y2); break;
+      case PictureOp::Kind::Pixel: framed.pixel(op.x1, op.y1, op.color); break;
+      case PictureOp::Kind::Text: framed.text(op.x1, op.y1, op.text, op.escapement); break;
+      case PictureOp::Kind::Image: framed.image(op.x1, op.y1, op.image); break;
+    }
+  }
+  return framed;
 }
 
 }  // namespace
@@ -200,6 +224,7 @@ void MainWindow::buildLayout() {
 
   statusLabel_ = MakeLabel(this, StatusText(false), {390, 460});
   statusLabel_->setFont(WindowFont("Courier New", 13, true));
+  statusLabel_->adjustSize();
 
   searchResultLabel_ = MakeLabel(this, QString(), {436, 531});
   searchResultLabel_->setFont(WindowFont("MS Sans Serif", 13, true));
@@ -213,6 +238,9 @@ void MainWindow::buildLayout() {
   aboutText->setReadOnly(true);
   aboutText->setPlainText(AboutText());
   aboutText->setLineWrapMode(QPlainTextEdit::NoWrap);
+  aboutText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  aboutText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  aboutText->document()->setDocumentMargin(2);
   QPalette aboutPalette = aboutText->palette();
   aboutPalette.setColor(QPalette::Base, QColor(clSilver));
   aboutText->setPalette(aboutPalette);
@@ -225,6 +253,7 @@ void MainWindow::buildLayout() {
   dateLabel_ = MakeLabel(control, QString(), {15, 14});
   timeLabel_ = MakeLabel(control, QString(), {15, 31});
   timeLabel_->setFont(WindowFont("MS Sans Serif", 11, true));
+  timeLabel_->adjustSize();
   placeLabel_ = MakeLabel(control, QString(), {15, 48});
   intervalLabel_ = MakeLabel(control, QStringLiteral("Sek/Takt:1"), {145, 14});
   ticksLabel_ = MakeLabel(control, QStringLiteral("Takte/Sek:1"), {137, 57});
@@ -438,7 +467,11 @@ void MainWindow::refreshDial() {
       }
     }
     PutPictureOnClipboard(*result.picture);
-    dialView_->setPicture(std::move(*result.picture));
+    if (result.isAxisStrip) {
+      dialView_->setPicture(Reframed(*result.picture, kDialSize, kAxisStripHeight));
+    } else {
+      dialView_->setPicture(std::move(*result.picture));
+    }
   }
   for (int i = 0; i < 4; ++i) {
     const QString text = result.lists[i].join(u'\n');

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -266,13 +268,17 @@ TEST(MainWindowCommands, HaltAboutCoverAndLinearGraphic) {
   // "Linear-Grafik": the strip with its option boxes on green, saved as dia.wmf.
   w.linearGraphicBox()->setChecked(true);
   ASSERT_TRUE(w.dialView().picture().has_value());
-  EXPECT_EQ(w.dialView().picture()->width(), 460);
-  EXPECT_EQ(w.dialView().picture()->height(), 525);
+  // The strip as recorded goes on the clipboard; the window shows it with what lies
+  // right of its frame.
+  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(460, 525));
+  EXPECT_EQ(w.dialView().picture()->ops().front().kind, PictureOp::Kind::Rectangle);
+  EXPECT_EQ(w.dialView().picture()->ops().front().x2, 460);
   EXPECT_EQ(w.palette().color(QPalette::Window), QColor(clGreen));
   EXPECT_TRUE(w.optionBox(2)->isVisible());
   EXPECT_EQ(w.statusLabel()->pos(), QPoint(392, 440));
   w.linearGraphicBox()->setChecked(false);
   EXPECT_EQ(w.dialView().picture()->width(), 520);
+  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(520, 520));
   EXPECT_FALSE(w.optionBox(2)->isVisible());
   EXPECT_EQ(w.statusLabel()->pos(), QPoint(392, 6));
 }
