@@ -283,6 +283,23 @@ TEST(MainWindowCommands, HaltAboutCoverAndLinearGraphic) {
   EXPECT_EQ(w.statusLabel()->pos(), QPoint(392, 6));
 }
 
+TEST(MainWindowCommands, EnterIsTheHaltButtonAndEscTheAboutButton) {
+  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  MainWindow& w = *clock.window;
+  QTest::keyClick(w.axisList(0), Qt::Key_Return);
+  EXPECT_FALSE(clock.running());
+  EXPECT_EQ(w.button(MainButton::Halt)->text(), QStringLiteral("&Weiter"));
+  QTest::keyClick(w.axisList(0), Qt::Key_Escape);
+  EXPECT_TRUE(w.aboutPanel()->isVisible());
+  QTest::keyClick(w.axisList(0), Qt::Key_Escape);
+  EXPECT_FALSE(w.aboutPanel()->isVisible());
+  // A focused button takes Enter itself.
+  EXPECT_EQ(w.focusWidget(), w.button(MainButton::About));
+  w.axisList(0)->setFocus();
+  QTest::keyClick(w.axisList(0), Qt::Key_Enter);
+  EXPECT_TRUE(clock.running());
+}
+
 TEST(MainWindowCommands, LaterWindowsOnlyHaltAndReturn) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   MainWindow& w = *clock.window;
