@@ -1,5 +1,7 @@
 #include "clock/main_window.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -23,12 +25,14 @@
 #include "clock/text_files.h"
 #include "clock/title_window.h"
 #include "clock/window_fonts.h"
-#include "clock/window_platform.h"
 #include "dialogs/places_file.h"
+#include "platform/clipboard.h"
 #include "platform/colors.h"
 #include "platform/pictures.h"
 #include "platform/symbol_font.h"
+#include "platform/printing.h"
 #include "platform/prompter.h"
+#include "platform/wmf_writer.h"
 
 namespace gyrolux {
 
@@ -151,6 +155,11 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   setFixedSize(kWindowWidth, controller_.state().windowHeight);
   setFont(WindowFont("MS Sans Serif", kEightPointPixels));
   buildLayout();
+
+  // The printable page of the default printer, each side rounded up to the next hundred.
+  const QSize page = DefaultPrinterPageSize();
+  session_.printerPage.width = static_cast<uint16_t>(std::clamp(NextHundredAbove(page.width()), 0, 65500));
+  session_.printerPage.height = static_cast<uint16_t>(std::clamp(NextHundredAbove(page.height()), 0, 65500));
 
   // The windows this one opens, made once after it.
   intervalDialog_ = new IntervalDialog(session_.clock, this);
@@ -461,12 +470,12 @@ void MainWindow::refreshDial() {
   if (result.picture) {
     if (result.isAxisStrip) {
       QString error;
-      if (!SavePictureAsMetafile(*result.picture, QLatin1String(kAxisStripFileName), error)) {
+      if (!WriteWmf(*result.picture, QLatin1String(kAxisStripFileName), &error)) {
         session_.prompter.error(error);
         return;
       }
     }
-    PutPictureOnClipboard(*result.picture);
+    CopyPictureToClipboard(*result.picture);
     if (result.isAxisStrip) {
       dialView_->setPicture(Reframed(*result.picture, kDialSize, kAxisStripHeight));
     } else {

@@ -53,6 +53,9 @@ TEST(MainWindowStartUp, WithoutStateFileTheDefaultPlaceAndTheSystemTime) {
   EXPECT_TRUE(w.axisList(0)->toPlainText().startsWith(QStringLiteral(" MC/MC = ")));
   EXPECT_TRUE(w.axisList(3)->toPlainText().startsWith(QStringLiteral(" MO/MO = ")));
   EXPECT_EQ(w.palette().color(QPalette::Window), QColor(clNavy));
+  // The printable page, rounded up to the next hundred above.
+  EXPECT_EQ(clock.session.printerPage.width % 100, 0);
+  EXPECT_GT(clock.session.printerPage.width, 0);
 }
 
 TEST(MainWindowStartUp, StateFileWrittenAtCloseAndItsPlaceReadAtTheNextStart) {
@@ -273,6 +276,7 @@ TEST(MainWindowCommands, HaltAboutCoverAndLinearGraphic) {
   EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(460, 525));
   EXPECT_EQ(w.dialView().picture()->ops().front().kind, PictureOp::Kind::Rectangle);
   EXPECT_EQ(w.dialView().picture()->ops().front().x2, 460);
+  EXPECT_TRUE(ReadBytes(QStringLiteral("dia.wmf")).startsWith("\xD7\xCD\xC6\x9A"));
   EXPECT_EQ(w.palette().color(QPalette::Window), QColor(clGreen));
   EXPECT_TRUE(w.optionBox(2)->isVisible());
   EXPECT_EQ(w.statusLabel()->pos(), QPoint(392, 440));
