@@ -2,6 +2,8 @@
 // bar, ticks, the interval dialog, the stellium stop and the state file at close.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,7 +15,9 @@
 
 #include "clock/start_up_texts.h"
 #include "clock/title_window.h"
+#include "platform/symbol_font.h"
 #include "tests/clock/window_test_support.h"
+#include "tests/test_support/temp_working_dir.h"
 
 namespace gyrolux {
 namespace {
@@ -56,6 +60,26 @@ TEST(MainWindowStartUp, WithoutStateFileTheDefaultPlaceAndTheSystemTime) {
   // The printable page, rounded up to the next hundred above.
   EXPECT_EQ(clock.session.printerPage.width % 100, 0);
   EXPECT_GT(clock.session.printerPage.width, 0);
+}
+
+TEST(MainWindowStartUp, SymbolFontChoosesGlyphsOrTheFontMessage) {
+  const QString message = SymbolFontMissingMessage();
+  {
+    StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+    ASSERT_FALSE(clock.session.flags.symbolFontPresent);
+    EXPECT_TRUE(ShownTexts(clock.prompter, ScriptedPrompter::Kind::Information).contains(message));
+  }
+  const SymbolFontRegistration font(testing::SourceDir() + QStringLiteral("/resources/Radivuru.TTF"));
+  ASSERT_TRUE(font.registered());
+  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  EXPECT_TRUE(clock.session.flags.symbolFontPresent);
+  EXPECT_FALSE(ShownTexts(clock.prompter, ScriptedPrompter::Kind::Information).contains(message));
+  // The wheel writes MC as the glyph "a" of the symbol font.
+  const auto& ops = clock.window->dialView().picture()->ops();
+  EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const PictureOp& op) {
+    return op.kind == PictureOp::Kind::Text && op.text == QStringLiteral("a") &&
+           op.font.face == QStringLiteral("RuduzodediRuvedur") && op.font.color == clGreen;
+  }));
 }
 
 TEST(MainWindowStartUp, StateFileWrittenAtCloseAndItsPlaceReadAtTheNextStart) {
