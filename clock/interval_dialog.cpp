@@ -1,9 +1,11 @@
 #include "clock/interval_dialog.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "clock/interval_input.h"
 #include "clock/window_fonts.h"
@@ -115,6 +117,10 @@ void IntervalDialog::run() {
 
 void IntervalDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // In the middle of the desktop, not of the main window.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
   closing_ = false;
   minutesField_->selectAll();
   if (clock_.unit != IntervalUnit::Seconds) {
