@@ -79,6 +79,13 @@ void DrawOp(QPainter& painter, const PictureOp& op) {
   }
 }
 
+void SetCorners(PictureOp& op, int x1, int y1, int x2, int y2) {
+  op.x1 = x1;
+  op.y1 = y1;
+  op.x2 = x2;
+  op.y2 = y2;
+}
+
 }  // namespace
 
 int NormalizedEscapement(int escapement) {
@@ -123,27 +130,15 @@ PictureOp& Picture::push(PictureOp::Kind kind) {
 }
 
 void Picture::line(int x1, int y1, int x2, int y2) {
-  PictureOp& op = push(PictureOp::Kind::Line);
-  op.x1 = x1;
-  op.y1 = y1;
-  op.x2 = x2;
-  op.y2 = y2;
+  SetCorners(push(PictureOp::Kind::Line), x1, y1, x2, y2);
 }
 
 void Picture::rectangle(int left, int top, int right, int bottom) {
-  PictureOp& op = push(PictureOp::Kind::Rectangle);
-  op.x1 = left;
-  op.y1 = top;
-  op.x2 = right;
-  op.y2 = bottom;
+  SetCorners(push(PictureOp::Kind::Rectangle), left, top, right, bottom);
 }
 
 void Picture::ellipse(int left, int top, int right, int bottom) {
-  PictureOp& op = push(PictureOp::Kind::Ellipse);
-  op.x1 = left;
-  op.y1 = top;
-  op.x2 = right;
-  op.y2 = bottom;
+  SetCorners(push(PictureOp::Kind::Ellipse), left, top, right, bottom);
 }
 
 void Picture::pixel(int x, int y, QRgb color) {

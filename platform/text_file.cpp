@@ -146,8 +146,14 @@ bool WriteTextLines(const QString& path, const QStringList& lines, QString* erro
     bytes += EncodeWindows1252(line);
     bytes += "\r\n";
   }
+  return ReplaceFileContents(path, bytes, error);
+}
+
+bool ReplaceFileContents(const QString& path, const QByteArray& bytes, QString* error) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
+  // Unbuffered, so that a write cut short (a full disk) shows in the count written: the
+  // buffered flush of QSaveFile::commit() would let it pass and put the cut file in place.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     SetError(error, CannotWriteFileText(path, file.errorString()));
     return false;
   }
@@ -170,7 +176,7 @@ TextLogWriter::~TextLogWriter() = default;
 bool TextLogWriter::open(const QString& path, QString* error) {
   close();
   auto file = std::make_unique<QFile>(path);
-  if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+  if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
     SetError(error, CannotWriteFileText(path, file->errorString()));
     return false;
   }
@@ -186,8 +192,9 @@ bool TextLogWriter::writeLine(const QString& text, QString* error) {
     SetError(error, CannotWriteFileText(fileName_, QStringLiteral("Die Datei ist nicht geöffnet.")));
     return false;
   }
+  // Unbuffered: each line goes to the file at once, and a short write is seen.
   const QByteArray bytes = EncodeWindows1252(text) + "\r\n";
-  if (file_->write(bytes) != bytes.size() || !file_->flush()) {
+  if (file_->write(bytes) != bytes.size()) {
     SetError(error, CannotWriteFileText(fileName_, file_->errorString()));
     return false;
   }

@@ -62,6 +62,9 @@ std::optional<QStringList> ReadTextLines(const QString& path, QString* error = n
 // old file as it was. False with the German reason in *error on failure.
 bool WriteTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
+// The same for any bytes: path holds exactly bytes afterwards, or is as it was.
+bool ReplaceFileContents(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
 // A log that stays open over a run: created (or emptied) on open, each line written and
 // flushed at once, so what was written survives a crash of the program.
 class TextLogWriter {

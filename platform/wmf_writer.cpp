@@ -6,7 +6,6 @@
 #include <optional>
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include "platform/font_faces.h"
@@ -269,14 +268,11 @@ std::optional<QByteArray> WmfBytes(const Picture& picture, QString* error) {
 bool WriteWmf(const Picture& picture, const QString& path, QString* error) {
   QString reason;
   const std::optional<QByteArray> bytes = WmfBytes(picture, &reason);
-  QSaveFile file(path);
-  const bool written = bytes && file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() &&
-                       file.commit();
-  if (!written) {
-    if (error) *error = CannotWriteFileText(path, bytes ? file.errorString() : reason);
+  if (!bytes) {
+    if (error) *error = CannotWriteFileText(path, reason);
     return false;
   }
-  return true;
+  return ReplaceFileContents(path, *bytes, error);
 }
 
 }  // namespace gyrolux

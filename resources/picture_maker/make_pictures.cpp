@@ -16,6 +16,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -58,12 +59,14 @@ void CentredText(QPainter& painter, QPointF centre, const QString& text) {
   painter.drawText(box, Qt::AlignCenter, text);
 }
 
-// A star field that stays the same from run to run.
-void Stars(QPainter& painter, const QRectF& area, int count, quint32 seed) {
+// A star field that stays the same from run to run; none behind the texts in keepClear.
+void Stars(QPainter& painter, const QRectF& area, int count, quint32 seed, const QList<QRectF>& keepClear = {}) {
   QRandomGenerator random(seed);
   painter.setPen(Qt::NoPen);
   for (int i = 0; i < count; ++i) {
     const QPointF at(area.left() + random.bounded(area.width()), area.top() + random.bounded(area.height()));
+    if (std::any_of(keepClear.begin(), keepClear.end(), [&](const QRectF& clear) { return clear.contains(at); }))
+      continue;
     const double size = 0.35 + std::pow(random.bounded(1.0), 3.0) * 1.5;
     QColor color = kStarWhite;
     color.setAlphaF(0.25 + random.bounded(0.75));
@@ -194,7 +197,7 @@ QImage TitlePicture() {
   sky.setColorAt(0.45, QColor(0x0E, 0x19, 0x52));
   sky.setColorAt(1.0, QColor(0x03, 0x07, 0x22));
   painter.fillRect(image.rect(), sky);
-  Stars(painter, image.rect(), 420, 17);
+  Stars(painter, image.rect(), 420, 17, {QRectF(462, 80, 290, 345), QRectF(28, 478, 300, 50)});
 
   Wheel(painter, QPointF(236, 252), 200);
 

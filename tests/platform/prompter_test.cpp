@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -60,6 +61,25 @@ TEST(QtPrompterTest, BoxesSpeakGermanAndShowCrAsLineBreaks) {
 
   QMessageBox cancel(QMessageBox::Warning, QString(), QString(), QMessageBox::Cancel);
   EXPECT_EQ(Plain(cancel.button(QMessageBox::Cancel)->text()), QStringLiteral("Abbrechen"));
+}
+
+TEST(QtPrompterTest, ThePrintDialogTellsWhetherToPrint) {
+  ASSERT_TRUE(InstallGermanTranslations(*QCoreApplication::instance()));
+  QtPrompter prompter;
+  QPrinter printer;
+  for (const bool accept : {false, true}) {
+    QTimer::singleShot(0, [accept] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) {
+        ADD_FAILURE() << "no print dialog open";
+        return;
+      }
+      EXPECT_TRUE(dialog->inherits("QPrintDialog"));
+      if (accept) dialog->accept();
+      else dialog->reject();
+    });
+    EXPECT_EQ(prompter.choosePrinter(printer), accept);
+  }
 }
 
 TEST(ScriptedPrompterTest, AnswersFromItsQueueAndRecordsEveryBox) {

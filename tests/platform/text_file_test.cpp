@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <QDir>
 #include <QFile>
-#include <QFileDevice>
 #include <QFileInfo>
 
 namespace gyrolux {
@@ -21,6 +24,27 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   ASSERT_EQ(file.write(bytes), bytes.size());
 }
+
+// While it lives, the process may write no file beyond the given size, as if the disk
+// were full (this works for every user, unlike file permissions).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousSignal_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousSignal_)(int) = nullptr;
+};
 
 TEST(Windows1252Test, EveryByteFrom20ToFFComesBackUnchanged) {
   QByteArray all;
@@ -111,16 +135,16 @@ TEST(TextFileTest, AFolderInTheWayIsReportedAndLeftAsItWas) {
 
 TEST(TextFileTest, AFailedReplaceLeavesTheOldFileIntact) {
   ASSERT_TRUE(WriteTextLines(QStringLiteral("ALT.DAT"), {QStringLiteral("old")}));
-  // The folder is made read-only: no file can be put beside the old one.
-  const QFileDevice::Permissions folder = QFile::permissions(QStringLiteral("."));
-  ASSERT_TRUE(QFile::setPermissions(QStringLiteral("."), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
   QString error;
-  const bool written = WriteTextLines(QStringLiteral("ALT.DAT"), {QStringLiteral("new")}, &error);
-  QFile::setPermissions(QStringLiteral("."), folder);
-  if (written) GTEST_SKIP() << "running with rights that ignore file permissions";
-  EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden.")));
+  bool written;
+  {
+    const FileSizeLimit diskFull(1000);
+    written = WriteTextLines(QStringLiteral("ALT.DAT"), QStringList(100, QString(100, QLatin1Char('n'))), &error);
+  }
+  EXPECT_FALSE(written);
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden."))) << error.toStdString();
   EXPECT_EQ(ReadBytes(QStringLiteral("ALT.DAT")), QByteArray("old\r\n"));
-  EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{QStringLiteral("ALT.DAT")});
+  EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ALT.DAT")});  // nothing half written left
 }
 
 TEST(TextLogWriterTest, EachLineIsOnDiskAsSoonAsItIsWritten) {
@@ -135,6 +159,12 @@ TEST(TextLogWriterTest, EachLineIsOnDiskAsSoonAsItIsWritten) {
   EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray("  Stellia:\r\n"));
   ASSERT_TRUE(log.writeLine(QStringLiteral("  SO=ME=VE=MA  12°34' STI")));
   EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray("  Stellia:\r\n  SO=ME=VE=MA  12\xB0" "34' STI\r\n"));
+  {
+    // A full disk is reported, line by line.
+    const FileSizeLimit diskFull(40);
+    EXPECT_FALSE(log.writeLine(QString(60, QLatin1Char('x')), &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei STELLIA.TXT kann nicht geschrieben werden.")));
+  }
   log.close();
   EXPECT_FALSE(log.isOpen());
 
