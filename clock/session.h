@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include <QDateTime>
 #include <QStringList>
@@ -12,6 +13,7 @@
 namespace gyrolux {
 
 class Prompter;
+class StelliumLogWriter;
 
 // Flags found or set at start-up and while the main window runs.
 struct SessionFlags {
@@ -49,6 +51,20 @@ struct PlacesTable {
   QStringList lines;
 };
 
+// STELLIA.TXT: opened at the first stellium of a run, kept open until the main window
+// closes. `open` is set only after the file's first line has been written.
+struct StelliumFileState {
+  bool open = false;
+  std::shared_ptr<StelliumLogWriter> writer;
+};
+
+// The printable page of the default printer in device pixels, each rounded up to the
+// next multiple of 100 strictly above it; taken when the main window is made.
+struct PrinterPage {
+  uint16_t width = 0;
+  uint16_t height = 0;
+};
+
 // Everything that one run of the program holds. Made once in main() (or per test case)
 // and handed by reference to every window and to the logic that needs it.
 struct Session {
@@ -61,6 +77,10 @@ struct Session {
   SearchState search;
   PlacesTable places;
   FileCounters counters;
+  StelliumFileState stelliumFile;
+  PrinterPage printerPage;
+  // The main window's place label ("010°00' E, 50°00' N"); other windows print it.
+  QString placeLabel;
 
   Prompter& prompter;
   // The system's local date and time (taken as universal time); tests replace it.

@@ -1,0 +1,50 @@
+#include "clock/axis_lists.h"
+
+#include <cmath>
+
+#include "engine/angles.h"
+#include "engine/formatting.h"
+#include "engine/houses.h"
+
+namespace gyrolux {
+
+bool WithinPictureOrb(double p, double q, double orb) {
+  const double d = std::fabs(p - q);
+  return d < orb || d > 22.5 - orb;
+}
+
+QStringList AxisList(const FactorLongitudes& lon, int k, double orb) {
+  const QString abbrevK = QLatin1String(FactorAbbrev[k]);
+  const double axis = (lon[k] + lon[k]) / 2.0;
+  QStringList lines;
+  lines.append(u' ' + abbrevK + u'/' + abbrevK + QStringLiteral(" = ") + FormatAngle(2, 22, axis));
+  const double a = Mod22_5(axis);
+
+  QString line = QStringLiteral(" ");
+  int entriesInLine = 0;
+  for (int i = k; i < kMidpointFactorCount; ++i) {
+    for (int j = i; j < kMidpointFactorCount; ++j) {
+      if (i == k && j == k) continue;
+      const double m = Mod22_5((lon[i] + lon[j]) / 2.0);
+      if (!WithinPictureOrb(a, m, orb)) continue;
+      line += QLatin1String(FactorAbbrev[i]) + u'/' + QLatin1String(FactorAbbrev[j]) +
+              ZeroPad(static_cast<unsigned>(MidpointHouse(i, j, lon[i], lon[j])), 2) +
+              QStringLiteral("  ");
+      if (++entriesInLine == 3) {
+        lines.append(line.chopped(2));
+        line = QStringLiteral(" ");
+        entriesInLine = 0;
+      }
+    }
+  }
+  if (entriesInLine > 0) lines.append(line);
+  return lines;
+}
+
+std::array<QStringList, 4> MainAxisLists(const FactorLongitudes& longitudes, double orb) {
+  std::array<QStringList, 4> lists;
+  for (size_t n = 0; n < kMainAxes.size(); ++n) lists[n] = AxisList(longitudes, kMainAxes[n], orb);
+  return lists;
+}
+
+}  // namespace gyrolux

@@ -1,0 +1,88 @@
+#include "clock/axis_strip.h"
+
+#include "clock/dial_picture.h"
+#include "clock/moment_labels.h"
+#include "engine/angles.h"
+#include "engine/formatting.h"
+#include "engine/integer_conversion.h"
+#include "platform/colors.h"
+
+namespace gyrolux {
+
+namespace {
+
+QRgb StripColor(int factor) {
+  if (factor == MC) return clGreen;
+  if (factor == AS) return clRed;
+  return clNavy;
+}
+
+// Legend entries run down in columns of three, 70 pixels apart.
+class LegendCursor {
+ public:
+  QPoint next() {
+    const QPoint at(left_, top_);
+    top_ += 12;
+    if (top_ > 430) {
+      left_ += 70;
+      top_ = 400;
+    }
+    return at;
+  }
+
+ private:
+  int left_ = 20;
+  int top_ = 400;
+};
+
+}  // namespace
+
+bool AxisStripShows(int factor, const AxisStripOptions& options) {
+  if (factor == MC) return options.withMc;
+  if (factor == AS) return options.withAs;
+  if (factor >= kFirstHypothetical) return options.withTranspluto;
+  return true;
+}
+
+Picture DrawAxisStrip(const Chart& chart, const AxisStripOptions& options) {
+  Picture picture(kAxisStripWidth, kAxisStripHeight);
+  picture.setBrush(clWhite);
+  picture.setPen(clBlack, 1);
+  picture.rectangle(5, 5, 460, 525);
+
+  picture.setFont(QStringLiteral("Ariel"), 8, false, clBlack);
+  for (int k = 0; 17 + 22 * k < 520; ++k) {
+    const int x = 17 + 22 * k;
+    picture.text(x - 5, 15, QString::number(k) + u'\u00B0');
+    picture.line(x, 40, x, 400);
+  }
+
+  picture.setFontBold(true);
+  picture.setFontSize(10);
+  int rowTop = 30;
+  LegendCursor legend;
+  for (const int factor : kAxisStripOrder) {
+    const double lon = chart.state.factorLongitude[factor];
+    const int x = 12 + TruncClamped(22.0 * Mod22_5(lon), -1000000, 1000000);
+    if (AxisStripShows(factor, options)) {
+      picture.setFont(QString::fromLatin1(kSymbolFontFace), 10, true, StripColor(factor));
+      picture.text(x, rowTop + 10, FactorGlyph(factor));
+      for (int y = rowTop + 5; y <= rowTop + 10; ++y) picture.pixel(x + 5, y, clRed);
+    }
+    picture.setFont(QStringLiteral("Ariel"), 8, true, clBlack);
+    const QPoint at = legend.next();
+    picture.text(at.x(), at.y(),
+                 QLatin1String(FactorAbbrev[factor]) + u' ' + FormatAngle(2, 22, lon));
+    rowTop += 17;
+  }
+
+  const ChartMoment& m = chart.moment;
+  picture.setFont(QStringLiteral("Ariel"), 8, true, clBlack);
+  picture.text(20, 440,
+               DateLabel(chart) + QStringLiteral(", ") + ShownClock(m.hours) +
+                   QStringLiteral(", L:") + chart.texts.longitudeText + QStringLiteral(", B:") +
+                   chart.texts.latitudeText);
+  return picture;
+}
+
+}  // namespace gyrolux

@@ -1,0 +1,341 @@
+#include "clock/clock_controller.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "clock/clock_step.h"
+#include "clock/moment_labels.h"
+#include "clock/session.h"
+#include "clock/stellium_log.h"
+#include "clock/system_moment.h"
+#include "engine/formatting.h"
+#include "engine/integer_conversion.h"
+#include "platform/prompter.h"
+
+namespace gyrolux {
+
+namespace {
+
+constexpr int kStartPeriodMs = 950;
+constexpr double kStartOrb = 1.18;
+
+const QString kStelliumSavedMessage = QStringLiteral(
+    "Die gefundenen Stellia sind gespeichert in STELLIA.TXT  im aktuellen Verzeichnis.");
+
+// The four commands of the halted clock.
+constexpr std::array<MainButton, 4> kHaltedCommands = {
+    MainButton::Evaluate, MainButton::PictureSearch, MainButton::Enlarge,
+    MainButton::MidpointSearch};
+
+bool IsHaltedCommand(MainButton b) {
+  return std::find(kHaltedCommands.begin(), kHaltedCommands.end(), b) != kHaltedCommands.end();
+}
+
+// The time label after a search stopped on a hit: hh:mm:ss from the fractions of the
+// hours, each part cut.
+QString SearchFoundTimeLabel(double hours) {
+  const int hh = TruncClamped(hours, 0, 99);
+  const double fraction = hours - std::trunc(hours);
+  const int mm = TruncClamped(fraction * 60.0, 0, 59);
+  const int ss = TruncClamped(fraction * 3600.0 - mm * 60.0, 0, 59);
+  return ZeroPad(hh, 2) + u':' + ZeroPad(mm, 2) + u':' + ZeroPad(ss, 2) +
+         QStringLiteral(" WZ/GMT");
+}
+
+}  // namespace
+
+QString StatusText(bool running) {
+  return running ? QStringLiteral(" Diagramm dreht ") : QStringLiteral(" Diagramm steht ");
+}
+QRgb StatusColor(bool running) { return running ? clLime : clRed; }
+QString HaltCaption(bool running) {
+  return running ? QStringLiteral("&Halt") : QStringLiteral("&Weiter");
+}
+
+ClockController::ClockController(Session& session) : session_(session) {}
+
+bool ClockController::running() const { return session_.clock.running; }
+
+void ClockController::resetSearchLabel() {
+  state_.windowHeight = 588;
+  state_.searchResultText.clear();
+  state_.searchResultPos = {0, 300};
+}
+
+void ClockController::showMomentLabels() {
+  state_.dateLabel = DateLabel(session_.chart);
+  state_.timeLabel = TimeLabel(session_.chart.moment.hours);
+}
+
+void ClockController::resetToSecondsUnit() {
+  ClockState& clock = session_.clock;
+  clock.unit = IntervalUnit::Seconds;
+  clock.tempo = 1;
+  clock.intervalMinutes = 1.0 / 60.0;
+  state_.intervalLabel = IntervalLabel(clock);
+  state_.ticksLabel = QStringLiteral("Takte/Sek:1");
+}
+
+// Tempo 1 with the scroll bar at 21; from elsewhere the move restarts the clock.
+void ClockController::setTempoOne() {
+  session_.clock.tempo = 1;
+  moveScrollBar(21);
+  state_.tempoLabel = QStringLiteral("1");
+}
+
+void ClockController::beginStartUp(const std::optional<StoredMoment>& stored) {
+  Chart& chart = session_.chart;
+  resetSearchLabel();
+  session_.flags.altDatAvailable = stored.has_value();
+  SetMomentFromSystemClock(chart, session_.now());
+  if (stored) {
+    SetStoredPlace(chart, *stored);
+  } else {
+    SetDefaultPlace(chart);
+  }
+  state_.setEnabled(MainButton::LastMoment, session_.flags.altDatAvailable);
+  session_.placeLabel = PlaceLabel(chart.moment);
+  showMomentLabels();
+
+  resetToSecondsUnit();
+  state_.scrollPosition = 21;
+
+  session_.stelliumFile = {};
+  setButtons(false);
+  stopTimer();
+}
+
+void ClockController::finishStartUp() {
+  setButtons(true);
+  session_.pictureOrb = kStartOrb;
+  session_.clock.periodMs = kStartPeriodMs;
+  startTimer();
+  vierButtons();
+  state_.tempoLabel = QStringLiteral("1");
+  session_.counters = {};
+  state_.focus = FocusRequest::HaltButton;
+}
+
+void ClockController::setButtons(bool on) {
+  for (int i = 0; i < kMainButtonCount; ++i) {
+    const auto button = static_cast<MainButton>(i);
+    bool enable = on;
+    if (button == MainButton::LastMoment) enable = on && session_.flags.altDatAvailable;
+    // The commands of the halted clock never come on while it runs.
+    if (IsHaltedCommand(button)) enable = on && !running() && !session_.search.pictureSearchInProgress;
+    state_.setEnabled(button, enable);
+  }
+}
+
+void ClockController::vierButtons() {
+  const bool enable = !running() && !session_.search.pictureSearchInProgress;
+  for (MainButton b : kHaltedCommands) state_.setEnabled(b, enable);
+}
+
+void ClockController::stopTimer() { session_.clock.running = false; }
+void ClockController::startTimer() { session_.clock.running = true; }
+
+void ClockController::moveScrollBar(int position) {
+  position = std::clamp(position, 0, 40);
+  if (position == state_.scrollPosition) return;
+  state_.scrollPosition = position;
+
+  ClockState& clock = session_.clock;
+  state_.aboutPanelShown = false;
+  clock.tempo = TempoOfScrollPosition(position);
+  state_.tempoLabel = QString::number(clock.tempo);
+  if (clock.tempo != 0) {
+    startTimer();
+    vierButtons();
+    clock.periodMs = TimerPeriodForTempo(clock.tempo);
+  } else {
+    stopTimer();
+    vierButtons();
+  }
+  state_.ticksLabel = QStringLiteral("Takte/Sek:") + QString::number(std::abs(clock.tempo));
+}
+
+void ClockController::tick() {
+  if (!StepMoment(session_.chart, session_.clock, session_.clock.tempo < 0)) {
+    // The edge of the clock's years: the clock halts there.
+    stopTimer();
+    vierButtons();
+    return;
+  }
+  showMomentLabels();
+  state_.intervalLabel = IntervalLabel(session_.clock);
+  if (session_.flags.dialShown) drawDial();
+}
+
+void ClockController::haltOrContinue() {
+  if (running()) {
+    const bool wasCovered = state_.coverShown;
+    session_.flags.dialShown = true;
+    state_.coverShown = false;
+    state_.enlargeButtonVisible = true;
+    stopTimer();
+    vierButtons();
+    state_.focus = FocusRequest::EnlargeButton;
+    // The uncovered dial shows the current moment.
+    if (wasCovered) drawDial();
+    return;
+  }
+  state_.aboutPanelShown = false;
+  startTimer();
+  vierButtons();
+  resetSearchLabel();
+  if (session_.clock.tempo == 0) setTempoOne();
+}
+
+void ClockController::realTime() {
+  stopTimer();
+  vierButtons();
+  resetSearchLabel();
+  SetMomentFromSystemClock(session_.chart, session_.now());
+  state_.dateLabelColor = clBlack;
+  state_.timeLabelColor = clMaroon;
+  showMomentLabels();
+  resetToSecondsUnit();
+  moveScrollBar(21);
+  if (session_.flags.dialShown) drawDial();
+}
+
+bool ClockController::lastMoment() {
+  stopTimer();
+  state_.dateLabelColor = clBlack;
+  state_.timeLabelColor = clMaroon;
+  vierButtons();
+  resetSearchLabel();
+  QString error;
+  const std::optional<StoredMoment> stored = ReadStateFile(&error);
+  if (!stored) {
+    session_.prompter.error(QStringLiteral("Die Datei ALT.DAT kann nicht gelesen werden.\r") + error);
+    return false;
+  }
+  resetToSecondsUnit();
+  moveScrollBar(21);
+  SetStoredMoment(session_.chart, *stored);
+  showMomentLabels();
+  session_.placeLabel = PlaceLabelFromTexts(stored->longitudeText, stored->latitudeText);
+  if (session_.flags.dialShown) drawDial();
+  return true;
+}
+
+void ClockController::runIntervalCommand(const std::function<void()>& showDialog) {
+  setButtons(false);
+  stopTimer();
+  if (showDialog) showDialog();
+  state_.intervalLabel = IntervalLabel(session_.clock);
+  if (session_.clock.tempo == 0) setTempoOne();
+  setButtons(true);
+  if (session_.flags.dialShown) drawDial();
+}
+
+void ClockController::toggleAbout() {
+  if (!state_.aboutPanelShown) {
+    setButtons(false);
+    state_.setEnabled(MainButton::About, true);
+    stopTimer();
+    state_.aboutPanelShown = true;
+    state_.focus = FocusRequest::AboutButton;
+  } else {
+    setButtons(true);
+    state_.aboutPanelShown = false;
+  }
+}
+
+void ClockController::toggleCover() {
+  if (!running()) return;
+  if (state_.coverShown) {
+    state_.coverShown = false;
+    state_.enlargeButtonVisible = true;
+    session_.flags.dialShown = true;
+    if (state_.linearGraphic) state_.optionBoxesVisible = true;
+  } else {
+    session_.flags.dialShown = false;
+    state_.enlargeButtonVisible = false;
+    state_.optionBoxesVisible = false;
+    state_.coverShown = true;
+  }
+}
+
+void ClockController::beforeMomentDialog() {
+  setButtons(false);
+  stopTimer();
+}
+
+void ClockController::afterMomentDialog() {
+  showMomentLabels();
+  session_.placeLabel = PlaceLabel(session_.chart.moment);
+  if (session_.flags.dialShown) drawDial();
+  if (session_.clock.tempo == 0) setTempoOne();
+  setButtons(true);
+}
+
+void ClockController::beforeEvaluation() { setButtons(false); }
+
+void ClockController::beforeEnlarge() { setButtons(false); }
+
+bool& ClockController::searchFlag(SearchKind kind) {
+  return kind == SearchKind::Picture ? session_.search.pictureSearchInProgress
+                                     : session_.search.midpointSearchInProgress;
+}
+
+void ClockController::beforeSearch(SearchKind kind) {
+  setButtons(false);
+  searchFlag(kind) = true;
+  session_.search.searchFound = false;
+}
+
+void ClockController::afterSearch(SearchKind kind, const std::function<void()>& resultInEvaluation) {
+  const bool found = session_.search.searchFound;
+  if (searchFlag(kind) && found) {
+    const ChartMoment& m = session_.chart.moment;
+    resetSearchLabel();
+    state_.dateLabelColor = clRed;
+    state_.timeLabelColor = clRed;
+    state_.dateLabel =
+        WeekdayName(m.year, m.month, m.day) + QStringLiteral(", ") + FormatDateText(m.day, m.month, m.year);
+    state_.timeLabel = SearchFoundTimeLabel(m.hours);
+    if (resultInEvaluation) resultInEvaluation();
+    setButtons(true);
+    resetToSecondsUnit();
+    setTempoOne();
+    stopTimer();
+    if (session_.flags.dialShown) drawDial();
+  } else {
+    setButtons(true);
+  }
+  searchFlag(kind) = false;
+  // The buttons came on while the search was still marked as running.
+  vierButtons();
+  if (!found) realTime();
+}
+
+void ClockController::stelliumStop(const QString& memberNames) {
+  state_.windowHeight = 588;
+  state_.searchResultPos = {200, 555};
+  state_.searchResultText = QStringLiteral("Stellium: ") + memberNames;
+  stopTimer();
+  StepMoment(session_.chart, session_.clock, !(session_.clock.tempo > 0), YearStepKind::Days365);
+  stopTimer();
+  vierButtons();
+}
+
+bool ClockController::close() {
+  if (session_.stelliumFile.open) {
+    session_.prompter.information(kStelliumSavedMessage);
+    CloseStelliumFile(session_.stelliumFile);
+  }
+  const QStringList lines = StateFileLines(session_.chart);
+  session_.chart.texts.timeText = lines[1].left(kStoredTextLength);
+  QString error;
+  if (!WriteStateFile(lines, error)) {
+    session_.prompter.error(QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden.\r") +
+                            error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace gyrolux
