@@ -43,28 +43,20 @@ void BM_ComputeChart(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeChart);
 
-// A picture search for SO/MO asks for two factors per step.
-void BM_ComputeFactorsSunMoon(benchmark::State& state) {
+// The searches ask for two or four factors per step.
+void BM_ComputeFactors(benchmark::State& state, FactorMask wanted) {
   ChartMoment moment = StartChart().moment;
   ChartResult result;
   for (auto _ : state) {
-    ComputeFactors(moment, FactorBit(SO) | FactorBit(MO), result);
+    ComputeFactors(moment, wanted, result);
     benchmark::DoNotOptimize(result);
     NextMinute(moment);
   }
 }
-BENCHMARK(BM_ComputeFactorsSunMoon);
-
-void BM_ComputeFactorsTwoPlanets(benchmark::State& state) {
-  ChartMoment moment = StartChart().moment;
-  ChartResult result;
-  for (auto _ : state) {
-    ComputeFactors(moment, FactorBit(MA) | FactorBit(JU), result);
-    benchmark::DoNotOptimize(result);
-    NextMinute(moment);
-  }
-}
-BENCHMARK(BM_ComputeFactorsTwoPlanets);
+BENCHMARK_CAPTURE(BM_ComputeFactors, SunMoon, FactorBit(SO) | FactorBit(MO));
+BENCHMARK_CAPTURE(BM_ComputeFactors, MarsJupiter, FactorBit(MA) | FactorBit(JU));
+BENCHMARK_CAPTURE(BM_ComputeFactors, McSunMoonNeptune,
+                  FactorBit(MC) | FactorBit(SO) | FactorBit(MO) | FactorBit(NE));
 
 // 100 years of 10-minute steps: hours grow by 1/6, with NextDay at midnight.
 void BM_HundredYearsInTenMinuteSteps(benchmark::State& state) {

@@ -17,12 +17,6 @@ QString DecodeWindows1252(const QByteArray& bytes) {
 
 }  // namespace
 
-QByteArray EncodeWindows1252(const QString& text) {
-  QStringEncoder encoder("windows-1252", QStringConverter::Flag::Default);
-  if (!encoder.isValid()) return text.toLatin1();
-  return encoder.encode(text);
-}
-
 std::optional<QStringList> ReadTextFileLines(const QString& path, int maxLines,
                                              int maxLineLength, QString* error) {
   QFile file(path);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/text_file.h"
+
 namespace gyrolux {
 
 // The clock's own small text files (ALT.DAT, Titel.dat, STELLIA.TXT) in the Windows-1252
@@ -20,8 +22,7 @@ std::optional<QStringList> ReadTextFileLines(const QString& path, int maxLines,
 // one is complete. False, with the reason in error, when that fails.
 bool WriteTextFileLines(const QString& path, const QStringList& lines, QString& error);
 
-// Encodes text in Windows-1252; a character the code page lacks becomes "?".
-QByteArray EncodeWindows1252(const QString& text);
+// EncodeWindows1252 comes from the platform layer (platform/text_file.h).
 
 }  // namespace gyrolux
 

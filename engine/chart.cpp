@@ -9,11 +9,11 @@ void RecomputeChart(Chart& chart) {
   ChartResult result;
   ComputeChart(chart.moment, result);
   chart.state = result.state;
-  chart.texts.siderealText = FormatClock(result.siderealHours);
-  chart.texts.ramcText = FormatClock(result.state.localSiderealHours);
-  chart.texts.indexSiderealText = FormatClock(result.indexSiderealHours);
-  chart.texts.indexDateText =
-      FormatDateText(result.indexDay, result.indexMonth, result.indexYear);
+  FormatClockInto(chart.texts.siderealText, result.siderealHours);
+  FormatClockInto(chart.texts.ramcText, result.state.localSiderealHours);
+  FormatClockInto(chart.texts.indexSiderealText, result.indexSiderealHours);
+  FormatDateTextInto(chart.texts.indexDateText, result.indexDay, result.indexMonth,
+                     result.indexYear);
 }
 
 }  // namespace gyrolux

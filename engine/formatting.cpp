@@ -61,6 +61,12 @@ int WriteZeroPaddedCut(char16_t* out, unsigned value, int width, int keep) {
   return length;
 }
 
+// Puts the characters into out, in its own storage when it has that to itself.
+void AssignText(QString& out, const char16_t* text, int length) {
+  out.resize(length);
+  std::copy(text, text + length, reinterpret_cast<char16_t*>(out.data()));
+}
+
 }  // namespace
 
 int RoundHalfDown(double x) {
@@ -74,7 +80,7 @@ QString ZeroPad(unsigned value, int width) {
   return QString(reinterpret_cast<const QChar*>(text), WriteZeroPadded(text, value, width));
 }
 
-QString FormatDateText(int day, int month, int year) {
+void FormatDateTextInto(QString& out, int day, int month, int year) {
   const auto shown = [](int v) { return static_cast<unsigned>(std::max(v, 0)); };
   char16_t text[20];
   int length = WriteZeroPadded(text, shown(day), 2);
@@ -82,7 +88,13 @@ QString FormatDateText(int day, int month, int year) {
   length += WriteZeroPadded(text + length, shown(month), 2);
   text[length++] = u'.';
   length += WriteZeroPadded(text + length, shown(year), 4);
-  return QString(reinterpret_cast<const QChar*>(text), std::min(length, 10));
+  AssignText(out, text, std::min(length, 10));
+}
+
+QString FormatDateText(int day, int month, int year) {
+  QString text;
+  FormatDateTextInto(text, day, month, year);
+  return text;
 }
 
 QString FormatAngle(int width, int mode, double value) {
@@ -110,7 +122,7 @@ ClockParts SplitClock(double hours) {
   return {total / 3600, total % 3600 / 60, total % 60};
 }
 
-QString FormatClock(double hours) {
+void FormatClockInto(QString& out, double hours) {
   const ClockParts parts = SplitClock(hours);
   char16_t text[8];
   int length = WriteZeroPaddedCut(text, parts.hours, 2, 2);
@@ -118,7 +130,13 @@ QString FormatClock(double hours) {
   length += WriteZeroPaddedCut(text + length, parts.minutes, 2, 2);
   text[length++] = u':';
   length += WriteZeroPaddedCut(text + length, parts.seconds, 2, 2);
-  return QString(reinterpret_cast<const QChar*>(text), length);
+  AssignText(out, text, length);
+}
+
+QString FormatClock(double hours) {
+  QString text;
+  FormatClockInto(text, hours);
+  return text;
 }
 
 QString FormatCoordinate(bool withSeconds, double value) {

@@ -23,6 +23,11 @@ QString FormatAngle(int width, int mode, double value);
 // A time of day (0 <= hours < 100) as hh:mm:ss.
 QString FormatClock(double hours);
 
+// FormatClock and FormatDateText written into an existing string, reusing its storage
+// (the clock writes them on every tick).
+void FormatClockInto(QString& text, double hours);
+void FormatDateTextInto(QString& text, int day, int month, int year);
+
 // A coordinate as ddd°mm' or, with seconds, ddd°mm'ss. Callers pass the magnitude; the
 // sign of a negative value is dropped.
 QString FormatCoordinate(bool withSeconds, double value);

@@ -1,5 +1,6 @@
 #include "engine/planets.h"
 
+#include <array>
 #include <cmath>
 
 #include "engine/angles.h"
@@ -34,8 +35,16 @@ struct OrbitRotation {
   Turn inclination;
   Turn node;
 
+  bool IsIdentity() const {
+    return perihelion.s == 0.0 && inclination.s == 0.0 && node.s == 0.0 && perihelion.c == 1.0 &&
+           inclination.c == 1.0 && node.c == 1.0;
+  }
+
   Vector3 Apply(double x, double y) const {
     if (y == 0.0) y = kPlanetZeroReplacement;
+    // The circular orbits in the ecliptic turn by nothing; the products by 1 and 0 below
+    // give the same values for every finite x and y (at most the sign of a zero differs).
+    if (IsIdentity() && std::isfinite(x) && std::isfinite(y)) return {x, y, kPlanetZeroReplacement};
     const double x1 = x * perihelion.c - y * perihelion.s;
     const double y1 = x * perihelion.s + y * perihelion.c;
     double y2 = y1 * inclination.c - kPlanetZeroReplacement * inclination.s;
@@ -47,11 +56,13 @@ struct OrbitRotation {
 
 // One correction quantity in AU, summed in radians as the table's units are converted.
 double CorrectionValue(const CorrectionQuantity& q, double t) {
+  // The cosines two at a time (an odd count leaves a spare lane), then the sum in order.
+  std::array<double, kMaxCorrectionTerms + 1> argument{};
+  std::array<double, kMaxCorrectionTerms + 1> cosine{};
+  for (int i = 0; i < q.termCount; ++i) argument[i] = q.terms[i].rate * t + q.terms[i].phase;
+  for (int i = 0; i < q.termCount; i += 2) CosOfDegreesPair(&argument[i], &cosine[i]);
   double sum = DegToRad(q.polynomial.At(t));
-  for (int i = 0; i < q.termCount; ++i) {
-    const PeriodicTerm& term = q.terms[i];
-    sum += DegToRad(term.amplitude) * CosOfDegrees(term.rate * t + term.phase);
-  }
+  for (int i = 0; i < q.termCount; ++i) sum += DegToRad(q.terms[i].amplitude) * cosine[i];
   return RadToDeg(sum);
 }
 

@@ -21,7 +21,9 @@ inline constexpr double kSeriesLimit = 0.7854;
 
 // sin r and cos r for |r| <= kSeriesLimit (radians), by the classical minimax
 // polynomials of degree 13 and 14 for the quarter turn around 0 (error below 2^-58).
-inline SineCosine SeriesSinCos(double r) {
+// Value is double or a vector of doubles: lane by lane the same operations.
+template <typename Value>
+inline void SeriesSinCosOf(Value r, Value& sinR, Value& cosR) {
   constexpr double s1 = -1.66666666666666324348e-01, s2 = 8.33333333332248946124e-03,
                    s3 = -1.98412698298579493134e-04, s4 = 2.75573137070700676789e-06,
                    s5 = -2.50507602534068634195e-08, s6 = 1.58969099521155010221e-10;
@@ -29,12 +31,19 @@ inline SineCosine SeriesSinCos(double r) {
                    c3 = 2.48015872894767294178e-05, c4 = -2.75573143513906633035e-07,
                    c5 = 2.08757232129817482790e-09, c6 = -1.13596475577881948265e-11;
   // Powers of r^2 taken in a tree keep the dependency chain short.
-  const double z = r * r;
-  const double z2 = z * z;
-  const double z4 = z2 * z2;
-  const double sinTail = (s1 + s2 * z) + z2 * (s3 + s4 * z) + z4 * (s5 + s6 * z);
-  const double cosTail = (c1 + c2 * z) + z2 * (c3 + c4 * z) + z4 * (c5 + c6 * z);
-  return {r + (r * z) * sinTail, (1.0 - 0.5 * z) + z2 * cosTail};
+  const Value z = r * r;
+  const Value z2 = z * z;
+  const Value z4 = z2 * z2;
+  const Value sinTail = (s1 + s2 * z) + z2 * (s3 + s4 * z) + z4 * (s5 + s6 * z);
+  const Value cosTail = (c1 + c2 * z) + z2 * (c3 + c4 * z) + z4 * (c5 + c6 * z);
+  sinR = r + (r * z) * sinTail;
+  cosR = (1.0 - 0.5 * z) + z2 * cosTail;
+}
+
+inline SineCosine SeriesSinCos(double r) {
+  SineCosine k;
+  SeriesSinCosOf(r, k.sin, k.cos);
+  return k;
 }
 
 // The whole number nearest to x, for |x| < 2^51 (adding and taking off 1.5 * 2^52
@@ -83,6 +92,33 @@ inline SineCosine SinCosOfRadians(double x) {
   const double q = NearestWhole(x * 0.63661977236758134308);
   const double r = (x - q * kHalfPiHigh) - q * kHalfPiLow;
   return TurnedByQuarters(SeriesSinCos(r), q);
+}
+
+// Two cosines of degrees at once, lane by lane the very operations of CosOfDegrees (so
+// the same bits), in the two-lane vector type of the compiler.
+inline void CosOfDegreesPair(const double x[2], double out[2]) {
+  using Doubles = double __attribute__((vector_size(16)));
+  using Bits = uint64_t __attribute__((vector_size(16)));
+  constexpr double kShift = 6755399441055744.0;
+  const Doubles v = {x[0], x[1]};
+  // Adding the shift leaves the nearest whole number in the low bits of the sum.
+  const Doubles shifted = v * (1.0 / 90.0) + kShift;
+  const Doubles q = shifted - kShift;
+  const Bits quarter = std::bit_cast<Bits>(shifted);
+  const Doubles r = (v - 90.0 * q) * 0.017453292519943295;
+
+  Doubles sinR, cosR;
+  SeriesSinCosOf(r, sinR, cosR);
+
+  // The cosine of r + q quarter turns: sin r for an odd q, negative in quadrants 1, 2.
+  const Bits odd = Bits{0, 0} - (quarter & 1);
+  const Bits sinBits = std::bit_cast<Bits>(sinR);
+  const Bits cosBits = std::bit_cast<Bits>(cosR);
+  const Bits value = ((sinBits & odd) | (cosBits & ~odd)) ^ (((quarter + 1) & 2) << 62);
+  const Doubles result = std::bit_cast<Doubles>(value);
+  for (int lane = 0; lane < 2; ++lane) {
+    out[lane] = std::fabs(x[lane]) < 1e12 ? result[lane] : CosOfDegrees(x[lane]);
+  }
 }
 
 // Kepler's equation as the engine solves it: E = M, then exactly five rounds of

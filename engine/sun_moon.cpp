@@ -29,14 +29,15 @@ Phasor PhasorOfDegrees(double degrees) {
   return {k.cos, k.sin};
 }
 
-// Powers -N..N of a phasor, index k + N for power k.
+// Powers -N..N of a phasor, index k + N for power k; filled up to the highest power
+// used.
 template <int N>
 struct PowerTable {
-  std::array<Phasor, 2 * N + 1> power;
-  explicit PowerTable(Phasor base) {
+  std::array<Phasor, 2 * N + 1> power{};
+  explicit PowerTable(Phasor base, int highest = N) {
     power[N] = {1.0, 0.0};
     Phasor p = {1.0, 0.0};
-    for (int k = 1; k <= N; ++k) {
+    for (int k = 1; k <= highest; ++k) {
       p = p * base;
       power[N + k] = p;
       power[N - k] = Conjugate(p);
@@ -137,10 +138,10 @@ SolarElements ComputeSolarElements(double t) {
 double SunLongitude(const SolarElements& el) {
   const double t = el.t;
   const std::array<PowerTable<5>, 4> perturber = {
-      PowerTable<5>(PhasorOfDegrees(Mod360(22518.442986 * t + 63.07037))),   // Venus
-      PowerTable<5>(PhasorOfDegrees(Mod360(16859.069667 * t + 165.94905))),  // Mars
-      PowerTable<5>(PhasorOfDegrees(Mod360(32964.466939 * t + 221.64742))),  // Jupiter
-      PowerTable<5>(PhasorOfDegrees(Mod360(34777.259042 * t + 193.1323))),   // Saturn
+      PowerTable<5>(PhasorOfDegrees(Mod360(22518.442986 * t + 63.07037)), 5),   // Venus
+      PowerTable<5>(PhasorOfDegrees(Mod360(16859.069667 * t + 165.94905)), 5),  // Mars
+      PowerTable<5>(PhasorOfDegrees(Mod360(32964.466939 * t + 221.64742)), 3),  // Jupiter
+      PowerTable<5>(PhasorOfDegrees(Mod360(34777.259042 * t + 193.1323)), 1),   // Saturn
   };
   const PowerTable<3> anomaly(PhasorOfDegrees(el.ms));
   const auto& phases = PerturbationPhases();

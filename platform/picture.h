@@ -47,10 +47,14 @@ struct PictureOp {
   QImage image;                // Image only
 };
 
+// An escapement brought into 0..3599 tenths of a degree (the same direction).
+int NormalizedEscapement(int escapement);
+
 // A display list in logical pixels: drawn once by the logic code, then shown,
 // stretched, printed, put on the clipboard and written as a Windows metafile.
 class Picture {
  public:
+  // Sides below 1 or above 32767 pixels (what a metafile can hold) are taken as those limits.
   Picture(int width, int height);
 
   int width() const { return width_; }

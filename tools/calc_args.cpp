@@ -118,7 +118,7 @@ bool ReadMoment(const CalcArgs& args, Chart& chart, QString& error) {
   chart.moment.latitude = lat;
   chart.moment.westLongitude = lon < 0;
   chart.moment.southLatitude = lat < 0;
-  chart.texts.timeText = FormatClock(hours).left(10);
+  chart.texts.timeText = FormatClock(hours).left(5);  // hh:mm
   return true;
 }
 

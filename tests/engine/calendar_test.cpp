@@ -5,19 +5,14 @@
 namespace gyrolux {
 namespace {
 
-QString StepForward(const QString& date) {
+QString Stepped(const QString& date, void (*step)(Chart&)) {
   Chart chart;
   chart.texts.dateText = date;
-  NextDay(chart);
+  step(chart);
   return chart.texts.dateText;
 }
-
-QString StepBack(const QString& date) {
-  Chart chart;
-  chart.texts.dateText = date;
-  PreviousDay(chart);
-  return chart.texts.dateText;
-}
+QString StepForward(const QString& date) { return Stepped(date, NextDay); }
+QString StepBack(const QString& date) { return Stepped(date, PreviousDay); }
 
 TEST(CalendarTest, NextDayFollowsTheGregorianCalendar) {
   EXPECT_EQ(StepForward("28.02.1996"), "29.02.1996");

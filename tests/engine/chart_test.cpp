@@ -11,6 +11,7 @@
 #include "engine/chart.h"
 #include "engine/chart_core.h"
 #include "engine/planet_elements.h"
+#include "engine/sun_moon.h"
 #include "engine/time_scale.h"
 #include "tests/engine/literal_chart.h"
 #include "tests/engine/test_moments.h"
@@ -109,6 +110,50 @@ TEST(ChartTest, IndexDateCountsBackWithTheFourYearRule) {
   // A time past 24 h (the minutes unit) counts back further, more than a year.
   // n = Trunc(2880 / 3.951388888888) = 728: 729 days back over two years of 365 days.
   EXPECT_EQ(indexDate(10, 5, 2003, 48.0), "11.05.2001");
+}
+
+TEST(ChartTest, MeanElementsAtTheEpochAndBefore) {
+  const SolarElements epoch = ComputeSolarElements(0.0);
+  EXPECT_EQ(epoch.lm, 270.4341639);
+  EXPECT_EQ(epoch.om, 259.183275);
+  EXPECT_EQ(epoch.ls, 279.6966778);
+  // Before 1900 the mean longitude comes out of the reduction negative.
+  const SolarElements early = ComputeSolarElements(-3.0);
+  EXPECT_LT(early.lm, 0.0);
+  EXPECT_GT(early.lm, -360.0);
+  // The node runs backwards: in 2000 it is 259.183275 - 1934.142 + 0.00208 = -1674.957,
+  // reduced to -234.957 and raised to 125.043.
+  const SolarElements y2000 = ComputeSolarElements(1.0);
+  EXPECT_NEAR(y2000.om, -234.9567, 1e-4);
+  EXPECT_EQ(NodeLongitude(y2000), y2000.om + 360.0);
+  EXPECT_EQ(NodeLongitude(epoch), 259.183275);
+}
+
+TEST(ChartTest, TheSunIsRaisedFromBelowButNotReducedFromAbove) {
+  // At the March equinox of 2008 the true longitude lies just below 360 while the
+  // corrections are positive: SO stands a little above 360 for a few minutes.
+  const ChartMoment above{20, 3, 2008, 5.0 + 50.0 / 60, 0.0, 0.0, false, false};
+  ChartResult tuned, literal;
+  ComputeChart(above, tuned);
+  LiteralChart(above, literal);
+  EXPECT_GT(tuned.state.factorLongitude[SO], 360.0);
+  EXPECT_LT(tuned.state.factorLongitude[SO], 360.01);
+  EXPECT_GT(literal.state.factorLongitude[SO], 360.0);
+  // Minute by minute over that morning SO never falls below 0 and crosses once from
+  // near 360 to near 0.
+  int crossings = 0;
+  double previous = -1.0;
+  for (int minute = 0; minute < 12 * 60; ++minute) {
+    const ChartMoment m{20, 3, 2008, minute / 60.0, 0.0, 0.0, false, false};
+    ChartResult r;
+    ComputeFactors(m, FactorBit(SO), r);
+    const double so = r.state.factorLongitude[SO];
+    ASSERT_GE(so, 0.0);
+    ASSERT_LT(so, 360.01);
+    if (previous > 359.9 && so < 0.1) ++crossings;
+    previous = so;
+  }
+  EXPECT_EQ(crossings, 1);
 }
 
 TEST(ChartTest, GzMovesFiftySecondsPerCalendarYear) {

@@ -1,0 +1,23 @@
+// The program: the symbol font from beside the program registered for the run, Qt's German
+// texts, the main window (which makes the windows it opens), the message loop; the font
+// removed again when the registration ends.
+#include <QApplication>
+
+#include "clock/main_window.h"
+#include "clock/session.h"
+#include "platform/qt_prompter.h"
+#include "platform/symbol_font.h"
+#include "platform/translations.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const gyrolux::SymbolFontRegistration symbolFont;
+  gyrolux::InstallGermanTranslations(app);
+
+  gyrolux::QtPrompter prompter;
+  gyrolux::Session session(prompter);
+  gyrolux::MainWindow mainWindow(session);
+  prompter.setParent(&mainWindow);
+  mainWindow.show();
+  return app.exec();
+}

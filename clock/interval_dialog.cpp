@@ -1,0 +1,156 @@
+#include "clock/interval_dialog.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "clock/interval_input.h"
+#include "clock/window_fonts.h"
+#include "platform/colors.h"
+
+namespace gyrolux {
+
+namespace {
+
+const char* const kHelpLines[] = {
+    " Beim Start des Programmes läuft dessen Uhr - wie eine",
+    " 'echte' - mit einem Takt pro Sekunde und einem Intervall,",
+    " einer Schrittweite, für die astrologischen Berechnungen",
+    " von 1 Sekunde pro Takt, also als  'Echtzeit' -Uhr: ",
+    " Die Diagramm dreht in astrologischer 'Echtzeit'. ",
+    "",
+    " Hier können Sie nun eingeben, wie weit  - in Minuten -",
+    " jeder Intervallschritt für die Berechnungen gehen soll.",
+    " Ein Tag Fortschritt pro Takt erfordert 1500 Minuten, eine ",
+    " Woche 10000 Minuten als Eingabe.",
+    " Das Programm rechnet trotz dieser gerundeten Zahlen",
+    " korrekt; sie können dies an der mitlaufenden Uhrzeit und",
+    " den Tagesübergängen feststellen. ",
+    " Intervalle zwischen mehr als 4 Stunden (>240 Minuten) ",
+    " und einem Tag (< 1440 Minuten) sind nicht angebracht,",
+    " da  MC  und  AS hierbei  'zu große Sprünge'  machen;",
+    " bei Intervallen von knapp einem Tag scheinen  MC und ",
+    " AS  außerdem und verwirrend(?) rückwärts zu laufen.",
+    "  ",
+    " Sie können auch die Tasten als Eingabe verwenden.",
+};
+
+struct UnitButton {
+  const char* caption;
+  IntervalUnit unit;
+  int left;
+};
+constexpr UnitButton kUnitButtons[] = {{"1 Tag", IntervalUnit::Day, 8},
+                                       {"7 Tage", IntervalUnit::Week, 64},
+                                       {"30 Tage", IntervalUnit::Month, 120},
+                                       {"1 Jahr", IntervalUnit::Year, 176}};
+
+void SetBackground(QWidget* widget, QRgb color) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, QColor(color));
+  palette.setColor(QPalette::Base, QColor(color));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+IntervalDialog::IntervalDialog(ClockState& clock, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), clock_(clock) {
+  setWindowTitle(QStringLiteral("                Die Schrittweite pro Takt"));
+  setFixedSize(305, 348);
+  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
+  SetBackground(this, clYellow);
+
+  helpText_ = new QPlainTextEdit(this);
+  helpText_->setGeometry(8, 8, 289, 289);
+  helpText_->setReadOnly(true);
+  helpText_->setFont(WindowFont("Arial", 11));
+  helpText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  SetBackground(helpText_, clCream);
+  QStringList lines;
+  for (const char* line : kHelpLines) lines << QString::fromUtf8(line);
+  helpText_->setPlainText(lines.join(u'\n'));
+
+  for (int i = 0; i < 4; ++i) {
+    const UnitButton& spec = kUnitButtons[i];
+    auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
+    button->setGeometry(spec.left, 304, 49, 25);
+    // Enter belongs to the minutes field, never to a button.
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, unit = spec.unit] { chooseUnit(unit); });
+    unitButtons_[i] = button;
+  }
+
+  minutesField_ = new QLineEdit(this);
+  minutesField_->setObjectName(QStringLiteral("minutesField"));
+  minutesField_->setGeometry(240, 304, 57, 24);
+  minutesField_->setMaxLength(kIntervalFieldLength);
+  minutesField_->setFont(WindowFont("MS Sans Serif", 13, true));
+  QPalette fieldPalette = minutesField_->palette();
+  fieldPalette.setColor(QPalette::Base, QColor(clSilver));
+  fieldPalette.setColor(QPalette::Text, QColor(clNavy));
+  minutesField_->setPalette(fieldPalette);
+  connect(minutesField_, &QLineEdit::editingFinished, this, &IntervalDialog::acceptMinutes);
+  connect(minutesField_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (text.size() >= kIntervalFieldLength) acceptMinutes();
+  });
+
+  auto* unitLabel = new QLabel(QStringLiteral("Minuten"), this);
+  unitLabel->setFont(WindowFont("MS Sans Serif", 13));
+  unitLabel->move(240, 328);
+  unitLabel->adjustSize();
+
+  auto* escLabel = new QLabel(QStringLiteral("  ESC  "), this);
+  SetBackground(escLabel, clSilver);
+  escLabel->move(2, 333);
+  escLabel->adjustSize();
+}
+
+void IntervalDialog::run() {
+  minutesField_->setText(QStringLiteral("0"));
+  exec();
+}
+
+void IntervalDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // In the middle of the desktop, not of the main window.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  closing_ = false;
+  minutesField_->selectAll();
+  if (clock_.unit != IntervalUnit::Seconds) {
+    minutesField_->setFocus();
+  } else {
+    unitButtons_[0]->setFocus();
+  }
+}
+
+void IntervalDialog::done(int result) {
+  closing_ = true;
+  // The field must not keep the focus into the next showing, where losing it would
+  // store its text.
+  helpText_->setFocus();
+  QDialog::done(result);
+}
+
+void IntervalDialog::acceptMinutes() {
+  if (closing_ || !isVisible()) return;
+  const IntervalAcceptance acceptance = AcceptIntervalText(minutesField_->text(), clock_);
+  if (!acceptance.cleanNumber) minutesField_->setFocus();
+  if (acceptance.closeDialog) {
+    helpText_->setFocus();
+    accept();
+  }
+}
+
+void IntervalDialog::chooseUnit(IntervalUnit unit) {
+  clock_.unit = unit;
+  accept();
+}
+
+}  // namespace gyrolux

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+#include "clock/clock_state.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace gyrolux {
+
+// "Die Schrittweite pro Takt": the clock's step per tick as minutes or as one of the fixed
+// steps of a day, a week, thirty days or a year. It writes the clock's unit and minutes.
+class IntervalDialog : public QDialog {
+ public:
+  IntervalDialog(ClockState& clock, QWidget* parent = nullptr);
+
+  // "0" into the minutes field, then shown modally.
+  void run();
+
+  QLineEdit* minutesField() const { return minutesField_; }
+  QPushButton* dayButton() const { return unitButtons_[0]; }
+  QPushButton* weekButton() const { return unitButtons_[1]; }
+  QPushButton* monthButton() const { return unitButtons_[2]; }
+  QPushButton* yearButton() const { return unitButtons_[3]; }
+
+  void done(int result) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void acceptMinutes();
+  void chooseUnit(IntervalUnit unit);
+
+  ClockState& clock_;
+  QPlainTextEdit* helpText_;
+  QLineEdit* minutesField_;
+  QPushButton* unitButtons_[4];
+  // Set while the dialog closes, so that the field losing its focus then stores nothing.
+  bool closing_ = false;
+};
+
+}  // namespace gyrolux

@@ -1,0 +1,60 @@
+#include "clock/title_window.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "clock/text_files.h"
+#include "clock/window_fonts.h"
+#include "platform/pictures.h"
+#include "platform/prompter.h"
+
+namespace gyrolux {
+
+TitleWindow::TitleWindow(Prompter& prompter, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), prompter_(prompter) {
+  setFixedSize(765, 569);
+  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
+
+  auto* picture = new QLabel(this);
+  picture->setGeometry(0, 0, 765, 569);
+  picture->setPixmap(QPixmap::fromImage(TitlePicture()));
+  picture->setScaledContents(true);
+
+  continueButton_ = new QPushButton(QStringLiteral("weiter"), this);
+  continueButton_->setGeometry(712, 544, 45, 18);
+  continueButton_->setAutoDefault(false);
+  connect(continueButton_, &QPushButton::clicked, this, &QDialog::reject);
+
+  neverAgainButton_ = new QRadioButton(QStringLiteral("Titelbild zukünftig nicht mehr zeigen "), this);
+  neverAgainButton_->setGeometry(512, 545, 193, 15);
+  neverAgainButton_->setAutoExclusive(false);
+  QPalette palette = neverAgainButton_->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  neverAgainButton_->setPalette(palette);
+  connect(neverAgainButton_, &QRadioButton::clicked, this, &TitleWindow::switchOff);
+}
+
+void TitleWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  continueButton_->setFocus();
+}
+
+void TitleWindow::switchOff() {
+  QString error;
+  if (!WriteTextFileLines(QDir::current().filePath(QLatin1String(kTitleFlagFileName)),
+                          {QStringLiteral("0")}, error)) {
+    prompter_.error(QStringLiteral("Die Datei Titel.dat kann nicht geschrieben werden.\r") + error);
+    neverAgainButton_->setChecked(false);
+    return;
+  }
+  accept();
+}
+
+}  // namespace gyrolux

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QRadioButton;
+
+namespace gyrolux {
+
+class Prompter;
+
+// The title picture shown at start-up, with "weiter" and the switch that keeps it away
+// in future (the file Titel.dat in the working directory).
+class TitleWindow : public QDialog {
+ public:
+  TitleWindow(Prompter& prompter, QWidget* parent = nullptr);
+
+  QPushButton* continueButton() const { return continueButton_; }
+  QRadioButton* neverAgainButton() const { return neverAgainButton_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void switchOff();
+
+  Prompter& prompter_;
+  QPushButton* continueButton_;
+  QRadioButton* neverAgainButton_;
+};
+
+// The title flag file as written, and the name it is looked for by at start-up.
+inline constexpr const char* kTitleFlagFileName = "Titel.dat";
+inline constexpr const char* kTitleFlagLookupName = "Titel.DAT";
+
+}  // namespace gyrolux

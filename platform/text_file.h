@@ -1,0 +1,94 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+class QFile;
+
+namespace gyrolux {
+
+// Text files of the system: Windows-1252, lines ended by CR LF (LF alone is read too).
+
+// The longest line a reader hands on; the rest of a longer line is dropped.
+inline constexpr int kMaxTextLineLength = 255;
+
+// Windows-1252 bytes to text. The five bytes the code page leaves free (81, 8D, 8F,
+// 90, 9D) become the control characters of the same number, so every byte reads as one
+// character and comes back unchanged when written.
+QString DecodeWindows1252(QByteArrayView bytes);
+// Text to Windows-1252 bytes; a character the code page has not becomes "?".
+QByteArray EncodeWindows1252(const QString& text);
+
+// The German error texts that callers show through the Prompter. reason is the
+// platform's own text for the failure (may be empty).
+QString CannotOpenFileText(const QString& fileName, const QString& reason);
+QString CannotWriteFileText(const QString& fileName, const QString& reason);
+
+// Reads a text file line by line. A line is cut to maxLength characters; NUL bytes and
+// other control bytes are kept as characters; a line of any length is passed over in
+// pieces, never held whole in memory.
+class TextFileReader {
+ public:
+  explicit TextFileReader(const QString& path, int maxLength = kMaxTextLineLength);
+  ~TextFileReader();
+  TextFileReader(const TextFileReader&) = delete;
+  TextFileReader& operator=(const TextFileReader&) = delete;
+
+  bool isOpen() const;
+  // Why the file could not be opened or read (German), empty when all went well.
+  const QString& error() const { return error_; }
+  bool atEnd() const;
+  // The next line without its line end; nothing at the end of the file or after a read error.
+  std::optional<QString> readLine();
+
+ private:
+  std::unique_ptr<QFile> file_;
+  int maxLength_;
+  QString error_;
+};
+
+// All lines of a file (each cut to maxLength characters); nothing when the file cannot be
+// opened or read, with the German reason in *error.
+std::optional<QStringList> ReadTextLines(const QString& path, QString* error = nullptr,
+                                         int maxLength = kMaxTextLineLength);
+
+// Replaces the file at path with lines, each ended by CR LF, in one step: the new content
+// is written beside it and put in its place only when complete, so a failure leaves the
+// old file as it was. False with the German reason in *error on failure.
+bool WriteTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// The same for any bytes: path holds exactly bytes afterwards, or is as it was.
+bool ReplaceFileContents(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// A log that stays open over a run: created (or emptied) on open, each line written and
+// flushed at once, so what was written survives a crash of the program.
+class TextLogWriter {
+ public:
+  TextLogWriter();
+  ~TextLogWriter();
+  TextLogWriter(const TextLogWriter&) = delete;
+  TextLogWriter& operator=(const TextLogWriter&) = delete;
+
+  // Creates or overwrites path; false with the German reason in *error.
+  bool open(const QString& path, QString* error = nullptr);
+  bool isOpen() const;
+  // Writes text and CR LF and flushes; false with the German reason in *error.
+  bool writeLine(const QString& text, QString* error = nullptr);
+  void close();
+
+ private:
+  std::unique_ptr<QFile> file_;
+  QString fileName_;
+};
+
+// The path of the entry in folder whose name equals name without regard to case
+// ("Titel.DAT" finds "Titel.dat"); an exact match wins over others. Nothing when there is
+// none or the folder does not exist.
+std::optional<QString> FindFileIgnoringCase(const QString& folder, const QString& name);
+
+}  // namespace gyrolux

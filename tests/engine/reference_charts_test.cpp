@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTextStream>
+
+#include "tests/engine/reference_charts.h"
+#include "tests/test_support/temp_working_dir.h"
+
+namespace gyrolux {
+namespace {
+
+using testing::CompareWithEngine;
+using testing::ParseReferenceChart;
+using testing::ReferenceChart;
+
+QStringList ReadLines(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QStringList lines;
+  QTextStream in(&file);
+  while (!in.atEnd()) {
+    const QString line = in.readLine();
+    if (!line.isEmpty()) lines << line;
+  }
+  return lines;
+}
+
+TEST(ReferenceChartsTest, ReaderAndComparisonOnAHandWrittenFile) {
+  const QStringList lines =
+      ReadLines(gyrolux::testing::SourceDir() + "/tests/engine/data/reference_charts_sample.csv");
+  ASSERT_EQ(lines.size(), 2);
+  QString error;
+  const auto good = ParseReferenceChart(lines[0], error);
+  ASSERT_TRUE(good) << error.toStdString();
+  EXPECT_EQ(good->moment.day, 1);
+  EXPECT_EQ(good->moment.month, 1);
+  EXPECT_EQ(good->moment.year, 2000);
+  EXPECT_EQ(good->moment.hours, 12.0);
+  EXPECT_EQ(good->moment.longitude, 0.0001);
+  EXPECT_EQ(good->moment.latitude, 51.5001);
+  EXPECT_EQ(good->factorLongitude[MO], 223.316);
+  EXPECT_EQ(good->retrograde[SA], 1);
+  EXPECT_EQ(good->retrograde[JU], 0);
+  EXPECT_EQ(good->negObliquity, -0.4090926364767953);
+  EXPECT_EQ(good->indexDateText, "02.07.1999");
+  // The values of the file are those of the definition's examples, given to 0.001 degree.
+  EXPECT_EQ(CompareWithEngine(*good, {0.0006, 1e-12}), QStringList());
+
+  const auto bad = ParseReferenceChart(lines[1], error);
+  ASSERT_TRUE(bad) << error.toStdString();
+  const QStringList differences = CompareWithEngine(*bad, {0.0006, 1e-12});
+  ASSERT_EQ(differences.size(), 4) << differences.join(" | ").toStdString();
+  EXPECT_TRUE(differences[0].startsWith("MO "));
+  EXPECT_TRUE(differences[1].startsWith("SA retrograde"));
+  EXPECT_TRUE(differences[2].startsWith("centuriesT"));
+  EXPECT_TRUE(differences[3].startsWith("siderealText"));
+}
+
+TEST(ReferenceChartsTest, BrokenLinesAreRefused) {
+  const QStringList lines =
+      ReadLines(gyrolux::testing::SourceDir() + "/tests/engine/data/reference_charts_sample.csv");
+  ASSERT_FALSE(lines.isEmpty());
+  const QStringList fields = lines[0].split(u';');
+  const auto withField = [&fields](int index, const QString& value) {
+    QStringList changed = fields;
+    changed[index] = value;
+    return changed.join(u';');
+  };
+  QString error;
+  const QString broken[] = {QString(), QStringLiteral("1;2;3"), lines[0] + ";extra",
+                              withField(3, "12,5"), withField(0, "x1"), withField(10, ""),
+                              withField(30, "2"), withField(52, "1.0e"), withField(4, " 0.0001"),
+                              withField(2, QString::fromLatin1("\xff\x01")), withField(5, QStringLiteral(u"5°")),
+                              QString(100000, u';')};
+  for (const QString& line : broken) {
+    error.clear();
+    EXPECT_FALSE(ParseReferenceChart(line, error)) << line.left(60).toStdString();
+    EXPECT_FALSE(error.isEmpty());
+  }
+}
+
+// The comparison with the independent implementation, over the file its generator wrote
+// for this test run.
+TEST(ReferenceChartsTest, EngineAgreesWithTheIndependentImplementation) {
+  const QString path = qEnvironmentVariable("GYROLUX_REFERENCE_CSV");
+  if (path.isEmpty()) GTEST_SKIP() << "GYROLUX_REFERENCE_CSV is not set";
+  const QStringList lines = ReadLines(path);
+  ASSERT_FALSE(lines.isEmpty()) << path.toStdString();
+  int disagreeing = 0;
+  for (qsizetype n = 0; n < lines.size(); ++n) {
+    QString error;
+    const auto reference = ParseReferenceChart(lines[n], error);
+    ASSERT_TRUE(reference) << "line " << n + 1 << ": " << error.toStdString();
+    const QStringList differences = CompareWithEngine(*reference, {});
+    if (!differences.isEmpty() && ++disagreeing <= 10) {
+      ADD_FAILURE() << "line " << n + 1 << ": " << differences.join(" | ").toStdString();
+    }
+  }
+  EXPECT_EQ(disagreeing, 0) << "of " << lines.size() << " charts";
+  RecordProperty("charts_compared", static_cast<int>(lines.size()));
+}
+
+}  // namespace
+}  // namespace gyrolux

@@ -1,0 +1,86 @@
+#include "platform/jpeg_image.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include "platform/pictures.h"
+
+namespace gyrolux {
+namespace {
+
+QByteArray Resource(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(PicturesTest, TitleCoverAndIconDecodeToTheirSizes) {
+  QString error;
+  const QImage title = TitlePicture(&error);
+  EXPECT_EQ(title.size(), QSize(765, 569)) << error.toStdString();
+  const QImage cover = CoverPicture(&error);
+  EXPECT_EQ(cover.size(), QSize(525, 553)) << error.toStdString();
+  EXPECT_EQ(ApplicationIconImage().size(), QSize(32, 32));
+
+  // The title picture is dark blue: the corner far from the wheel and the texts.
+  const QColor corner = title.pixelColor(760, 5);
+  EXPECT_GT(corner.blue(), corner.red());
+  EXPECT_LT(corner.value(), 100);
+  // The cover shows an evening sky: warmer at the horizon than at the top.
+  EXPECT_GT(cover.pixelColor(20, 300).red(), cover.pixelColor(20, 5).red());
+}
+
+TEST(JpegImageTest, ColoursComeOutInTheirPlaces) {
+  // A picture made here with known halves: red on the left, blue on the right.
+  QImage source(64, 32, QImage::Format_RGB32);
+  source.fill(QColor(255, 0, 0));
+  for (int y = 0; y < 32; ++y)
+    for (int x = 32; x < 64; ++x) source.setPixel(x, y, qRgb(0, 0, 255));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(source.save(&buffer, "JPEG", 95));
+
+  QString error;
+  const QImage decoded = DecodeJpeg(bytes, &error);
+  ASSERT_EQ(decoded.size(), QSize(64, 32)) << error.toStdString();
+  EXPECT_TRUE(error.isEmpty());
+  const QColor left = decoded.pixelColor(8, 16), right = decoded.pixelColor(56, 16);
+  EXPECT_GT(left.red(), 220);
+  EXPECT_LT(left.blue(), 40);
+  EXPECT_GT(right.blue(), 220);
+  EXPECT_LT(right.red(), 40);
+}
+
+TEST(JpegImageTest, BrokenInputIsReportedNeverDecoded) {
+  const QByteArray title = Resource(QStringLiteral(":/gyrolux/title.jpg"));
+  ASSERT_GT(title.size(), 1000);
+  QString error;
+  // Cut short at several places, from inside the header to just before the end marker.
+  for (const qsizetype length : {qsizetype(2), qsizetype(20), qsizetype(600), title.size() / 2, title.size() - 2}) {
+    error.clear();
+    EXPECT_TRUE(DecodeJpeg(QByteArrayView(title).first(length), &error).isNull()) << length;
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Das Bild kann nicht gelesen werden"))) << length;
+  }
+  EXPECT_TRUE(DecodeJpeg(QByteArray(), &error).isNull());
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_TRUE(DecodeJpeg(QByteArray("not a picture at all"), &error).isNull());
+  EXPECT_TRUE(DecodeJpeg(Resource(QStringLiteral(":/gyrolux/icon.png")), &error).isNull());
+
+  // Random damage inside the picture data: no crash, whatever comes out.
+  QRandomGenerator random(3);
+  for (int round = 0; round < 20; ++round) {
+    QByteArray damaged = title;
+    for (int i = 0; i < 8; ++i) damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
+    const QImage image = DecodeJpeg(damaged);
+    if (!image.isNull()) {
+      EXPECT_EQ(image.width(), 765);
+    }
+  }
+  EXPECT_TRUE(DecodeJpeg(title).size() == QSize(765, 569));  // and the whole one still works
+}
+
+}  // namespace
+}  // namespace gyrolux

@@ -1,0 +1,171 @@
+#include "platform/picture.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QImage>
+#include <QPainter>
+
+#include "platform/colors.h"
+#include "platform/font_faces.h"
+
+namespace gyrolux {
+namespace {
+
+// The box of all pixels that are not white.
+QRect InkBox(const QImage& image) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+TEST(PictureTest, RectangleLeavesOutItsRightAndBottomEdge) {
+  Picture picture(60, 60);
+  picture.setPen(clBlack);
+  picture.setBrush(clRed);
+  picture.rectangle(10, 20, 30, 40);
+  const QImage image = picture.toImage();
+  ASSERT_EQ(image.size(), QSize(60, 60));
+  EXPECT_EQ(InkBox(image), QRect(QPoint(10, 20), QPoint(29, 39)));
+  EXPECT_EQ(image.pixel(10, 20), clBlack);  // outline corners
+  EXPECT_EQ(image.pixel(29, 39), clBlack);
+  EXPECT_EQ(image.pixel(29, 30), clBlack);
+  EXPECT_EQ(image.pixel(11, 21), clRed);    // filled inside
+  EXPECT_EQ(image.pixel(28, 38), clRed);
+}
+
+TEST(PictureTest, LineStopsBeforeItsEndPointAndPixelsAreExact) {
+  Picture picture(40, 40);
+  picture.setPen(clNavy);
+  picture.line(2, 5, 12, 5);
+  picture.line(20, 2, 20, 12);
+  picture.pixel(30, 30, clGreen);
+  const QImage image = picture.toImage();
+  for (int x = 2; x < 12; ++x) EXPECT_EQ(image.pixel(x, 5), clNavy) << x;
+  EXPECT_EQ(image.pixel(12, 5), clWhite);
+  for (int y = 2; y < 12; ++y) EXPECT_EQ(image.pixel(20, y), clNavy) << y;
+  EXPECT_EQ(image.pixel(20, 12), clWhite);
+  EXPECT_EQ(image.pixel(30, 30), clGreen);
+  EXPECT_EQ(image.pixel(29, 30), clWhite);
+}
+
+TEST(PictureTest, EllipseIsFilledAndInsideItsBox) {
+  Picture picture(100, 100);
+  picture.setBrush(clYellow);
+  picture.ellipse(10, 10, 90, 50);
+  const QImage image = picture.toImage();
+  EXPECT_EQ(InkBox(image), QRect(QPoint(10, 10), QPoint(89, 49)));
+  EXPECT_EQ(image.pixel(50, 30), clYellow);
+  EXPECT_EQ(image.pixel(11, 11), clWhite);  // the corners of the box stay free
+  EXPECT_EQ(image.pixel(88, 48), clWhite);
+}
+
+TEST(PictureTest, StretchedRenderingScalesTheLogicalPixels) {
+  Picture picture(100, 50);
+  picture.setPen(clRed);
+  picture.setBrush(clRed);
+  picture.rectangle(0, 0, 50, 25);
+  const QImage image = picture.toImage(QSize(400, 100));
+  EXPECT_EQ(image.pixel(190, 45), clRed);
+  EXPECT_EQ(image.pixel(210, 55), clWhite);
+
+  // Onto any painter, into a target rectangle.
+  QImage target(300, 300, QImage::Format_RGB32);
+  target.fill(clBlack);
+  QPainter painter(&target);
+  picture.render(painter, QRectF(100, 100, 100, 50));
+  painter.end();
+  EXPECT_EQ(target.pixel(120, 110), clRed);
+  EXPECT_EQ(target.pixel(175, 140), clBlack);  // the picture's ground is left as it was
+  EXPECT_EQ(target.pixel(90, 90), clBlack);
+}
+
+TEST(PictureTest, OperationsKeepTheStateTheyWereDrawnWith) {
+  Picture picture(0, 100000);  // clamped to what a metafile can hold
+  EXPECT_EQ(picture.width(), 1);
+  EXPECT_EQ(picture.height(), 32767);
+  picture.setFont(QStringLiteral("ariel"), 8, false, clBlack);
+  picture.text(1, 2, QStringLiteral("0°"));
+  picture.setFontSize(10);
+  picture.setFontBold(true);
+  picture.setFontColor(clRed);
+  picture.text(3, 4, QStringLiteral("WI"), -900);
+  ASSERT_EQ(picture.ops().size(), 2u);
+  EXPECT_EQ(picture.ops()[0].font.face, QStringLiteral("ariel"));  // the name as given
+  EXPECT_EQ(picture.ops()[0].font.pointSize, 8);
+  EXPECT_EQ(picture.ops()[1].font, (PictureFont{QStringLiteral("ariel"), 10, true, clRed}));
+  EXPECT_EQ(picture.ops()[1].escapement, -900);
+  EXPECT_EQ(NormalizedEscapement(-900), 2700);
+  EXPECT_EQ(NormalizedEscapement(3600 + 2700 + 3599), 2699 + 3600 - 3600);
+  EXPECT_EQ(NormalizedEscapement(0), 0);
+}
+
+TEST(FontFacesTest, OldFaceNamesFindInstalledFacesAndSizesRoundAsMulDiv) {
+  for (const char* name : {"ms sans serif", "MS Sans Serif", "ariel", "Ariel", "Arial"})
+    EXPECT_EQ(InstalledFamilyFor(QString::fromLatin1(name)), QStringLiteral("Liberation Sans")) << name;
+  EXPECT_EQ(InstalledFamilyFor(QStringLiteral("courier new")), QStringLiteral("Liberation Mono"));
+  EXPECT_EQ(InstalledFamilyFor(QStringLiteral("Courier New")), QStringLiteral("Liberation Mono"));
+  EXPECT_EQ(InstalledFamilyFor(QStringLiteral("RuduzodediRuvedur")), QStringLiteral("RuduzodediRuvedur"));
+
+  EXPECT_EQ(FontPixelHeight(8), 11);   // 10.67
+  EXPECT_EQ(FontPixelHeight(9), 12);
+  EXPECT_EQ(FontPixelHeight(10), 13);  // 13.33
+  EXPECT_EQ(FontPixelHeight(12), 16);
+  EXPECT_EQ(FontPixelHeight(28, 600), 233);
+  EXPECT_EQ(FontPixelHeight(-5), 1);   // limits, never an overflow
+  EXPECT_GT(FontPixelHeight(1 << 30, 1 << 30), 0);
+
+  const QFont font = QFontFor(PictureFont{QStringLiteral("ariel"), 8, true, clBlack});
+  EXPECT_EQ(font.pixelSize(), 11);
+  EXPECT_TRUE(font.bold());
+  EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(QFontInfo(QFontFor(PictureFont{QStringLiteral("courier new"), 8, false, clBlack})).family(),
+            QStringLiteral("Liberation Mono"));
+}
+
+TEST(PictureTest, TextStandsBelowAndRightOfItsPointAndTurnsCounterClockwise) {
+  const QString text = QStringLiteral("MMMMMM");
+  auto inkOf = [&](int escapement) {
+    Picture picture(300, 300);
+    picture.setFont(QStringLiteral("Arial"), 12, false, clRed);
+    picture.text(150, 150, text, escapement);
+    return InkBox(picture.toImage());
+  };
+  // Unturned: the cell's top-left corner is the point; 12 points are 16 pixels.
+  const QRect flat = inkOf(0);
+  ASSERT_TRUE(flat.isValid());
+  EXPECT_GE(flat.left(), 150);
+  EXPECT_LE(flat.left(), 152);
+  EXPECT_GE(flat.top(), 150);
+  EXPECT_LE(flat.bottom(), 150 + 16);
+  EXPECT_GT(flat.width(), 4 * 12);
+  // A quarter turn counter-clockwise: the text runs upwards, its cell lies right of the point.
+  const QRect up = inkOf(900);
+  ASSERT_TRUE(up.isValid());
+  EXPECT_GE(up.left(), 150);
+  EXPECT_LE(up.right(), 150 + 16);
+  EXPECT_LE(up.bottom(), 152);
+  EXPECT_NEAR(up.height(), flat.width(), 2);
+  // Three quarters (2700, as the glyphs at 0 degrees): the text runs downwards, cell to the left.
+  const QRect down = inkOf(2700);
+  ASSERT_TRUE(down.isValid());
+  EXPECT_LE(down.right(), 150);
+  EXPECT_GE(down.left(), 150 - 16);
+  EXPECT_GE(down.top(), 148);
+  EXPECT_NEAR(down.height(), flat.width(), 2);
+  EXPECT_EQ(inkOf(-900), down);  // the same direction
+}
+
+TEST(PictureTest, ImagesAreDrawnAtTheirOwnSize) {
+  QImage icon(4, 3, QImage::Format_RGB32);
+  icon.fill(clTeal);
+  Picture picture(20, 20);
+  picture.image(5, 6, icon);
+  picture.image(0, 0, QImage());  // nothing, and no crash
+  EXPECT_EQ(InkBox(picture.toImage()), QRect(5, 6, 4, 3));
+}
+
+}  // namespace
+}  // namespace gyrolux

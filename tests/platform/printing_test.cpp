@@ -1,0 +1,153 @@
+#include "platform/printing.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "platform/colors.h"
+#include "platform/font_faces.h"
+
+namespace gyrolux {
+namespace {
+
+// The text of a PDF file, pages separated by form feeds; empty when pdftotext is missing.
+QString PdfText(const QString& pdf) {
+  const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (tool.isEmpty()) return QString();
+  QProcess process;
+  process.start(tool, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!process.waitForFinished(30000)) return QString();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(PrintingTest, PageSizesRoundUpToTheNextHundredStrictlyAbove) {
+  EXPECT_EQ(NextHundredAbove(4960), 5000);
+  EXPECT_EQ(NextHundredAbove(5000), 5100);
+  EXPECT_EQ(NextHundredAbove(4760), 4800);
+  EXPECT_EQ(NextHundredAbove(4800), 4900);
+  EXPECT_EQ(NextHundredAbove(0), 100);
+  EXPECT_EQ(NextHundredAbove(-5), 100);
+  EXPECT_EQ(NextHundredAbove(99), 100);
+  EXPECT_EQ(NextHundredAbove(INT_MAX), 2147483600);
+
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPdfPrinter(printer, QStringLiteral("x.pdf"));
+  const QSize page = PrintablePageSize(printer);
+  // A4 at 600 dpi is 4961 x 7016 pixels; the printable part lies within.
+  EXPECT_GT(page.width(), 4000);
+  EXPECT_LE(page.width(), 4961);
+  EXPECT_GT(page.height(), 6000);
+  EXPECT_LE(page.height(), 7016);
+  EXPECT_GT(DefaultPrinterPageSize().width(), 0);
+}
+
+TEST(PrintingTest, AListComesOutLineByLineWithAPageBreakWhereItBelongs) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPdfPrinter(printer, QStringLiteral("list.pdf"));
+  const int pageHeight = PrintablePageSize(printer).height();
+  // 8 points at 600 dpi are 67 pixels; a text line advances by the font's height + 2.
+  const QFont font = QFontFor(PictureFont{QStringLiteral("courier new"), 8, false, clBlack}, 600);
+  ASSERT_EQ(font.pixelSize(), 67);
+  const int advance = QFontMetrics(font, &printer).height() + 2;
+  // After line i the pen stands at i * advance; the page is full once less than two
+  // advances remain below it.
+  int linesOnFirstPage = 1;
+  while (pageHeight - linesOnFirstPage * advance >= 2 * advance) ++linesOnFirstPage;
+
+  const int total = linesOnFirstPage + 10;
+  TextPrinter text(printer);
+  ASSERT_TRUE(text.begin());
+  for (int i = 1; i <= total; ++i) text.writeLine(QStringLiteral("           Zeile %1 mit 12°34'").arg(i, 3, 10, QLatin1Char('0')));
+  ASSERT_TRUE(text.end());
+  EXPECT_EQ(text.pagesStarted(), 2);
+
+  const QString pdf = PdfText(QStringLiteral("list.pdf"));
+  if (pdf.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  const QStringList pages = pdf.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+  ASSERT_GE(pages.size(), 2);
+  auto numbersOn = [](const QString& page) {
+    QList<int> numbers;
+    for (const QString& line : page.split(QLatin1Char('\n'))) {
+      const QString trimmed = line.trimmed();
+      if (trimmed.isEmpty()) continue;
+      EXPECT_TRUE(trimmed.startsWith(QStringLiteral("Zeile ")) && trimmed.endsWith(QStringLiteral("mit 12°34'")))
+          << trimmed.toStdString();
+      numbers << trimmed.mid(6, 3).toInt();
+    }
+    return numbers;
+  };
+  QList<int> first = numbersOn(pages[0]), second = numbersOn(pages[1]);
+  ASSERT_FALSE(first.isEmpty());
+  ASSERT_FALSE(second.isEmpty());
+  EXPECT_EQ(first.front(), 1);
+  EXPECT_EQ(first.back(), linesOnFirstPage);
+  EXPECT_EQ(second.front(), linesOnFirstPage + 1);
+  EXPECT_EQ(second.back(), total);
+  QList<int> all = first + second;
+  for (int i = 0; i < all.size(); ++i) EXPECT_EQ(all[i], i + 1);
+}
+
+TEST(PrintingTest, EmptyLinesAdvanceAndLongLinesWrap) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPdfPrinter(printer, QStringLiteral("wrap.pdf"));
+  TextPrinter text(printer);
+  ASSERT_TRUE(text.begin());
+  text.writeLine(QString());
+  text.writeLine(QStringLiteral("Kopf"));
+  text.writeLine(QString(300, QLatin1Char('x')));  // far wider than the page
+  text.writeLine(QStringLiteral("Ende"));
+  ASSERT_TRUE(text.end());
+  const QString pdf = PdfText(QStringLiteral("wrap.pdf"));
+  if (pdf.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  QStringList lines;
+  for (const QString& line : pdf.split(QLatin1Char('\n')))
+    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+  ASSERT_GE(lines.size(), 4);
+  EXPECT_EQ(lines.front(), QStringLiteral("Kopf"));
+  EXPECT_EQ(lines.back(), QStringLiteral("Ende"));
+  QString wrapped;
+  for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
+    EXPECT_LT(lines[i].size(), 300);
+    wrapped += lines[i];
+  }
+  EXPECT_EQ(wrapped, QString(300, QLatin1Char('x')));
+}
+
+TEST(PrintingTest, APictureAndTextsGoOntoThePage) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPdfPrinter(printer, QStringLiteral("dial.pdf"));
+  Picture dial(520, 520);
+  dial.ellipse(50, 50, 470, 470);
+  dial.setFont(QStringLiteral("ariel"), 8, false, clBlack);
+  dial.text(480, 240, QStringLiteral("WI"));
+  PrintJob job(printer);
+  ASSERT_TRUE(job.begin());
+  const int width = NextHundredAbove(PrintablePageSize(printer).width());
+  job.drawPicture(dial, QRect(0, 0, width, width));
+  job.drawText(35, 120, QStringLiteral("MC-Häuser"), PictureFont{QStringLiteral("arial"), 12, false, clBlack});
+  ASSERT_TRUE(job.end());
+  const QString pdf = PdfText(QStringLiteral("dial.pdf"));
+  if (pdf.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  EXPECT_TRUE(pdf.contains(QStringLiteral("MC-Häuser")));
+  EXPECT_TRUE(pdf.contains(QStringLiteral("WI")));
+  EXPECT_EQ(pdf.count(QLatin1Char('\f')), 1);  // one page
+
+  // A job on a printer that cannot print reports in German.
+  QPrinter broken(QPrinter::HighResolution);
+  SetUpPdfPrinter(broken, QStringLiteral("no/such/folder/out.pdf"));
+  PrintJob refused(broken);
+  QString error;
+  EXPECT_FALSE(refused.begin(&error));
+  EXPECT_EQ(error, PrintFailedText());
+  EXPECT_FALSE(refused.end());
+  TextPrinter refusedText(broken);
+  EXPECT_FALSE(refusedText.begin());
+  refusedText.writeLine(QStringLiteral("nothing happens"));
+}
+
+}  // namespace
+}  // namespace gyrolux

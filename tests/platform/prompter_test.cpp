@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+
+#include "platform/qt_prompter.h"
+#include "platform/scripted_prompter.h"
+#include "platform/translations.h"
+
+namespace gyrolux {
+namespace {
+
+QString Plain(QString caption) { return caption.remove(QLatin1Char('&')); }
+
+// Runs check on the message box that opens next and then presses its button `press`.
+void WhenTheBoxOpens(std::function<void(QMessageBox&)> check, QMessageBox::StandardButton press) {
+  QTimer::singleShot(0, [check = std::move(check), press] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+      ADD_FAILURE() << "no message box open";
+      return;
+    }
+    check(*box);
+    if (QAbstractButton* button = box->button(press)) button->click();
+    else box->reject();
+  });
+}
+
+TEST(QtPrompterTest, BoxesSpeakGermanAndShowCrAsLineBreaks) {
+  ASSERT_TRUE(InstallGermanTranslations(*QCoreApplication::instance()));
+  QtPrompter prompter;
+
+  WhenTheBoxOpens([](QMessageBox& box) {
+    EXPECT_EQ(Plain(box.button(QMessageBox::Yes)->text()), QStringLiteral("Ja"));
+    EXPECT_EQ(Plain(box.button(QMessageBox::No)->text()), QStringLiteral("Nein"));
+    EXPECT_EQ(box.text(), QStringLiteral("Soll bei jedem\nStellium gestoppt werden?"));
+    EXPECT_EQ(box.icon(), QMessageBox::Question);
+  }, QMessageBox::No);
+  EXPECT_FALSE(prompter.question(QStringLiteral("Soll bei jedem\rStellium gestoppt werden?")));
+
+  WhenTheBoxOpens([](QMessageBox&) {}, QMessageBox::Yes);
+  EXPECT_TRUE(prompter.question(QStringLiteral("Ja?")));
+
+  WhenTheBoxOpens([](QMessageBox& box) {
+    EXPECT_EQ(Plain(box.button(QMessageBox::Ok)->text()), QStringLiteral("OK"));
+    EXPECT_EQ(box.buttons().size(), 1);
+    EXPECT_EQ(box.icon(), QMessageBox::Critical);
+  }, QMessageBox::Ok);
+  prompter.error(QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden."));
+
+  WhenTheBoxOpens([](QMessageBox& box) {
+    EXPECT_EQ(box.icon(), QMessageBox::Information);
+    EXPECT_EQ(box.text(), QStringLiteral("a\n\nb"));
+  }, QMessageBox::Ok);
+  prompter.information(QStringLiteral("a\r\rb"));
+
+  QMessageBox cancel(QMessageBox::Warning, QString(), QString(), QMessageBox::Cancel);
+  EXPECT_EQ(Plain(cancel.button(QMessageBox::Cancel)->text()), QStringLiteral("Abbrechen"));
+}
+
+TEST(QtPrompterTest, ThePrintDialogTellsWhetherToPrint) {
+  ASSERT_TRUE(InstallGermanTranslations(*QCoreApplication::instance()));
+  QtPrompter prompter;
+  QPrinter printer;
+  for (const bool accept : {false, true}) {
+    QTimer::singleShot(0, [accept] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) {
+        ADD_FAILURE() << "no print dialog open";
+        return;
+      }
+      EXPECT_TRUE(dialog->inherits("QPrintDialog"));
+      if (accept) dialog->accept();
+      else dialog->reject();
+    });
+    EXPECT_EQ(prompter.choosePrinter(printer), accept);
+  }
+}
+
+TEST(ScriptedPrompterTest, AnswersFromItsQueueAndRecordsEveryBox) {
+  ScriptedPrompter prompter;
+  prompter.answerQuestion(true);
+  prompter.answerQuestion(false);
+  QString printedTo;
+  prompter.answerPrintDialog(true, [&](QPrinter& printer) {
+    printer.setOutputFileName(QStringLiteral("out.pdf"));
+    printedTo = printer.outputFileName();
+  });
+  prompter.answerPrintDialog(false);
+  EXPECT_EQ(prompter.pendingAnswers(), 4u);
+
+  prompter.information(QStringLiteral("info"));
+  EXPECT_TRUE(prompter.question(QStringLiteral("first?")));
+  EXPECT_FALSE(prompter.question(QStringLiteral("second?")));
+  prompter.error(QStringLiteral("bad"));
+  QPrinter printer;
+  EXPECT_TRUE(prompter.choosePrinter(printer));
+  EXPECT_EQ(printedTo, QStringLiteral("out.pdf"));
+  EXPECT_FALSE(prompter.choosePrinter(printer));
+  EXPECT_EQ(prompter.pendingAnswers(), 0u);
+
+  using Kind = ScriptedPrompter::Kind;
+  const std::vector<ScriptedPrompter::Shown> expected = {
+      {Kind::Information, "info"}, {Kind::Question, "first?"}, {Kind::Question, "second?"},
+      {Kind::Error, "bad"},        {Kind::PrintDialog, ""},    {Kind::PrintDialog, ""}};
+  EXPECT_EQ(prompter.takeShown(), expected);
+  EXPECT_TRUE(prompter.shown().empty());
+}
+
+TEST(ScriptedPrompterTest, AnUnscriptedQuestionIsReportedNotWaitedFor) {
+  ScriptedPrompter prompter;
+  QStringList reported;
+  prompter.onUnscripted([&](const QString& description) { reported << description; });
+  EXPECT_FALSE(prompter.question(QStringLiteral("Soll gestoppt werden?")));
+  QPrinter printer;
+  EXPECT_FALSE(prompter.choosePrinter(printer));
+  ASSERT_EQ(reported.size(), 2);
+  EXPECT_TRUE(reported[0].contains(QStringLiteral("Soll gestoppt werden?")));
+}
+
+TEST(ScriptedPrompterDeathTest, ByDefaultAnUnscriptedQuestionEndsTheTestProgram) {
+  ScriptedPrompter prompter;
+  EXPECT_DEATH(prompter.question(QStringLiteral("niemand antwortet")), "unscripted question");
+}
+
+}  // namespace
+}  // namespace gyrolux

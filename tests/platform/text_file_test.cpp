@@ -1,0 +1,195 @@
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace gyrolux {
+namespace {
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+  return file.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// While it lives, the process may write no file beyond the given size, as if the disk
+// were full (this works for every user, unlike file permissions).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousSignal_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousSignal_)(int) = nullptr;
+};
+
+TEST(Windows1252Test, EveryByteFrom20ToFFComesBackUnchanged) {
+  QByteArray all;
+  for (int byte = 0x20; byte <= 0xFF; ++byte) all.append(static_cast<char>(byte));
+  const QString text = DecodeWindows1252(all);
+  ASSERT_EQ(text.size(), all.size());
+  EXPECT_EQ(EncodeWindows1252(text), all);
+  // Spot checks from the code page's table.
+  EXPECT_EQ(text[0x80 - 0x20], QChar(0x20AC));  // euro sign
+  EXPECT_EQ(text[0x9F - 0x20], QChar(0x0178));  // Y with diaeresis
+  EXPECT_EQ(text[0xB0 - 0x20], QChar(0x00B0));  // degree sign
+  EXPECT_EQ(text[0xFC - 0x20], QChar(0x00FC));  // u umlaut
+}
+
+TEST(Windows1252Test, DegreeAndUmlautsAreSingleBytesAndStrangersBecomeQuestionMarks) {
+  EXPECT_EQ(EncodeWindows1252(QStringLiteral("12°34' Größe")), QByteArray("12\xB0" "34' Gr\xF6\xDF" "e"));
+  EXPECT_EQ(EncodeWindows1252(QStringLiteral("\u20AC \u2013 \u2014")), QByteArray("\x80 \x96 \x97"));
+  // A Cyrillic letter, a sign of the zodiac and a character beyond the BMP: one "?" each.
+  EXPECT_EQ(EncodeWindows1252(QStringLiteral("a\u0416b\u2648c\U0001F600d")), QByteArray("a?b?c?d"));
+}
+
+TEST(TextFileTest, WritesCrLfLinesAndReadsThemBack) {
+  const QStringList lines = {QStringLiteral("05.12.2026"), QStringLiteral("10:29:50"), QString(),
+                             QStringLiteral("+010°00'")};
+  QString error;
+  ASSERT_TRUE(WriteTextLines(QStringLiteral("ALT.DAT"), lines, &error)) << error.toStdString();
+  EXPECT_EQ(ReadBytes(QStringLiteral("ALT.DAT")), QByteArray("05.12.2026\r\n10:29:50\r\n\r\n+010\xB0" "00'\r\n"));
+  const std::optional<QStringList> read = ReadTextLines(QStringLiteral("ALT.DAT"));
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(*read, lines);
+}
+
+TEST(TextFileTest, ReadsLfAndCrLfAndALastLineWithoutEnd) {
+  WriteBytes(QStringLiteral("mixed.txt"), "one\ntwo\r\n\r\nthree");
+  const std::optional<QStringList> read = ReadTextLines(QStringLiteral("mixed.txt"));
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(*read, (QStringList{"one", "two", "", "three"}));
+}
+
+TEST(TextFileTest, LongLinesAreCutAndNulBytesDoNotEndALine) {
+  QByteArray bytes = QByteArray("a\0b\r\n", 5);
+  bytes += QByteArray(1 << 20, 'x') + "\r\n";      // a megabyte on one line
+  bytes += QByteArray(255, 'y') + "\r\n";          // exactly the longest kept line
+  bytes += QByteArray(256, 'z') + "\r\n";          // one too long
+  bytes += "last\n";
+  WriteBytes(QStringLiteral("odd.txt"), bytes);
+  const std::optional<QStringList> read = ReadTextLines(QStringLiteral("odd.txt"));
+  ASSERT_TRUE(read.has_value());
+  ASSERT_EQ(read->size(), 5);
+  EXPECT_EQ((*read)[0], QString(QStringLiteral("a")) + QChar(0) + QStringLiteral("b"));
+  EXPECT_EQ((*read)[1], QString(255, QLatin1Char('x')));
+  EXPECT_EQ((*read)[2], QString(255, QLatin1Char('y')));
+  EXPECT_EQ((*read)[3], QString(255, QLatin1Char('z')));
+  EXPECT_EQ((*read)[4], QStringLiteral("last"));
+
+  // A shorter limit, as for the ten-character fields of the state file.
+  const std::optional<QStringList> short_ = ReadTextLines(QStringLiteral("odd.txt"), nullptr, 10);
+  ASSERT_TRUE(short_.has_value());
+  EXPECT_EQ((*short_)[1], QStringLiteral("xxxxxxxxxx"));
+}
+
+TEST(TextFileTest, MissingFilesAndFoldersAreReportedInGerman) {
+  QString error;
+  EXPECT_FALSE(ReadTextLines(QStringLiteral("ALT.DAT"), &error).has_value());
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei ALT.DAT kann nicht geöffnet werden."))) << error.toStdString();
+
+  TextFileReader reader(QStringLiteral("no/such/folder/ALT.DAT"));
+  EXPECT_FALSE(reader.isOpen());
+  EXPECT_TRUE(reader.atEnd());
+  EXPECT_FALSE(reader.readLine().has_value());
+
+  // A folder is no text file.
+  ASSERT_TRUE(QDir().mkdir(QStringLiteral("folder")));
+  EXPECT_FALSE(ReadTextLines(QStringLiteral("folder"), &error).has_value());
+
+  EXPECT_FALSE(WriteTextLines(QStringLiteral("no/such/folder/ALT.DAT"), {QStringLiteral("x")}, &error));
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden."))) << error.toStdString();
+}
+
+TEST(TextFileTest, AFolderInTheWayIsReportedAndLeftAsItWas) {
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral("ALT.DAT/inner")));
+  QString error;
+  EXPECT_FALSE(WriteTextLines(QStringLiteral("ALT.DAT"), {QStringLiteral("new")}, &error));
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden.")));
+  EXPECT_TRUE(QFileInfo(QStringLiteral("ALT.DAT/inner")).isDir());
+  EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{QStringLiteral("ALT.DAT")});
+}
+
+TEST(TextFileTest, AFailedReplaceLeavesTheOldFileIntact) {
+  ASSERT_TRUE(WriteTextLines(QStringLiteral("ALT.DAT"), {QStringLiteral("old")}));
+  QString error;
+  bool written;
+  {
+    const FileSizeLimit diskFull(1000);
+    written = WriteTextLines(QStringLiteral("ALT.DAT"), QStringList(100, QString(100, QLatin1Char('n'))), &error);
+  }
+  EXPECT_FALSE(written);
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden."))) << error.toStdString();
+  EXPECT_EQ(ReadBytes(QStringLiteral("ALT.DAT")), QByteArray("old\r\n"));
+  EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ALT.DAT")});  // nothing half written left
+}
+
+TEST(TextLogWriterTest, EachLineIsOnDiskAsSoonAsItIsWritten) {
+  WriteBytes(QStringLiteral("STELLIA.TXT"), "from an earlier run\r\n");
+  TextLogWriter log;
+  EXPECT_FALSE(log.isOpen());
+  QString error;
+  EXPECT_FALSE(log.writeLine(QStringLiteral("x"), &error));  // not open yet: reported, no crash
+  ASSERT_TRUE(log.open(QStringLiteral("STELLIA.TXT"), &error)) << error.toStdString();
+  EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray());  // overwritten
+  ASSERT_TRUE(log.writeLine(QStringLiteral("  Stellia:")));
+  EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray("  Stellia:\r\n"));
+  ASSERT_TRUE(log.writeLine(QStringLiteral("  SO=ME=VE=MA  12°34' STI")));
+  EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray("  Stellia:\r\n  SO=ME=VE=MA  12\xB0" "34' STI\r\n"));
+  {
+    // A full disk is reported, line by line.
+    const FileSizeLimit diskFull(40);
+    EXPECT_FALSE(log.writeLine(QString(60, QLatin1Char('x')), &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei STELLIA.TXT kann nicht geschrieben werden.")));
+  }
+  log.close();
+  EXPECT_FALSE(log.isOpen());
+
+  EXPECT_FALSE(log.open(QStringLiteral("no/such/folder/STELLIA.TXT"), &error));
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei STELLIA.TXT kann nicht geschrieben werden.")));
+}
+
+TEST(FindFileIgnoringCaseTest, FindsTheRealNameWhateverTheCase) {
+  WriteBytes(QStringLiteral("Titel.dat"), "0\r\n");
+  WriteBytes(QStringLiteral("MC-ERGNW.TXT"), "");
+  ASSERT_TRUE(QDir().mkdir(QStringLiteral("sub")));
+  WriteBytes(QStringLiteral("sub/W-Orte.txt"), "");
+
+  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("."), QStringLiteral("Titel.DAT")), QStringLiteral("./Titel.dat"));
+  EXPECT_EQ(FindFileIgnoringCase(QString(), QStringLiteral("mc-ergnw.txt")), QStringLiteral("./MC-ERGNW.TXT"));
+  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("sub"), QStringLiteral("w-orte.TXT")), QStringLiteral("sub/W-Orte.txt"));
+  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("."), QStringLiteral("Titel.da")), std::nullopt);
+  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("."), QStringLiteral("SUB")), std::nullopt);  // a folder is no file
+  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("."), QString()), std::nullopt);
+  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("no/such/folder"), QStringLiteral("Titel.DAT")), std::nullopt);
+
+  // With two spellings present the exact one wins.
+  WriteBytes(QStringLiteral("TITEL.DAT"), "");
+  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("."), QStringLiteral("TITEL.DAT")), QStringLiteral("./TITEL.DAT"));
+}
+
+}  // namespace
+}  // namespace gyrolux

@@ -1,0 +1,235 @@
+#include "platform/wmf_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QtEndian>
+
+#include "platform/colors.h"
+
+namespace gyrolux {
+namespace {
+
+// One drawing with every kind of operation, at places that are easy to find again.
+Picture EveryOperation() {
+  Picture picture(500, 400);
+  picture.setPen(clBlack);
+  picture.setBrush(clWhite);
+  picture.rectangle(0, 0, 500, 400);  // the frame gives the drawing its full extent
+  picture.setBrush(clRed);
+  picture.rectangle(100, 50, 200, 150);
+  picture.setBrush(clYellow);
+  picture.ellipse(300, 200, 400, 260);
+  picture.setPen(clGreen, 3);
+  picture.line(20, 380, 120, 380);
+  picture.pixel(250, 300, clRed);
+  picture.setFont(QStringLiteral("ms sans serif"), 8, false, clBlack);
+  picture.text(400, 10, QStringLiteral("0° Größe"));
+  picture.setFont(QStringLiteral("RuduzodediRuvedur"), 10, true, clNavy);
+  picture.text(250, 100, QStringLiteral("c"), 900);
+  picture.text(150, 300, QStringLiteral("e"), 2700);
+  QImage image(8, 4, QImage::Format_RGB32);
+  image.fill(clTeal);
+  picture.image(60, 250, image);
+  return picture;
+}
+
+struct FontRecord {
+  int height, escapement, weight;
+  QByteArray face;
+};
+
+struct Records {
+  int creates = 0, deletes = 0;
+  std::vector<FontRecord> fonts;
+  std::vector<int> functions;
+};
+
+// Walks the records behind the placeable header and the metafile header.
+Records ReadRecords(const QByteArray& wmf) {
+  Records records;
+  const auto* data = reinterpret_cast<const uchar*>(wmf.constData());
+  qsizetype at = 22 + 18;
+  while (at + 6 <= wmf.size()) {
+    const qsizetype size = qsizetype(qFromLittleEndian<quint32>(data + at)) * 2;
+    const int function = qFromLittleEndian<quint16>(data + at + 4);
+    if (size < 6 || at + size > wmf.size()) break;
+    records.functions.push_back(function);
+    if (function == 0x02FA || function == 0x02FC || function == 0x02FB) ++records.creates;
+    if (function == 0x01F0) ++records.deletes;
+    if (function == 0x02FB) {
+      const uchar* p = data + at + 6;
+      const char* face = reinterpret_cast<const char*>(p + 18);
+      records.fonts.push_back({qFromLittleEndian<qint16>(p), qFromLittleEndian<qint16>(p + 4),
+                               qFromLittleEndian<qint16>(p + 8), QByteArray(face, qstrnlen(face, size - 6 - 18))});
+    }
+    at += size;
+  }
+  return records;
+}
+
+TEST(WmfWriterTest, HeaderAndRecordsKeepFacesEscapementsAndASmallObjectTable) {
+  const std::optional<QByteArray> wmf = WmfBytes(EveryOperation());
+  ASSERT_TRUE(wmf.has_value());
+  const auto* data = reinterpret_cast<const uchar*>(wmf->constData());
+  ASSERT_GT(wmf->size(), 100);
+  // Placeable header: key, box 0,0 to 500,400 in units of 1/96 inch.
+  EXPECT_EQ(qFromLittleEndian<quint32>(data), 0x9AC6CDD7u);
+  EXPECT_EQ(qFromLittleEndian<qint16>(data + 10), 500);
+  EXPECT_EQ(qFromLittleEndian<qint16>(data + 12), 400);
+  EXPECT_EQ(qFromLittleEndian<quint16>(data + 14), 96);
+  // At most the pen, brush and font in use plus the one replacing one of them.
+  EXPECT_LE(qFromLittleEndian<quint16>(data + 22 + 10), 4);
+
+  const Records records = ReadRecords(*wmf);
+  EXPECT_EQ(records.creates, records.deletes);  // every object is deleted again
+  ASSERT_FALSE(records.functions.empty());
+  EXPECT_EQ(records.functions.back(), 0x0000);  // end of file
+  ASSERT_EQ(records.fonts.size(), 3u);
+  EXPECT_EQ(records.fonts[0].face, QByteArray("ms sans serif"));
+  EXPECT_EQ(records.fonts[0].height, -11);  // 8 points at 96 dpi
+  EXPECT_EQ(records.fonts[0].weight, 400);
+  EXPECT_EQ(records.fonts[0].escapement, 0);
+  EXPECT_EQ(records.fonts[1].face, QByteArray("RuduzodediRuvedur"));
+  EXPECT_EQ(records.fonts[1].height, -13);
+  EXPECT_EQ(records.fonts[1].weight, 700);
+  EXPECT_EQ(records.fonts[1].escapement, 900);
+  EXPECT_EQ(records.fonts[2].escapement, 2700);
+  EXPECT_NE(std::find(records.functions.begin(), records.functions.end(), 0x0F43), records.functions.end());  // image
+  // The text as Windows-1252 bytes.
+  EXPECT_TRUE(wmf->contains(QByteArray("0\xB0 Gr\xF6\xDF" "e")));
+}
+
+double Attribute(const QString& element, const QString& name) {
+  const QRegularExpression pattern(QStringLiteral("\\b%1=\"(-?[0-9.]+)\"").arg(name));
+  const QRegularExpressionMatch match = pattern.match(element);
+  return match.hasMatch() ? match.captured(1).toDouble() : -1e9;
+}
+
+TEST(WmfWriterTest, AConverterFindsEveryShapeAndTextInItsPlace) {
+  const QString converter = QStandardPaths::findExecutable(QStringLiteral("wmf2svg"));
+  if (converter.isEmpty()) GTEST_SKIP() << "wmf2svg (libwmf-bin) is not installed";
+  QString error;
+  ASSERT_TRUE(WriteWmf(EveryOperation(), QStringLiteral("MCPic-01.WMF"), &error)) << error.toStdString();
+  QProcess process;
+  process.start(converter, {QStringLiteral("-o"), QStringLiteral("picture.svg"), QStringLiteral("MCPic-01.WMF")});
+  ASSERT_TRUE(process.waitForFinished(20000));
+  ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  QFile file(QStringLiteral("picture.svg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString svg = QString::fromLatin1(file.readAll());  // the converter copies the text bytes as they are
+
+  const QRegularExpression elements(QStringLiteral("<(rect|ellipse|line|text|image)\\b[^>]*>([^<]*)"));
+  QStringList rects, ellipses, lines, texts, images;
+  for (const QRegularExpressionMatch& match : elements.globalMatch(svg)) {
+    const QString kind = match.captured(1);
+    QStringList& list = kind == "rect" ? rects : kind == "ellipse" ? ellipses : kind == "line" ? lines
+                      : kind == "text" ? texts : images;
+    list << match.captured(0);
+  }
+  ASSERT_EQ(rects.size(), 3);  // frame, red rectangle, the pixel
+  ASSERT_EQ(ellipses.size(), 1);
+  ASSERT_EQ(lines.size(), 1);
+  ASSERT_EQ(texts.size(), 3);
+  ASSERT_EQ(images.size(), 1);
+
+  // The converter scales the drawing to its own size; the frame tells by how much.
+  const double scale = Attribute(rects[0], "width") / 500.0;
+  ASSERT_GT(scale, 0.5);
+  auto near = [&](double svgValue, double logical) { EXPECT_NEAR(svgValue / scale, logical, 2.0); };
+  near(Attribute(rects[1], "x"), 100);
+  near(Attribute(rects[1], "y"), 50);
+  near(Attribute(rects[1], "width"), 100);
+  near(Attribute(rects[1], "height"), 100);
+  EXPECT_TRUE(rects[1].contains("fill:red"));
+  near(Attribute(rects[2], "x"), 250);  // the pixel
+  near(Attribute(rects[2], "y"), 300);
+  near(Attribute(ellipses[0], "cx"), 350);
+  near(Attribute(ellipses[0], "cy"), 230);
+  near(Attribute(ellipses[0], "rx"), 50);
+  near(Attribute(ellipses[0], "ry"), 30);
+  EXPECT_TRUE(ellipses[0].contains("fill:yellow"));
+  near(Attribute(lines[0], "x1"), 20);
+  near(Attribute(lines[0], "x2"), 120);
+  near(Attribute(lines[0], "y1"), 380);
+  EXPECT_TRUE(lines[0].contains("stroke:green"));
+  near(Attribute(images[0], "x"), 60);
+  near(Attribute(images[0], "y"), 250);
+
+  // Texts: content, and the transform that puts the baseline below the top-left point
+  // (a quarter turn counter-clockwise puts it to the right of the point, three quarters to the left).
+  const QRegularExpression matrix(QStringLiteral("matrix\\(([-0-9. ]+)\\)"));
+  auto transformOf = [&](const QString& text) {
+    QList<double> numbers;
+    for (const QString& part : matrix.match(text).captured(1).split(' ', Qt::SkipEmptyParts)) numbers << part.toDouble();
+    return numbers;
+  };
+  EXPECT_TRUE(texts[0].endsWith(QStringLiteral("0\u00B0 Gr\u00F6\u00DFe")));
+  const QList<double> flat = transformOf(texts[0]);
+  ASSERT_EQ(flat.size(), 6);
+  EXPECT_NEAR(flat[0], 1, 1e-3);
+  EXPECT_NEAR(flat[1], 0, 1e-3);
+  near(flat[4], 400);
+  EXPECT_GT(flat[5] / scale, 10 + 5);  // baseline below the top of the cell
+  EXPECT_LT(flat[5] / scale, 10 + 13);
+
+  EXPECT_TRUE(texts[1].endsWith(QStringLiteral(">c")));
+  EXPECT_TRUE(texts[1].contains("font-weight:bold"));
+  const QList<double> up = transformOf(texts[1]);
+  ASSERT_EQ(up.size(), 6);
+  EXPECT_NEAR(up[0], 0, 1e-3);   // the text's x axis points up the screen
+  EXPECT_NEAR(up[1], -1, 1e-3);
+  EXPECT_GT(up[4] / scale, 250 + 5);  // the converter's own font decides how far
+  EXPECT_LT(up[4] / scale, 250 + 20);
+  near(up[5], 100);
+
+  const QList<double> down = transformOf(texts[2]);
+  ASSERT_EQ(down.size(), 6);
+  EXPECT_NEAR(down[0], 0, 1e-3);  // ... and down the screen
+  EXPECT_NEAR(down[1], 1, 1e-3);
+  EXPECT_LT(down[4] / scale, 150 - 5);
+  EXPECT_GT(down[4] / scale, 150 - 20);
+  near(down[5], 300);
+}
+
+TEST(WmfWriterTest, FailuresAreReportedAndLeaveTheOldFileAlone) {
+  QString error;
+  EXPECT_FALSE(WriteWmf(EveryOperation(), QStringLiteral("no/such/folder/dia.wmf"), &error));
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei dia.wmf kann nicht geschrieben werden."))) << error.toStdString();
+
+  // A folder in the way of the target stays as it is.
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral("img.wmf/inner")));
+  EXPECT_FALSE(WriteWmf(EveryOperation(), QStringLiteral("img.wmf"), &error));
+  EXPECT_TRUE(QDir(QStringLiteral("img.wmf/inner")).exists());
+
+  // Rewriting replaces the old content completely.
+  Picture small(10, 10);
+  ASSERT_TRUE(WriteWmf(EveryOperation(), QStringLiteral("dia.wmf")));
+  ASSERT_TRUE(WriteWmf(small, QStringLiteral("dia.wmf")));
+  QFile file(QStringLiteral("dia.wmf"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), WmfBytes(small).value());
+}
+
+TEST(WmfWriterTest, OutOfRangeInputIsClampedNotBroken) {
+  Picture picture(100, 100);
+  picture.line(-1000000, 5, 1000000, 5);
+  picture.rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+  picture.setFont(QString(64, QLatin1Char('F')), 100000, false, clBlack);  // face longer than a record holds
+  picture.text(1, 1, QString(QStringLiteral("a")) + QChar(0) + QStringLiteral("b\u0416"), INT_MIN);
+  picture.text(1, 1, QString());
+  picture.image(0, 0, QImage());
+  const std::optional<QByteArray> wmf = WmfBytes(picture);
+  ASSERT_TRUE(wmf.has_value());
+  const Records records = ReadRecords(*wmf);
+  ASSERT_EQ(records.fonts.size(), 1u);
+  EXPECT_EQ(records.fonts[0].face, QByteArray(31, 'F'));
+  EXPECT_TRUE(wmf->contains(QByteArray("a b?")));
+}
+
+}  // namespace
+}  // namespace gyrolux
