@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "clock/axes_report.h"
+#include "clock/axis_lists.h"
+#include "clock/session.h"
+#include "clock/stellium.h"
+#include "clock/stellium_log.h"
+
+namespace gyrolux {
+namespace {
+
+// The factors 7° apart from 50° on: no four of them within a stellium's orb.
+FactorLongitudes Spread() {
+  FactorLongitudes lon{};
+  for (int i = 0; i < kFactorCount; ++i) lon[i] = 50.0 + 7.0 * i;
+  return lon;
+}
+
+QStringList Entries(const QStringList& list) {
+  QStringList entries;
+  for (qsizetype n = 1; n < list.size(); ++n) {
+    for (const QString& e : list[n].split(u' ', Qt::SkipEmptyParts)) entries.append(e);
+  }
+  return entries;
+}
+
+// Every factor at 200°: the pairs of these stand at 20° of the 22.5-degree mode, clear of
+// the axes that the tests set up; no four of them are close except where a test puts them.
+FactorLongitudes Fillers() {
+  FactorLongitudes lon{};
+  lon.fill(200.0);
+  return lon;
+}
+
+TEST(AxisListsTest, PairsWithinTheOrbOfTheAxisStrictly) {
+  FactorLongitudes lon = Fillers();
+  // Axis at 21.25; the MC with a filler meets at 121.875, that is 9.375 in the mode.
+  lon[MC] = 43.75;
+  EXPECT_EQ(AxisList(lon, MC, 1.18), QStringList{QStringLiteral(" MC/MC = 21\u00B015'")});
+  // With an orb that is an exact binary fraction: the fillers stand exactly that far away.
+  EXPECT_EQ(AxisList(lon, MC, 1.25).size(), 1);
+  EXPECT_GT(AxisList(lon, MC, 1.3125).size(), 1);
+
+  // Across the end of the mode: axis at 0.5, SO/SO at 22: d = 21.5 > 22.5 - 1.18.
+  lon[MC] = 0.5;
+  lon[SO] = 22.0;
+  EXPECT_EQ(Entries(AxisList(lon, MC, 1.18)), QStringList{QStringLiteral("SO/SO04")});
+  EXPECT_TRUE(WithinPictureOrb(0.5, 22.0, 1.18));
+  EXPECT_FALSE(WithinPictureOrb(0.5, 21.0, 1.18));
+}
+
+TEST(AxisListsTest, EntriesWithTheHouseInTheCircleOfTheFirstFactor) {
+  FactorLongitudes lon = Fillers();
+  lon[MC] = 100.0;  // axis 10
+  lon[SO] = 100.0;  // the Sun on the MC
+  lon[MA] = 147.0;  // SO/MA = 123.5 -> 11, MC/MA likewise; MA/MA = 147 -> 12 is out
+  const auto lists = MainAxisLists(lon, 1.18);
+  // MC/SO: base MC (cusp 10), 0° on: house 10. MC/MA: 47° on: 11. SO/SO: the base
+  // itself, cusp 4. SO/MA: 47° on from the Sun: 5.
+  EXPECT_EQ(lists[0], (QStringList{QStringLiteral(" MC/MC = 10\u00B000'"),
+                                   QStringLiteral(" MC/SO10  MC/MA11  SO/SO04"),
+                                   QStringLiteral(" SO/MA05  ")}));
+  // The SO/SO list never shows MC: only the pair of the Sun and Mars.
+  EXPECT_EQ(lists[1], (QStringList{QStringLiteral(" SO/SO = 10\u00B000'"),
+                                   QStringLiteral(" SO/MA05  ")}));
+  EXPECT_EQ(lists[2][0], QStringLiteral(" AS/AS = 20\u00B000'"));
+  EXPECT_TRUE(lists[3][0].startsWith(QStringLiteral(" MO/MO = ")));
+}
+
+TEST(AxisListsTest, SevenEntriesGiveTwoFullLinesAndOne) {
+  FactorLongitudes lon = Fillers();
+  lon[MO] = 4.0;  // axis 4
+  // Seven factors at 6: each with the Moon at 5 (in), by itself or with another at 6 (out).
+  for (int f : {KN, ME, VE, MA, JU, SA, UR}) lon[f] = 6.0;
+  EXPECT_EQ(AxisList(lon, MO, 1.18),
+            (QStringList{QStringLiteral(" MO/MO = 04\u00B000'"),
+                         QStringLiteral(" MO/KN10  MO/ME10  MO/VE10"),
+                         QStringLiteral(" MO/MA10  MO/JU10  MO/SA10"),
+                         QStringLiteral(" MO/UR10  ")}));
+  // Factors before the Moon never take part, GZ neither.
+  lon[AS] = lon[SO] = lon[GZ] = 6.0;
+  EXPECT_EQ(AxisList(lon, MO, 1.18).size(), 4);
+  lon[UR] = 200.0;  // six entries: two full lines
+  EXPECT_EQ(AxisList(lon, MO, 1.18).last(), QStringLiteral(" MO/MA10  MO/JU10  MO/SA10"));
+}
+
+TEST(StelliumTest, FourFactorsWithinTheOrb) {
+  FactorLongitudes lon = Spread();
+  lon[SO] = 42.57;
+  lon[ME] = 43.0;
+  lon[VE] = 43.5;
+  EXPECT_FALSE(FindStellium(lon));  // three are none
+  lon[MA] = 43.7;
+  auto stellium = FindStellium(lon);
+  ASSERT_TRUE(stellium);
+  EXPECT_EQ(stellium->members, QStringLiteral("SO=ME=VE=MA="));
+  EXPECT_EQ(StelliumMemberNames(*stellium), QStringLiteral("SO=ME=VE=MA"));
+  EXPECT_EQ(StelliumLogLine(*stellium, QStringLiteral("05.12.2026"), 10 + 29 / 60.0 + 50 / 3600.0),
+            QStringLiteral("  SO=ME=VE=MA  12\u00B034' STI (20\u00B004') 05.12.2026, 10:29:50"));
+
+  // A fifth within the orb of the first only: the group of the second wins, without SO.
+  lon[JU] = 43.9;
+  lon[SO] = 42.75;
+  stellium = FindStellium(lon);
+  ASSERT_TRUE(stellium);
+  EXPECT_EQ(stellium->members, QStringLiteral("ME=VE=MA=JU="));
+  EXPECT_EQ(stellium->longitude, 43.0);
+
+  // Across 0° Aries, with WI at 0.
+  lon = Spread();
+  lon[WI] = 0.0;
+  lon[MO] = 359.5;
+  lon[KN] = 0.3;
+  lon[PL] = 359.9;
+  EXPECT_EQ(FindStellium(lon)->members, QStringLiteral("WI=MO=KN=PL="));
+  // Within 1.2 degrees strictly, counted from a factor towards the later ones only.
+  lon[MO] = 0.5;
+  lon[KN] = 0.25;
+  lon[PL] = 1.1;
+  EXPECT_EQ(FindStellium(lon)->members, QStringLiteral("WI=MO=KN=PL="));
+  lon[PL] = 1.3;  // WI has three within, MO only KN and PL
+  EXPECT_FALSE(FindStellium(lon));
+}
+
+TEST(StelliumTest, LogFileIsMadeAtTheFirstStelliumAndRetriedAfterAFailure) {
+  StelliumFileState state;
+  QString error;
+  ASSERT_TRUE(QDir().mkdir(QStringLiteral("STELLIA.TXT")));
+  EXPECT_FALSE(RecordStellium(state, QStringLiteral("  A"), error));
+  EXPECT_FALSE(state.open);
+  EXPECT_FALSE(error.isEmpty());
+  ASSERT_TRUE(QDir().rmdir(QStringLiteral("STELLIA.TXT")));
+
+  ASSERT_TRUE(RecordStellium(state, QStringLiteral("  SO=ME=VE=MA  12\u00B034' STI"), error));
+  EXPECT_TRUE(state.open);
+  ASSERT_TRUE(RecordStellium(state, QStringLiteral("  zwei"), error));
+  QFile file(QStringLiteral("STELLIA.TXT"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  // Flushed line by line while the file stays open.
+  EXPECT_EQ(file.readAll(), QByteArray("  Stellia:\r\n  SO=ME=VE=MA  12\xb0" "34' STI\r\n  zwei\r\n"));
+  EXPECT_TRUE(CloseStelliumFile(state));
+  EXPECT_FALSE(CloseStelliumFile(state));
+}
+
+TEST(AxesReportTest, ListsSeparatedByOneEmptyLineThenTheStellium) {
+  Chart chart;
+  chart.state.factorLongitude = Spread();
+  chart.texts.dateText = QStringLiteral("05.12.2026");
+  chart.moment.hours = 1.5;
+  QStringList lines = AxesReportLines(chart, 1.18);
+  EXPECT_EQ(lines.count(QString()), 3);
+  EXPECT_FALSE(lines.last().isEmpty());
+  chart.state.factorLongitude[SO] = chart.state.factorLongitude[ME] = 10.0;
+  chart.state.factorLongitude[VE] = chart.state.factorLongitude[MA] = 10.5;
+  lines = AxesReportLines(chart, 1.18);
+  EXPECT_EQ(lines.last(), QStringLiteral("  SO=ME=VE=MA  10\u00B000' WID (10\u00B000') 05.12.2026, 01:30:00"));
+}
+
+}  // namespace
+}  // namespace gyrolux
