@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "clock/axis_strip.h"
+#include "clock/dial_picture.h"
+#include "platform/colors.h"
+
+namespace gyrolux {
+namespace {
+
+int CountText(const Picture& picture, const QString& text) {
+  int n = 0;
+  for (const PictureOp& op : picture.ops()) {
+    n += op.kind == PictureOp::Kind::Text && op.text == text;
+  }
+  return n;
+}
+
+TEST(AxisStripTest, ScaleRowsAndOptions) {
+  Chart chart;
+  for (int i = 0; i < kFactorCount; ++i) chart.state.factorLongitude[i] = 3.0 * i;
+  const Picture bare = DrawAxisStrip(chart, {});
+  // The scale 0° to 22° every 22 pixels from 17 on, each with its line 40..400.
+  for (int k = 0; k <= 22; ++k) {
+    EXPECT_EQ(CountText(bare, QString::number(k) + u'\u00B0'), 1) << k;
+  }
+  EXPECT_EQ(CountText(bare, QStringLiteral("23\u00B0")), 0);
+  int scaleLines = 0;
+  for (const PictureOp& op : bare.ops()) {
+    scaleLines += op.kind == PictureOp::Kind::Line && op.y1 == 40 && op.y2 == 400 &&
+                  op.x1 == op.x2 && (op.x1 - 17) % 22 == 0;
+  }
+  EXPECT_EQ(scaleLines, 23);
+  // Without options: no MC, AS or hypothetical rows; the planets are there.
+  EXPECT_EQ(CountText(bare, FactorGlyph(MC)), 0);
+  EXPECT_EQ(CountText(bare, FactorGlyph(AS)), 0);
+  EXPECT_EQ(CountText(bare, FactorGlyph(CU)), 0);
+  EXPECT_EQ(CountText(bare, FactorGlyph(SO)), 1);
+  EXPECT_EQ(CountText(bare, FactorGlyph(PL)), 1);
+
+  const Picture all = DrawAxisStrip(chart, {true, true, true});
+  for (int f : kAxisStripOrder) EXPECT_EQ(CountText(all, FactorGlyph(f)), 1) << f;
+  // Each row's red marker: six pixels below the glyph's left part.
+  int red = 0;
+  for (const PictureOp& op : all.ops()) red += op.kind == PictureOp::Kind::Pixel && op.color == clRed;
+  EXPECT_EQ(red, 6 * 21);
+
+  EXPECT_TRUE(AxisStripShows(SO, {}));
+  EXPECT_FALSE(AxisStripShows(MC, {false, true, true}));
+  EXPECT_TRUE(AxisStripShows(PO, {false, false, true}));
+}
+
+}  // namespace
+}  // namespace gyrolux
