@@ -11,6 +11,7 @@
 
 #include "clock/session.h"
 #include "platform/prompter.h"
+#include "platform/text_file.h"
 
 namespace gyrolux {
 
@@ -19,23 +20,10 @@ namespace {
 // The name as the places file has always been spelled on disk; any case is accepted.
 const QString kPlacesFileName = QStringLiteral("w-orte.txt");
 
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes that code page
-// leaves undefined (81, 8D, 8F, 90, 9D) stay the control characters of the same value.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
-    u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
-    u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
-    u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178'};
-
-QChar FromWindows1252(unsigned char byte) {
-  if (byte >= 0x80 && byte <= 0x9F) return QChar(kWindows1252High[byte - 0x80]);
-  return QChar(static_cast<char16_t>(byte));
-}
-
 // The file in folder whose name equals name without regard to case: the exact spelling
 // first, then the others in name order, so that the choice never depends on the order
 // the folder lists them in. Folders, unreadable files and devices do not count.
-QString FindFileIgnoringCase(const QString& folder, const QString& name) {
+QString FindReadableFileIgnoringCase(const QString& folder, const QString& name) {
   const QDir dir(folder);
   if (!dir.exists()) return {};
   const QFileInfo exact(dir.filePath(name));
@@ -79,11 +67,7 @@ class PlacesLineCollector {
       qsizetype end = i;
       while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
       const qsizetype taken = std::min(end - i, kPlacesLineLength - current_.size());
-      std::array<QChar, kPlacesLineLength> decoded;
-      for (qsizetype k = 0; k < taken; ++k) {
-        decoded[k] = FromWindows1252(static_cast<unsigned char>(data[i + k]));
-      }
-      current_.append(decoded.data(), taken);
+      current_.append(DecodeWindows1252(QByteArrayView(data + i, taken)));
       i = end;
     }
   }
@@ -198,7 +182,7 @@ void LoadPlacesTable(Session& session, const QStringList& candidates) {
   session.places.lines.clear();
   for (const QString& candidate : candidates) {
     const QFileInfo info(candidate);
-    const QString path = FindFileIgnoringCase(info.path(), info.fileName());
+    const QString path = FindReadableFileIgnoringCase(info.path(), info.fileName());
     if (path.isEmpty()) continue;
     std::optional<QStringList> lines = ReadPlacesLines(path);
     if (!lines) continue;  // vanished or unreadable after all: try the next place
