@@ -331,8 +331,7 @@ bool ClockController::close() {
   session_.chart.texts.timeText = lines[1].left(kStoredTextLength);
   QString error;
   if (!WriteStateFile(lines, error)) {
-    session_.prompter.error(QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden.\r") +
-                            error);
+    session_.prompter.error(error);
     return false;
   }
   return true;

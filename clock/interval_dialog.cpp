@@ -76,12 +76,12 @@ IntervalDialog::IntervalDialog(ClockState& clock, QWidget* parent)
   helpText_->setPlainText(lines.join(u'\n'));
 
   for (int i = 0; i < 4; ++i) {
-    const UnitButton& spec = kUnitButtons[i];
-    auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-    button->setGeometry(spec.left, 304, 49, 25);
+    const UnitButton& unitButton = kUnitButtons[i];
+    auto* button = new QPushButton(QString::fromUtf8(unitButton.caption), this);
+    button->setGeometry(unitButton.left, 304, 49, 25);
     // Enter belongs to the minutes field, never to a button.
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, unit = spec.unit] { chooseUnit(unit); });
+    connect(button, &QPushButton::clicked, this, [this, unit = unitButton.unit] { chooseUnit(unit); });
     unitButtons_[i] = button;
   }
 

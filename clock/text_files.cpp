@@ -1,21 +1,8 @@
 #include "clock/text_files.h"
 
 #include <QFile>
-#include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace gyrolux {
-
-namespace {
-
-QString DecodeWindows1252(const QByteArray& bytes) {
-  QStringDecoder decoder("windows-1252");
-  if (!decoder.isValid()) return QString::fromLatin1(bytes);
-  return decoder.decode(bytes);
-}
-
-}  // namespace
 
 std::optional<QStringList> ReadTextFileLines(const QString& path, int maxLines,
                                              int maxLineLength, QString* error) {
@@ -54,17 +41,7 @@ std::optional<QStringList> ReadTextFileLines(const QString& path, int maxLines,
 }
 
 bool WriteTextFileLines(const QString& path, const QStringList& lines, QString& error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString();
-    return false;
-  }
-  for (const QString& line : lines) file.write(EncodeWindows1252(line) + "\r\n");
-  if (!file.commit()) {
-    error = file.errorString();
-    return false;
-  }
-  return true;
+  return WriteTextLines(path, lines, &error);
 }
 
 }  // namespace gyrolux

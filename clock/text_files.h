@@ -19,7 +19,7 @@ std::optional<QStringList> ReadTextFileLines(const QString& path, int maxLines,
                                              int maxLineLength, QString* error = nullptr);
 
 // Writes the lines, each ended by CR LF; an existing file is replaced only once the new
-// one is complete. False, with the reason in error, when that fails.
+// one is complete. False, with the whole German message in error, when that fails.
 bool WriteTextFileLines(const QString& path, const QStringList& lines, QString& error);
 
 // EncodeWindows1252 comes from the platform layer (platform/text_file.h).

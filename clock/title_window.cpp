@@ -50,7 +50,7 @@ void TitleWindow::switchOff() {
   QString error;
   if (!WriteTextFileLines(QDir::current().filePath(QLatin1String(kTitleFlagFileName)),
                           {QStringLiteral("0")}, error)) {
-    prompter_.error(QStringLiteral("Die Datei Titel.dat kann nicht geschrieben werden.\r") + error);
+    prompter_.error(error);
     neverAgainButton_->setChecked(false);
     return;
   }
