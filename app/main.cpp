@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "clock/main_window.h"
-#include "clock/session.h"
+#include "session/session.h"
 #include "platform/qt_prompter.h"
 #include "platform/symbol_font.h"
 #include "platform/translations.h"

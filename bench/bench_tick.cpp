@@ -6,10 +6,10 @@
 #include <QImage>
 #include <QPainter>
 
-#include "clock/axis_lists.h"
+#include "midpoints/axis_lists.h"
 #include "clock/clock_step.h"
-#include "clock/dial_picture.h"
-#include "clock/state_file.h"
+#include "pictures/dial_picture.h"
+#include "engine/field_readers.h"
 #include "engine/chart.h"
 #include "platform/symbol_font.h"
 

@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 #include "clock/main_window.h"
-#include "clock/session.h"
+#include "session/session.h"
 #include "platform/scripted_prompter.h"
 #include "platform/symbol_font.h"
 
@@ -25,8 +25,8 @@ struct Clock {
     session.now = [] { return QDateTime(QDate(2026, 12, 5), QTime(10, 29, 50)); };
     window.show();
     window.startUp();
-    window.tempoScrollBar()->setValue(40);
-    if (linear) window.linearGraphicBox()->setChecked(true);
+    window.findChild<QScrollBar*>(QStringLiteral("tempoScrollBar"))->setValue(40);
+    if (linear) window.findChild<QCheckBox*>(QStringLiteral("linearGraphicBox"))->setChecked(true);
   }
   gyrolux::ScriptedPrompter prompter;
   gyrolux::Session session{prompter};

@@ -4,20 +4,20 @@
 #include <cstdlib>
 
 #include "clock/clock_step.h"
-#include "clock/moment_labels.h"
-#include "clock/session.h"
-#include "clock/stellium_log.h"
 #include "clock/system_moment.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
+#include "midpoints/picture_orb.h"
+#include "midpoints/stellium_file.h"
 #include "platform/prompter.h"
+#include "platform/wmf_writer.h"
+#include "session/session.h"
 
 namespace gyrolux {
 
 namespace {
 
 constexpr int kStartPeriodMs = 950;
-constexpr double kStartOrb = 1.18;
 
 const QString kStelliumSavedMessage = QStringLiteral(
     "Die gefundenen Stellia sind gespeichert in STELLIA.TXT  im aktuellen Verzeichnis.");
@@ -52,7 +52,7 @@ QString HaltCaption(bool running) {
   return running ? QStringLiteral("&Halt") : QStringLiteral("&Weiter");
 }
 
-ClockController::ClockController(Session& session) : session_(session) {}
+ClockController::ClockController(Session& session, QImage icon) : session_(session), icon_(std::move(icon)) {}
 
 bool ClockController::running() const { return session_.clock.running; }
 
@@ -107,13 +107,14 @@ void ClockController::beginStartUp(const std::optional<StoredMoment>& stored) {
 
 void ClockController::finishStartUp() {
   setButtons(true);
-  session_.pictureOrb = kStartOrb;
+  session_.pictureOrb = kStartPictureOrb;
   session_.clock.periodMs = kStartPeriodMs;
   startTimer();
   vierButtons();
   state_.tempoLabel = QStringLiteral("1");
   session_.counters = {};
   state_.focus = FocusRequest::HaltButton;
+  draw();
 }
 
 void ClockController::setButtons(bool on) {
@@ -132,8 +133,54 @@ void ClockController::vierButtons() {
   for (MainButton b : kHaltedCommands) state_.setEnabled(b, enable);
 }
 
-void ClockController::stopTimer() { session_.clock.running = false; }
-void ClockController::startTimer() { session_.clock.running = true; }
+void ClockController::stopTimer() {
+  session_.clock.running = false;
+  if (onRunningChanged) onRunningChanged(false);
+}
+
+void ClockController::startTimer() {
+  session_.clock.running = true;
+  if (onRunningChanged) onRunningChanged(true);
+}
+
+void ClockController::drawIfShown() {
+  if (session_.flags.dialShown) draw();
+}
+
+bool ClockController::recordStellium(const Stellium& stellium) {
+  if (session_.flags.stopAtStellium) stelliumStop(StelliumMemberNames(stellium));
+  // With the halt the line names the moment one step on, as the clock now stands.
+  const QString line =
+      StelliumLogLine(stellium, session_.chart.texts.dateText, session_.chart.moment.hours);
+  QString error;
+  if (!RecordStellium(session_.stelliumFile, line, &error)) {
+    session_.prompter.error(error);
+    return false;
+  }
+  return true;
+}
+
+void ClockController::draw() {
+  const DiagrammSettings settings{session_.flags.dialShown, state_.linearGraphic, state_.stripOptions,
+                                  session_.flags.symbolFontPresent, session_.pictureOrb, icon_};
+  DiagrammResult result = Diagramm(session_.chart, settings);
+  if (result.optionBoxesVisible) state_.optionBoxesVisible = *result.optionBoxesVisible;
+  if (result.statusPos) state_.statusPos = *result.statusPos;
+  if (result.stellium && !recordStellium(*result.stellium)) return;
+  if (result.isAxisStrip && result.picture) {
+    QString error;
+    if (!WriteWmf(*result.picture, QLatin1String(kAxisStripFileName), &error)) {
+      session_.prompter.error(error);
+      return;
+    }
+  }
+  if (result.background) state_.background = *result.background;
+  MainDrawing& drawing = state_.drawing;
+  ++drawing.serial;
+  if (result.picture) drawing.picture = std::move(result.picture);
+  drawing.isAxisStrip = result.isAxisStrip;
+  drawing.lists = std::move(result.lists);
+}
 
 void ClockController::moveScrollBar(int position) {
   position = std::clamp(position, 0, 40);
@@ -164,7 +211,7 @@ void ClockController::tick() {
   }
   showMomentLabels();
   state_.intervalLabel = IntervalLabel(session_.clock);
-  if (session_.flags.dialShown) drawDial();
+  drawIfShown();
 }
 
 void ClockController::haltOrContinue() {
@@ -177,7 +224,7 @@ void ClockController::haltOrContinue() {
     vierButtons();
     state_.focus = FocusRequest::EnlargeButton;
     // The uncovered dial shows the current moment.
-    if (wasCovered) drawDial();
+    if (wasCovered) draw();
     return;
   }
   state_.aboutPanelShown = false;
@@ -197,7 +244,7 @@ void ClockController::realTime() {
   showMomentLabels();
   resetToSecondsUnit();
   moveScrollBar(21);
-  if (session_.flags.dialShown) drawDial();
+  drawIfShown();
 }
 
 bool ClockController::lastMoment() {
@@ -209,7 +256,7 @@ bool ClockController::lastMoment() {
   QString error;
   const std::optional<StoredMoment> stored = ReadStateFile(&error);
   if (!stored) {
-    session_.prompter.error(QStringLiteral("Die Datei ALT.DAT kann nicht gelesen werden.\r") + error);
+    session_.prompter.error(error);
     return false;
   }
   resetToSecondsUnit();
@@ -217,18 +264,8 @@ bool ClockController::lastMoment() {
   SetStoredMoment(session_.chart, *stored);
   showMomentLabels();
   session_.placeLabel = PlaceLabelFromTexts(stored->longitudeText, stored->latitudeText);
-  if (session_.flags.dialShown) drawDial();
+  drawIfShown();
   return true;
-}
-
-void ClockController::runIntervalCommand(const std::function<void()>& showDialog) {
-  setButtons(false);
-  stopTimer();
-  if (showDialog) showDialog();
-  state_.intervalLabel = IntervalLabel(session_.clock);
-  if (session_.clock.tempo == 0) setTempoOne();
-  setButtons(true);
-  if (session_.flags.dialShown) drawDial();
 }
 
 void ClockController::toggleAbout() {
@@ -259,37 +296,66 @@ void ClockController::toggleCover() {
   }
 }
 
-void ClockController::beforeMomentDialog() {
+void ClockController::openModal(ModalWindow window, const std::function<void()>& show) {
+  SearchState& search = session_.search;
+  bool* searchInProgress = window == ModalWindow::PictureSearch    ? &search.pictureSearchInProgress
+                           : window == ModalWindow::MidpointSearch ? &search.midpointSearchInProgress
+                                                                   : nullptr;
   setButtons(false);
-  stopTimer();
+  switch (window) {
+    case ModalWindow::MomentDialog:
+    case ModalWindow::Interval:
+    case ModalWindow::Introduction:
+      stopTimer();
+      break;
+    case ModalWindow::PictureSearch:
+    case ModalWindow::MidpointSearch:
+      *searchInProgress = true;
+      search.searchFound = false;
+      break;
+    case ModalWindow::Evaluation:
+    case ModalWindow::Enlarged:
+      break;
+  }
+  if (show) show();
+
+  switch (window) {
+    case ModalWindow::MomentDialog:
+      afterMomentDialog();
+      break;
+    case ModalWindow::Interval:
+      state_.intervalLabel = IntervalLabel(session_.clock);
+      if (session_.clock.tempo == 0) setTempoOne();
+      setButtons(true);
+      drawIfShown();
+      break;
+    case ModalWindow::PictureSearch:
+    case ModalWindow::MidpointSearch:
+      afterSearch(*searchInProgress);
+      state_.focus = FocusRequest::HaltButton;
+      break;
+    case ModalWindow::Evaluation:
+      setButtons(true);
+      state_.focus = FocusRequest::HaltButton;
+      break;
+    case ModalWindow::Enlarged:
+    case ModalWindow::Introduction:
+      setButtons(true);
+      break;
+  }
 }
 
 void ClockController::afterMomentDialog() {
   showMomentLabels();
   session_.placeLabel = PlaceLabel(session_.chart.moment);
-  if (session_.flags.dialShown) drawDial();
+  drawIfShown();
   if (session_.clock.tempo == 0) setTempoOne();
   setButtons(true);
 }
 
-void ClockController::beforeEvaluation() { setButtons(false); }
-
-void ClockController::beforeEnlarge() { setButtons(false); }
-
-bool& ClockController::searchFlag(SearchKind kind) {
-  return kind == SearchKind::Picture ? session_.search.pictureSearchInProgress
-                                     : session_.search.midpointSearchInProgress;
-}
-
-void ClockController::beforeSearch(SearchKind kind) {
-  setButtons(false);
-  searchFlag(kind) = true;
-  session_.search.searchFound = false;
-}
-
-void ClockController::afterSearch(SearchKind kind, const std::function<void()>& resultInEvaluation) {
+void ClockController::afterSearch(bool& inProgress) {
   const bool found = session_.search.searchFound;
-  if (searchFlag(kind) && found) {
+  if (inProgress && found) {
     const ChartMoment& m = session_.chart.moment;
     resetSearchLabel();
     state_.dateLabelColor = clRed;
@@ -297,16 +363,16 @@ void ClockController::afterSearch(SearchKind kind, const std::function<void()>& 
     state_.dateLabel =
         WeekdayName(m.year, m.month, m.day) + QStringLiteral(", ") + FormatDateText(m.day, m.month, m.year);
     state_.timeLabel = SearchFoundTimeLabel(m.hours);
-    if (resultInEvaluation) resultInEvaluation();
+    if (showSearchResult) showSearchResult();
     setButtons(true);
     resetToSecondsUnit();
     setTempoOne();
     stopTimer();
-    if (session_.flags.dialShown) drawDial();
+    drawIfShown();
   } else {
     setButtons(true);
   }
-  searchFlag(kind) = false;
+  inProgress = false;
   // The buttons came on while the search was still marked as running.
   vierButtons();
   if (!found) realTime();
@@ -330,7 +396,7 @@ bool ClockController::close() {
   const QStringList lines = StateFileLines(session_.chart);
   session_.chart.texts.timeText = lines[1].left(kStoredTextLength);
   QString error;
-  if (!WriteStateFile(lines, error)) {
+  if (!WriteStateFile(lines, &error)) {
     session_.prompter.error(error);
     return false;
   }

@@ -3,8 +3,9 @@
 #include <functional>
 #include <optional>
 
-#include <QDateTime>
+#include <QImage>
 
+#include "clock/diagramm.h"
 #include "clock/main_window_state.h"
 #include "clock/state_file.h"
 
@@ -12,31 +13,44 @@ namespace gyrolux {
 
 struct Session;
 
-// The two alarm searches that the main window opens.
-enum class SearchKind { Picture, Midpoint };
+// The windows that the main window opens modally.
+enum class ModalWindow {
+  MomentDialog,    // "&Datum/Zeit/Ort"
+  Interval,        // "&Intervall"
+  Evaluation,      // "A&uswerten"
+  PictureSearch,   // "&Pl.-Bild-Suche"
+  MidpointSearch,  // "&Halbs.-Suche"
+  Enlarged,        // "&Vergrößern ..."
+  Introduction,    // "Progr.&Einführung"
+};
 
 // The clock of the main window as a state machine: running (timer enabled) or halted,
 // with the operations of its buttons and scroll bar. It changes the session's moment and
-// clock and the MainWindowState; the window copies that state onto its widgets and its
-// timer after every operation and gives the drawing of the dial as drawDial.
+// clock and the MainWindowState; the window copies that state onto its widgets after
+// every operation.
 class ClockController {
  public:
-  explicit ClockController(Session& session);
+  explicit ClockController(Session& session, QImage icon = QImage());
 
   Session& session() { return session_; }
   MainWindowState& state() { return state_; }
   const MainWindowState& state() const { return state_; }
   bool running() const;
 
-  // Diagramm: recompute, draw and refresh the lists. Called where the clock redraws.
-  std::function<void()> drawDial = [] {};
+  // Called the moment the clock starts or stops, so that the window's timer follows at
+  // once (a message box shown later by the same command must not let a tick in).
+  std::function<void(bool running)> onRunningChanged;
+  // Called after a search that stopped on a hit, to show its result line in the
+  // evaluation window when that is not already open.
+  std::function<void()> showSearchResult;
 
-  // Start-up, before the questions: window height and search label, the moment from the
+  // The start-up of the first showing, after the title picture: the moment from the
   // system clock and the place from ALT.DAT (nullopt: no ALT.DAT), the clock defaults,
   // no stellium file, buttons off, halted.
   void beginStartUp(const std::optional<StoredMoment>& stored);
-  // Start-up, after the questions: running at 950 ms, buttons on, orb 1.18, counters 1,
-  // focus on "&Halt".
+  // The end of the start-up, after the font check, the places file and the question:
+  // running at 950 ms, buttons on, orb 1.18, counters 1, focus on "&Halt", the first
+  // drawing.
   void finishStartUp();
 
   // `buttons` and `vier_buttons`.
@@ -45,6 +59,11 @@ class ClockController {
   // The timer with the status pair.
   void stopTimer();
   void startTimer();
+
+  // `Diagramm` with what follows from it: the chart recomputed, the stellium logged (and
+  // the clock halted there when so chosen), the strip written as "dia.wmf", the drawing
+  // and lists put into the state. Errors are shown; the drawing is then abandoned.
+  void draw();
 
   // The tempo scroll bar moved (by the user or from code): the tempo change runs when the
   // position differs from the last one.
@@ -55,20 +74,13 @@ class ClockController {
   void realTime();
   // "&Alt-Datum/Zeit": false when ALT.DAT cannot be read (the error is shown).
   bool lastMoment();
-  // "&Intervall": halts, runs the dialog, then shows the new interval.
-  void runIntervalCommand(const std::function<void()>& showDialog);
   void toggleAbout();
   void toggleCover();
 
-  // The commands that open other windows, around those windows.
-  void beforeMomentDialog();
-  void afterMomentDialog();
-  void beforeEvaluation();
-  void beforeSearch(SearchKind kind);
-  // resultInEvaluation shows the search's result line in the evaluation window when that
-  // is not already visible.
-  void afterSearch(SearchKind kind, const std::function<void()>& resultInEvaluation = {});
-  void beforeEnlarge();
+  // Opens one of the modal windows: the clock halted and the buttons switched off as that
+  // window needs, show() run (it returns when the window has closed), then the window's
+  // outcome applied (new moment shown, search result, buttons on again).
+  void openModal(ModalWindow window, const std::function<void()>& show);
 
   // The halt at a stellium: the label under the dial, the timer stopped, and the moment
   // one more step on (a year as 365 days), not yet recomputed.
@@ -83,9 +95,13 @@ class ClockController {
   void resetSearchLabel();
   void showMomentLabels();
   void resetToSecondsUnit();
-  bool& searchFlag(SearchKind kind);
+  void drawIfShown();
+  void afterMomentDialog();
+  void afterSearch(bool& inProgress);
+  bool recordStellium(const Stellium& stellium);
 
   Session& session_;
+  QImage icon_;
   MainWindowState state_;
 };
 

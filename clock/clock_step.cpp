@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "clock/calendar_days.h"
+#include "engine/calendar.h"
 #include "engine/calendar.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"

@@ -1,14 +1,12 @@
 #include "clock/interval_dialog.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "clock/interval_input.h"
-#include "clock/window_fonts.h"
+#include "platform/window_kit.h"
 #include "platform/colors.h"
 
 namespace gyrolux {
@@ -40,26 +38,20 @@ const char* const kHelpLines[] = {
 
 struct UnitButton {
   const char* caption;
+  const char* objectName;
   IntervalUnit unit;
   int left;
 };
-constexpr UnitButton kUnitButtons[] = {{"1 Tag", IntervalUnit::Day, 8},
-                                       {"7 Tage", IntervalUnit::Week, 64},
-                                       {"30 Tage", IntervalUnit::Month, 120},
-                                       {"1 Jahr", IntervalUnit::Year, 176}};
-
-void SetBackground(QWidget* widget, QRgb color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, QColor(color));
-  palette.setColor(QPalette::Base, QColor(color));
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
+constexpr UnitButton kUnitButtons[] = {{"1 Tag", "dayButton", IntervalUnit::Day, 8},
+                                       {"7 Tage", "weekButton", IntervalUnit::Week, 64},
+                                       {"30 Tage", "monthButton", IntervalUnit::Month, 120},
+                                       {"1 Jahr", "yearButton", IntervalUnit::Year, 176}};
 
 }  // namespace
 
 IntervalDialog::IntervalDialog(ClockState& clock, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), clock_(clock) {
+  setObjectName(QStringLiteral("intervalDialog"));
   setWindowTitle(QStringLiteral("                Die Schrittweite pro Takt"));
   setFixedSize(305, 348);
   setFont(WindowFont("MS Sans Serif", kEightPointPixels));
@@ -70,7 +62,7 @@ IntervalDialog::IntervalDialog(ClockState& clock, QWidget* parent)
   helpText_->setReadOnly(true);
   helpText_->setFont(WindowFont("Arial", 11));
   helpText_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  SetBackground(helpText_, clCream);
+  SetBaseColor(helpText_, clCream);
   QStringList lines;
   for (const char* line : kHelpLines) lines << QString::fromUtf8(line);
   helpText_->setPlainText(lines.join(u'\n'));
@@ -78,6 +70,7 @@ IntervalDialog::IntervalDialog(ClockState& clock, QWidget* parent)
   for (int i = 0; i < 4; ++i) {
     const UnitButton& unitButton = kUnitButtons[i];
     auto* button = new QPushButton(QString::fromUtf8(unitButton.caption), this);
+    button->setObjectName(QString::fromLatin1(unitButton.objectName));
     button->setGeometry(unitButton.left, 304, 49, 25);
     // Enter belongs to the minutes field, never to a button.
     button->setAutoDefault(false);
@@ -90,24 +83,18 @@ IntervalDialog::IntervalDialog(ClockState& clock, QWidget* parent)
   minutesField_->setGeometry(240, 304, 57, 24);
   minutesField_->setMaxLength(kIntervalFieldLength);
   minutesField_->setFont(WindowFont("MS Sans Serif", 13, true));
-  QPalette fieldPalette = minutesField_->palette();
-  fieldPalette.setColor(QPalette::Base, QColor(clSilver));
-  fieldPalette.setColor(QPalette::Text, QColor(clNavy));
-  minutesField_->setPalette(fieldPalette);
+  SetBaseColor(minutesField_, clSilver);
+  SetTextColor(minutesField_, clNavy);
   connect(minutesField_, &QLineEdit::editingFinished, this, &IntervalDialog::acceptMinutes);
   connect(minutesField_, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (text.size() >= kIntervalFieldLength) acceptMinutes();
   });
 
-  auto* unitLabel = new QLabel(QStringLiteral("Minuten"), this);
+  QLabel* unitLabel = MakeLabel(this, QStringLiteral("Minuten"), {240, 328});
   unitLabel->setFont(WindowFont("MS Sans Serif", 13));
-  unitLabel->move(240, 328);
   unitLabel->adjustSize();
 
-  auto* escLabel = new QLabel(QStringLiteral("  ESC  "), this);
-  SetBackground(escLabel, clSilver);
-  escLabel->move(2, 333);
-  escLabel->adjustSize();
+  SetBackground(MakeLabel(this, QStringLiteral("  ESC  "), {2, 333}), clSilver);
 }
 
 void IntervalDialog::run() {
@@ -118,9 +105,7 @@ void IntervalDialog::run() {
 void IntervalDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // In the middle of the desktop, not of the main window.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  CentreOnDesktop(this);
   closing_ = false;
   minutesField_->selectAll();
   if (clock_.unit != IntervalUnit::Seconds) {

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "clock/clock_state.h"
+#include "session/clock_state.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -18,12 +18,6 @@ class IntervalDialog : public QDialog {
 
   // "0" into the minutes field, then shown modally.
   void run();
-
-  QLineEdit* minutesField() const { return minutesField_; }
-  QPushButton* dayButton() const { return unitButtons_[0]; }
-  QPushButton* weekButton() const { return unitButtons_[1]; }
-  QPushButton* monthButton() const { return unitButtons_[2]; }
-  QPushButton* yearButton() const { return unitButtons_[3]; }
 
   void done(int result) override;
 

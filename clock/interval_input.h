@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "clock/clock_state.h"
+#include "session/clock_state.h"
 
 namespace gyrolux {
 

@@ -4,35 +4,27 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolTip>
 
-#include "clock/axis_strip.h"
-#include "clock/diagramm.h"
-#include "clock/dial_picture.h"
 #include "clock/interval_dialog.h"
-#include "clock/session.h"
+#include "clock/start_up.h"
 #include "clock/start_up_texts.h"
-#include "clock/state_file.h"
-#include "clock/text_files.h"
 #include "clock/title_window.h"
-#include "clock/window_fonts.h"
-#include "dialogs/places_file.h"
+#include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
 #include "platform/pictures.h"
-#include "platform/symbol_font.h"
 #include "platform/printing.h"
-#include "platform/prompter.h"
-#include "platform/wmf_writer.h"
+#include "platform/window_kit.h"
+#include "session/session.h"
 
 namespace gyrolux {
 
@@ -41,32 +33,71 @@ namespace {
 constexpr int kWindowWidth = 1023;
 constexpr int kHintMilliseconds = 15000;
 
-void SetBackground(QWidget* widget, QRgb color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, QColor(color));
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
+// Where a button stands: on the window itself or on one of its panels.
+enum class Place { Window, ControlPanel, HaltPanel, SearchPanel, BottomPanel };
 
-void SetTextColor(QWidget* widget, QRgb color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, QColor(color));
-  palette.setColor(QPalette::Text, QColor(color));
-  widget->setPalette(palette);
-}
+struct ButtonLayout {
+  MainButton which;
+  const char* objectName;
+  Place place;
+  QRect geometry;
+  const char* caption;
+  const char* hint;
+};
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, QPoint at) {
-  auto* label = new QLabel(text, parent);
-  label->move(at);
-  label->adjustSize();
-  return label;
-}
+// The twelve buttons that `buttons` switches, in the order of MainButton.
+const ButtonLayout kButtons[kMainButtonCount] = {
+    {MainButton::Exit, "exitButton", Place::BottomPanel, {70, 32, 95, 22}, "&Beenden",
+     " Das Programm 'merkt' sich End-Datum, -Zeit und -Koordinaten für die Taste "
+     "'Alt-Datum/Zeit'; es startet generell mit den letzten Koordinaten und der Real-Time des "
+     "Systems. "},
+    {MainButton::Moment, "momentButton", Place::ControlPanel, {10, 65, 95, 22}, "&Datum/Zeit/Ort",
+     " Öffnet ein Fenster zum Vorgeben eines anderen Anfangs-Datums, einer anderen Zeit und der "
+     "Koordinaten eines beliebigen Ortes  "},
+    {MainButton::Interval, "intervalButton", Place::ControlPanel, {130, 29, 93, 22}, "&Intervall",
+     " Öffnet ein Fenster zum Einstellen der Rechenintervalle = Schrittweite der "
+     "Diagramm-Bewegungen "},
+    {MainButton::Halt, "haltButton", Place::HaltPanel, {12, 11, 81, 72}, "&Weiter",
+     " Die Aufschrift wechselt zwischen 'Halt' und 'Weiter'; nach 'Halt' sind die drei Optionen "
+     "neben dieser Taste verfügbar."},
+    {MainButton::LastMoment, "lastMomentButton", Place::ControlPanel, {130, 111, 93, 22},
+     "&Alt-Datum/Zeit", " Hiermit laden Sie Datum, Zeit und Koordinaten der letzten Anwendung "},
+    {MainButton::Evaluate, "evaluateButton", Place::SearchPanel, {13, 12, 95, 22}, "A&uswerten",
+     " Bietet insgesamt sieben Auswertungs-Möglichkeiten; alle Ergebnisse sind speicher- und "
+     "ausdruckbar. "},
+    {MainButton::About, "aboutButton", Place::BottomPanel, {18, 8, 95, 22}, "&Quell-Information",
+     " Schaltet das Info-Fenster ein und auch wieder aus "},
+    {MainButton::PictureSearch, "pictureSearchButton", Place::SearchPanel, {13, 36, 95, 22},
+     "&Pl.-Bild-Suche",
+     " Der 'Wecker' der Gyrolux. Sie geben ein Planetenbild ein; beim Auftreten des "
+     "Planetenbildes bleibt die Suche stehen. "},
+    {MainButton::Enlarge, "enlargeButton", Place::Window, {84, 523, 344, 22},
+     "&Vergrößern  (R-Scheibe Drucken,  Diagramm Drucken / Speichern)",
+     " Zeigt das Diagramm in vergrößerter Form mit Druck- sowie Speichermöglichkeit als Metafile "},
+    {MainButton::MidpointSearch, "midpointSearchButton", Place::SearchPanel, {13, 60, 95, 22},
+     "&Halbs.-Suche",
+     " Sie geben eine Halbsumme und einen 22,5°-Winkel ein; das Programm sucht wie bei "
+     "PL.-Bild-Suche "},
+    {MainButton::Introduction, "introductionButton", Place::BottomPanel, {122, 8, 95, 22},
+     "Progr.&Einführung", " Zeigt einen Hilfe/Einführungstext zum Programm "},
+    {MainButton::RealTime, "realTimeButton", Place::ControlPanel, {10, 91, 95, 22}, "&Real Time  ",
+     " Setzt Datum, Zeit und Diagramm auf Real-Time = System-Datum und -Zeit "},
+};
 
-void SetLabelText(QLabel* label, const QString& text) {
-  if (label->text() == text) return;
-  label->setText(text);
-  label->adjustSize();
-}
+// The command that opens a modal window, by its button.
+struct ModalCommand {
+  MainButton button;
+  ModalWindow window;
+};
+constexpr ModalCommand kModalCommands[] = {
+    {MainButton::Moment, ModalWindow::MomentDialog},
+    {MainButton::Interval, ModalWindow::Interval},
+    {MainButton::Evaluate, ModalWindow::Evaluation},
+    {MainButton::PictureSearch, ModalWindow::PictureSearch},
+    {MainButton::MidpointSearch, ModalWindow::MidpointSearch},
+    {MainButton::Enlarge, ModalWindow::Enlarged},
+    {MainButton::Introduction, ModalWindow::Introduction},
+};
 
 // The small clock picture right of the real-time caption.
 QIcon RealTimeIcon() {
@@ -82,76 +113,32 @@ QIcon RealTimeIcon() {
   return QIcon(pixmap);
 }
 
-QPlainTextEdit* MakeAxisList(QWidget* parent, QRect geometry, bool readOnly, QRgb base) {
+QPlainTextEdit* MakeAxisList(QWidget* parent, const char* objectName, QRect geometry, bool readOnly,
+                             QRgb base) {
   auto* list = new QPlainTextEdit(parent);
+  list->setObjectName(QString::fromLatin1(objectName));
   list->setGeometry(geometry);
   list->setReadOnly(readOnly);
   list->setFont(WindowFont("Courier New", 13, true));
   list->setLineWrapMode(QPlainTextEdit::NoWrap);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  QPalette palette = list->palette();
-  palette.setColor(QPalette::Base, QColor(base));
-  palette.setColor(QPalette::Text, QColor(clNavy));
-  list->setPalette(palette);
+  SetBaseColor(list, base);
+  SetTextColor(list, clNavy);
   return list;
-}
-
-// The same drawing in a larger frame. The axis strip is recorded 460 pixels wide, but its
-// scale lines for 21 and 22 degrees, the factors near 22 degrees and the last legend
-// column lie beyond that; on the window they are shown on the background.
-Picture Reframed(const Picture& picture, int width, int height) {
-  Picture framed(width, height);
-  for (const PictureOp& op : picture.ops()) {
-    framed.setPen(op.pen.color, op.pen.width);
-    framed.setBrush(op.brush);
-    framed.setFont(op.font.face, op.font.pointSize, op.font.bold, op.font.color);
-    switch (op.kind) {
-      case PictureOp::Kind::Line: framed.line(op.x1, op.y1, op.x2, op.y2); break;
-      case PictureOp::Kind::Rectangle: framed.rectangle(op.x1, op.y1, op.x2, op.y2); break;
-      case PictureOp::Kind::Ellipse: framed.ellipse(op.x1, op.y1, op.x2, op.y2); break;
-      case PictureOp::Kind::Pixel: framed.pixel(op.x1, op.y1, op.color); break;
-      case PictureOp::Kind::Text: framed.text(op.x1, op.y1, op.text, op.escapement); break;
-      case PictureOp::Kind::Image: framed.image(op.x1, op.y1, op.image); break;
-    }
-  }
-  return framed;
 }
 
 }  // namespace
 
-// ---- DialView, Panel --------------------------------------------------------------------
-
-DialView::DialView(QWidget* parent) : QWidget(parent) {}
-
-void DialView::setPicture(Picture picture) {
-  picture_ = std::move(picture);
-  update();
+QString MainButtonObjectName(MainButton which) {
+  return QString::fromLatin1(kButtons[static_cast<int>(which)].objectName);
 }
-
-void DialView::paintEvent(QPaintEvent*) {
-  if (!picture_) return;
-  QPainter painter(this);
-  picture_->render(painter, QRectF(0, 0, picture_->width(), picture_->height()));
-}
-
-Panel::Panel(QWidget* parent, QRgb color, int bevel, bool raised) : QFrame(parent) {
-  setFrameStyle(QFrame::Panel | (raised ? QFrame::Raised : QFrame::Sunken));
-  setLineWidth(bevel);
-  SetBackground(this, color);
-}
-
-void Panel::mousePressEvent(QMouseEvent* event) {
-  QFrame::mousePressEvent(event);
-  if (onClick) onClick();
-}
-
-// ---- MainWindow -------------------------------------------------------------------------
 
 MainWindow::MainWindow(Session& session, QWidget* parent)
-    : QWidget(parent), session_(session), controller_(session), icon_(ApplicationIconImage()) {
+    : QWidget(parent), session_(session), controller_(session, ApplicationIconImage()) {
+  setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(MainWindowCaption());
-  setWindowIcon(QIcon(QPixmap::fromImage(icon_)));
+  setWindowIcon(QIcon(QPixmap::fromImage(ApplicationIconImage())));
   setFixedSize(kWindowWidth, controller_.state().windowHeight);
   setFont(WindowFont("MS Sans Serif", kEightPointPixels));
   buildLayout();
@@ -164,61 +151,49 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   // The windows this one opens, made once after it.
   intervalDialog_ = new IntervalDialog(session_.clock, this);
   titleWindow_ = new TitleWindow(session_.prompter, this);
+  setModalWindow(ModalWindow::Interval, [this] { intervalDialog_->run(); });
 
-  controller_.drawDial = [this] { refreshDial(); };
   // One timer: a tick that falls due while another is handled is delivered once.
-  timer_.setTimerType(Qt::PreciseTimer);
-  timer_.setInterval(session_.clock.periodMs);
-  connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
+  timer_ = new QTimer(this);
+  timer_->setObjectName(QStringLiteral("clockTimer"));
+  timer_->setTimerType(Qt::PreciseTimer);
+  timer_->setInterval(session_.clock.periodMs);
+  connect(timer_, &QTimer::timeout, this, &MainWindow::tick);
+  controller_.onRunningChanged = [this](bool running) { followClock(running); };
 
   session_.flags.dialShown = true;
   showState();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  CentreOnDesktop(this);
 }
 
-MainWindow::~MainWindow() { timer_.stop(); }
+MainWindow::~MainWindow() {
+  controller_.onRunningChanged = nullptr;
+  timer_->stop();
+}
 
-QPushButton* MainWindow::makeButton(MainButton which, QWidget* parent, const QString& caption,
-                                    const QString& hint, QRect geometry) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(geometry);
-  button->setToolTip(hint);
-  button->setToolTipDuration(kHintMilliseconds);
-  buttons_[static_cast<int>(which)] = button;
-  return button;
+void MainWindow::setModalWindow(ModalWindow which, std::function<void()> show) {
+  modalWindows_[static_cast<size_t>(which)] = std::move(show);
 }
 
 void MainWindow::buildLayout() {
   dialView_ = new DialView(this);
+  dialView_->setObjectName(QStringLiteral("dialView"));
   dialView_->setGeometry(0, 0, 520, 525);
 
   cover_ = new QLabel(this);
+  cover_->setObjectName(QStringLiteral("coverPicture"));
   cover_->setGeometry(0, 0, 525, 553);
   cover_->setScaledContents(true);
   cover_->setPixmap(QPixmap::fromImage(CoverPicture()));
   cover_->hide();
 
-  QPushButton* enlarge = makeButton(
-      MainButton::Enlarge, this,
-      QStringLiteral("&Vergrößern  (R-Scheibe Drucken,  Diagramm Drucken / Speichern)"),
-      QStringLiteral(" Zeigt das Diagramm in vergrößerter Form mit Druck- sowie "
-                     "Speichermöglichkeit als Metafile "),
-      {84, 523, 344, 22});
-  connect(enlarge, &QPushButton::clicked, this, [this] {
-    // The enlarged diagram comes with a later window; until then it opens nothing.
-    run([this] {
-      controller_.beforeEnlarge();
-      controller_.setButtons(true);
-    });
-  });
-
+  const char* optionNames[3] = {"withMcBox", "withAsBox", "withTransplutoBox"};
   const QString optionCaptions[3] = {QStringLiteral("Mit MC"), QStringLiteral("Mit AS"),
                                      QStringLiteral("Mit Transpluto-Faktoren")};
   const QRect optionPlaces[3] = {{96, 488, 70, 17}, {176, 488, 70, 17}, {256, 488, 161, 17}};
   for (int i = 0; i < 3; ++i) {
     auto* box = new QCheckBox(optionCaptions[i], this);
+    box->setObjectName(QString::fromLatin1(optionNames[i]));
     box->setGeometry(optionPlaces[i]);
     box->setFont(WindowFont("MS Sans Serif", kEightPointPixels, true));
     SetBackground(box, clSilver);
@@ -226,21 +201,22 @@ void MainWindow::buildLayout() {
     connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
       AxisStripOptions& options = controller_.state().stripOptions;
       (i == 0 ? options.withMc : i == 1 ? options.withAs : options.withTranspluto) = on;
-      run([this] { refreshDial(); });
+      run([this] { controller_.draw(); });
     });
     optionBoxes_[i] = box;
   }
 
-  statusLabel_ = MakeLabel(this, StatusText(false), {390, 460});
+  statusLabel_ = MakeLabel(this, StatusText(false), {390, 460}, QStringLiteral("statusLabel"));
   statusLabel_->setFont(WindowFont("Courier New", 13, true));
   statusLabel_->adjustSize();
 
-  searchResultLabel_ = MakeLabel(this, QString(), {436, 531});
+  searchResultLabel_ = MakeLabel(this, QString(), {436, 531}, QStringLiteral("searchResultLabel"));
   searchResultLabel_->setFont(WindowFont("MS Sans Serif", 13, true));
   SetTextColor(searchResultLabel_, clYellow);
 
   // About panel over the dial area.
   auto* about = new Panel(this, clMoneyGreen, 4, false);
+  about->setObjectName(QStringLiteral("aboutPanel"));
   about->setGeometry(77, 184, 367, 105);
   auto* aboutText = new QPlainTextEdit(about);
   aboutText->setGeometry(16, 16, 337, 73);
@@ -250,52 +226,68 @@ void MainWindow::buildLayout() {
   aboutText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   aboutText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   aboutText->document()->setDocumentMargin(2);
-  QPalette aboutPalette = aboutText->palette();
-  aboutPalette.setColor(QPalette::Base, QColor(clSilver));
-  aboutText->setPalette(aboutPalette);
+  SetBaseColor(aboutText, clSilver);
   about->hide();
   aboutPanel_ = about;
 
-  // Control panel.
   auto* control = new Panel(this, clMoneyGreen, 3, true);
   control->setGeometry(528, 6, 233, 145);
-  dateLabel_ = MakeLabel(control, QString(), {15, 14});
-  timeLabel_ = MakeLabel(control, QString(), {15, 31});
+  auto* haltPanel = new Panel(this, clYellow, 3, true);
+  haltPanel->setGeometry(528, 154, 105, 93);
+  auto* searchPanel = new Panel(this, clGreen, 3, true);
+  searchPanel->setGeometry(640, 154, 120, 93);
+  // Bottom panel: a click on the green field itself covers or uncovers the dial.
+  auto* bottomPanel = new Panel(this, clTeal, 3, true);
+  bottomPanel->setObjectName(QStringLiteral("bottomPanel"));
+  bottomPanel->setGeometry(528, 486, 233, 62);
+  bottomPanel->onClick = [this] { run([this] { controller_.toggleCover(); }); };
+
+  dateLabel_ = MakeLabel(control, QString(), {15, 14}, QStringLiteral("dateLabel"));
+  timeLabel_ = MakeLabel(control, QString(), {15, 31}, QStringLiteral("timeLabel"));
   timeLabel_->setFont(WindowFont("MS Sans Serif", 11, true));
   timeLabel_->adjustSize();
-  placeLabel_ = MakeLabel(control, QString(), {15, 48});
-  intervalLabel_ = MakeLabel(control, QStringLiteral("Sek/Takt:1"), {145, 14});
-  ticksLabel_ = MakeLabel(control, QStringLiteral("Takte/Sek:1"), {137, 57});
-  tempoLabel_ = MakeLabel(control, QStringLiteral("1"), {166, 89});
+  placeLabel_ = MakeLabel(control, QString(), {15, 48}, QStringLiteral("placeLabel"));
+  intervalLabel_ = MakeLabel(control, QStringLiteral("Sek/Takt:1"), {145, 14}, QStringLiteral("intervalLabel"));
+  ticksLabel_ = MakeLabel(control, QStringLiteral("Takte/Sek:1"), {137, 57}, QStringLiteral("ticksLabel"));
+  tempoLabel_ = MakeLabel(control, QStringLiteral("1"), {166, 89}, QStringLiteral("tempoLabel"));
 
-  QPushButton* moment = makeButton(
-      MainButton::Moment, control, QStringLiteral("&Datum/Zeit/Ort"),
-      QStringLiteral(" Öffnet ein Fenster zum Vorgeben eines anderen Anfangs-Datums, einer "
-                     "anderen Zeit und der Koordinaten eines beliebigen Ortes  "),
-      {10, 65, 95, 22});
-  connect(moment, &QPushButton::clicked, this, [this] {
-    // The date, time and place dialog comes with a later window.
-    run([this] {
-      controller_.beforeMomentDialog();
-      controller_.afterMomentDialog();
-    });
-  });
+  for (const ButtonLayout& layout : kButtons) {
+    QWidget* parent = layout.place == Place::ControlPanel  ? control
+                      : layout.place == Place::HaltPanel   ? haltPanel
+                      : layout.place == Place::SearchPanel ? searchPanel
+                      : layout.place == Place::BottomPanel ? static_cast<QWidget*>(bottomPanel)
+                                                           : this;
+    auto* button = new QPushButton(QString::fromUtf8(layout.caption), parent);
+    button->setObjectName(QString::fromLatin1(layout.objectName));
+    button->setGeometry(layout.geometry);
+    button->setToolTip(QString::fromUtf8(layout.hint));
+    button->setToolTipDuration(kHintMilliseconds);
+    buttons_[static_cast<int>(layout.which)] = button;
+  }
+  button(MainButton::Halt)->setFont(WindowFont("MS Sans Serif", 16, true));
+  button(MainButton::Exit)->setFont(WindowFont("MS Sans Serif", 13, true));
+  for (MainButton b : {MainButton::Evaluate, MainButton::PictureSearch, MainButton::MidpointSearch}) {
+    button(b)->setFont(WindowFont("MS Sans Serif", kEightPointPixels, true));
+  }
+  button(MainButton::RealTime)->setIcon(RealTimeIcon());
+  button(MainButton::RealTime)->setLayoutDirection(Qt::RightToLeft);
 
-  QPushButton* interval = makeButton(
-      MainButton::Interval, control, QStringLiteral("&Intervall"),
-      QStringLiteral(" Öffnet ein Fenster zum Einstellen der Rechenintervalle = Schrittweite "
-                     "der Diagramm-Bewegungen "),
-      {130, 29, 93, 22});
-  connect(interval, &QPushButton::clicked, this, [this] {
-    run([this] {
-      controller_.runIntervalCommand([this] {
-        showState();
-        intervalDialog_->run();
-      });
-    });
-  });
+  for (const ModalCommand& command : kModalCommands) {
+    connect(button(command.button), &QPushButton::clicked, this,
+            [this, window = command.window] { openModal(window); });
+  }
+  connect(button(MainButton::Halt), &QPushButton::clicked, this,
+          [this] { run([this] { controller_.haltOrContinue(); }); });
+  connect(button(MainButton::RealTime), &QPushButton::clicked, this,
+          [this] { run([this] { controller_.realTime(); }); });
+  connect(button(MainButton::LastMoment), &QPushButton::clicked, this,
+          [this] { run([this] { controller_.lastMoment(); }); });
+  connect(button(MainButton::About), &QPushButton::clicked, this,
+          [this] { run([this] { controller_.toggleAbout(); }); });
+  connect(button(MainButton::Exit), &QPushButton::clicked, this, &QWidget::close);
 
   tempoScrollBar_ = new QScrollBar(Qt::Horizontal, control);
+  tempoScrollBar_->setObjectName(QStringLiteral("tempoScrollBar"));
   tempoScrollBar_->setGeometry(130, 72, 93, 14);
   tempoScrollBar_->setRange(0, 40);
   tempoScrollBar_->setPageStep(1);
@@ -307,109 +299,24 @@ void MainWindow::buildLayout() {
   connect(tempoScrollBar_, &QScrollBar::valueChanged, this,
           [this](int position) { run([this, position] { controller_.moveScrollBar(position); }); });
 
-  QPushButton* realTime = makeButton(
-      MainButton::RealTime, control, QStringLiteral("&Real Time  "),
-      QStringLiteral(" Setzt Datum, Zeit und Diagramm auf Real-Time = System-Datum und -Zeit "),
-      {10, 91, 95, 22});
-  realTime->setIcon(RealTimeIcon());
-  realTime->setLayoutDirection(Qt::RightToLeft);
-  connect(realTime, &QPushButton::clicked, this, [this] { run([this] { controller_.realTime(); }); });
-
-  QPushButton* lastMoment = makeButton(
-      MainButton::LastMoment, control, QStringLiteral("&Alt-Datum/Zeit"),
-      QStringLiteral(" Hiermit laden Sie Datum, Zeit und Koordinaten der letzten Anwendung "),
-      {130, 111, 93, 22});
-  connect(lastMoment, &QPushButton::clicked, this,
-          [this] { run([this] { controller_.lastMoment(); }); });
-
-  linearBox_ = new QCheckBox(QStringLiteral("Linear-Grafik"), control);
-  linearBox_->setGeometry(10, 118, 97, 17);
-  connect(linearBox_, &QCheckBox::toggled, this, [this](bool on) {
+  auto* linearBox = new QCheckBox(QStringLiteral("Linear-Grafik"), control);
+  linearBox->setObjectName(QStringLiteral("linearGraphicBox"));
+  linearBox->setGeometry(10, 118, 97, 17);
+  connect(linearBox, &QCheckBox::toggled, this, [this](bool on) {
     controller_.state().linearGraphic = on;
-    run([this] { refreshDial(); });
+    run([this] { controller_.draw(); });
   });
 
-  // Halt panel.
-  auto* haltPanel = new Panel(this, clYellow, 3, true);
-  haltPanel->setGeometry(528, 154, 105, 93);
-  QPushButton* halt = makeButton(
-      MainButton::Halt, haltPanel, HaltCaption(false),
-      QStringLiteral(" Die Aufschrift wechselt zwischen 'Halt' und 'Weiter'; nach 'Halt' sind "
-                     "die drei Optionen neben dieser Taste verfügbar."),
-      {12, 11, 81, 72});
-  halt->setFont(WindowFont("MS Sans Serif", 16, true));
-  connect(halt, &QPushButton::clicked, this, [this] { run([this] { controller_.haltOrContinue(); }); });
-
-  // Search panel: the commands of the halted clock.
-  auto* searchPanel = new Panel(this, clGreen, 3, true);
-  searchPanel->setGeometry(640, 154, 120, 93);
-  QPushButton* evaluate = makeButton(
-      MainButton::Evaluate, searchPanel, QStringLiteral("A&uswerten"),
-      QStringLiteral(" Bietet insgesamt sieben Auswertungs-Möglichkeiten; alle Ergebnisse sind "
-                     "speicher- und ausdruckbar. "),
-      {13, 12, 95, 22});
-  connect(evaluate, &QPushButton::clicked, this, [this] {
-    // The evaluation window comes later; it would switch the buttons on when it closes.
-    run([this] {
-      controller_.beforeEvaluation();
-      controller_.setButtons(true);
-    });
-  });
-  QPushButton* pictureSearch = makeButton(
-      MainButton::PictureSearch, searchPanel, QStringLiteral("&Pl.-Bild-Suche"),
-      QStringLiteral(" Der 'Wecker' der Gyrolux. Sie geben ein Planetenbild ein; beim Auftreten "
-                     "des Planetenbildes bleibt die Suche stehen. "),
-      {13, 36, 95, 22});
-  QPushButton* midpointSearch = makeButton(
-      MainButton::MidpointSearch, searchPanel, QStringLiteral("&Halbs.-Suche"),
-      QStringLiteral(" Sie geben eine Halbsumme und einen 22,5°-Winkel ein; das Programm sucht "
-                     "wie bei PL.-Bild-Suche "),
-      {13, 60, 95, 22});
-  for (auto [button, kind] : {std::pair{pictureSearch, SearchKind::Picture},
-                              std::pair{midpointSearch, SearchKind::Midpoint}}) {
-    // The search dialogs come later: a search that finds nothing returns to real time.
-    connect(button, &QPushButton::clicked, this, [this, kind = kind] {
-      run([this, kind] {
-        controller_.beforeSearch(kind);
-        controller_.afterSearch(kind);
-      });
-    });
-  }
-  for (QPushButton* b : {evaluate, pictureSearch, midpointSearch}) {
-    b->setFont(WindowFont("MS Sans Serif", kEightPointPixels, true));
-  }
-
-  axisLists_[0] = MakeAxisList(this, {528, 250, 234, 233}, true, clCream);
+  axisLists_[0] = MakeAxisList(this, "mcAxisList", {528, 250, 234, 233}, true, clCream);
   axisLists_[0]->setToolTip(QStringLiteral(" Hier sehen Sie alle Halbsummen im Orbis der Achse MC/MC "));
   axisLists_[0]->setToolTipDuration(kHintMilliseconds);
-  axisLists_[1] = MakeAxisList(this, {768, 6, 234, 182}, false, clWhite);
-  axisLists_[2] = MakeAxisList(this, {768, 184, 234, 182}, false, clWhite);
-  axisLists_[3] = MakeAxisList(this, {768, 366, 234, 182}, false, clWhite);
-
-  // Bottom panel: a click on the green field itself covers or uncovers the dial.
-  bottomPanel_ = new Panel(this, clTeal, 3, true);
-  bottomPanel_->setGeometry(528, 486, 233, 62);
-  bottomPanel_->onClick = [this] { run([this] { controller_.toggleCover(); }); };
-  QPushButton* aboutButton = makeButton(MainButton::About, bottomPanel_,
-                                        QStringLiteral("&Quell-Information"),
-                                        QStringLiteral(" Schaltet das Info-Fenster ein und auch wieder aus "),
-                                        {18, 8, 95, 22});
-  connect(aboutButton, &QPushButton::clicked, this, [this] { run([this] { controller_.toggleAbout(); }); });
-  makeButton(MainButton::Introduction, bottomPanel_, QStringLiteral("Progr.&Einführung"),
-             QStringLiteral(" Zeigt einen Hilfe/Einführungstext zum Programm "), {122, 8, 95, 22});
-  // The introduction window comes later; its button opens nothing for now.
-  QPushButton* exit = makeButton(
-      MainButton::Exit, bottomPanel_, QStringLiteral("&Beenden"),
-      QStringLiteral(" Das Programm 'merkt' sich End-Datum, -Zeit und -Koordinaten für die Taste "
-                     "'Alt-Datum/Zeit'; es startet generell mit den letzten Koordinaten und der "
-                     "Real-Time des Systems. "),
-      {70, 32, 95, 22});
-  exit->setFont(WindowFont("MS Sans Serif", 13, true));
-  connect(exit, &QPushButton::clicked, this, &QWidget::close);
+  axisLists_[1] = MakeAxisList(this, "soAxisList", {768, 6, 234, 182}, false, clWhite);
+  axisLists_[2] = MakeAxisList(this, "asAxisList", {768, 184, 234, 182}, false, clWhite);
+  axisLists_[3] = MakeAxisList(this, "moAxisList", {768, 366, 234, 182}, false, clWhite);
 
   // What lies on top: the cover over the dial, the about panel and the labels over both.
   cover_->raise();
-  enlarge->raise();
+  button(MainButton::Enlarge)->raise();
   for (QCheckBox* box : optionBoxes_) box->raise();
   aboutPanel_->raise();
   statusLabel_->raise();
@@ -433,57 +340,58 @@ void MainWindow::startUp() {
   if (startUpDone_) return;
   startUpDone_ = true;
   setWindowTitle(MainWindowCaption());
-  if (FindWorkingFileIgnoringCase(QLatin1String(kTitleFlagLookupName)).isEmpty()) {
-    titleWindow_->exec();
-  }
+  if (TitlePictureWanted()) titleWindow_->exec();
   applyHintSettings();
-
-  run([this] { controller_.beginStartUp(ReadStateFile()); });
-
-  session_.flags.symbolFontPresent = SymbolFontPresent();
-  if (!session_.flags.symbolFontPresent) session_.prompter.information(SymbolFontMissingMessage());
-  LoadPlacesTable(session_);
-  session_.flags.stopAtStellium = session_.prompter.question(StelliumQuestion());
-
-  run([this] {
-    controller_.finishStartUp();
-    refreshDial();
-  });
+  run([this] { RunStartUp(controller_, MachineStartUpEnvironment()); });
 }
 
 void MainWindow::tick() {
-  // A message box shown by a tick lets the timer fire again inside it: that tick waits.
-  if (inTick_) return;
-  inTick_ = true;
+  if (busy_ > 0) return;
   run([this] { controller_.tick(); });
-  inTick_ = false;
+}
+
+void MainWindow::openModal(ModalWindow which) {
+  run([this, which] {
+    const std::function<void()>& show = modalWindows_[static_cast<size_t>(which)];
+    controller_.openModal(which, [this, &show] {
+      // The buttons switched off and the clock halted are seen while the window is open.
+      showState();
+      if (show) show();
+    });
+  });
 }
 
 void MainWindow::run(const std::function<void()>& operation) {
+  ++busy_;
   operation();
+  --busy_;
   showState();
 }
 
-void MainWindow::refreshDial() {
-  DiagrammResult result = Diagramm(controller_, icon_);
-  if (result.abandoned) return;
-  if (result.picture) {
-    if (result.isAxisStrip) {
-      QString error;
-      if (!WriteWmf(*result.picture, QLatin1String(kAxisStripFileName), &error)) {
-        session_.prompter.error(error);
-        return;
-      }
-    }
-    CopyPictureToClipboard(*result.picture);
-    if (result.isAxisStrip) {
-      dialView_->setPicture(Reframed(*result.picture, kDialSize, kAxisStripHeight));
-    } else {
-      dialView_->setPicture(std::move(*result.picture));
-    }
+void MainWindow::followClock(bool running) {
+  if (!running) {
+    timer_->stop();
+    return;
+  }
+  if (timer_->interval() != session_.clock.periodMs) timer_->setInterval(session_.clock.periodMs);
+  if (!timer_->isActive()) timer_->start();
+}
+
+void MainWindow::showDrawing() {
+  const MainDrawing& drawing = controller_.state().drawing;
+  if (drawing.serial == shownDrawing_) return;
+  shownDrawing_ = drawing.serial;
+  if (drawing.picture) {
+    CopyPictureToClipboard(*drawing.picture);
+    Picture shown = *drawing.picture;
+    // The strip is recorded 460 pixels wide, but its scale lines for 21 and 22 degrees,
+    // the factors near 22 degrees and its last legend column lie beyond that; the window
+    // shows them on its background.
+    if (drawing.isAxisStrip) shown.setCanvasSize(kDialSize, kAxisStripHeight);
+    dialView_->setPicture(std::move(shown));
   }
   for (int i = 0; i < 4; ++i) {
-    const QString text = result.lists[i].join(u'\n');
+    const QString text = drawing.lists[i].join(u'\n');
     if (axisLists_[i]->toPlainText() != text) axisLists_[i]->setPlainText(text);
   }
 }
@@ -492,8 +400,9 @@ void MainWindow::showState() {
   MainWindowState& state = controller_.state();
   const bool running = controller_.running();
 
+  showDrawing();
   for (int i = 0; i < kMainButtonCount; ++i) buttons_[i]->setEnabled(state.enabled[i]);
-  buttons_[static_cast<int>(MainButton::Halt)]->setText(HaltCaption(running));
+  button(MainButton::Halt)->setText(HaltCaption(running));
   SetLabelText(statusLabel_, StatusText(running));
   SetTextColor(statusLabel_, StatusColor(running));
   statusLabel_->move(state.statusPos);
@@ -516,41 +425,35 @@ void MainWindow::showState() {
   setFixedHeight(state.windowHeight);
   aboutPanel_->setVisible(state.aboutPanelShown);
   cover_->setVisible(state.coverShown);
-  buttons_[static_cast<int>(MainButton::Enlarge)]->setVisible(state.enlargeButtonVisible);
+  button(MainButton::Enlarge)->setVisible(state.enlargeButtonVisible);
   for (QCheckBox* box : optionBoxes_) box->setVisible(state.optionBoxesVisible);
-  if (palette().color(QPalette::Window) != QColor(state.background)) {
-    SetBackground(this, state.background);
-  }
+  if (palette().color(QPalette::Window) != QColor(state.background)) SetBackground(this, state.background);
 
   switch (state.focus) {
     case FocusRequest::HaltButton:
-      buttons_[static_cast<int>(MainButton::Halt)]->setFocus();
+      button(MainButton::Halt)->setFocus();
       break;
     case FocusRequest::EnlargeButton:
-      buttons_[static_cast<int>(MainButton::Enlarge)]->setFocus();
+      button(MainButton::Enlarge)->setFocus();
       break;
     case FocusRequest::AboutButton:
-      buttons_[static_cast<int>(MainButton::About)]->setFocus();
+      button(MainButton::About)->setFocus();
       break;
     case FocusRequest::None:
       break;
   }
   state.focus = FocusRequest::None;
-
-  if (session_.clock.running) {
-    if (timer_.interval() != session_.clock.periodMs) timer_.setInterval(session_.clock.periodMs);
-    if (!timer_.isActive()) timer_.start();
-  } else {
-    timer_.stop();
-  }
+  followClock(running);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!controller_.close()) {
+  bool closed = false;
+  run([this, &closed] { closed = controller_.close(); });
+  if (!closed) {
     event->ignore();
     return;
   }
-  timer_.stop();
+  timer_->stop();
   event->accept();
 }
 

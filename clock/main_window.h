@@ -2,55 +2,30 @@
 
 #include <array>
 #include <functional>
-#include <optional>
 
-#include <QFrame>
-#include <QImage>
-#include <QTimer>
 #include <QWidget>
 
 #include "clock/clock_controller.h"
-#include "platform/picture.h"
 
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
+class QTimer;
 
 namespace gyrolux {
 
 struct Session;
+class DialView;
 class IntervalDialog;
+class Panel;
 class TitleWindow;
-
-// The dial area: shows the last picture drawn at its own size at the top-left corner.
-class DialView : public QWidget {
- public:
-  explicit DialView(QWidget* parent);
-  void setPicture(Picture picture);
-  const std::optional<Picture>& picture() const { return picture_; }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  std::optional<Picture> picture_;
-};
-
-// A bevelled panel; a click on the panel itself (not on its children) runs onClick.
-class Panel : public QFrame {
- public:
-  Panel(QWidget* parent, QRgb color, int bevel, bool raised);
-  std::function<void()> onClick;
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-};
 
 // "Die Mini-Gyrolux, Version 5.0": the running clock with its wheel, the four main-axis
 // lists and the commands. The ClockController holds what the buttons do; this window
-// copies its state onto the widgets and the timer after every operation.
+// copies its state onto the widgets and the timer after every operation. The widgets
+// carry object names (the buttons those of MainButtonObjectName).
 class MainWindow : public QWidget {
  public:
   explicit MainWindow(Session& session, QWidget* parent = nullptr);
@@ -61,31 +36,16 @@ class MainWindow : public QWidget {
   // showing runs it by itself.
   void startUp();
 
-  // One expiry of the clock's timer.
+  // One expiry of the clock's timer. A tick never runs inside another command (a
+  // command's message box would otherwise let it in); it is then dropped.
   void tick();
 
   ClockController& controller() { return controller_; }
-  QTimer& timer() { return timer_; }
-  IntervalDialog& intervalDialog() { return *intervalDialog_; }
-  TitleWindow& titleWindow() { return *titleWindow_; }
-  DialView& dialView() { return *dialView_; }
-  QPushButton* button(MainButton which) const { return buttons_[static_cast<int>(which)]; }
-  QScrollBar* tempoScrollBar() const { return tempoScrollBar_; }
-  QCheckBox* linearGraphicBox() const { return linearBox_; }
-  QLabel* statusLabel() const { return statusLabel_; }
-  QLabel* dateLabel() const { return dateLabel_; }
-  QLabel* timeLabel() const { return timeLabel_; }
-  QLabel* placeLabel() const { return placeLabel_; }
-  QLabel* intervalLabel() const { return intervalLabel_; }
-  QLabel* ticksLabel() const { return ticksLabel_; }
-  QLabel* tempoLabel() const { return tempoLabel_; }
-  QLabel* searchResultLabel() const { return searchResultLabel_; }
-  QLabel* coverPicture() const { return cover_; }
-  QWidget* aboutPanel() const { return aboutPanel_; }
-  Panel* bottomPanel() const { return bottomPanel_; }
-  // MC/MC, SO/SO, AS/AS, MO/MO.
-  QPlainTextEdit* axisList(int index) const { return axisLists_[index]; }
-  QCheckBox* optionBox(int index) const { return optionBoxes_[index]; }
+
+  // The windows that the main window opens, by the command that opens them. Each runs its
+  // window modally and returns when it has closed; the controller halts the clock and
+  // switches the buttons around it.
+  void setModalWindow(ModalWindow which, std::function<void()> show);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -94,21 +54,22 @@ class MainWindow : public QWidget {
 
  private:
   void buildLayout();
-  QPushButton* makeButton(MainButton which, QWidget* parent, const QString& caption,
-                          const QString& hint, QRect geometry);
+  QPushButton* button(MainButton which) const { return buttons_[static_cast<int>(which)]; }
   // Runs a controller operation, then shows the state it left.
   void run(const std::function<void()>& operation);
-  // Diagramm: the chart recomputed, the dial or the strip shown, the lists refreshed.
-  void refreshDial();
+  void openModal(ModalWindow which);
   void showState();
+  void showDrawing();
+  void followClock(bool running);
   void applyHintSettings();
 
   Session& session_;
   ClockController controller_;
-  QTimer timer_;
-  QImage icon_;
+  QTimer* timer_ = nullptr;
   bool startUpDone_ = false;
-  bool inTick_ = false;
+  int busy_ = 0;  // commands under way
+  int shownDrawing_ = 0;
+  std::array<std::function<void()>, 7> modalWindows_;
 
   IntervalDialog* intervalDialog_ = nullptr;
   TitleWindow* titleWindow_ = nullptr;
@@ -128,8 +89,9 @@ class MainWindow : public QWidget {
   QLabel* ticksLabel_ = nullptr;
   QLabel* tempoLabel_ = nullptr;
   QScrollBar* tempoScrollBar_ = nullptr;
-  QCheckBox* linearBox_ = nullptr;
-  Panel* bottomPanel_ = nullptr;
 };
+
+// The object name of a main-window button ("haltButton", "evaluateButton", ...).
+QString MainButtonObjectName(MainButton which);
 
 }  // namespace gyrolux

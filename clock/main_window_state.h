@@ -1,13 +1,16 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include <QPoint>
 #include <QRgb>
 #include <QString>
+#include <QStringList>
 
-#include "clock/axis_strip.h"
+#include "pictures/axis_strip.h"
 #include "platform/colors.h"
+#include "platform/picture.h"
 
 namespace gyrolux {
 
@@ -30,6 +33,15 @@ inline constexpr int kMainButtonCount = 12;
 
 // Where the next operation wants the keyboard focus.
 enum class FocusRequest { None, HaltButton, EnlargeButton, AboutButton };
+
+// The last drawing of the dial area with the four main-axis lists. serial grows with
+// every drawing, so the window knows when to show it (and copy it to the clipboard).
+struct MainDrawing {
+  int serial = 0;
+  std::optional<Picture> picture;
+  bool isAxisStrip = false;
+  std::array<QStringList, 4> lists;  // MC/MC, SO/SO, AS/AS, MO/MO
+};
 
 // What the main window shows besides the pictures and lists: the clock's operations set
 // it, the window copies it onto its widgets.
@@ -58,6 +70,7 @@ struct MainWindowState {
   bool linearGraphic = false;
   AxisStripOptions stripOptions;
   FocusRequest focus = FocusRequest::None;
+  MainDrawing drawing;
 
   bool isEnabled(MainButton b) const { return enabled[static_cast<int>(b)]; }
   void setEnabled(MainButton b, bool on) { enabled[static_cast<int>(b)] = on; }

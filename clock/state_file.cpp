@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "clock/calendar_days.h"
-#include "clock/text_files.h"
+#include "engine/calendar.h"
+#include "platform/text_file.h"
 #include "engine/formatting.h"
 
 namespace gyrolux {
@@ -13,44 +13,6 @@ StoredMoment StoredMomentFromLines(const QStringList& lines) {
     return i < lines.size() ? lines[i].left(kStoredTextLength) : QString();
   };
   return {line(0), line(1), line(2), line(3)};
-}
-
-int LeadingNumber(QStringView field) {
-  int value = 0;
-  // The fields are at most four characters; the bound keeps any longer field in range.
-  for (qsizetype i = 0; i < field.size() && i < 9; ++i) {
-    const char16_t c = field[i].unicode();
-    if (c < u'0' || c > u'9') break;
-    value = value * 10 + (c - u'0');
-  }
-  return value;
-}
-
-int FieldNumber(const QString& text, int first, int count) {
-  return LeadingNumber(QStringView(text).mid(first - 1, count));
-}
-
-void ReadDateFields(const QString& dateText, ChartMoment& moment) {
-  moment.day = FieldNumber(dateText, 1, 2);
-  moment.month = FieldNumber(dateText, 4, 2);
-  moment.year = FieldNumber(dateText, 7, 4);
-}
-
-double HoursFromTimeText(const QString& timeText) {
-  return FieldNumber(timeText, 1, 2) + FieldNumber(timeText, 4, 2) / 60.0 +
-         FieldNumber(timeText, 7, 2) / 3600.0;
-}
-
-void ReadPlaceFields(const QString& longitudeText, const QString& latitudeText,
-                     ChartMoment& moment) {
-  moment.westLongitude = longitudeText.startsWith(u'-');
-  const double longitude =
-      FieldNumber(longitudeText, 2, 3) + FieldNumber(longitudeText, 6, 2) / 60.0 + 0.0001;
-  moment.longitude = moment.westLongitude ? -longitude : longitude;
-  moment.southLatitude = latitudeText.startsWith(u'-');
-  const double latitude =
-      FieldNumber(latitudeText, 2, 2) + FieldNumber(latitudeText, 5, 2) / 60.0 + 0.0001;
-  moment.latitude = moment.southLatitude ? -latitude : latitude;
 }
 
 StorableMoment MomentForStorage(const Chart& chart) {
@@ -74,14 +36,14 @@ QStringList StateFileLines(const Chart& chart) {
 }
 
 std::optional<StoredMoment> ReadStateFile(QString* error) {
-  const std::optional<QStringList> lines =
-      ReadTextFileLines(QString::fromLatin1(kStateFileName), 4, kStoredTextLength, error);
+  const std::optional<QStringList> lines = ReadTextLines(
+      QString::fromLatin1(kStateFileName), error, TextReadOptions{kStoredTextLength, 4});
   if (!lines) return std::nullopt;
   return StoredMomentFromLines(*lines);
 }
 
-bool WriteStateFile(const QStringList& lines, QString& error) {
-  return WriteTextFileLines(QString::fromLatin1(kStateFileName), lines, error);
+bool WriteStateFile(const QStringList& lines, QString* error) {
+  return WriteTextLines(QString::fromLatin1(kStateFileName), lines, error);
 }
 
 }  // namespace gyrolux

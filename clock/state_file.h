@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include "engine/chart.h"
 
@@ -26,25 +25,6 @@ struct StoredMoment {
 // line read as empty.
 StoredMoment StoredMomentFromLines(const QStringList& lines);
 
-// The number of a field: its decimal digits up to the first other character (0 if the
-// field does not begin with a digit).
-int LeadingNumber(QStringView field);
-
-// LeadingNumber of the characters first..first + count - 1 (1-based) of text; characters
-// past the end of the text are simply missing.
-int FieldNumber(const QString& text, int first, int count);
-
-// day, month and year from characters 1-2, 4-5 and 7-10 of a date text.
-void ReadDateFields(const QString& dateText, ChartMoment& moment);
-
-// h + m/60 + s/3600 from characters 1-2, 4-5 and 7-8 of a time text.
-double HoursFromTimeText(const QString& timeText);
-
-// The place of "+010°00'" and "+50°00'": degrees + minutes/60 + 0.0001, negated when the
-// text begins with "-"; sets the west and south flags.
-void ReadPlaceFields(const QString& longitudeText, const QString& latitudeText,
-                     ChartMoment& moment);
-
 // The date and the time of day to store for the chart's moment. Within 0 up to below 24
 // hours they are the chart's own; a time of day that the minutes unit has carried past
 // 24 hours or below zero is brought back into the day and its whole days into the date,
@@ -59,11 +39,11 @@ StorableMoment MomentForStorage(const Chart& chart);
 QStringList StateFileLines(const Chart& chart);
 
 // Reads ALT.DAT from the working directory; nullopt (with the reason in error) when it
-// cannot be opened.
+// cannot be opened. Anything but a plain file (a pipe, a device) counts as missing.
 std::optional<StoredMoment> ReadStateFile(QString* error = nullptr);
 
 // Writes the lines as ALT.DAT (Windows-1252, CR LF), replacing the old file only once the
 // new one is complete. False, with the reason in error, when it cannot be written.
-bool WriteStateFile(const QStringList& lines, QString& error);
+bool WriteStateFile(const QStringList& lines, QString* error = nullptr);
 
 }  // namespace gyrolux

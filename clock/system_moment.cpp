@@ -1,5 +1,6 @@
 #include "clock/system_moment.h"
 
+#include "engine/field_readers.h"
 #include "engine/formatting.h"
 
 namespace gyrolux {

@@ -1,16 +1,15 @@
 #include "clock/title_window.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
-#include "clock/text_files.h"
-#include "clock/window_fonts.h"
+#include "clock/start_up.h"
 #include "platform/pictures.h"
 #include "platform/prompter.h"
+#include "platform/text_file.h"
+#include "platform/window_kit.h"
 
 namespace gyrolux {
 
@@ -24,12 +23,15 @@ TitleWindow::TitleWindow(Prompter& prompter, QWidget* parent)
   picture->setPixmap(QPixmap::fromImage(TitlePicture()));
   picture->setScaledContents(true);
 
+  setObjectName(QStringLiteral("titleWindow"));
   continueButton_ = new QPushButton(QStringLiteral("weiter"), this);
+  continueButton_->setObjectName(QStringLiteral("continueButton"));
   continueButton_->setGeometry(712, 544, 45, 18);
   continueButton_->setAutoDefault(false);
   connect(continueButton_, &QPushButton::clicked, this, &QDialog::reject);
 
   neverAgainButton_ = new QRadioButton(QStringLiteral("Titelbild zukünftig nicht mehr zeigen "), this);
+  neverAgainButton_->setObjectName(QStringLiteral("neverAgainButton"));
   neverAgainButton_->setGeometry(512, 545, 193, 15);
   neverAgainButton_->setAutoExclusive(false);
   QPalette palette = neverAgainButton_->palette();
@@ -40,16 +42,14 @@ TitleWindow::TitleWindow(Prompter& prompter, QWidget* parent)
 
 void TitleWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  CentreOnDesktop(this);
   continueButton_->setFocus();
 }
 
 void TitleWindow::switchOff() {
   QString error;
-  if (!WriteTextFileLines(QDir::current().filePath(QLatin1String(kTitleFlagFileName)),
-                          {QStringLiteral("0")}, error)) {
+  if (!WriteTextLines(QDir::current().filePath(QLatin1String(kTitleFlagFileName)),
+                     {QStringLiteral("0")}, &error)) {
     prompter_.error(error);
     neverAgainButton_->setChecked(false);
     return;

@@ -15,9 +15,6 @@ class TitleWindow : public QDialog {
  public:
   TitleWindow(Prompter& prompter, QWidget* parent = nullptr);
 
-  QPushButton* continueButton() const { return continueButton_; }
-  QRadioButton* neverAgainButton() const { return neverAgainButton_; }
-
  protected:
   void showEvent(QShowEvent* event) override;
 
@@ -28,9 +25,5 @@ class TitleWindow : public QDialog {
   QPushButton* continueButton_;
   QRadioButton* neverAgainButton_;
 };
-
-// The title flag file as written, and the name it is looked for by at start-up.
-inline constexpr const char* kTitleFlagFileName = "Titel.dat";
-inline constexpr const char* kTitleFlagLookupName = "Titel.DAT";
 
 }  // namespace gyrolux

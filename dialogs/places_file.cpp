@@ -1,15 +1,9 @@
 #include "dialogs/places_file.h"
 
-#include <algorithm>
-#include <array>
-
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
-#include "clock/session.h"
+#include "platform/data_folders.h"
 #include "platform/prompter.h"
 #include "platform/text_file.h"
 
@@ -19,78 +13,6 @@ namespace {
 
 // The name as the places file has always been spelled on disk; any case is accepted.
 const QString kPlacesFileName = QStringLiteral("w-orte.txt");
-
-// The file in folder whose name equals name without regard to case: the exact spelling
-// first, then the others in name order, so that the choice never depends on the order
-// the folder lists them in. Folders, unreadable files and devices do not count.
-QString FindReadableFileIgnoringCase(const QString& folder, const QString& name) {
-  const QDir dir(folder);
-  if (!dir.exists()) return {};
-  const QFileInfo exact(dir.filePath(name));
-  if (exact.isFile() && exact.isReadable()) return exact.filePath();
-  const QFileInfoList entries =
-      dir.entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
-  for (const QFileInfo& entry : entries) {
-    if (entry.isFile() && entry.fileName().compare(name, Qt::CaseInsensitive) == 0) {
-      return entry.filePath();
-    }
-  }
-  return {};
-}
-
-void AppendUnique(QStringList& list, const QString& path) {
-  const QString clean = QDir::cleanPath(path);
-  if (!list.contains(clean)) list.append(clean);
-}
-
-// Collects the lines of a places file as they come in: cuts each to 255 characters,
-// counts a CR LF as one line end, and stops after the last entry the table can hold.
-class PlacesLineCollector {
- public:
-  bool full() const { return lines_.size() >= kMaxPlacesEntries; }
-
-  void add(const char* data, qsizetype size) {
-    qsizetype i = 0;
-    while (i < size && !full()) {
-      const char byte = data[i];
-      if (byte == '\r' || byte == '\n') {
-        const bool lfOfCrLf = byte == '\n' && previousWasCr_;
-        previousWasCr_ = byte == '\r';
-        if (!lfOfCrLf) endLine();
-        ++i;
-        continue;
-      }
-      // A run of characters up to the next line end: only its first characters up to
-      // the length limit are decoded, the rest of a long line is just passed over.
-      previousWasCr_ = false;
-      inLine_ = true;
-      qsizetype end = i;
-      while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
-      const qsizetype taken = std::min(end - i, kPlacesLineLength - current_.size());
-      current_.append(DecodeWindows1252(QByteArrayView(data + i, taken)));
-      i = end;
-    }
-  }
-
-  // The table after the end of the file: a last line without a line end counts, and an
-  // empty file still gives one (empty) entry.
-  QStringList finish() {
-    if ((inLine_ || lines_.isEmpty()) && !full()) endLine();
-    return std::move(lines_);
-  }
-
- private:
-  void endLine() {
-    lines_.append(current_);
-    current_.clear();
-    inLine_ = false;
-  }
-
-  QStringList lines_;
-  QString current_;
-  bool inLine_ = false;  // characters were read since the last line end
-  bool previousWasCr_ = false;
-};
 
 // A field of columns first..last (1-based); shorter when the line ends before.
 QStringView Columns(const QString& line, int first, int last) {
@@ -141,57 +63,37 @@ QString MissingPlacesFileMessage() {
 QStringList PlacesFileCandidates() {
   // The user's own file first (~/astro/ stands for C:\astro\), then the one in the
   // user's data folder, then the file shipped with the program.
-  QStringList folders;
-  AppendUnique(folders, QDir::homePath() + QStringLiteral("/astro"));
-  const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  if (!dataFolder.isEmpty()) AppendUnique(folders, dataFolder);
-  if (QCoreApplication::instance() != nullptr) {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    AppendUnique(folders, programFolder);
-    AppendUnique(folders, programFolder + QStringLiteral("/../share/gyrolux"));
-  }
-#ifdef GYROLUX_INSTALLED_DATA_DIR
-  AppendUnique(folders, QStringLiteral(GYROLUX_INSTALLED_DATA_DIR));
-#endif
-
+  QStringList folders = {QDir::homePath() + QStringLiteral("/astro"), UserDataFolder()};
+  folders += ProgramDataFolders();
   QStringList candidates;
-  for (const QString& folder : folders) candidates.append(folder + u'/' + kPlacesFileName);
+  for (const QString& folder : folders) {
+    if (!folder.isEmpty()) candidates.append(QDir::cleanPath(folder) + u'/' + kPlacesFileName);
+  }
+  candidates.removeDuplicates();
   return candidates;
 }
 
 std::optional<QStringList> ReadPlacesLines(const QString& path) {
-  // Only plain files: a device or a pipe of that name could be read for ever.
-  if (!QFileInfo(path).isFile()) return std::nullopt;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  PlacesLineCollector collector;
-  // Read in blocks, so that a huge file or one without line ends costs no more memory
-  // than the table itself.
-  std::array<char, 64 * 1024> block;
-  while (!collector.full()) {
-    const qint64 got = file.read(block.data(), static_cast<qint64>(block.size()));
-    if (got <= 0) break;
-    collector.add(block.data(), static_cast<qsizetype>(got));
-  }
-  return collector.finish();
+  // Reading stops after the last entry the table can hold, so that a huge file costs no
+  // more memory than the table itself.
+  std::optional<QStringList> lines =
+      ReadTextLines(path, nullptr, TextReadOptions{kPlacesLineLength, kMaxPlacesEntries});
+  // An empty file still gives one (empty) entry.
+  if (lines && lines->isEmpty()) lines->append(QString());
+  return lines;
 }
 
-void LoadPlacesTable(Session& session) { LoadPlacesTable(session, PlacesFileCandidates()); }
-
-void LoadPlacesTable(Session& session, const QStringList& candidates) {
-  session.places.lines.clear();
+std::optional<PlacesTable> LoadPlacesTable(const QStringList& candidates, Prompter& prompter) {
   for (const QString& candidate : candidates) {
     const QFileInfo info(candidate);
-    const QString path = FindReadableFileIgnoringCase(info.path(), info.fileName());
-    if (path.isEmpty()) continue;
-    std::optional<QStringList> lines = ReadPlacesLines(path);
+    const std::optional<QString> path = FindFileIgnoringCase(info.path(), info.fileName(), true);
+    if (!path) continue;
+    std::optional<QStringList> lines = ReadPlacesLines(*path);
     if (!lines) continue;  // vanished or unreadable after all: try the next place
-    session.places.lines = std::move(*lines);
-    session.flags.placesFilePresent = true;
-    return;
+    return PlacesTable{std::move(*lines)};
   }
-  session.flags.placesFilePresent = false;
-  session.prompter.error(MissingPlacesFileMessage());
+  prompter.error(MissingPlacesFileMessage());
+  return std::nullopt;
 }
 
 QString PlaceName(const QString& line) { return line.left(kPlaceNameLength); }

@@ -7,22 +7,21 @@
 #include <QStringList>
 #include <QStringView>
 
+#include "session/session.h"
+
 namespace gyrolux {
 
-struct Session;
-struct PlacesTable;
+class Prompter;
 
 // The folders and names where the places file W-ORTE.TXT is looked for, in order (the
 // name is matched without regard to case).
 QStringList PlacesFileCandidates();
 
-// Reads the places file into session.places (each line cut to 255 characters, at least
-// one entry even from an empty file), sets session.flags.placesFilePresent, and reports a
-// missing file through session.prompter.
-void LoadPlacesTable(Session& session);
-// The same, looking only at the given candidates (full paths as PlacesFileCandidates
-// gives them), in order.
-void LoadPlacesTable(Session& session, const QStringList& candidates);
+// The places table from the first candidate (full paths as PlacesFileCandidates gives
+// them) that names a readable file: each line cut to 255 characters, at least one entry
+// even from an empty file. Nothing when there is none; that is reported through the
+// prompter.
+std::optional<PlacesTable> LoadPlacesTable(const QStringList& candidates, Prompter& prompter);
 
 // ---- The lines of a places file -------------------------------------------------------
 

@@ -1,6 +1,7 @@
 #include "engine/calendar.h"
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
 
 #include "engine/formatting.h"
@@ -9,11 +10,9 @@ namespace gyrolux {
 
 namespace {
 
-struct DayMonthYear {
-  int day;
-  int month;
-  int year;
-};
+constexpr int kYearLimit = 30000;
+// Days of the years -30000 .. +30000 on both sides of the epoch, with room to spare.
+constexpr int64_t kDayLimit = 11000000;
 
 std::optional<int> DigitsAt(const QString& text, qsizetype from, qsizetype count) {
   if (text.size() < from + count) return std::nullopt;
@@ -28,12 +27,12 @@ std::optional<int> DigitsAt(const QString& text, qsizetype from, qsizetype count
 
 // The date is read from dateText (dd.mm.yyyy); a text that does not hold one falls back
 // on the moment's numbers. Month and year are held where the stepping below stays sound.
-DayMonthYear ReadDate(const Chart& chart) {
+CivilDate ReadDate(const Chart& chart) {
   const QString& text = chart.texts.dateText;
   const auto day = DigitsAt(text, 0, 2);
   const auto month = DigitsAt(text, 3, 2);
   const auto year = DigitsAt(text, 6, 4);
-  DayMonthYear date{chart.moment.day, chart.moment.month, chart.moment.year};
+  CivilDate date{chart.moment.day, chart.moment.month, chart.moment.year};
   if (day && month && year) date = {*day, *month, *year};
   date.day = std::clamp(date.day, 0, 31);
   date.month = std::clamp(date.month, 1, 12);
@@ -41,7 +40,7 @@ DayMonthYear ReadDate(const Chart& chart) {
   return date;
 }
 
-void WriteDate(Chart& chart, const DayMonthYear& date) {
+void WriteDate(Chart& chart, const CivilDate& date) {
   chart.moment.day = date.day;
   chart.moment.month = date.month;
   chart.moment.year = date.year;
@@ -77,7 +76,7 @@ int GregorianMonthLength(int year, int month) {
 }
 
 void NextDay(Chart& chart) {
-  DayMonthYear date = ReadDate(chart);
+  CivilDate date = ReadDate(chart);
   date.day += 1;
   if (date.day > GregorianMonthLength(date.year, date.month)) {
     date.day = 1;
@@ -91,7 +90,7 @@ void NextDay(Chart& chart) {
 }
 
 void PreviousDay(Chart& chart) {
-  DayMonthYear date = ReadDate(chart);
+  CivilDate date = ReadDate(chart);
   date.day -= 1;
   if (date.day <= 0) {
     // The last day of the month before.
@@ -103,6 +102,27 @@ void PreviousDay(Chart& chart) {
     date.day = GregorianMonthLength(date.year, date.month);
   }
   WriteDate(chart, date);
+}
+
+int64_t DayNumber(const CivilDate& date) {
+  using namespace std::chrono;
+  const int year = std::clamp(date.year, -kYearLimit, kYearLimit);
+  const unsigned month = static_cast<unsigned>(std::clamp(date.month, 1, 12));
+  const int64_t day = std::clamp<int64_t>(date.day, -kDayLimit, kDayLimit);
+  const sys_days first = std::chrono::year{year} / std::chrono::month{month} / 1;
+  return first.time_since_epoch().count() + day - 1;
+}
+
+CivilDate DateOfDayNumber(int64_t dayNumber) {
+  using namespace std::chrono;
+  const int64_t clamped = std::clamp<int64_t>(dayNumber, -kDayLimit, kDayLimit);
+  const year_month_day ymd{sys_days{days{clamped}}};
+  return {static_cast<int>(static_cast<unsigned>(ymd.day())),
+          static_cast<int>(static_cast<unsigned>(ymd.month())), static_cast<int>(ymd.year())};
+}
+
+CivilDate AddDays(const CivilDate& date, int64_t days) {
+  return DateOfDayNumber(DayNumber(date) + std::clamp<int64_t>(days, -2 * kDayLimit, 2 * kDayLimit));
 }
 
 }  // namespace gyrolux

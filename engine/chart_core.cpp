@@ -32,7 +32,7 @@ void ComputeFactors(const ChartMoment& moment, FactorMask wanted, ChartResult& r
   state.localSiderealHours = sidereal.localSiderealHours;
   result.siderealHours = sidereal.siderealHours;
   result.indexSiderealHours = sidereal.indexSiderealHours;
-  const CalendarDate index = IndexDate(moment, state.monthLength);
+  const CivilDate index = IndexDate(moment, state.monthLength);
   result.indexDay = index.day;
   result.indexMonth = index.month;
   result.indexYear = index.year;

@@ -59,11 +59,11 @@ SiderealTime ComputeSiderealTime(double t, double hours, double longitude) {
   return s;
 }
 
-CalendarDate IndexDate(const ChartMoment& moment, std::array<int32_t, 13>& monthLength) {
+CivilDate IndexDate(const ChartMoment& moment, std::array<int32_t, 13>& monthLength) {
   monthLength = {0, 31, 0, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   // A date from the dialogs lies within these bounds; others are held there so that
   // the count below stays short and within the month table.
-  CalendarDate date{std::clamp(moment.day, 1, 31), std::clamp(moment.month, 1, 12),
+  CivilDate date{std::clamp(moment.day, 1, 31), std::clamp(moment.month, 1, 12),
                     std::clamp(moment.year, -1000000, 1000000)};
   monthLength[2] = FebruaryOfFourYearRule(date.year);
   const double hours = std::isnan(moment.hours) ? 0.0 : std::clamp(moment.hours, 0.0, 100.0);

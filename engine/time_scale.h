@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/calendar.h"
 #include "engine/chart.h"
 
 namespace gyrolux {
@@ -22,16 +23,10 @@ struct SiderealTime {
 };
 SiderealTime ComputeSiderealTime(double centuriesT, double hours, double longitude);
 
-struct CalendarDate {
-  int32_t day;
-  int32_t month;
-  int32_t year;
-};
-
 // The index date, n + 1 days before the moment's date with n = Trunc(hours * 60 /
 // 3.951388888888), counted with a month table of the plain four-year rule. Fills
 // monthLength as the count leaves it (February of the last year counted).
-CalendarDate IndexDate(const ChartMoment& moment, std::array<int32_t, 13>& monthLength);
+CivilDate IndexDate(const ChartMoment& moment, std::array<int32_t, 13>& monthLength);
 
 // MC from the sidereal angle: tan MC = tan RAMC / cos eps, in the quadrant of RAMC.
 double MidheavenLongitude(double ramc, double negObliquity);

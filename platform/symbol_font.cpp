@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+
+#include "platform/data_folders.h"
 
 namespace gyrolux {
 
@@ -35,25 +35,8 @@ QString SymbolFontCharacters() {
   return characters;
 }
 
-QStringList SymbolFontFolders() {
-  QStringList folders;
-  if (QCoreApplication::instance() != nullptr) {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    folders << programFolder << QDir::cleanPath(programFolder + QStringLiteral("/../share/gyrolux"));
-  }
-#ifdef GYROLUX_INSTALLED_DATA_DIR
-  if (!folders.contains(QStringLiteral(GYROLUX_INSTALLED_DATA_DIR)))
-    folders << QStringLiteral(GYROLUX_INSTALLED_DATA_DIR);
-#endif
-  return folders;
-}
-
 QString FindSymbolFontFile() {
-  for (const QString& folder : SymbolFontFolders()) {
-    const QString path = folder + QLatin1Char('/') + QLatin1String(kSymbolFontFileName);
-    if (QFileInfo(path).isFile()) return path;
-  }
-  return QString();
+  return FindFileInFolders(ProgramDataFolders(), QString::fromLatin1(kSymbolFontFileName)).value_or(QString());
 }
 
 SymbolFontRegistration::SymbolFontRegistration(const QString& fontFile) {

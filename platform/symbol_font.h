@@ -18,10 +18,8 @@ QChar SymbolFontSignGlyph(int sign);
 // All 35 characters of the font: the 23 factors, then the 12 signs.
 QString SymbolFontCharacters();
 
-// The folders the font file is looked for in: beside the executable first, then the
-// installed data folder.
-QStringList SymbolFontFolders();
-// The font file found there, or an empty text.
+// The font file in the program's data folders (beside the executable first), or an
+// empty text.
 QString FindSymbolFontFile();
 
 // Registers the font file for the running program while it lives (a QGuiApplication

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include "platform/system_errors.h"
 
 namespace gyrolux {
 
@@ -80,17 +83,18 @@ QString CannotWriteFileText(const QString& fileName, const QString& reason) {
                     reason);
 }
 
-TextFileReader::TextFileReader(const QString& path, int maxLength)
-    : file_(std::make_unique<QFile>(path)), maxLength_(std::max(0, maxLength)) {
-  // Only plain files: a device or a pipe of that name could be read for ever.
+TextFileReader::TextFileReader(const QString& path, TextReadOptions options)
+    : file_(std::make_unique<QFile>(path)), options_(options) {
+  options_.maxLineLength = std::max(0, options_.maxLineLength);
   const QFileInfo info(path);
   if (info.exists() && !info.isFile()) {
     error_ = CannotOpenFileText(path, QStringLiteral("Das ist keine gewöhnliche Datei."));
     file_.reset();
     return;
   }
+  errno = 0;
   if (!file_->open(QIODevice::ReadOnly)) {
-    error_ = CannotOpenFileText(path, file_->errorString());
+    error_ = CannotOpenFileText(path, GermanSystemError(errno));
     file_.reset();
   }
 }
@@ -99,38 +103,54 @@ TextFileReader::~TextFileReader() = default;
 
 bool TextFileReader::isOpen() const { return file_ != nullptr; }
 
-bool TextFileReader::atEnd() const { return !file_ || file_->atEnd(); }
+bool TextFileReader::fill() {
+  if (!file_) return false;
+  constexpr qint64 kBlock = 64 * 1024;
+  buffer_.resize(kBlock);
+  errno = 0;
+  const qint64 got = file_->read(buffer_.data(), kBlock);
+  if (got < 0) {
+    error_ = CannotOpenFileText(file_->fileName(), GermanSystemError(errno));
+    file_.reset();
+  }
+  buffer_.resize(std::max<qint64>(got, 0));
+  position_ = 0;
+  return got > 0;
+}
 
 std::optional<QString> TextFileReader::readLine() {
-  if (!file_ || file_->atEnd()) return std::nullopt;
-  // One byte more than is kept, so that a CR just behind the kept part is recognised.
-  const qsizetype keep = static_cast<qsizetype>(maxLength_) + 1;
+  if (!file_ || linesRead_ >= options_.maxLines) return std::nullopt;
   QByteArray kept;
-  char buffer[4096];
+  bool started = false;  // some byte of this line, or its end, was read
   for (;;) {
-    const qint64 count = file_->readLine(buffer, sizeof buffer);
-    if (count < 0) {
-      if (!file_->atEnd()) {
-        error_ = CannotOpenFileText(file_->fileName(), file_->errorString());
-        file_.reset();
-        if (kept.isEmpty()) return std::nullopt;
+    if (position_ >= buffer_.size() && !fill()) break;
+    if (skipLineFeed_) {
+      skipLineFeed_ = false;
+      if (buffer_[position_] == '\n') {
+        ++position_;
+        continue;
       }
-      break;
     }
-    if (count == 0) break;
-    QByteArrayView piece(buffer, count);
-    const bool lineEnded = piece.endsWith('\n');
-    if (lineEnded) piece.chop(1);
-    if (kept.size() < keep) kept.append(piece.first(std::min(piece.size(), keep - kept.size())));
-    if (lineEnded) break;
+    started = true;
+    qsizetype end = position_;
+    while (end < buffer_.size() && buffer_[end] != '\r' && buffer_[end] != '\n') ++end;
+    const qsizetype room = options_.maxLineLength - kept.size();
+    if (room > 0) kept.append(buffer_.constData() + position_, std::min(end - position_, room));
+    if (end < buffer_.size()) {
+      skipLineFeed_ = buffer_[end] == '\r';
+      position_ = end + 1;
+      ++linesRead_;
+      return DecodeWindows1252(kept);
+    }
+    position_ = end;
   }
-  if (kept.endsWith('\r')) kept.chop(1);
-  if (kept.size() > maxLength_) kept.truncate(maxLength_);
+  if (!started) return std::nullopt;
+  ++linesRead_;
   return DecodeWindows1252(kept);
 }
 
-std::optional<QStringList> ReadTextLines(const QString& path, QString* error, int maxLength) {
-  TextFileReader reader(path, maxLength);
+std::optional<QStringList> ReadTextLines(const QString& path, QString* error, TextReadOptions options) {
+  TextFileReader reader(path, options);
   QStringList lines;
   while (std::optional<QString> line = reader.readLine()) lines.append(*line);
   if (!reader.error().isEmpty()) {
@@ -150,22 +170,25 @@ bool WriteTextLines(const QString& path, const QStringList& lines, QString* erro
 }
 
 bool ReplaceFileContents(const QString& path, const QByteArray& bytes, QString* error) {
+  const auto failed = [&](int errorNumber) {
+    SetError(error, CannotWriteFileText(path, GermanSystemError(errorNumber)));
+    return false;
+  };
+  // Renaming the new file onto a folder would fail only at the very end.
+  if (QFileInfo(path).isDir()) return failed(EISDIR);
   QSaveFile file(path);
   // Unbuffered, so that a write cut short (a full disk) shows in the count written: the
   // buffered flush of QSaveFile::commit() would let it pass and put the cut file in place.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    SetError(error, CannotWriteFileText(path, file.errorString()));
-    return false;
-  }
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(errno);
+  errno = 0;
   if (file.write(bytes) != bytes.size()) {
-    SetError(error, CannotWriteFileText(path, file.errorString()));
+    const int errorNumber = errno;
     file.cancelWriting();
-    return false;
+    return failed(errorNumber);
   }
-  if (!file.commit()) {
-    SetError(error, CannotWriteFileText(path, file.errorString()));
-    return false;
-  }
+  errno = 0;
+  if (!file.commit()) return failed(errno);
   return true;
 }
 
@@ -176,8 +199,9 @@ TextLogWriter::~TextLogWriter() = default;
 bool TextLogWriter::open(const QString& path, QString* error) {
   close();
   auto file = std::make_unique<QFile>(path);
+  errno = 0;
   if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-    SetError(error, CannotWriteFileText(path, file->errorString()));
+    SetError(error, CannotWriteFileText(path, GermanSystemError(errno)));
     return false;
   }
   file_ = std::move(file);
@@ -194,8 +218,9 @@ bool TextLogWriter::writeLine(const QString& text, QString* error) {
   }
   // Unbuffered: each line goes to the file at once, and a short write is seen.
   const QByteArray bytes = EncodeWindows1252(text) + "\r\n";
+  errno = 0;
   if (file_->write(bytes) != bytes.size()) {
-    SetError(error, CannotWriteFileText(fileName_, file_->errorString()));
+    SetError(error, CannotWriteFileText(fileName_, GermanSystemError(errno)));
     return false;
   }
   return true;
@@ -206,14 +231,18 @@ void TextLogWriter::close() {
   file_.reset();
 }
 
-std::optional<QString> FindFileIgnoringCase(const QString& folder, const QString& name) {
+std::optional<QString> FindFileIgnoringCase(const QString& folder, const QString& name, bool readableOnly) {
   if (name.isEmpty() || name.contains(QLatin1Char('/'))) return std::nullopt;
   const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
   if (!dir.exists()) return std::nullopt;
-  const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
-  if (entries.contains(name)) return dir.filePath(name);
-  for (const QString& entry : entries)
-    if (entry.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
+  const auto usable = [&](const QFileInfo& info) { return info.isFile() && (!readableOnly || info.isReadable()); };
+  const QFileInfo exact(dir.filePath(name));
+  if (exact.exists() && exact.fileName() == name && usable(exact)) return dir.filePath(name);
+  // QDir::Files without QDir::System leaves out devices, pipes and sockets.
+  const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+  for (const QFileInfo& entry : entries) {
+    if (entry.fileName().compare(name, Qt::CaseInsensitive) == 0 && usable(entry)) return dir.filePath(entry.fileName());
+  }
   return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -29,12 +30,20 @@ QByteArray EncodeWindows1252(const QString& text);
 QString CannotOpenFileText(const QString& fileName, const QString& reason);
 QString CannotWriteFileText(const QString& fileName, const QString& reason);
 
-// Reads a text file line by line. A line is cut to maxLength characters; NUL bytes and
-// other control bytes are kept as characters; a line of any length is passed over in
-// pieces, never held whole in memory.
+// How much of a file a reader hands on. A line ends at CR LF, LF or a lone CR; a last line
+// without its end counts.
+inline constexpr qsizetype kUnlimitedLines = std::numeric_limits<qsizetype>::max();
+struct TextReadOptions {
+  int maxLineLength = kMaxTextLineLength;  // the rest of a longer line is passed over
+  qsizetype maxLines = kUnlimitedLines;    // reading stops after this many lines
+};
+
+// Reads a text file line by line. Only a plain file is read (a device or a pipe of that
+// name could be read for ever). NUL bytes and other control bytes are kept as
+// characters; a line of any length is passed over in pieces, never held whole in memory.
 class TextFileReader {
  public:
-  explicit TextFileReader(const QString& path, int maxLength = kMaxTextLineLength);
+  explicit TextFileReader(const QString& path, TextReadOptions options = {});
   ~TextFileReader();
   TextFileReader(const TextFileReader&) = delete;
   TextFileReader& operator=(const TextFileReader&) = delete;
@@ -42,20 +51,26 @@ class TextFileReader {
   bool isOpen() const;
   // Why the file could not be opened or read (German), empty when all went well.
   const QString& error() const { return error_; }
-  bool atEnd() const;
-  // The next line without its line end; nothing at the end of the file or after a read error.
+  // The next line without its line end; nothing at the end of the file, after the last
+  // line asked for, or after a read error.
   std::optional<QString> readLine();
 
  private:
+  bool fill();
+
   std::unique_ptr<QFile> file_;
-  int maxLength_;
+  TextReadOptions options_;
   QString error_;
+  QByteArray buffer_;
+  qsizetype position_ = 0;
+  qsizetype linesRead_ = 0;
+  bool skipLineFeed_ = false;  // the last line ended with CR: an LF right after belongs to it
 };
 
-// All lines of a file (each cut to maxLength characters); nothing when the file cannot be
-// opened or read, with the German reason in *error.
+// All lines of a file as the options allow; nothing when the file cannot be opened or
+// read, with the German reason in *error.
 std::optional<QStringList> ReadTextLines(const QString& path, QString* error = nullptr,
-                                         int maxLength = kMaxTextLineLength);
+                                         TextReadOptions options = {});
 
 // Replaces the file at path with lines, each ended by CR LF, in one step: the new content
 // is written beside it and put in its place only when complete, so a failure leaves the
@@ -86,9 +101,12 @@ class TextLogWriter {
   QString fileName_;
 };
 
-// The path of the entry in folder whose name equals name without regard to case
-// ("Titel.DAT" finds "Titel.dat"); an exact match wins over others. Nothing when there is
-// none or the folder does not exist.
-std::optional<QString> FindFileIgnoringCase(const QString& folder, const QString& name);
+// The path of the file in folder whose name equals name without regard to case
+// ("Titel.DAT" finds "Titel.dat"): the exact spelling first, then the others in name
+// order, so that the choice never depends on the order the folder lists them in. Folders,
+// devices and pipes do not count; with readableOnly neither do files that cannot be read.
+// Nothing when there is none or the folder does not exist.
+std::optional<QString> FindFileIgnoringCase(const QString& folder, const QString& name,
+                                            bool readableOnly = false);
 
 }  // namespace gyrolux

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <mutex>
 #include <optional>
 
-#include <QFile>
-#include <QTemporaryDir>
 
 #include "platform/font_faces.h"
 #include "platform/text_file.h"
@@ -51,9 +51,11 @@ class WmfBuilder {
   WmfBuilder(const WmfBuilder&) = delete;
   WmfBuilder& operator=(const WmfBuilder&) = delete;
 
-  bool start(const QString& file, const Picture& picture) {
+  bool start(const Picture& picture) {
     wmf_highwater(U_HIGHWATER_CLEAR);  // the object count of the header starts afresh
-    if (wmf_start(QFile::encodeName(file).constData(), 1 << 16, 1 << 16, &track_) != 0 ||
+    // The records are assembled in the library's buffer; its file is only where the
+    // finished buffer is copied to, so the null device takes that copy.
+    if (wmf_start("/dev/null", 1 << 16, 1 << 16, &track_) != 0 ||
         wmf_htable_create(64, 64, &handles_) != 0)
       return fail("Der Speicher reicht nicht.");
     U_PAIRF* inches = U_PAIRF_set(float(picture.width() / 96.0), float(picture.height() / 96.0));
@@ -105,8 +107,30 @@ class WmfBuilder {
     deleteObject(font_);
     append(U_WMREOF_set());
     if (!ok()) return false;
-    if (wmf_finish(track_) != 0) return fail("Die Metadatei kann nicht geschrieben werden.");
+    // Completes the header (file size, largest record, object count) in the buffer.
+    if (wmf_finish(track_) != 0) return fail("Die Metadatei kann nicht abgeschlossen werden.");
     return true;
+  }
+
+  // The finished metafile; its header must give the size of what was built.
+  std::optional<QByteArray> bytes() {
+    if (!ok() || !track_ || !track_->buf) return std::nullopt;
+    QByteArray bytes(track_->buf, qsizetype(track_->used));
+    // The placeable header (22 bytes) is followed by the standard one, whose size field
+    // (at offset 6) counts the 16-bit words of the metafile; the library counts the
+    // placeable header in.
+    constexpr qsizetype kPlaceable = 22;
+    if (bytes.size() < kPlaceable + 18) {
+      fail("Die Metadatei ist unvollständig.");
+      return std::nullopt;
+    }
+    uint32_t words = 0;
+    std::memcpy(&words, bytes.constData() + kPlaceable + 6, sizeof words);
+    if (qsizetype(words) * 2 != bytes.size()) {
+      fail("Die Metadatei ist unvollständig.");
+      return std::nullopt;
+    }
+    return bytes;
   }
 
   bool ok() const { return error_.isEmpty(); }
@@ -241,28 +265,20 @@ class WmfBuilder {
 }  // namespace
 
 std::optional<QByteArray> WmfBytes(const Picture& picture, QString* error) {
-  auto failed = [&](const QString& reason) -> std::optional<QByteArray> {
-    if (error) *error = reason;
-    return std::nullopt;
-  };
-  // libUEMF writes only to a named file: a private folder holds it for the moment.
-  QTemporaryDir folder;
-  if (!folder.isValid()) return failed(folder.errorString());
-  const QString file = folder.filePath(QStringLiteral("picture.wmf"));
-  {
-    WmfBuilder builder;
-    if (builder.start(file, picture)) {
-      for (const PictureOp& op : picture.ops()) {
-        builder.draw(op);
-        if (!builder.ok()) break;
-      }
-      builder.finish();
+  // The library counts the objects of a metafile in one global.
+  static std::mutex oneAtATime;
+  const std::lock_guard<std::mutex> lock(oneAtATime);
+  WmfBuilder builder;
+  if (builder.start(picture)) {
+    for (const PictureOp& op : picture.ops()) {
+      builder.draw(op);
+      if (!builder.ok()) break;
     }
-    if (!builder.ok()) return failed(builder.error());
+    builder.finish();
   }
-  QFile written(file);
-  if (!written.open(QIODevice::ReadOnly)) return failed(written.errorString());
-  return written.readAll();
+  std::optional<QByteArray> bytes = builder.bytes();
+  if (!bytes && error) *error = builder.error();
+  return bytes;
 }
 
 bool WriteWmf(const Picture& picture, const QString& path, QString* error) {

@@ -1,5 +1,5 @@
 // gyrolux-calc axes: the four main-axis lists and the stellium line of one moment.
-#include "clock/axes_report.h"
+#include "midpoints/axes_report.h"
 #include "engine/chart.h"
 #include "tools/calc_args.h"
 #include "tools/calc_verbs.h"

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "clock/clock_step.h"
-#include "clock/moment_labels.h"
+#include "engine/field_readers.h"
+#include "engine/formatting.h"
 #include "clock/state_file.h"
 #include "engine/formatting.h"
 

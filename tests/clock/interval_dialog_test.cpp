@@ -7,9 +7,14 @@
 #include <QTimer>
 
 #include "clock/interval_dialog.h"
+#include "tests/test_support/widgets.h"
 
 namespace gyrolux {
 namespace {
+
+using testing::Child;
+
+QLineEdit* Field(IntervalDialog& d) { return Child<QLineEdit>(&d, QStringLiteral("minutesField")); }
 
 // Opens the dialog modally and acts in it; returns whether it was still open afterwards.
 bool RunDialog(IntervalDialog& dialog, const std::function<void(IntervalDialog&)>& act) {
@@ -24,8 +29,8 @@ bool RunDialog(IntervalDialog& dialog, const std::function<void(IntervalDialog&)
 }
 
 void Type(IntervalDialog& d, const QString& text, bool enter) {
-  QTest::keyClicks(d.minutesField(), text);
-  if (enter) QTest::keyClick(d.minutesField(), Qt::Key_Return);
+  QTest::keyClicks(Field(d), text);
+  if (enter) QTest::keyClick(Field(d), Qt::Key_Return);
 }
 
 TEST(IntervalDialog, MinutesAboveZeroSetTheUnitAndClose) {
@@ -38,8 +43,8 @@ TEST(IntervalDialog, MinutesAboveZeroSetTheUnitAndClose) {
 
   EXPECT_FALSE(RunDialog(dialog, [](IntervalDialog& d) {
     // The minutes unit is active, so the field has the focus and its "0" is selected.
-    EXPECT_TRUE(d.minutesField()->hasFocus());
-    EXPECT_EQ(d.minutesField()->selectedText(), QStringLiteral("0"));
+    EXPECT_TRUE(Field(d)->hasFocus());
+    EXPECT_EQ(Field(d)->selectedText(), QStringLiteral("0"));
     Type(d, QStringLiteral("0.5"), true);
   }));
   EXPECT_DOUBLE_EQ(clock.intervalMinutes, 0.5);
@@ -63,7 +68,7 @@ TEST(IntervalDialog, ZeroNegativeAndUncleanTextsKeepTheUnitAndTheDialogOpen) {
 
   EXPECT_TRUE(RunDialog(dialog, [](IntervalDialog& d) {
     Type(d, QStringLiteral("1x"), true);
-    EXPECT_TRUE(d.minutesField()->hasFocus());
+    EXPECT_TRUE(Field(d)->hasFocus());
   }));
   EXPECT_EQ(clock.unit, IntervalUnit::Minutes);
 }
@@ -74,19 +79,20 @@ TEST(IntervalDialog, EscAndTheFixedSteps) {
   clock.intervalMinutes = 7.0;
   IntervalDialog dialog(clock);
   // ESC right after opening changes nothing, although the field had the focus.
-  EXPECT_FALSE(RunDialog(dialog, [](IntervalDialog& d) { QTest::keyClick(d.minutesField(), Qt::Key_Escape); }));
+  EXPECT_FALSE(RunDialog(dialog, [](IntervalDialog& d) { QTest::keyClick(Field(d), Qt::Key_Escape); }));
   EXPECT_EQ(clock.unit, IntervalUnit::Week);
   EXPECT_DOUBLE_EQ(clock.intervalMinutes, 7.0);
 
-  const std::pair<QPushButton* (IntervalDialog::*)() const, IntervalUnit> steps[] = {
-      {&IntervalDialog::dayButton, IntervalUnit::Day},
-      {&IntervalDialog::monthButton, IntervalUnit::Month},
-      {&IntervalDialog::yearButton, IntervalUnit::Year},
-      {&IntervalDialog::weekButton, IntervalUnit::Week}};
+  const std::pair<const char*, IntervalUnit> steps[] = {{"dayButton", IntervalUnit::Day},
+                                                        {"monthButton", IntervalUnit::Month},
+                                                        {"yearButton", IntervalUnit::Year},
+                                                        {"weekButton", IntervalUnit::Week}};
   for (const auto& [button, unit] : steps) {
     // From the seconds unit the field has no focus, so only the button acts.
     clock.unit = IntervalUnit::Seconds;
-    EXPECT_FALSE(RunDialog(dialog, [button](IntervalDialog& d) { QTest::mouseClick((d.*button)(), Qt::LeftButton); }));
+    EXPECT_FALSE(RunDialog(dialog, [button = button](IntervalDialog& d) {
+      QTest::mouseClick(Child<QPushButton>(&d, QString::fromLatin1(button)), Qt::LeftButton);
+    }));
     EXPECT_EQ(clock.unit, unit);
     EXPECT_DOUBLE_EQ(clock.intervalMinutes, 7.0);
   }

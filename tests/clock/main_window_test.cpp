@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -27,6 +29,7 @@ using testing::ShownTexts;
 using testing::ReadBytes;
 using testing::StartedClock;
 using testing::WriteBytes;
+using testing::Child;
 
 TEST(MainWindowStartUp, WithoutStateFileTheDefaultPlaceAndTheSystemTime) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
@@ -35,27 +38,27 @@ TEST(MainWindowStartUp, WithoutStateFileTheDefaultPlaceAndTheSystemTime) {
   EXPECT_EQ(w.size(), QSize(1023, 588));
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("Sa, 05.12.2026"));
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("10:29:50 WZ/GMT"));
-  EXPECT_EQ(w.placeLabel()->text(), QStringLiteral("010°00' E, 50°00' N"));
-  EXPECT_FALSE(w.button(MainButton::LastMoment)->isEnabled());
-  EXPECT_TRUE(w.button(MainButton::Introduction)->isEnabled());
+  EXPECT_EQ(clock.text("placeLabel"), QStringLiteral("010°00' E, 50°00' N"));
+  EXPECT_FALSE(clock.button(MainButton::LastMoment)->isEnabled());
+  EXPECT_TRUE(clock.button(MainButton::Introduction)->isEnabled());
   // Running at one tick per second, halted-state commands off.
   EXPECT_TRUE(clock.running());
-  EXPECT_EQ(w.timer().interval(), 950);
-  EXPECT_EQ(w.button(MainButton::Halt)->text(), QStringLiteral("&Halt"));
-  EXPECT_EQ(w.statusLabel()->text(), QStringLiteral(" Diagramm dreht "));
-  EXPECT_FALSE(w.button(MainButton::Evaluate)->isEnabled());
-  EXPECT_FALSE(w.button(MainButton::Enlarge)->isEnabled());
-  EXPECT_EQ(w.intervalLabel()->text(), QStringLiteral("Sek/Takt:1"));
-  EXPECT_EQ(w.ticksLabel()->text(), QStringLiteral("Takte/Sek:1"));
-  EXPECT_EQ(w.tempoLabel()->text(), QStringLiteral("1"));
-  EXPECT_EQ(w.tempoScrollBar()->value(), 21);
-  EXPECT_EQ(w.button(MainButton::Halt), w.focusWidget());
+  EXPECT_EQ(clock.timer().interval(), 950);
+  EXPECT_EQ(clock.button(MainButton::Halt)->text(), QStringLiteral("&Halt"));
+  EXPECT_EQ(clock.label("statusLabel")->text(), QStringLiteral(" Diagramm dreht "));
+  EXPECT_FALSE(clock.button(MainButton::Evaluate)->isEnabled());
+  EXPECT_FALSE(clock.button(MainButton::Enlarge)->isEnabled());
+  EXPECT_EQ(clock.label("intervalLabel")->text(), QStringLiteral("Sek/Takt:1"));
+  EXPECT_EQ(clock.label("ticksLabel")->text(), QStringLiteral("Takte/Sek:1"));
+  EXPECT_EQ(clock.label("tempoLabel")->text(), QStringLiteral("1"));
+  EXPECT_EQ(clock.tempoBar()->value(), 21);
+  EXPECT_EQ(clock.button(MainButton::Halt), w.focusWidget());
   // The stellium question was asked; the wheel and the four lists are there.
   EXPECT_EQ(ShownTexts(clock.prompter, ScriptedPrompter::Kind::Question), QStringList{StelliumQuestion()});
-  ASSERT_TRUE(w.dialView().picture().has_value());
-  EXPECT_EQ(w.dialView().picture()->width(), 520);
-  EXPECT_TRUE(w.axisList(0)->toPlainText().startsWith(QStringLiteral(" MC/MC = ")));
-  EXPECT_TRUE(w.axisList(3)->toPlainText().startsWith(QStringLiteral(" MO/MO = ")));
+  ASSERT_TRUE(clock.dial().picture().has_value());
+  EXPECT_EQ(clock.dial().picture()->width(), 520);
+  EXPECT_TRUE(clock.axisList("mcAxisList")->toPlainText().startsWith(QStringLiteral(" MC/MC = ")));
+  EXPECT_TRUE(clock.axisList("moAxisList")->toPlainText().startsWith(QStringLiteral(" MO/MO = ")));
   EXPECT_EQ(w.palette().color(QPalette::Window), QColor(clNavy));
   // The printable page, rounded up to the next hundred above.
   EXPECT_EQ(clock.session.printerPage.width % 100, 0);
@@ -75,7 +78,7 @@ TEST(MainWindowStartUp, SymbolFontChoosesGlyphsOrTheFontMessage) {
   EXPECT_TRUE(clock.session.flags.symbolFontPresent);
   EXPECT_FALSE(ShownTexts(clock.prompter, ScriptedPrompter::Kind::Information).contains(message));
   // The wheel writes MC as the glyph "a" of the symbol font.
-  const auto& ops = clock.window->dialView().picture()->ops();
+  const auto& ops = clock.dial().picture()->ops();
   EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const PictureOp& op) {
     return op.kind == PictureOp::Kind::Text && op.text == QStringLiteral("a") &&
            op.font.face == QStringLiteral("RuduzodediRuvedur") && op.font.color == clGreen;
@@ -96,18 +99,18 @@ TEST(MainWindowStartUp, StateFileWrittenAtCloseAndItsPlaceReadAtTheNextStart) {
   StartedClock clock(Moment(6, 12, 2026, 8, 0, 0));
   MainWindow& w = *clock.window;
   // The place comes from the file, the date and time from the system clock.
-  EXPECT_EQ(w.placeLabel()->text(), QStringLiteral("008°30' W, 33°45' S"));
+  EXPECT_EQ(clock.text("placeLabel"), QStringLiteral("008°30' W, 33°45' S"));
   EXPECT_DOUBLE_EQ(clock.session.chart.moment.longitude, -8.5001);
   EXPECT_DOUBLE_EQ(clock.session.chart.moment.latitude, -33.7501);
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("So, 06.12.2026"));
-  ASSERT_TRUE(w.button(MainButton::LastMoment)->isEnabled());
+  ASSERT_TRUE(clock.button(MainButton::LastMoment)->isEnabled());
 
   // "&Alt-Datum/Zeit" brings the whole stored moment back and halts the clock.
   clock.click(MainButton::LastMoment);
   EXPECT_FALSE(clock.running());
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("Sa, 03.04.1999"));
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("07:08:09 WZ/GMT"));
-  EXPECT_EQ(w.placeLabel()->text(), QStringLiteral("008°30' W, 33°45' S"));
+  EXPECT_EQ(clock.text("placeLabel"), QStringLiteral("008°30' W, 33°45' S"));
 }
 
 TEST(MainWindowStartUp, DamagedStateFileIsReadAsFarAsItsDigitsGo) {
@@ -117,6 +120,56 @@ TEST(MainWindowStartUp, DamagedStateFileIsReadAsFarAsItsDigitsGo) {
   EXPECT_DOUBLE_EQ(clock.session.chart.moment.longitude, 1.0001);
   EXPECT_DOUBLE_EQ(clock.session.chart.moment.latitude, 0.0001);
   EXPECT_TRUE(clock.running());
+}
+
+TEST(MainWindowStartUp, AStateFileThatIsNoPlainFileCountsAsMissing) {
+  // A pipe would block the start for ever, a device would never end.
+  ASSERT_EQ(mkfifo("ALT.DAT", 0600), 0);
+  {
+    StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+    EXPECT_EQ(clock.text("placeLabel"), QStringLiteral("010°00' E, 50°00' N"));
+    EXPECT_FALSE(clock.button(MainButton::LastMoment)->isEnabled());
+  }
+  ASSERT_TRUE(QFile::remove(QStringLiteral("ALT.DAT")));
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), QStringLiteral("ALT.DAT")));
+  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  EXPECT_FALSE(clock.button(MainButton::LastMoment)->isEnabled());
+}
+
+// Shows its error boxes as a real box does: the events go on while the box is open.
+class EventLoopPrompter : public ScriptedPrompter {
+ public:
+  void error(const QString& text) override {
+    ScriptedPrompter::error(text);
+    QTest::qWait(1200);  // longer than a tick's period
+  }
+};
+
+TEST(MainWindowCommands, NoTickRunsWhileACommandShowsItsBox) {
+  // "&Alt-Datum/Zeit" restores a moment with a stellium while STELLIA.TXT cannot be
+  // written: one error box, and the moment is the stored one, not a tick later.
+  WriteBytes(QStringLiteral("ALT.DAT"), "12.01.2020\r\n12:00:00\r\n+010\xB0" "00'\r\n+50\xB0" "00'\r\n");
+  WriteBytes(QStringLiteral("Titel.DAT"), "0\r\n");
+  ASSERT_TRUE(QDir().mkdir(QStringLiteral("STELLIA.TXT")));
+  EventLoopPrompter prompter;
+  prompter.answerQuestion(false);
+  Session session(prompter);
+  session.now = [] { return Moment(5, 12, 2026, 10, 29, 50); };
+  MainWindow window(session);
+  window.show();
+  window.startUp();
+  QTest::mouseClick(Child<QPushButton>(&window, MainButtonObjectName(MainButton::LastMoment)), Qt::LeftButton);
+  EXPECT_EQ(ShownTexts(prompter, ScriptedPrompter::Kind::Error).size(), 1);
+  EXPECT_EQ(session.chart.moment.hours, 12.0);
+  EXPECT_EQ(Child<QLabel>(&window, "timeLabel")->text(), QStringLiteral("12:00:00 WZ/GMT"));
+
+  // A tick whose strip cannot be written as dia.wmf: one box for the one tick.
+  ASSERT_TRUE(QDir().mkdir(QStringLiteral("dia.wmf")));
+  Child<QCheckBox>(&window, "linearGraphicBox")->setChecked(true);
+  QTest::mouseClick(Child<QPushButton>(&window, MainButtonObjectName(MainButton::Halt)), Qt::LeftButton);
+  prompter.takeShown();
+  window.tick();
+  EXPECT_EQ(ShownTexts(prompter, ScriptedPrompter::Kind::Error).size(), 1);
 }
 
 TEST(MainWindowClose, UnwritableStateFileKeepsTheWindowOpen) {
@@ -137,8 +190,8 @@ TEST(MainWindowTicks, SecondsForwardsAndBackwardsAcrossTheYearEnd) {
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("Fr, 01.01.2027"));
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("00:00:00 WZ/GMT"));
   // Position 19: one tick per second backwards.
-  clock.window->tempoScrollBar()->setValue(19);
-  EXPECT_EQ(clock.window->tempoLabel()->text(), QStringLiteral("-1"));
+  clock.tempoBar()->setValue(19);
+  EXPECT_EQ(clock.label("tempoLabel")->text(), QStringLiteral("-1"));
   clock.window->tick();
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("Do, 31.12.2026"));
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("23:59:59 WZ/GMT"));
@@ -146,30 +199,30 @@ TEST(MainWindowTicks, SecondsForwardsAndBackwardsAcrossTheYearEnd) {
 
 TEST(MainWindowTicks, DayWeekMonthAndYearUnitsKeepTheTimeOfDay) {
   StartedClock clock(Moment(30, 4, 2026, 12, 0, 0));
-  clock.withIntervalDialog([](IntervalDialog& d) { QTest::mouseClick(d.dayButton(), Qt::LeftButton); });
-  EXPECT_EQ(clock.window->intervalLabel()->text(), QStringLiteral("1 Tag"));
+  clock.withIntervalDialog([](IntervalDialog& d) { QTest::mouseClick(Child<QPushButton>(&d, QStringLiteral("dayButton")), Qt::LeftButton); });
+  EXPECT_EQ(clock.label("intervalLabel")->text(), QStringLiteral("1 Tag"));
   EXPECT_FALSE(clock.running());  // the interval command halts; "&Weiter" runs on
   clock.click(MainButton::Halt);
   clock.window->tick();
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("Fr, 01.05.2026"));
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("12:00:00 WZ/GMT"));
 
-  clock.withIntervalDialog([](IntervalDialog& d) { QTest::mouseClick(d.weekButton(), Qt::LeftButton); });
-  EXPECT_EQ(clock.window->intervalLabel()->text(), QStringLiteral("1 Woche"));
+  clock.withIntervalDialog([](IntervalDialog& d) { QTest::mouseClick(Child<QPushButton>(&d, QStringLiteral("weekButton")), Qt::LeftButton); });
+  EXPECT_EQ(clock.label("intervalLabel")->text(), QStringLiteral("1 Woche"));
   clock.window->tick();  // a week keeps the weekday
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("Fr, 08.05.2026"));
 
-  clock.withIntervalDialog([](IntervalDialog& d) { QTest::mouseClick(d.monthButton(), Qt::LeftButton); });
-  EXPECT_EQ(clock.window->intervalLabel()->text(), QStringLiteral("1 Monat"));
+  clock.withIntervalDialog([](IntervalDialog& d) { QTest::mouseClick(Child<QPushButton>(&d, QStringLiteral("monthButton")), Qt::LeftButton); });
+  EXPECT_EQ(clock.label("intervalLabel")->text(), QStringLiteral("1 Monat"));
   clock.window->tick();  // thirty days: two weekdays on
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("So, 07.06.2026"));
-  clock.window->tempoScrollBar()->setValue(19);
+  clock.tempoBar()->setValue(19);
   clock.window->tick();
   clock.window->tick();
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("Mi, 08.04.2026"));
 
-  clock.withIntervalDialog([](IntervalDialog& d) { QTest::mouseClick(d.yearButton(), Qt::LeftButton); });
-  EXPECT_EQ(clock.window->intervalLabel()->text(), QStringLiteral("1 Jahr"));
+  clock.withIntervalDialog([](IntervalDialog& d) { QTest::mouseClick(Child<QPushButton>(&d, QStringLiteral("yearButton")), Qt::LeftButton); });
+  EXPECT_EQ(clock.label("intervalLabel")->text(), QStringLiteral("1 Jahr"));
   clock.window->tick();  // backwards still
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("Di, 08.04.2025"));
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("12:00:00 WZ/GMT"));
@@ -177,9 +230,9 @@ TEST(MainWindowTicks, DayWeekMonthAndYearUnitsKeepTheTimeOfDay) {
 
 TEST(MainWindowTicks, YearUnitKeepsTheLeapDayAndStopsAtTheLastYear) {
   StartedClock clock(Moment(29, 2, 9976, 6, 0, 0));
-  clock.withIntervalDialog([](IntervalDialog& d) { QTest::mouseClick(d.yearButton(), Qt::LeftButton); });
-  clock.window->tempoScrollBar()->setValue(40);  // tempo 20 runs the clock again
-  EXPECT_EQ(clock.window->timer().interval(), 47);
+  clock.withIntervalDialog([](IntervalDialog& d) { QTest::mouseClick(Child<QPushButton>(&d, QStringLiteral("yearButton")), Qt::LeftButton); });
+  clock.tempoBar()->setValue(40);  // tempo 20 runs the clock again
+  EXPECT_EQ(clock.timer().interval(), 47);
   clock.window->tick();
   EXPECT_TRUE(clock.dateLabel().endsWith(QStringLiteral("29.02.9977")));
   // Year after year at tempo 20: the clock halts at its last year.
@@ -192,11 +245,11 @@ TEST(MainWindowTicks, YearUnitKeepsTheLeapDayAndStopsAtTheLastYear) {
 TEST(MainWindowTicks, MinutesUnitCarriesOneDayPerTick) {
   StartedClock clock(Moment(5, 12, 2026, 10, 0, 0));
   clock.withIntervalDialog([](IntervalDialog& d) {
-    QTest::keyClicks(d.minutesField(), QStringLiteral("1500"));
-    QTest::keyClick(d.minutesField(), Qt::Key_Return);
+    QTest::keyClicks(Child<QLineEdit>(&d, QStringLiteral("minutesField")), QStringLiteral("1500"));
+    QTest::keyClick(Child<QLineEdit>(&d, QStringLiteral("minutesField")), Qt::Key_Return);
   });
   EXPECT_EQ(clock.session.clock.unit, IntervalUnit::Minutes);
-  EXPECT_EQ(clock.window->intervalLabel()->text(), QStringLiteral("Min/Takt:1500"));
+  EXPECT_EQ(clock.label("intervalLabel")->text(), QStringLiteral("Min/Takt:1500"));
   clock.click(MainButton::Halt);
   clock.window->tick();
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("So, 06.12.2026"));
@@ -213,31 +266,31 @@ TEST(MainWindowTicks, MinutesUnitCarriesOneDayPerTick) {
 TEST(MainWindowTempo, ScrollBarHaltsRunsAndSetsThePeriod) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   MainWindow& w = *clock.window;
-  w.tempoScrollBar()->setValue(20);
+  clock.tempoBar()->setValue(20);
   EXPECT_FALSE(clock.running());
-  EXPECT_EQ(w.tempoLabel()->text(), QStringLiteral("0"));
-  EXPECT_EQ(w.ticksLabel()->text(), QStringLiteral("Takte/Sek:0"));
-  EXPECT_EQ(w.statusLabel()->text(), QStringLiteral(" Diagramm steht "));
-  EXPECT_EQ(w.button(MainButton::Halt)->text(), QStringLiteral("&Weiter"));
-  EXPECT_TRUE(w.button(MainButton::Evaluate)->isEnabled());
+  EXPECT_EQ(clock.label("tempoLabel")->text(), QStringLiteral("0"));
+  EXPECT_EQ(clock.label("ticksLabel")->text(), QStringLiteral("Takte/Sek:0"));
+  EXPECT_EQ(clock.label("statusLabel")->text(), QStringLiteral(" Diagramm steht "));
+  EXPECT_EQ(clock.button(MainButton::Halt)->text(), QStringLiteral("&Weiter"));
+  EXPECT_TRUE(clock.button(MainButton::Evaluate)->isEnabled());
   // "&Weiter" at tempo 0 puts the bar back to 21.
   clock.click(MainButton::Halt);
   EXPECT_TRUE(clock.running());
-  EXPECT_EQ(w.tempoScrollBar()->value(), 21);
-  EXPECT_EQ(w.tempoLabel()->text(), QStringLiteral("1"));
-  EXPECT_EQ(w.timer().interval(), 955);
+  EXPECT_EQ(clock.tempoBar()->value(), 21);
+  EXPECT_EQ(clock.label("tempoLabel")->text(), QStringLiteral("1"));
+  EXPECT_EQ(clock.timer().interval(), 955);
 
-  w.tempoScrollBar()->setValue(25);
+  clock.tempoBar()->setValue(25);
   EXPECT_TRUE(clock.running());
-  EXPECT_EQ(w.timer().interval(), 191);
-  EXPECT_EQ(w.ticksLabel()->text(), QStringLiteral("Takte/Sek:5"));
+  EXPECT_EQ(clock.timer().interval(), 191);
+  EXPECT_EQ(clock.label("ticksLabel")->text(), QStringLiteral("Takte/Sek:5"));
   // The keyboard moves the bar as well: one step left gives tempo 4.
-  QTest::keyClick(w.tempoScrollBar(), Qt::Key_Left);
-  EXPECT_EQ(w.tempoLabel()->text(), QStringLiteral("4"));
-  EXPECT_EQ(w.timer().interval(), 238);
-  w.tempoScrollBar()->setValue(0);
-  EXPECT_EQ(w.tempoLabel()->text(), QStringLiteral("-20"));
-  EXPECT_EQ(w.timer().interval(), 47);
+  QTest::keyClick(clock.tempoBar(), Qt::Key_Left);
+  EXPECT_EQ(clock.label("tempoLabel")->text(), QStringLiteral("4"));
+  EXPECT_EQ(clock.timer().interval(), 238);
+  clock.tempoBar()->setValue(0);
+  EXPECT_EQ(clock.label("tempoLabel")->text(), QStringLiteral("-20"));
+  EXPECT_EQ(clock.timer().interval(), 47);
 }
 
 TEST(MainWindowTempo, RealTimeHaltsAtTwentyOneAndRunsFromElsewhere) {
@@ -249,14 +302,14 @@ TEST(MainWindowTempo, RealTimeHaltsAtTwentyOneAndRunsFromElsewhere) {
   EXPECT_FALSE(clock.running());
   EXPECT_EQ(clock.dateLabel(), QStringLiteral("Mo, 07.12.2026"));
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("08:15:00 WZ/GMT"));
-  EXPECT_EQ(w.button(MainButton::Halt)->text(), QStringLiteral("&Weiter"));
+  EXPECT_EQ(clock.button(MainButton::Halt)->text(), QStringLiteral("&Weiter"));
 
-  w.tempoScrollBar()->setValue(25);
+  clock.tempoBar()->setValue(25);
   clock.now = Moment(7, 12, 2026, 9, 0, 0);
   clock.click(MainButton::RealTime);
   EXPECT_TRUE(clock.running());
-  EXPECT_EQ(w.tempoScrollBar()->value(), 21);
-  EXPECT_EQ(w.timer().interval(), 955);
+  EXPECT_EQ(clock.tempoBar()->value(), 21);
+  EXPECT_EQ(clock.timer().interval(), 955);
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("09:00:00 WZ/GMT"));
 }
 
@@ -264,67 +317,67 @@ TEST(MainWindowCommands, HaltAboutCoverAndLinearGraphic) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   MainWindow& w = *clock.window;
   // The green field covers the turning dial; ticks then draw nothing.
-  QTest::mouseClick(w.bottomPanel(), Qt::LeftButton, {}, QPoint(5, 55));
-  EXPECT_TRUE(w.coverPicture()->isVisible());
-  EXPECT_FALSE(w.button(MainButton::Enlarge)->isVisible());
-  const size_t opsBefore = w.dialView().picture()->ops().size();
+  QTest::mouseClick(clock.widget("bottomPanel"), Qt::LeftButton, {}, QPoint(5, 55));
+  EXPECT_TRUE(clock.widget("coverPicture")->isVisible());
+  EXPECT_FALSE(clock.button(MainButton::Enlarge)->isVisible());
+  const size_t opsBefore = clock.dial().picture()->ops().size();
   w.tick();
-  EXPECT_EQ(w.dialView().picture()->ops().size(), opsBefore);
+  EXPECT_EQ(clock.dial().picture()->ops().size(), opsBefore);
   // "&Halt" uncovers it.
   clock.click(MainButton::Halt);
-  EXPECT_FALSE(w.coverPicture()->isVisible());
-  EXPECT_TRUE(w.button(MainButton::Enlarge)->isVisible());
-  EXPECT_EQ(w.focusWidget(), w.button(MainButton::Enlarge));
-  EXPECT_TRUE(w.button(MainButton::PictureSearch)->isEnabled());
+  EXPECT_FALSE(clock.widget("coverPicture")->isVisible());
+  EXPECT_TRUE(clock.button(MainButton::Enlarge)->isVisible());
+  EXPECT_EQ(w.focusWidget(), clock.button(MainButton::Enlarge));
+  EXPECT_TRUE(clock.button(MainButton::PictureSearch)->isEnabled());
   // Halted, the green field does nothing.
-  QTest::mouseClick(w.bottomPanel(), Qt::LeftButton, {}, QPoint(5, 55));
-  EXPECT_FALSE(w.coverPicture()->isVisible());
+  QTest::mouseClick(clock.widget("bottomPanel"), Qt::LeftButton, {}, QPoint(5, 55));
+  EXPECT_FALSE(clock.widget("coverPicture")->isVisible());
 
   // The about panel: everything but its own button off, then on again.
   clock.click(MainButton::Halt);
   clock.click(MainButton::About);
-  EXPECT_TRUE(w.aboutPanel()->isVisible());
+  EXPECT_TRUE(clock.widget("aboutPanel")->isVisible());
   EXPECT_FALSE(clock.running());
-  EXPECT_FALSE(w.button(MainButton::Halt)->isEnabled());
-  EXPECT_TRUE(w.button(MainButton::About)->isEnabled());
+  EXPECT_FALSE(clock.button(MainButton::Halt)->isEnabled());
+  EXPECT_TRUE(clock.button(MainButton::About)->isEnabled());
   clock.click(MainButton::About);
-  EXPECT_FALSE(w.aboutPanel()->isVisible());
-  EXPECT_TRUE(w.button(MainButton::Halt)->isEnabled());
+  EXPECT_FALSE(clock.widget("aboutPanel")->isVisible());
+  EXPECT_TRUE(clock.button(MainButton::Halt)->isEnabled());
   EXPECT_FALSE(clock.running());
 
   // "Linear-Grafik": the strip with its option boxes on green, saved as dia.wmf.
-  w.linearGraphicBox()->setChecked(true);
-  ASSERT_TRUE(w.dialView().picture().has_value());
+  clock.checkBox("linearGraphicBox")->setChecked(true);
+  ASSERT_TRUE(clock.dial().picture().has_value());
   // The strip as recorded goes on the clipboard; the window shows it with what lies
   // right of its frame.
   EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(460, 525));
-  EXPECT_EQ(w.dialView().picture()->ops().front().kind, PictureOp::Kind::Rectangle);
-  EXPECT_EQ(w.dialView().picture()->ops().front().x2, 460);
+  EXPECT_EQ(clock.dial().picture()->ops().front().kind, PictureOp::Kind::Rectangle);
+  EXPECT_EQ(clock.dial().picture()->ops().front().x2, 460);
   EXPECT_TRUE(ReadBytes(QStringLiteral("dia.wmf")).startsWith("\xD7\xCD\xC6\x9A"));
   EXPECT_EQ(w.palette().color(QPalette::Window), QColor(clGreen));
-  EXPECT_TRUE(w.optionBox(2)->isVisible());
-  EXPECT_EQ(w.statusLabel()->pos(), QPoint(392, 440));
-  w.linearGraphicBox()->setChecked(false);
-  EXPECT_EQ(w.dialView().picture()->width(), 520);
+  EXPECT_TRUE(clock.checkBox("withTransplutoBox")->isVisible());
+  EXPECT_EQ(clock.label("statusLabel")->pos(), QPoint(392, 440));
+  clock.checkBox("linearGraphicBox")->setChecked(false);
+  EXPECT_EQ(clock.dial().picture()->width(), 520);
   EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(520, 520));
-  EXPECT_FALSE(w.optionBox(2)->isVisible());
-  EXPECT_EQ(w.statusLabel()->pos(), QPoint(392, 6));
+  EXPECT_FALSE(clock.checkBox("withTransplutoBox")->isVisible());
+  EXPECT_EQ(clock.label("statusLabel")->pos(), QPoint(392, 6));
 }
 
 TEST(MainWindowCommands, EnterIsTheHaltButtonAndEscTheAboutButton) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   MainWindow& w = *clock.window;
-  QTest::keyClick(w.axisList(0), Qt::Key_Return);
+  QTest::keyClick(clock.axisList("mcAxisList"), Qt::Key_Return);
   EXPECT_FALSE(clock.running());
-  EXPECT_EQ(w.button(MainButton::Halt)->text(), QStringLiteral("&Weiter"));
-  QTest::keyClick(w.axisList(0), Qt::Key_Escape);
-  EXPECT_TRUE(w.aboutPanel()->isVisible());
-  QTest::keyClick(w.axisList(0), Qt::Key_Escape);
-  EXPECT_FALSE(w.aboutPanel()->isVisible());
+  EXPECT_EQ(clock.button(MainButton::Halt)->text(), QStringLiteral("&Weiter"));
+  QTest::keyClick(clock.axisList("mcAxisList"), Qt::Key_Escape);
+  EXPECT_TRUE(clock.widget("aboutPanel")->isVisible());
+  QTest::keyClick(clock.axisList("mcAxisList"), Qt::Key_Escape);
+  EXPECT_FALSE(clock.widget("aboutPanel")->isVisible());
   // A focused button takes Enter itself.
-  EXPECT_EQ(w.focusWidget(), w.button(MainButton::About));
-  w.axisList(0)->setFocus();
-  QTest::keyClick(w.axisList(0), Qt::Key_Enter);
+  EXPECT_EQ(w.focusWidget(), clock.button(MainButton::About));
+  clock.axisList("mcAxisList")->setFocus();
+  QTest::keyClick(clock.axisList("mcAxisList"), Qt::Key_Enter);
   EXPECT_TRUE(clock.running());
 }
 
@@ -333,16 +386,16 @@ TEST(MainWindowCommands, LaterWindowsOnlyHaltAndReturn) {
   MainWindow& w = *clock.window;
   clock.click(MainButton::Moment);
   EXPECT_FALSE(clock.running());
-  EXPECT_TRUE(w.button(MainButton::Halt)->isEnabled());
-  EXPECT_TRUE(w.button(MainButton::Evaluate)->isEnabled());
+  EXPECT_TRUE(clock.button(MainButton::Halt)->isEnabled());
+  EXPECT_TRUE(clock.button(MainButton::Evaluate)->isEnabled());
   clock.click(MainButton::Evaluate);
-  EXPECT_TRUE(w.button(MainButton::Halt)->isEnabled());
+  EXPECT_TRUE(clock.button(MainButton::Halt)->isEnabled());
   // A search that finds nothing returns to the system time.
   for (int i = 0; i < 5; ++i) w.tick();
   clock.now = Moment(8, 12, 2026, 1, 2, 3);
   clock.click(MainButton::PictureSearch);
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("01:02:03 WZ/GMT"));
-  EXPECT_TRUE(w.button(MainButton::Exit)->isEnabled());
+  EXPECT_TRUE(clock.button(MainButton::Exit)->isEnabled());
 }
 
 // Sun, Mercury, Saturn and Pluto stood together in Capricorn on 12 January 2020.
@@ -350,10 +403,10 @@ TEST(MainWindowStellium, StopWithItsExtraStepAndTheFileLine) {
   StartedClock clock(Moment(12, 1, 2020, 12, 0, 0), /*stopAtStellium=*/true);
   MainWindow& w = *clock.window;
   EXPECT_FALSE(clock.running());
-  EXPECT_EQ(w.button(MainButton::Halt)->text(), QStringLiteral("&Weiter"));
-  EXPECT_EQ(w.searchResultLabel()->text(), QStringLiteral("Stellium: SO=ME=SA=PL"));
-  EXPECT_EQ(w.searchResultLabel()->pos(), QPoint(200, 555));
-  EXPECT_TRUE(w.button(MainButton::Evaluate)->isEnabled());
+  EXPECT_EQ(clock.button(MainButton::Halt)->text(), QStringLiteral("&Weiter"));
+  EXPECT_EQ(clock.label("searchResultLabel")->text(), QStringLiteral("Stellium: SO=ME=SA=PL"));
+  EXPECT_EQ(clock.label("searchResultLabel")->pos(), QPoint(200, 555));
+  EXPECT_TRUE(clock.button(MainButton::Evaluate)->isEnabled());
   // The labels keep the moment of the stellium; the moment itself is one step on.
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("12:00:00 WZ/GMT"));
   EXPECT_NEAR(clock.session.chart.moment.hours, 12.0 + 1.0 / 3600.0, 1e-9);
@@ -364,8 +417,8 @@ TEST(MainWindowStellium, StopWithItsExtraStepAndTheFileLine) {
   EXPECT_TRUE(lines[1].endsWith(" 12.01.2020, 12:00:01\r"));
   // "&Weiter" steps on from there; at close the message about the file.
   clock.click(MainButton::Halt);
-  EXPECT_EQ(w.searchResultLabel()->text(), QString());
-  w.tempoScrollBar()->setValue(20);
+  EXPECT_EQ(clock.label("searchResultLabel")->text(), QString());
+  clock.tempoBar()->setValue(20);
   w.close();
   EXPECT_EQ(ShownTexts(clock.prompter, ScriptedPrompter::Kind::Information).last(),
             QStringLiteral("Die gefundenen Stellia sind gespeichert in STELLIA.TXT  im aktuellen Verzeichnis."));
@@ -376,12 +429,12 @@ TEST(MainWindowStellium, UnwritableFileAbandonsTheDrawingButTheClockGoesOn) {
   StartedClock clock(Moment(12, 1, 2020, 12, 0, 0), /*stopAtStellium=*/false);
   MainWindow& w = *clock.window;
   EXPECT_EQ(ShownTexts(clock.prompter, ScriptedPrompter::Kind::Error).filter(QStringLiteral("STELLIA.TXT")).size(), 1);
-  EXPECT_FALSE(w.dialView().picture().has_value());
+  EXPECT_FALSE(clock.dial().picture().has_value());
   EXPECT_TRUE(clock.running());
   // Each drawing with a stellium tries again; once the file can be made it is written.
   ASSERT_TRUE(QDir().rmdir(QStringLiteral("STELLIA.TXT")));
   w.tick();
-  EXPECT_TRUE(w.dialView().picture().has_value());
+  EXPECT_TRUE(clock.dial().picture().has_value());
   EXPECT_TRUE(ReadBytes(QStringLiteral("STELLIA.TXT")).startsWith("  Stellia:\r\n  SO=ME=SA=PL  "));
   EXPECT_TRUE(clock.running());
 }

@@ -4,8 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "clock/moment_labels.h"
+#include "engine/formatting.h"
 #include "clock/state_file.h"
+#include "engine/field_readers.h"
 #include "clock/system_moment.h"
 #include "engine/formatting.h"
 
@@ -111,7 +112,7 @@ TEST(StateFileTest, DamagedFilesAreReadFieldByFieldWithoutFailing) {
 TEST(StateFileTest, WrittenInWindows1252WithCrLfAndReadBackAsTheSameMoment) {
   Chart chart = ChartAt(QStringLiteral("05.12.2026"), 10 + 29 / 60.0 + 50 / 3600.0);
   QString error;
-  ASSERT_TRUE(WriteStateFile(StateFileLines(chart), error)) << qPrintable(error);
+  ASSERT_TRUE(WriteStateFile(StateFileLines(chart), &error)) << qPrintable(error);
   EXPECT_EQ(ReadBytes(QStringLiteral("ALT.DAT")),
             QByteArray("05.12.2026\r\n10:29:50\r\n+010\xb0" "00'\r\n+50\xb0" "00'\r\n"));
   const auto stored = ReadStateFile();
@@ -155,7 +156,7 @@ TEST(StateFileTest, AWriteThatCannotBeDoneSaysWhy) {
   // A folder in the file's place cannot be replaced by the file (even for root).
   ASSERT_TRUE(QDir().mkdir(QStringLiteral("ALT.DAT")));
   QString error;
-  EXPECT_FALSE(WriteStateFile(StateFileLines(ChartAt(QStringLiteral("05.12.2026"), 1.0)), error));
+  EXPECT_FALSE(WriteStateFile(StateFileLines(ChartAt(QStringLiteral("05.12.2026"), 1.0)), &error));
   EXPECT_FALSE(error.isEmpty());
   EXPECT_TRUE(QFileInfo(QStringLiteral("ALT.DAT")).isDir());
 }

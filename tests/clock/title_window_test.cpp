@@ -14,6 +14,7 @@ using testing::Moment;
 using testing::ShownTexts;
 using testing::ReadBytes;
 using testing::StartedClock;
+using testing::Child;
 
 TEST(TitleWindow, ShownAtStartUpUntilSwitchedOff) {
   // First start: the title picture comes up; "weiter" closes it and leaves no file.
@@ -23,7 +24,7 @@ TEST(TitleWindow, ShownAtStartUpUntilSwitchedOff) {
     ASSERT_NE(title, nullptr);
     shown = title->isVisible();
     EXPECT_EQ(title->size(), QSize(765, 569));
-    QTest::mouseClick(static_cast<TitleWindow*>(title)->continueButton(), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(title, QStringLiteral("continueButton")), Qt::LeftButton);
   });
   {
     StartedClock clock(Moment(5, 12, 2026, 10, 29, 50), false, /*titleSwitchedOff=*/false);
@@ -35,7 +36,7 @@ TEST(TitleWindow, ShownAtStartUpUntilSwitchedOff) {
   // The switch writes Titel.dat ("0" and CR LF) and closes the window.
   QTimer::singleShot(0, [&] {
     auto* title = static_cast<TitleWindow*>(QApplication::activeModalWidget());
-    QTest::mouseClick(title->neverAgainButton(), Qt::LeftButton);
+    QTest::mouseClick(Child<QRadioButton>(title, QStringLiteral("neverAgainButton")), Qt::LeftButton);
   });
   { StartedClock clock(Moment(5, 12, 2026, 10, 29, 50), false, false); }
   EXPECT_EQ(ReadBytes(QStringLiteral("Titel.dat")), QByteArray("0\r\n"));
@@ -51,9 +52,9 @@ TEST(TitleWindow, UnwritableFlagFileKeepsTheWindowOpen) {
   TitleWindow title(prompter);
   bool stillOpen = false;
   QTimer::singleShot(0, &title, [&] {
-    QTest::mouseClick(title.neverAgainButton(), Qt::LeftButton);
+    QTest::mouseClick(Child<QRadioButton>(&title, QStringLiteral("neverAgainButton")), Qt::LeftButton);
     stillOpen = title.isVisible();
-    EXPECT_FALSE(title.neverAgainButton()->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(&title, QStringLiteral("neverAgainButton"))->isChecked());
     QTest::keyClick(&title, Qt::Key_Escape);
   });
   title.exec();

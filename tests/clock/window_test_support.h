@@ -3,19 +3,24 @@
 #include <functional>
 #include <memory>
 
+#include <QApplication>
 #include <QByteArray>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QFile>
 #include <QLabel>
-#include <QApplication>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
 #include "clock/interval_dialog.h"
 #include "clock/main_window.h"
-#include "clock/session.h"
 #include "platform/scripted_prompter.h"
+#include "platform/window_kit.h"
+#include "session/session.h"
+#include "tests/test_support/widgets.h"
 
 namespace gyrolux::testing {
 
@@ -59,19 +64,33 @@ struct StartedClock {
     window->startUp();
   }
 
-  void click(MainButton which) { QTest::mouseClick(window->button(which), Qt::LeftButton); }
+  template <typename T = QWidget>
+  T* widget(const char* name) const { return Child<T>(window.get(), QString::fromLatin1(name)); }
+  QPushButton* button(MainButton which) const {
+    return Child<QPushButton>(window.get(), MainButtonObjectName(which));
+  }
+  QLabel* label(const char* name) const { return widget<QLabel>(name); }
+  QString text(const char* labelName) const { return label(labelName)->text(); }
+  QString dateLabel() const { return text("dateLabel"); }
+  QString timeLabel() const { return text("timeLabel"); }
+  QScrollBar* tempoBar() const { return widget<QScrollBar>("tempoScrollBar"); }
+  QCheckBox* checkBox(const char* name) const { return widget<QCheckBox>(name); }
+  QPlainTextEdit* axisList(const char* name) const { return widget<QPlainTextEdit>(name); }
+  DialView& dial() const { return *widget<DialView>("dialView"); }
+  QTimer& timer() const { return *Child<QTimer>(window.get(), QStringLiteral("clockTimer")); }
+  bool running() const { return timer().isActive(); }
+
+  void click(MainButton which) { QTest::mouseClick(button(which), Qt::LeftButton); }
   // Clicks "&Intervall" and acts in the dialog while it is open.
   void withIntervalDialog(const std::function<void(IntervalDialog&)>& act) {
     QTimer::singleShot(0, window.get(), [this, act] {
-      IntervalDialog& dialog = window->intervalDialog();
-      act(dialog);
-      if (dialog.isVisible()) dialog.reject();
+      auto* dialog = window->findChild<IntervalDialog*>(QStringLiteral("intervalDialog"));
+      ASSERT_NE(dialog, nullptr);
+      act(*dialog);
+      if (dialog->isVisible()) dialog->reject();
     });
     click(MainButton::Interval);
   }
-  QString dateLabel() const { return window->dateLabel()->text(); }
-  QString timeLabel() const { return window->timeLabel()->text(); }
-  bool running() const { return window->timer().isActive(); }
 
   QDateTime now;
   ScriptedPrompter prompter;

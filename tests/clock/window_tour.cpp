@@ -15,15 +15,25 @@
 
 #include "clock/interval_dialog.h"
 #include "clock/main_window.h"
-#include "clock/session.h"
+#include "session/session.h"
 #include "clock/title_window.h"
 #include "platform/qt_prompter.h"
+#include "platform/window_kit.h"
 #include "platform/symbol_font.h"
 #include "platform/translations.h"
 
 namespace {
 
 QString g_folder;
+
+template <typename T = QWidget>
+T* Find(const QObject* root, const char* name) {
+  return root->findChild<T*>(QString::fromLatin1(name));
+}
+
+QPushButton* Button(const QObject* root, gyrolux::MainButton which) {
+  return root->findChild<QPushButton*>(gyrolux::MainButtonObjectName(which));
+}
 
 void Shoot(const QString& name) {
   QApplication::processEvents();
@@ -74,34 +84,34 @@ int main(int argc, char** argv) {
   std::vector<std::pair<int, std::function<void()>>> stops = {
       {4000, [&] { Shoot(QStringLiteral("2_running")); }},
       {500, [&] {
-         window.tempoScrollBar()->setValue(40);
+         Find<QScrollBar>(&window, "tempoScrollBar")->setValue(40);
        }},
       {3000, [&] { Shoot(QStringLiteral("3_running_fast")); }},
-      {100, [&] { window.button(MainButton::Halt)->click(); }},
+      {100, [&] { Button(&window, MainButton::Halt)->click(); }},
       {500, [&] { Shoot(QStringLiteral("4_halted")); }},
       {100, [&] {
          QTimer::singleShot(600, [&] {
            Shoot(QStringLiteral("5_interval"));
-           window.intervalDialog().reject();
+           Find<QDialog>(&window, "intervalDialog")->reject();
          });
-         window.button(MainButton::Interval)->click();
+         Button(&window, MainButton::Interval)->click();
        }},
       {300, [&] {
-         window.linearGraphicBox()->setChecked(true);
-         window.optionBox(0)->setChecked(true);
-         window.optionBox(1)->setChecked(true);
-         window.optionBox(2)->setChecked(true);
+         Find<QCheckBox>(&window, "linearGraphicBox")->setChecked(true);
+         Find<QCheckBox>(&window, "withMcBox")->setChecked(true);
+         Find<QCheckBox>(&window, "withAsBox")->setChecked(true);
+         Find<QCheckBox>(&window, "withTransplutoBox")->setChecked(true);
        }},
       {700, [&] { Shoot(QStringLiteral("6_linear")); }},
       {100, [&] {
-         window.linearGraphicBox()->setChecked(false);
-         window.button(MainButton::About)->click();
+         Find<QCheckBox>(&window, "linearGraphicBox")->setChecked(false);
+         Button(&window, MainButton::About)->click();
        }},
       {600, [&] { Shoot(QStringLiteral("7_about")); }},
       {100, [&] {
-         window.button(MainButton::About)->click();
-         window.button(MainButton::Halt)->click();
-         window.bottomPanel()->onClick();
+         Button(&window, MainButton::About)->click();
+         Button(&window, MainButton::Halt)->click();
+         static_cast<gyrolux::Panel*>(Find(&window, "bottomPanel"))->onClick();
        }},
       {1500, [&] { Shoot(QStringLiteral("8_covered")); }},
       {100, [&] { window.close(); }},
@@ -118,7 +128,7 @@ int main(int argc, char** argv) {
   // start-up question has been answered.
   QTimer::singleShot(600, [&] {
     Shoot(QStringLiteral("1_title"));
-    window.titleWindow().continueButton()->click();
+    Find<QPushButton>(&window, "continueButton")->click();
     QTimer::singleShot(0, [&] { runFrom(0); });
   });
   window.show();

@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
+
+#include <QDialog>
+
+#include "tests/test_support/modal_watchdog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -126,6 +131,24 @@ TEST(ScriptedPrompterTest, AnUnscriptedQuestionIsReportedNotWaitedFor) {
 TEST(ScriptedPrompterDeathTest, ByDefaultAnUnscriptedQuestionEndsTheTestProgram) {
   ScriptedPrompter prompter;
   EXPECT_DEATH(prompter.question(QStringLiteral("niemand antwortet")), "unscripted question");
+}
+
+}  // namespace
+}  // namespace gyrolux
+
+namespace gyrolux {
+namespace {
+
+void ExecDialogThatNobodyAnswers() {
+  QDialog dialog;
+  dialog.setWindowTitle(QStringLiteral("   Datum / Zeit / Ort "));
+  dialog.exec();
+}
+
+TEST(ModalWatchdogTest, AnUnansweredModalWindowFailsTheTestByItsTitleAndIsClosed) {
+  testing::TheModalWatchdog().setLimit(300);
+  EXPECT_NONFATAL_FAILURE(ExecDialogThatNobodyAnswers(), "\"Datum / Zeit / Ort\"");
+  testing::TheModalWatchdog().setLimit(10000);
 }
 
 }  // namespace

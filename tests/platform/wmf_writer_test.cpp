@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/test_support/file_size_limit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -210,9 +212,27 @@ TEST(WmfWriterTest, FailuresAreReportedAndLeaveTheOldFileAlone) {
   Picture small(10, 10);
   ASSERT_TRUE(WriteWmf(EveryOperation(), QStringLiteral("dia.wmf")));
   ASSERT_TRUE(WriteWmf(small, QStringLiteral("dia.wmf")));
-  QFile file(QStringLiteral("dia.wmf"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll(), WmfBytes(small).value());
+  const QByteArray earlier = WmfBytes(small).value();
+  const auto content = [] {
+    QFile file(QStringLiteral("dia.wmf"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  EXPECT_EQ(content(), earlier);
+
+  // A write cut short (a full disk) is reported and the earlier picture survives. The
+  // metafile is built in memory, so a temporary folder that cannot be written does not
+  // matter either.
+  const QByteArray savedTemp = qgetenv("TMPDIR");
+  qputenv("TMPDIR", "/nonexistent/gyrolux");
+  {
+    const testing::FileSizeLimit diskFull(200);
+    error.clear();
+    EXPECT_FALSE(WriteWmf(EveryOperation(), QStringLiteral("dia.wmf"), &error));
+  }
+  EXPECT_TRUE(WriteWmf(small, QStringLiteral("copy.wmf")));
+  qputenv("TMPDIR", savedTemp);
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei dia.wmf kann nicht geschrieben werden."))) << error.toStdString();
+  EXPECT_EQ(content(), earlier);
 }
 
 TEST(WmfWriterTest, OutOfRangeInputIsClampedNotBroken) {

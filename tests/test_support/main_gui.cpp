@@ -1,6 +1,7 @@
 // Test entry for tests that paint, print or open windows (offscreen platform).
 #include <QApplication>
 
+#include "tests/test_support/modal_watchdog.h"
 #include "tests/test_support/temp_working_dir.h"
 
 int main(int argc, char** argv) {
@@ -8,5 +9,6 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new gyrolux::testing::TempWorkingDirListener);
+  gyrolux::testing::TheModalWatchdog();
   return RUN_ALL_TESTS();
 }

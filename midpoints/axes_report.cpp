@@ -1,7 +1,7 @@
-#include "clock/axes_report.h"
+#include "midpoints/axes_report.h"
 
-#include "clock/axis_lists.h"
-#include "clock/stellium.h"
+#include "midpoints/axis_lists.h"
+#include "midpoints/stellium.h"
 
 namespace gyrolux {
 

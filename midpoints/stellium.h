@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "clock/axis_lists.h"
+#include "midpoints/axis_lists.h"
 
 namespace gyrolux {
 

@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFile>
 
-#include "clock/axes_report.h"
-#include "clock/axis_lists.h"
-#include "clock/session.h"
-#include "clock/stellium.h"
-#include "clock/stellium_log.h"
+#include "midpoints/axes_report.h"
+#include "midpoints/axis_lists.h"
+#include "session/session.h"
+#include "midpoints/stellium.h"
+#include "midpoints/stellium_file.h"
 
 namespace gyrolux {
 namespace {
@@ -129,14 +129,14 @@ TEST(StelliumTest, LogFileIsMadeAtTheFirstStelliumAndRetriedAfterAFailure) {
   StelliumFileState state;
   QString error;
   ASSERT_TRUE(QDir().mkdir(QStringLiteral("STELLIA.TXT")));
-  EXPECT_FALSE(RecordStellium(state, QStringLiteral("  A"), error));
+  EXPECT_FALSE(RecordStellium(state, QStringLiteral("  A"), &error));
   EXPECT_FALSE(state.open);
   EXPECT_FALSE(error.isEmpty());
   ASSERT_TRUE(QDir().rmdir(QStringLiteral("STELLIA.TXT")));
 
-  ASSERT_TRUE(RecordStellium(state, QStringLiteral("  SO=ME=VE=MA  12\u00B034' STI"), error));
+  ASSERT_TRUE(RecordStellium(state, QStringLiteral("  SO=ME=VE=MA  12\u00B034' STI"), &error));
   EXPECT_TRUE(state.open);
-  ASSERT_TRUE(RecordStellium(state, QStringLiteral("  zwei"), error));
+  ASSERT_TRUE(RecordStellium(state, QStringLiteral("  zwei"), &error));
   QFile file(QStringLiteral("STELLIA.TXT"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   // Flushed line by line while the file stays open.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "clock/axis_strip.h"
-#include "clock/dial_picture.h"
+#include "pictures/axis_strip.h"
+#include "pictures/dial_picture.h"
 #include "platform/colors.h"
 
 namespace gyrolux {

@@ -1,4 +1,4 @@
-#include "clock/dial_picture.h"
+#include "pictures/dial_picture.h"
 
 #include <cmath>
 
@@ -7,6 +7,7 @@
 #include "engine/houses.h"
 #include "engine/integer_conversion.h"
 #include "platform/colors.h"
+#include "platform/symbol_font.h"
 
 namespace gyrolux {
 
@@ -14,12 +15,6 @@ namespace {
 
 // Pixel coordinates stay within this bound whatever the input, so no conversion fails.
 int TruncPixel(double v) { return TruncClamped(v, -1000000, 1000000); }
-
-constexpr std::array<const char*, 12> kSignFallback = {"WID", "STI", "ZWI", "KRE", "LOE", "JUN",
-                                                       "WAA", "SKO", "SCH", "STE", "WAS", "FIS"};
-// Aries..Pisces in the symbol font (Windows-1252 codes, the same as Latin-1 here).
-constexpr std::array<char16_t, 12> kSignGlyphCodes = {0xC7, 0xC8, 0xC9, 0xCA, 0xCB, 0xCC,
-                                                      0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6};
 
 // One counter per 3-degree cell of longitude. A cell outside the table (GZ passes
 // 360 degrees after the year 9200) neither counts nor is counted.
@@ -72,7 +67,7 @@ void DrawWheel(Picture& picture, const QImage& icon) {
 void DrawSigns(Picture& picture, bool symbolFontPresent) {
   picture.setFontColor(clBlack);
   if (symbolFontPresent) {
-    picture.setFontFace(QString::fromLatin1(kSymbolFontFace));
+    picture.setFontFace(SymbolFace());
     picture.setFontSize(11);
   } else {
     picture.setFontFace(QStringLiteral("Ariel"));
@@ -122,7 +117,7 @@ void DrawFactors(Picture& picture, const ChartState& state, bool symbolFontPrese
     Occupancy& ring = inner ? innerRing : outerRing;
 
     if (symbolFontPresent) {
-      picture.setFontFace(QString::fromLatin1(kSymbolFontFace));
+      picture.setFontFace(SymbolFace());
       picture.setFontSize(10);
     }
     picture.setPenColor(FactorColor(i));
@@ -158,11 +153,16 @@ void DrawFactors(Picture& picture, const ChartState& state, bool symbolFontPrese
 
 }  // namespace
 
-QString FactorGlyph(int factor) { return QString(QChar(static_cast<char16_t>(u'a' + factor))); }
+QString FactorGlyph(int factor) { return QString(SymbolFontFactorGlyph(factor)); }
 
-QString SignGlyph(int sign) { return QString(QChar(kSignGlyphCodes[sign])); }
+QString SignGlyph(int sign) { return QString(SymbolFontSignGlyph(sign)); }
 
-QString SignFallbackText(int sign) { return QString::fromLatin1(kSignFallback[sign]); }
+QString SignFallbackText(int sign) {
+  // Sign k + 1 starts at character 3(k + 1) (1-based) of SignAbbrev.
+  return QString::fromLatin1(SignAbbrev).mid(3 * (sign + 1) - 1, 3);
+}
+
+QString SymbolFace() { return QString::fromLatin1(kSymbolFontFamily); }
 
 QPoint DialPoint(double angleDegrees, double r, int cx, int cy) {
   return {cx + TruncPixel(r * CosDeg(angleDegrees)), cy - TruncPixel(r * SinDeg(angleDegrees))};

@@ -6,16 +6,12 @@
 #include <QStringList>
 
 #include "engine/factors.h"
+#include "midpoints/picture_orb.h"
 
 namespace gyrolux {
 
-using FactorLongitudes = std::array<double, kFactorCount>;
-
 // The four main axes in the order of the main window's lists: MC/MC, SO/SO, AS/AS, MO/MO.
 inline constexpr std::array<int, 4> kMainAxes = {MC, SO, AS, MO};
-
-// Two positions of the 22.5-degree mode count as equal within the orb (both strict).
-bool WithinPictureOrb(double p, double q, double orb);
 
 // The list of the axis of factor k: the header " MC/MC = 12°34'", then the pairs i/j of
 // the factors k..PO (i <= j, the pair k/k left out) whose midpoint stands in the axis, as

@@ -12,14 +12,15 @@
 namespace gyrolux {
 
 inline constexpr int kDialSize = 520;
-inline constexpr const char* kSymbolFontFace = "RuduzodediRuvedur";
 
-// The character of factor i in the symbol font: "a" for MC, "b" for WI, ... "v" for PO.
+// The character of factor i (0 = MC .. 22 = GZ) and of sign k (0 = Aries .. 11 = Pisces)
+// in the symbol font, as texts to draw.
 QString FactorGlyph(int factor);
-// The character of sign k (0 = Aries .. 11 = Pisces) in the symbol font.
 QString SignGlyph(int sign);
 // "WID", "STI", ... "FIS": the sign names used without the symbol font.
 QString SignFallbackText(int sign);
+// The face of the symbol font, as the drawings ask for it.
+QString SymbolFace();
 
 // The point at angle degrees and radius r about (cx, cy), each coordinate cut toward
 // zero: x = cx + trunc(r cos a), y = cy - trunc(r sin a).

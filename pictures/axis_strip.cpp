@@ -1,7 +1,7 @@
-#include "clock/axis_strip.h"
+#include "pictures/axis_strip.h"
 
-#include "clock/dial_picture.h"
-#include "clock/moment_labels.h"
+#include "pictures/dial_picture.h"
+#include "engine/formatting.h"
 #include "engine/angles.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
@@ -65,7 +65,7 @@ Picture DrawAxisStrip(const Chart& chart, const AxisStripOptions& options) {
     const double lon = chart.state.factorLongitude[factor];
     const int x = 12 + TruncClamped(22.0 * Mod22_5(lon), -1000000, 1000000);
     if (AxisStripShows(factor, options)) {
-      picture.setFont(QString::fromLatin1(kSymbolFontFace), 10, true, StripColor(factor));
+      picture.setFont(SymbolFace(), 10, true, StripColor(factor));
       picture.text(x, rowTop + 10, FactorGlyph(factor));
       for (int y = rowTop + 5; y <= rowTop + 10; ++y) picture.pixel(x + 5, y, clRed);
     }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "clock/dial_picture.h"
+#include "pictures/dial_picture.h"
 #include "platform/colors.h"
 
 namespace gyrolux {

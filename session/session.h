@@ -7,15 +7,16 @@
 #include <QDateTime>
 #include <QStringList>
 
-#include "clock/clock_state.h"
 #include "engine/chart.h"
+#include "platform/text_file.h"
+#include "session/clock_state.h"
 
 namespace gyrolux {
 
 class Prompter;
-class StelliumLogWriter;
 
-// Flags found or set at start-up and while the main window runs.
+// Flags found or set at start-up and while the main window runs. Owned by the main
+// window; the drawings read symbolFontPresent.
 struct SessionFlags {
   bool symbolFontPresent = false;
   bool altDatAvailable = false;
@@ -24,7 +25,8 @@ struct SessionFlags {
   bool placesFilePresent = false;
 };
 
-// The two alarm searches and the lookups share these.
+// The two alarm searches and the lookups share these. Owned by the search dialogs; the
+// degree-axis and midpoint-axis lookups write the angle and the first pair too.
 struct SearchState {
   int pairA = 0, pairB = 0;  // first pair, A <= B
   int pairC = 0, pairD = 0;  // second pair, C <= D
@@ -35,7 +37,8 @@ struct SearchState {
   bool midpointSearchInProgress = false;
 };
 
-// Running numbers of the numbered output files: one byte each, 1 at start-up.
+// Running numbers of the numbered output files, 1 at start-up. Owned by the evaluation
+// window, the lookups and the diagram windows that save.
 struct FileCounters {
   uint8_t factors = 1;      // FAKT-
   uint8_t codes = 1;        // CODE- (Alpha-Code and Winkel-Code)
@@ -46,20 +49,23 @@ struct FileCounters {
   uint8_t axisGraphics = 1; // yyyymmdd_nnn.WMF
 };
 
-// The places file as read at start-up: each line cut to 255 characters.
+// The places file as read at start-up: each line cut to 255 characters. Owned by the
+// date, time and place dialog; filled once by the start-up.
 struct PlacesTable {
   QStringList lines;
 };
 
 // STELLIA.TXT: opened at the first stellium of a run, kept open until the main window
-// closes. `open` is set only after the file's first line has been written.
+// closes. `open` is set only after the file's first line has been written. Owned by the
+// main window's drawing.
 struct StelliumFileState {
   bool open = false;
-  std::shared_ptr<StelliumLogWriter> writer;
+  std::shared_ptr<TextLogWriter> writer;
 };
 
 // The printable page of the default printer in device pixels, each rounded up to the
-// next multiple of 100 strictly above it; taken when the main window is made.
+// next multiple of 100 strictly above it; taken when the main window is made, read by
+// the diagram prints.
 struct PrinterPage {
   uint16_t width = 0;
   uint16_t height = 0;
@@ -70,9 +76,13 @@ struct PrinterPage {
 struct Session {
   explicit Session(Prompter& prompter) : prompter(prompter) {}
 
+  // The one moment and chart: every window reads it; the clock, the dialogs, the searches
+  // and the day-stepping lookups write it.
   Chart chart;
+  // The clock's step and tempo: owned by the main window, written by the interval dialog.
   ClockState clock;
   SessionFlags flags;
+  // The orb of the pictures: 1.18 from start-up, 1.1 once the midpoint-angle search ran.
   double pictureOrb = 1.18;
   SearchState search;
   PlacesTable places;

@@ -1,8 +1,8 @@
-#include "clock/stellium.h"
+#include "midpoints/stellium.h"
 
 #include <cmath>
 
-#include "clock/moment_labels.h"
+#include "engine/formatting.h"
 #include "engine/formatting.h"
 #include "engine/houses.h"
 

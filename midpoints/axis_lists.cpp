@@ -1,4 +1,4 @@
-#include "clock/axis_lists.h"
+#include "midpoints/axis_lists.h"
 
 #include <cmath>
 
@@ -7,11 +7,6 @@
 #include "engine/houses.h"
 
 namespace gyrolux {
-
-bool WithinPictureOrb(double p, double q, double orb) {
-  const double d = std::fabs(p - q);
-  return d < orb || d > 22.5 - orb;
-}
 
 QStringList AxisList(const FactorLongitudes& lon, int k, double orb) {
   const QString abbrevK = QLatin1String(FactorAbbrev[k]);
