@@ -72,20 +72,21 @@ void PrintTable(const Chart& chart, QTextStream& out) {
 
 }  // namespace
 
-int RunChartVerb(const QStringList& args, QTextStream& out, QTextStream& err) {
-  CalcArgs options;
+void DefineChartVerb(QCommandLineParser& parser) {
+  parser.addOptions(MomentOptions());
+  parser.addOption({QStringLiteral("json"),
+                    QStringLiteral("All numbers of the chart as one JSON object, not the table.")});
+}
+
+int RunChartVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err) {
   QString error;
   Chart chart;
-  if (!options.parse(args,
-                     {QStringLiteral("--date"), QStringLiteral("--hours"), QStringLiteral("--lon"),
-                      QStringLiteral("--lat")},
-                     {QStringLiteral("--json")}, error) ||
-      !ReadMoment(options, chart, error)) {
-    err << "gyrolux-calc chart: " << error << '\n';
+  if (!ReadMoment(parser, chart, error)) {
+    err << error;
     return 2;
   }
   RecomputeChart(chart);
-  if (options.has(QStringLiteral("--json"))) {
+  if (parser.isSet(QStringLiteral("json"))) {
     PrintJson(chart, out);
   } else {
     PrintTable(chart, out);
