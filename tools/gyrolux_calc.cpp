@@ -1,5 +1,7 @@
 // gyrolux-calc: the chart engine and the lists without a window. The first argument
 // names the verb, the rest belongs to the verb; each verb lives in its own file.
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QSet>
 #include <QTextStream>
