@@ -7,38 +7,18 @@
 
 namespace gyrolux::calc {
 
-bool CalcArgs::parse(const QStringList& args, const std::set<QString>& valueOptions,
-                     const std::set<QString>& flagOptions, QString& error) {
-  for (qsizetype i = 0; i < args.size(); ++i) {
-    const QString& arg = args[i];
-    if (flagOptions.count(arg)) {
-      if (!flags_.insert(arg).second) {
-        error = QStringLiteral("option %1 given twice").arg(arg);
-        return false;
-      }
-      continue;
-    }
-    if (!valueOptions.count(arg)) {
-      error = QStringLiteral("unknown option %1").arg(arg);
-      return false;
-    }
-    if (i + 1 >= args.size()) {
-      error = QStringLiteral("option %1 needs a value").arg(arg);
-      return false;
-    }
-    if (!values_.emplace(arg, args[i + 1]).second) {
-      error = QStringLiteral("option %1 given twice").arg(arg);
-      return false;
-    }
-    ++i;
-  }
-  return true;
-}
-
-std::optional<QString> CalcArgs::value(const QString& name) const {
-  auto it = values_.find(name);
-  if (it == values_.end()) return std::nullopt;
-  return it->second;
+QList<QCommandLineOption> MomentOptions() {
+  return {
+      {QStringLiteral("date"), QStringLiteral("The date, DD.MM.YYYY, years 1600 to 9999."),
+       QStringLiteral("DD.MM.YYYY")},
+      {QStringLiteral("hours"),
+       QStringLiteral("World time (WZ/GMT) in decimal hours, 0 up to below 100."),
+       QStringLiteral("H")},
+      {QStringLiteral("lon"), QStringLiteral("Longitude in degrees, east positive, -180 to 180."),
+       QStringLiteral("L")},
+      {QStringLiteral("lat"), QStringLiteral("Latitude in degrees, north positive, -90 to 90."),
+       QStringLiteral("B")},
+  };
 }
 
 std::optional<double> ParseNumber(const QString& text) {
@@ -82,17 +62,17 @@ bool ReadDate(const QString& text, Chart& chart, QString& error) {
   return true;
 }
 
-bool ReadNumberOption(const CalcArgs& args, const QString& name, double low, double high,
-                      double& out, QString& error) {
-  const auto text = args.value(name);
-  if (!text) {
-    error = QStringLiteral("missing option %1").arg(name);
+bool ReadNumberOption(const QCommandLineParser& parser, const QString& name, double low,
+                      double high, double& out, QString& error) {
+  if (!parser.isSet(name)) {
+    error = QStringLiteral("missing option --%1").arg(name);
     return false;
   }
-  const auto value = ParseNumber(*text);
+  const QString text = parser.value(name);
+  const auto value = ParseNumber(text);
   if (!value || *value < low || *value > high) {
-    error = QStringLiteral("invalid value '%1' for %2 (a number from %3 to %4)")
-                .arg(*text, name, QString::number(low), QString::number(high));
+    error = QStringLiteral("invalid value '%1' for --%2 (a number from %3 to %4)")
+                .arg(text, name, QString::number(low), QString::number(high));
     return false;
   }
   out = *value;
@@ -101,18 +81,17 @@ bool ReadNumberOption(const CalcArgs& args, const QString& name, double low, dou
 
 }  // namespace
 
-bool ReadMoment(const CalcArgs& args, Chart& chart, QString& error) {
-  const auto date = args.value(QStringLiteral("--date"));
-  if (!date) {
+bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error) {
+  if (!parser.isSet(QStringLiteral("date"))) {
     error = QStringLiteral("missing option --date");
     return false;
   }
-  if (!ReadDate(*date, chart, error)) return false;
+  if (!ReadDate(parser.value(QStringLiteral("date")), chart, error)) return false;
   double hours = 0, lon = 0, lat = 0;
   // Hours below 100: the clock's minutes unit lets the time of day grow past 24.
-  if (!ReadNumberOption(args, QStringLiteral("--hours"), 0.0, 99.9999, hours, error)) return false;
-  if (!ReadNumberOption(args, QStringLiteral("--lon"), -180.0002, 180.0002, lon, error)) return false;
-  if (!ReadNumberOption(args, QStringLiteral("--lat"), -90.0002, 90.0002, lat, error)) return false;
+  if (!ReadNumberOption(parser, QStringLiteral("hours"), 0.0, 99.9999, hours, error)) return false;
+  if (!ReadNumberOption(parser, QStringLiteral("lon"), -180.0002, 180.0002, lon, error)) return false;
+  if (!ReadNumberOption(parser, QStringLiteral("lat"), -90.0002, 90.0002, lat, error)) return false;
   chart.moment.hours = hours;
   chart.moment.longitude = lon;
   chart.moment.latitude = lat;

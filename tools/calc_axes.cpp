@@ -6,24 +6,27 @@
 
 namespace gyrolux::calc {
 
-int RunAxesVerb(const QStringList& args, QTextStream& out, QTextStream& err) {
-  CalcArgs parsed;
+void DefineAxesVerb(QCommandLineParser& parser) {
+  parser.addOptions(MomentOptions());
+  parser.addOption({QStringLiteral("orb"),
+                    QStringLiteral("Orb in degrees, above 0 up to 11.25; 1.18 if not given."),
+                    QStringLiteral("O")});
+}
+
+int RunAxesVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err) {
   QString error;
-  const std::set<QString> valueOptions = {QStringLiteral("--date"), QStringLiteral("--hours"),
-                                          QStringLiteral("--lon"), QStringLiteral("--lat"),
-                                          QStringLiteral("--orb")};
   Chart chart;
-  if (!parsed.parse(args, valueOptions, {}, error) || !ReadMoment(parsed, chart, error)) {
-    err << "gyrolux-calc axes: " << error << "\n";
+  if (!ReadMoment(parser, chart, error)) {
+    err << error;
     return 2;
   }
   double orb = 1.18;
-  if (const auto orbText = parsed.value(QStringLiteral("--orb"))) {
-    const auto value = ParseNumber(*orbText);
+  if (parser.isSet(QStringLiteral("orb"))) {
+    const QString orbText = parser.value(QStringLiteral("orb"));
+    const auto value = ParseNumber(orbText);
     // Beyond half of 22.5 degrees every pair would stand in every axis.
     if (!value || *value <= 0.0 || *value > 11.25) {
-      err << "gyrolux-calc axes: invalid value '" << *orbText
-          << "' for --orb (a number above 0 up to 11.25)\n";
+      err << "invalid value '" << orbText << "' for --orb (a number above 0 up to 11.25)";
       return 2;
     }
     orb = *value;

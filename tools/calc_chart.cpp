@@ -1,5 +1,7 @@
 // gyrolux-calc chart: one chart as a table or as one JSON object.
-#include <cmath>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include "engine/chart.h"
 #include "engine/factors.h"
@@ -12,42 +14,28 @@ namespace gyrolux::calc {
 
 namespace {
 
-// 17 significant digits read back to the same double; JSON has no NaN or infinity.
-QString JsonNumber(double value) {
-  if (!std::isfinite(value)) return QStringLiteral("null");
-  return QString::asprintf("%.17g", value);
-}
-
-QString JsonString(const QString& text) {
-  QString quoted = QStringLiteral("\"");
-  for (QChar c : text) {
-    if (c == u'"' || c == u'\\') quoted += u'\\';
-    if (c.unicode() < 0x20) {
-      quoted += QString::asprintf("\\u%04x", c.unicode());
-      continue;
-    }
-    quoted += c;
-  }
-  return quoted + u'"';
-}
-
+// QJsonDocument writes each double in the shortest form that reads back to the same
+// double, a non-finite one as null; QJsonObject puts the keys in alphabetical order.
 void PrintJson(const Chart& chart, QTextStream& out) {
   const ChartState& st = chart.state;
-  QStringList longitudes, retrograde;
+  QJsonArray longitudes, retrograde;
   for (int id = 0; id < kFactorCount; ++id) {
-    longitudes << JsonNumber(st.factorLongitude[id]);
-    retrograde << QString::number(st.retrograde[id] ? 1 : 0);
+    longitudes.append(st.factorLongitude[id]);
+    retrograde.append(st.retrograde[id] ? 1 : 0);
   }
-  out << "{\"factorLongitude\":[" << longitudes.join(u',') << "],"
-      << "\"retrograde\":[" << retrograde.join(u',') << "],"
-      << "\"centuriesT\":" << JsonNumber(st.centuriesT) << ','
-      << "\"negObliquity\":" << JsonNumber(st.negObliquity) << ','
-      << "\"ramc\":" << JsonNumber(st.ramc) << ','
-      << "\"localSiderealHours\":" << JsonNumber(st.localSiderealHours) << ','
-      << "\"siderealText\":" << JsonString(chart.texts.siderealText) << ','
-      << "\"ramcText\":" << JsonString(chart.texts.ramcText) << ','
-      << "\"indexSiderealText\":" << JsonString(chart.texts.indexSiderealText) << ','
-      << "\"indexDateText\":" << JsonString(chart.texts.indexDateText) << "}\n";
+  const QJsonObject object{
+      {QStringLiteral("factorLongitude"), longitudes},
+      {QStringLiteral("retrograde"), retrograde},
+      {QStringLiteral("centuriesT"), st.centuriesT},
+      {QStringLiteral("negObliquity"), st.negObliquity},
+      {QStringLiteral("ramc"), st.ramc},
+      {QStringLiteral("localSiderealHours"), st.localSiderealHours},
+      {QStringLiteral("siderealText"), chart.texts.siderealText},
+      {QStringLiteral("ramcText"), chart.texts.ramcText},
+      {QStringLiteral("indexSiderealText"), chart.texts.indexSiderealText},
+      {QStringLiteral("indexDateText"), chart.texts.indexDateText},
+  };
+  out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) << '\n';
 }
 
 void PrintTable(const Chart& chart, QTextStream& out) {
@@ -72,20 +60,21 @@ void PrintTable(const Chart& chart, QTextStream& out) {
 
 }  // namespace
 
-int RunChartVerb(const QStringList& args, QTextStream& out, QTextStream& err) {
-  CalcArgs options;
+void DefineChartVerb(QCommandLineParser& parser) {
+  parser.addOptions(MomentOptions());
+  parser.addOption({QStringLiteral("json"),
+                    QStringLiteral("All numbers of the chart as one JSON object, not the table.")});
+}
+
+int RunChartVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err) {
   QString error;
   Chart chart;
-  if (!options.parse(args,
-                     {QStringLiteral("--date"), QStringLiteral("--hours"), QStringLiteral("--lon"),
-                      QStringLiteral("--lat")},
-                     {QStringLiteral("--json")}, error) ||
-      !ReadMoment(options, chart, error)) {
-    err << "gyrolux-calc chart: " << error << '\n';
+  if (!ReadMoment(parser, chart, error)) {
+    err << error;
     return 2;
   }
   RecomputeChart(chart);
-  if (options.has(QStringLiteral("--json"))) {
+  if (parser.isSet(QStringLiteral("json"))) {
     PrintJson(chart, out);
   } else {
     PrintTable(chart, out);

@@ -1,15 +1,39 @@
 #pragma once
 
-#include <QStringList>
+#include <QCommandLineParser>
 #include <QTextStream>
 
 namespace gyrolux::calc {
 
-// One verb of gyrolux-calc: its arguments after the verb; prints to out, reports a bad
-// argument as one line on err. Returns the exit status (0 ok, 2 bad arguments).
-using VerbFunction = int (*)(const QStringList& args, QTextStream& out, QTextStream& err);
+// One verb of gyrolux-calc, a row of the table in gyrolux_calc.cpp.
+//
+// define adds the verb's options (QCommandLineParser::addOption) and describes its
+// positional arguments (addPositionalArgument), so that "gyrolux-calc VERB --help" shows
+// them; -h/--help is added by the entry. A verb with kinds ("list KIND") takes the kind
+// as its first positional argument, names the kinds in that argument's description and
+// checks the kind and the arguments that follow it in run.
+//
+// Before run is called the entry refuses an unknown option, a missing or unexpected
+// value, a repeated option and fewer than leastArguments or more than mostArguments
+// positional arguments.
+//
+// run does the work on the parsed arguments and returns the exit status: it writes its
+// result to out, or a complaint about a bad argument to err (without "gyrolux-calc VERB:"
+// and without line end) and returns 2. out reaches stdout only when run returns 0, err
+// reaches stderr, as one line after "gyrolux-calc VERB: ", only when it does not.
+struct Verb {
+  const char* name;
+  const char* summary;  // one line, shown by "gyrolux-calc --help" and "VERB --help"
+  void (*define)(QCommandLineParser& parser);
+  int (*run)(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+  int leastArguments = 0;
+  int mostArguments = 0;
+};
 
-int RunChartVerb(const QStringList& args, QTextStream& out, QTextStream& err);
-int RunAxesVerb(const QStringList& args, QTextStream& out, QTextStream& err);
+void DefineChartVerb(QCommandLineParser& parser);
+int RunChartVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+
+void DefineAxesVerb(QCommandLineParser& parser);
+int RunAxesVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
 
 }  // namespace gyrolux::calc

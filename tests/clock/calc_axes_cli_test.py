@@ -29,7 +29,14 @@ check(starts[:1] == [0], "the first list opens the output")
 for n in starts[1:]:
     check(lines[n - 1] == "", f"empty line before {lines[n]!r}")
 check(run(*GOOD, "--orb", "1.18").stdout == result.stdout, "the orb 1.18 is the default")
+check(run(*GOOD, "--orb=1.18").stdout == result.stdout, "--orb=1.18 as --orb 1.18")
 check(run(*GOOD, "--orb", "0.5").returncode == 0, "a smaller orb")
+south_west = run("--date", "01.01.2000", "--hours", "12", "--lon", "-3.2", "--lat=-33.75")
+check(south_west.returncode == 0 and south_west.stdout.startswith(b" MC/MC = "), "negative values")
+usage = run("--help")
+check(usage.returncode == 0 and usage.stderr == b"", "axes --help")
+check(all(o in usage.stdout for o in (b"Usage: gyrolux-calc axes", b"--date", b"--orb <O>")),
+      f"axes --help: {usage.stdout!r}")
 
 BAD = [
     [],                                              # nothing given
@@ -42,7 +49,9 @@ BAD = [
     [*GOOD, "--orb", "1,18"],                        # comma as separator
     [*GOOD, "--orb", "1e400"],
     [*GOOD, "--lat", "10"],                          # repeated option
+    [*GOOD, "--orb=1", "--orb", "2"],
     [*GOOD, "--json"],                               # unknown option
+    [*GOOD, "stellium"],                             # unexpected argument
     ["--date", "31.02.2000", *GOOD[2:]],             # no such day
     ["--date", "01.01.10000", *GOOD[2:]],
     ["--date", "1.1.2000", *GOOD[2:]],

@@ -1,4 +1,5 @@
-"""Runs gyrolux-calc chart on good and bad arguments (argument: the program's path)."""
+"""Runs gyrolux-calc, its help and version and the verb chart, on good and bad arguments
+(argument: the program's path)."""
 import json
 import subprocess
 import sys
@@ -8,8 +9,8 @@ GOOD = ["--date", "01.01.2000", "--hours", "12", "--lon", "0.0001", "--lat", "51
 failures = []
 
 
-def run(*args):
-    return subprocess.run([PROGRAM, "chart", *args], capture_output=True, text=True, timeout=60)
+def calc(*args):
+    return subprocess.run([PROGRAM, *args], capture_output=True, text=True, timeout=60)
 
 
 def check(condition, what):
@@ -17,14 +18,33 @@ def check(condition, what):
         failures.append(what)
 
 
+# Asked for help or the version: the texts on stdout, exit 0, nothing on stderr.
+ASKED = [
+    (["--help"], ["Usage: gyrolux-calc", "\n  chart ", "\n  axes "]),
+    (["-h"], ["Usage: gyrolux-calc", "\n  chart "]),
+    (["chart", "--help"], ["Usage: gyrolux-calc chart [options]\n", "--date <DD.MM.YYYY>",
+                           "--hours <H>", "--lon <L>", "--lat <B>", "--json"]),
+    (["chart", *GOOD, "-h"], ["Usage: gyrolux-calc chart"]),
+]
+for args, texts in ASKED:
+    result = calc(*args)
+    check(result.returncode == 0 and result.stderr == "", f"{args}: {result.stderr!r}")
+    check(all(text in result.stdout for text in texts), f"{args}: {result.stdout!r}")
+version = calc("--version")
+check(version.returncode == 0 and version.stdout == "gyrolux-calc 5.0.0\n", "version line")
+result = calc()
+check(result.returncode == 2 and result.stdout == "" and "Usage: gyrolux-calc" in result.stderr,
+      "no arguments: usage on stderr")
+
 # The reference moment of the year 2000 (values to 0.001 degree).
 EXPECTED = [279.614, 0.0, 280.368, 24.297, 223.316, 125.043, 271.920, 241.588, 327.985,
             25.258, 40.388, 314.824, 303.213, 251.487, 243.954, 78.246, 185.444, 87.929,
             201.323, 49.069, 110.403, 214.626, 266.883]
 BACKWARDS = {10, 15, 17, 19, 20}  # SA, HA, KR, AD, VU
 
-result = run(*GOOD, "--json")
+result = calc("chart", *GOOD, "--json")
 check(result.returncode == 0, f"json run failed: {result.stderr}")
+check(result.stdout.endswith("}\n") and result.stdout.count("\n") == 1, "json on one line")
 chart = json.loads(result.stdout)
 check(set(chart) == {"factorLongitude", "retrograde", "centuriesT", "negObliquity", "ramc",
                      "localSiderealHours", "siderealText", "ramcText", "indexSiderealText",
@@ -36,10 +56,12 @@ check(chart["retrograde"] == [1 if i in BACKWARDS else 0 for i in range(23)], "r
 check(chart["centuriesT"] == 1.0, "centuriesT")
 check(chart["siderealText"] == "06:41:50" and chart["indexSiderealText"] == "18:41:50", "texts")
 check(chart["ramcText"] == "18:41:50" and chart["indexDateText"] == "02.07.1999", "texts")
-# Every number carries 17 significant digits, so the text reads back to the same double.
-check('"negObliquity":-0.40909263647679' in result.stdout, "17 digits")
+# At 18h the moment lies 36525.25 days after JD 2415020.0; the quotient needs all 17
+# digits to read back to the same double.
+evening = json.loads(calc("chart", *GOOD[:3], "18", *GOOD[4:], "--json").stdout)
+check(evening["centuriesT"] == 36525.25 / 36525, f"centuriesT {evening['centuriesT']!r}")
 
-result = run(*GOOD)
+result = calc("chart", *GOOD)
 check(result.returncode == 0 and result.stderr == "", "table run")
 lines = result.stdout.splitlines()
 rows = {line[:2]: line for line in lines if line[:2] in ("SO", "SA", "GZ", "MO")}
@@ -49,26 +71,49 @@ check(rows.get("SO", "").split() == ["SO", "280.368029", "10°22'", "STE", "10°
 check(rows.get("SA", "").rstrip().endswith("R") and "STI" in rows["SA"], f"SA row {rows.get('SA')}")
 check("Index Dat  02.07.1999" in lines, "index date line")
 
+# One table however the options are written: --name=value, another order, negative values.
+SOUTH_WEST = [
+    ["--date", "01.01.2000", "--hours", "12", "--lon", "-3.2", "--lat", "-33.75"],
+    ["--date=01.01.2000", "--hours=12", "--lon=-3.2", "--lat=-33.75"],
+    ["--lat", "-33.75", "--lon=-3.2", "--hours", "12", "--date=01.01.2000"],
+]
+tables = [calc("chart", *args) for args in SOUTH_WEST]
+check(tables[0].stdout.startswith(
+    "Chart 01.01.2000 12:00:00 WZ/GMT, longitude -3.2000, latitude -33.7500\n"), "first line")
+for args, table in zip(SOUTH_WEST, tables):
+    check(table.returncode == 0 and table.stdout == tables[0].stdout, f"{args}: another table")
+
 BAD = [
-    ["--date", "31.02.2025", "--hours", "1", "--lon", "0", "--lat", "0"],
-    ["--date", "1.1.2000", "--hours", "1", "--lon", "0", "--lat", "0"],
-    ["--date", "01.01.2000", "--hours", "abc", "--lon", "0", "--lat", "0"],
-    ["--date", "01.01.2000", "--hours", "1", "--lon", "0", "--lat"],
-    ["--date", "01.01.2000", "--hours", "1", "--lon", "0"],
-    ["--date", "01.01.2000", "--hours", "100", "--lon", "0", "--lat", "0"],
-    ["--date", "01.01.2000", "--hours", "1", "--lon", "181", "--lat", "0"],
-    ["--date", "01.01.2000", "--hours", "1", "--lon", "nan", "--lat", "0"],
-    ["--date", "01.01.2000", "--hours", "1", "--lon", "0", "--lat", "0", "--colour", "red"],
-    ["--date", "01.01.2000", "--date", "02.01.2000", "--hours", "1", "--lon", "0", "--lat", "0"],
-    ["--date", "29.02.1900", "--hours", "1", "--lon", "0", "--lat", "0"],
+    ["chart", "--date", "31.02.2025", "--hours", "1", "--lon", "0", "--lat", "0"],
+    ["chart", "--date", "1.1.2000", *GOOD[2:]],
+    ["chart", "--date", "29.02.1900", *GOOD[2:]],
+    ["chart", *GOOD[:2], "--hours", "abc", *GOOD[4:]],
+    ["chart", *GOOD[:2], "--hours", "100", *GOOD[4:]],
+    ["chart", *GOOD[:4], "--lon", "181", *GOOD[6:]],
+    ["chart", *GOOD[:4], "--lon", "nan", *GOOD[6:]],
+    ["chart", *GOOD[:6], "--lat"],                   # no value
+    ["chart", *GOOD[:6]],                            # no latitude
+    ["chart", *GOOD, "--colour", "red"],             # unknown option
+    ["chart", *GOOD, "--json=1"],                    # a value for a switch
+    ["chart", *GOOD, "extra"],                       # unexpected argument
+    ["chart", *GOOD, "--date", "02.01.2000"],        # repeated option
+    ["chart", *GOOD, "--lat=10"],
+    ["chart", *GOOD, "--json", "--json"],
+    ["chart", *GOOD, "--x\ny"],                      # line end in an option
+    ["chart", "--date", "01.01.\n2000", *GOOD[2:]],  # line end in a value
+    ["chart", "--date", "\udcff\x01", *GOOD[2:]],    # bytes that are no UTF-8
+    ["frobnicate", *GOOD],                           # unknown verb
+    ["--frob", "chart", *GOOD],                      # unknown option before the verb
 ]
 for args in BAD:
-    result = run(*args)
+    result = calc(*args)
+    prefix = "gyrolux-calc chart: " if args[0] == "chart" else "gyrolux-calc: "
     check(result.returncode == 2, f"{args}: status {result.returncode}")
     check(result.stdout == "", f"{args}: stdout {result.stdout!r}")
-    check(len(result.stderr.splitlines()) == 1, f"{args}: stderr {result.stderr!r}")
+    check(len(result.stderr.splitlines()) == 1 and result.stderr.endswith("\n") and
+          result.stderr.startswith(prefix), f"{args}: stderr {result.stderr!r}")
 
 for failure in failures:
     print("FAIL:", failure)
-print(f"{len(BAD) + 2} cases, {len(failures)} failures")
+print(f"{len(ASKED) + len(SOUTH_WEST) + len(BAD) + 6} cases, {len(failures)} failures")
 sys.exit(1 if failures else 0)
