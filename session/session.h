@@ -37,16 +37,16 @@ struct SearchState {
   bool midpointSearchInProgress = false;
 };
 
-// Running numbers of the numbered output files, 1 at start-up. Owned by the evaluation
-// window, the lookups and the diagram windows that save.
+// Running numbers of the numbered output files, 1 at start-up; they count on past 255.
+// Owned by the evaluation window, the lookups and the diagram windows that save.
 struct FileCounters {
-  uint8_t factors = 1;      // FAKT-
-  uint8_t codes = 1;        // CODE- (Alpha-Code and Winkel-Code)
-  uint8_t midpoints = 1;    // HALB-
-  uint8_t mcTexts = 1;      // MCTE-
-  uint8_t axisLookups = 1;  // Grad- and ACHS-
-  uint8_t diagrams = 1;     // MCPic-
-  uint8_t axisGraphics = 1; // yyyymmdd_nnn.WMF
+  int factors = 1;      // FAKT-
+  int codes = 1;        // CODE- (Alpha-Code and Winkel-Code)
+  int midpoints = 1;    // HALB-
+  int mcTexts = 1;      // MCTE-
+  int axisLookups = 1;  // Grad- and ACHS-
+  int diagrams = 1;     // MCPic-
+  int axisGraphics = 1; // yyyymmdd_nnn.WMF
 };
 
 // The places file as read at start-up: each line cut to 255 characters. Owned by the
