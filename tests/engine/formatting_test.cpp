@@ -4,129 +4,133 @@
 
 #include <limits>
 
+#include "engine/field_readers.h"
+
 namespace gyrolux {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-TEST(FormattingTest, RoundHalfDownKeepsAnExactHalf) {
-  EXPECT_EQ(RoundHalfDown(2.5), 2);
+TEST(FormattingTest, RoundHalfDownAndZeroPad) {
+  EXPECT_EQ(RoundHalfDown(2.5), 2);  // an exact half goes down
   EXPECT_EQ(RoundHalfDown(2.51), 3);
-  EXPECT_EQ(RoundHalfDown(2.49), 2);
-  EXPECT_EQ(RoundHalfDown(0.0), 0);
   EXPECT_EQ(RoundHalfDown(kNaN), 0);
   EXPECT_EQ(RoundHalfDown(1e300), 2147483647);
   EXPECT_EQ(RoundHalfDown(-1e300), -2147483647 - 1);
-}
-
-TEST(FormattingTest, ZeroPadFillsAndCuts) {
-  EXPECT_EQ(ZeroPad(0, 2), "00");
-  EXPECT_EQ(ZeroPad(0, 4), "0000");
   EXPECT_EQ(ZeroPad(7, 2), "07");
-  EXPECT_EQ(ZeroPad(2003, 4), "2003");
+  EXPECT_EQ(ZeroPad(0, 4), "0000");
   EXPECT_EQ(ZeroPad(123, 2), "123");
-  EXPECT_EQ(ZeroPad(65535, 1), "65535");
-  EXPECT_EQ(ZeroPad(5, 9), "000005");
+  EXPECT_EQ(ZeroPad(5, 9), "000005");  // six characters at most
   EXPECT_EQ(ZeroPad(4294967295u, 2), "429496");
 }
 
 TEST(FormattingTest, FormatAngleInTheThreeModes) {
-  EXPECT_EQ(FormatAngle(2, 22, 22.4999), u"22°30'");
-  EXPECT_EQ(FormatAngle(2, 30, 29.9999), u"30°00'");
-  EXPECT_EQ(FormatAngle(2, 30, 15.5), u"15°30'");
-  EXPECT_EQ(FormatAngle(2, 30, 45.25), u"15°15'");
-  EXPECT_EQ(FormatAngle(2, 30, -5.5), u"-05°30'");
-  EXPECT_EQ(FormatAngle(2, 22, 45.0), u"00°00'");
-  // 30 remaining seconds are dropped, 31 round the minute up.
-  EXPECT_EQ(FormatAngle(2, 22, 10.0 + 5.0 / 60 + 30.0 / 3600), u"10°05'");
-  EXPECT_EQ(FormatAngle(2, 22, 10.0 + 5.0 / 60 + 31.0 / 3600), u"10°06'");
-  EXPECT_EQ(FormatAngle(2, 30, 10.0 + 5.0 / 60 + 30.5 / 3600), u"10°05'");
-  // Mode 0 shows the seconds, truncated.
-  EXPECT_EQ(FormatAngle(3, 0, 123.0 + 4.0 / 60 + 5.9 / 3600), u"123°04'05\"");
-  EXPECT_EQ(FormatAngle(2, 0, -1.5), u"-01°30'00\"");
-}
-
-TEST(FormattingTest, FormatAngleShowsTheWholeSecondAValueStandsFor) {
-  // 53.55 lies a little below 53°33'00" in double; it still shows that second.
-  EXPECT_EQ(FormatAngle(3, 0, 53.55), u"053°33'00\"");
-  // A fraction a hair below a whole degree carries into the degrees.
-  EXPECT_EQ(FormatAngle(2, 0, 12.0 - 1e-12), u"12°00'00\"");
-  EXPECT_EQ(FormatAngle(2, 0, 12.0 - 0.5 / 3600), u"11°59'59\"");
+  const struct {
+    int width, mode;
+    double value;
+    const char16_t* text;
+  } cases[] = {
+      {2, 22, 22.4999, u"22°30'"}, {2, 30, 29.9999, u"30°00'"}, {2, 30, 45.25, u"15°15'"},
+      {2, 30, -5.5, u"-05°30'"},   {2, 22, 45.0, u"00°00'"},
+      // 30 remaining seconds are dropped, 31 round the minute up.
+      {2, 22, 10.0 + 5.0 / 60 + 30.0 / 3600, u"10°05'"}, {2, 22, 10.0 + 5.0 / 60 + 31.0 / 3600, u"10°06'"},
+      // Mode 0 shows the seconds, truncated; a value a hair below a second shows that second.
+      {3, 0, 123.0 + 4.0 / 60 + 5.9 / 3600, u"123°04'05\""}, {2, 0, -1.5, u"-01°30'00\""},
+      {3, 0, 53.55, u"053°33'00\""}, {2, 0, 12.0 - 1e-12, u"12°00'00\""}, {2, 0, 12.0 - 0.5 / 3600, u"11°59'59\""},
+      // Any number gives a text.
+      {2, 30, kNaN, u"00°00'"}, {2, 0, 1e300, u"999°00'00\""}, {2, 0, -kInf, u"-999°00'00\""}};
+  for (const auto& c : cases) EXPECT_EQ(FormatAngle(c.width, c.mode, c.value), QString::fromUtf16(c.text)) << c.value;
+  EXPECT_LE(FormatAngle(99, 0, 123456.0).size(), 14);
+  EXPECT_LE(FormatAngle(-3, 22, 3.0).size(), 14);
   for (int d = 0; d < 30; ++d) {
     for (int m = 0; m < 60; ++m) {
       for (int s = 0; s < 60; s += 7) {
-        const double v = d + m / 60.0 + s / 3600.0;
-        const QString expected = ZeroPad(d, 2) + QStringLiteral(u"°") + ZeroPad(m, 2) + u'\'' + ZeroPad(s, 2) + u'"';
-        ASSERT_EQ(FormatAngle(2, 0, v), expected) << d << " " << m << " " << s;
+        const QString expected = ZeroPad(d, 2) + u'°' + ZeroPad(m, 2) + u'\'' + ZeroPad(s, 2) + u'"';
+        ASSERT_EQ(FormatAngle(2, 0, d + m / 60.0 + s / 3600.0), expected) << d << " " << m << " " << s;
       }
     }
   }
 }
 
-TEST(FormattingTest, FormatAngleSurvivesAnyNumber) {
-  EXPECT_EQ(FormatAngle(2, 30, kNaN), u"00°00'");
-  EXPECT_EQ(FormatAngle(2, 0, kNaN), u"00°00'00\"");
-  EXPECT_EQ(FormatAngle(2, 0, 1e300), u"999°00'00\"");
-  EXPECT_EQ(FormatAngle(2, 0, -kInf), u"-999°00'00\"");
-  EXPECT_LE(FormatAngle(99, 0, 123456.0).size(), 14);
-  EXPECT_LE(FormatAngle(-3, 22, 3.0).size(), 14);
-}
-
-TEST(FormattingTest, SplitClockShowsEverySecondOfTheDay) {
+TEST(FormattingTest, EverySecondOfTheDayAndTheEndsOfTheClock) {
   for (int h = 0; h < 24; ++h) {
     for (int m = 0; m < 60; ++m) {
       for (int s = 0; s < 60; ++s) {
-        const double hours = h + m / 60.0 + s / 3600.0;
-        const ClockParts parts = SplitClock(hours);
-        ASSERT_EQ(parts.hours, h) << hours;
-        ASSERT_EQ(parts.minutes, m) << hours;
-        ASSERT_EQ(parts.seconds, s) << hours;
+        const ClockParts parts = SplitClock(h + m / 60.0 + s / 3600.0);
+        ASSERT_TRUE(parts.hours == h && parts.minutes == m && parts.seconds == s) << h << ":" << m << ":" << s;
       }
     }
   }
-  EXPECT_EQ(FormatClock(10 + 29.0 / 60 + 50.0 / 3600), "10:29:50");
-}
-
-TEST(FormattingTest, FormatClockCutsTrueFractions) {
-  EXPECT_EQ(FormatClock(10 + 29.0 / 60 + 50.7 / 3600), "10:29:50");
-  EXPECT_EQ(FormatClock(10 + 29.0 / 60 + 50.999 / 3600), "10:29:50");
-  EXPECT_EQ(FormatClock(23.999999), "23:59:59");
-  EXPECT_EQ(FormatClock(0.0), "00:00:00");
-  EXPECT_EQ(FormatClock(24.0), "24:00:00");
-  EXPECT_EQ(FormatClock(99.5), "99:30:00");
-  // Outside 0..100 the value is held at the ends; NaN counts as 0.
-  EXPECT_EQ(FormatClock(-3.0), "00:00:00");
-  EXPECT_EQ(FormatClock(kNaN), "00:00:00");
+  // True fractions of a second are cut; outside 0..100 the clock is held, NaN counts as 0.
+  const std::pair<double, const char*> clocks[] = {
+      {10 + 29.0 / 60 + 50.999 / 3600, "10:29:50"}, {23.999999, "23:59:59"}, {24.0, "24:00:00"},
+      {99.5, "99:30:00"}, {-3.0, "00:00:00"}, {kNaN, "00:00:00"}};
+  for (const auto& [hours, text] : clocks) EXPECT_EQ(FormatClock(hours), text) << hours;
   EXPECT_EQ(FormatClock(1e300).size(), 8);
+  // The label shows what the clock holds, past 100 hours and below zero too.
+  const std::pair<double, const char*> shown[] = {
+      {25.5, "25:30:00"}, {123.25, "123:15:00"}, {-1.5, "-01:30:00"}, {-0.0001, "00:00:00"},
+      {kNaN, "00:00:00"}, {1e300, "1000000000000:00:00"}, {-kInf, "-1000000000000:00:00"}};
+  for (const auto& [hours, text] : shown) EXPECT_EQ(ShownClock(hours), text) << hours;
+  EXPECT_EQ(TimeLabel(10 + 29 / 60.0 + 50 / 3600.0), "10:29:50 WZ/GMT");
 }
 
 TEST(FormattingTest, FormatCoordinate) {
-  EXPECT_EQ(FormatCoordinate(false, 8.6834), u"008°41'");
-  EXPECT_EQ(FormatCoordinate(true, 53.5501), u"053°33'00");
-  EXPECT_EQ(FormatCoordinate(true, 53.55), u"053°33'00");
-  EXPECT_EQ(FormatCoordinate(false, 179.9834), u"179°59'");
-  EXPECT_EQ(FormatCoordinate(true, 13.0 + 24.0 / 60 + 0.0001), u"013°24'00");
-  // Rounded minutes that reach 60 show the next degree.
-  EXPECT_EQ(FormatCoordinate(false, 8.9999), u"009°00'");
-  EXPECT_EQ(FormatCoordinate(true, 10.0 - 1e-12), u"010°00'00");
-  EXPECT_EQ(FormatCoordinate(true, -2.5), u"002°30'00");
-  EXPECT_EQ(FormatCoordinate(true, kNaN), u"000°00'00");
-  EXPECT_EQ(FormatCoordinate(false, kInf), u"999999°00'");
+  const struct {
+    bool withSeconds;
+    double value;
+    const char16_t* text;
+  } cases[] = {{false, 8.6834, u"008°41'"},    {true, 53.5501, u"053°33'00"},        {true, 53.55, u"053°33'00"},
+               {false, 179.9834, u"179°59'"},  {false, 8.9999, u"009°00'"},          {true, 10.0 - 1e-12, u"010°00'00"},
+               {true, -2.5, u"002°30'00"},     {true, kNaN, u"000°00'00"},           {false, kInf, u"999999°00'"}};
+  for (const auto& c : cases) EXPECT_EQ(FormatCoordinate(c.withSeconds, c.value), QString::fromUtf16(c.text)) << c.value;
 }
 
-TEST(FormattingTest, WeekdayName) {
+TEST(FormattingTest, WeekdaysAndTheMomentsLabels) {
   EXPECT_EQ(WeekdayName(2000, 1, 1), "Sa");
-  EXPECT_EQ(WeekdayName(2003, 3, 20), "Do");
-  EXPECT_EQ(WeekdayName(2024, 2, 29), "Do");
   EXPECT_EQ(WeekdayName(1900, 3, 1), "Do");
   EXPECT_EQ(WeekdayName(2100, 12, 31), "Fr");
-  // Seven consecutive days run through all seven names.
   const char* week[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(WeekdayName(2025, 6, 2 + i), week[i]);
-  // Numbers outside the calendar still give one of the names.
-  EXPECT_EQ(WeekdayName(0, 0, 0).size(), 2);
-  EXPECT_EQ(WeekdayName(-1, -5, 1000000).size(), 2);
+  EXPECT_EQ(WeekdayName(-1, -5, 1000000).size(), 2);  // any numbers give one of the names
+
+  Chart chart;
+  chart.texts.dateText = "05.12.2026";
+  ReadDateFields(chart.texts.dateText, chart.moment);
+  EXPECT_EQ(DateLabel(chart), "Sa, 05.12.2026");
+  chart.moment.longitude = -8.5001;
+  chart.moment.latitude = -33.7501;
+  chart.moment.westLongitude = chart.moment.southLatitude = true;
+  EXPECT_EQ(PlaceLabel(chart.moment), u"008°30' W, 33°45' S");
+  EXPECT_EQ(PlaceLabelFromTexts("-008°30'", "-33°45'"), u"008°30' W, 33°45' S");
+  EXPECT_EQ(PlaceLabelFromTexts("+010°00'", "+50°00'"), u"010°00' E, 50°00' N");
+}
+
+// The readers of the texts that the formatters write.
+TEST(FieldReadersTest, FieldsCountTheDigitsBeforeTheFirstOtherCharacter) {
+  EXPECT_EQ(LeadingNumber(u"2026"), 2026);
+  EXPECT_EQ(LeadingNumber(u"1x9"), 1);
+  EXPECT_EQ(LeadingNumber(u" 5"), 0);
+  EXPECT_EQ(LeadingNumber(u""), 0);
+  EXPECT_EQ(LeadingNumber(u"999999999999999999"), 999999999);  // held in range
+  EXPECT_EQ(FieldNumber("05.12.20", 7, 4), 20);                  // a short line
+  EXPECT_EQ(FieldNumber("05", 4, 2), 0);
+  // The separators are not looked at.
+  EXPECT_DOUBLE_EQ(HoursFromTimeText("10.29.50"), 10 + 29 / 60.0 + 50 / 3600.0);
+  EXPECT_DOUBLE_EQ(HoursFromTimeText("10:3"), 10 + 3 / 60.0);
+  // A place adds the ten-thousandth and takes the sign.
+  ChartMoment m;
+  ReadPlaceFields("-008°30'", "+50°00'", m);
+  EXPECT_DOUBLE_EQ(m.longitude, -8.5001);
+  EXPECT_DOUBLE_EQ(m.latitude, 50.0001);
+  EXPECT_TRUE(m.westLongitude);
+  EXPECT_FALSE(m.southLatitude);
+  // Every date that the formatter writes reads back.
+  for (const auto& [d, mo, y] : {std::tuple{1, 1, 1}, {29, 2, 2024}, {31, 12, 9999}}) {
+    ReadDateFields(FormatDateText(d, mo, y), m);
+    EXPECT_TRUE(m.day == d && m.month == mo && m.year == y) << y;
+  }
 }
 
 }  // namespace
