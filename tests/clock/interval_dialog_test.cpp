@@ -1,4 +1,6 @@
 // The interval dialog as the "&Intervall" command opens it: "0" in the minutes field.
+#include "clock/interval_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -6,7 +8,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "clock/interval_dialog.h"
 #include "tests/test_support/widgets.h"
 
 namespace gyrolux {
@@ -28,49 +29,36 @@ bool RunDialog(IntervalDialog& dialog, const std::function<void(IntervalDialog&)
   return stillOpen;
 }
 
-void Type(IntervalDialog& d, const QString& text, bool enter) {
-  QTest::keyClicks(Field(d), text);
-  if (enter) QTest::keyClick(Field(d), Qt::Key_Return);
-}
-
-TEST(IntervalDialog, MinutesAboveZeroSetTheUnitAndClose) {
+TEST(IntervalDialog, TypedMinutesCloseItOnlyAboveZero) {
+  const struct {
+    IntervalUnit unit;
+    const char* typed;
+    bool enter, stillOpen;
+    IntervalUnit unitAfter;
+    double minutesAfter;
+  } cases[] = {{IntervalUnit::Seconds, "1500", true, false, IntervalUnit::Minutes, 1500.0},
+               {IntervalUnit::Minutes, "0.5", true, false, IntervalUnit::Minutes, 0.5},
+               {IntervalUnit::Minutes, "100000", false, false, IntervalUnit::Minutes, 1e5},  // six characters need no Enter
+               {IntervalUnit::Seconds, "0", true, true, IntervalUnit::Seconds, 0.0},
+               {IntervalUnit::Minutes, "-3", true, true, IntervalUnit::Minutes, -3.0},
+               {IntervalUnit::Minutes, "1x", true, true, IntervalUnit::Minutes, 0.0}};
   ClockState clock;
-  IntervalDialog dialog(clock);
+  IntervalDialog dialog(clock);  // one dialog for the run, as the main window keeps it
   EXPECT_EQ(dialog.size(), QSize(305, 348));
-  EXPECT_FALSE(RunDialog(dialog, [](IntervalDialog& d) { Type(d, QStringLiteral("1500"), true); }));
-  EXPECT_EQ(clock.unit, IntervalUnit::Minutes);
-  EXPECT_DOUBLE_EQ(clock.intervalMinutes, 1500.0);
-
-  EXPECT_FALSE(RunDialog(dialog, [](IntervalDialog& d) {
-    // The minutes unit is active, so the field has the focus and its "0" is selected.
-    EXPECT_TRUE(Field(d)->hasFocus());
-    EXPECT_EQ(Field(d)->selectedText(), QStringLiteral("0"));
-    Type(d, QStringLiteral("0.5"), true);
-  }));
-  EXPECT_DOUBLE_EQ(clock.intervalMinutes, 0.5);
-
-  // Six characters accept the value without Enter.
-  EXPECT_FALSE(RunDialog(dialog, [](IntervalDialog& d) { Type(d, QStringLiteral("100000"), false); }));
-  EXPECT_DOUBLE_EQ(clock.intervalMinutes, 100000.0);
-}
-
-TEST(IntervalDialog, ZeroNegativeAndUncleanTextsKeepTheUnitAndTheDialogOpen) {
-  ClockState clock;  // seconds
-  IntervalDialog dialog(clock);
-  EXPECT_TRUE(RunDialog(dialog, [](IntervalDialog& d) { Type(d, QStringLiteral("0"), true); }));
-  EXPECT_EQ(clock.unit, IntervalUnit::Seconds);
-  EXPECT_DOUBLE_EQ(clock.intervalMinutes, 0.0);
-
-  clock.unit = IntervalUnit::Minutes;
-  EXPECT_TRUE(RunDialog(dialog, [](IntervalDialog& d) { Type(d, QStringLiteral("-3"), true); }));
-  EXPECT_EQ(clock.unit, IntervalUnit::Minutes);
-  EXPECT_DOUBLE_EQ(clock.intervalMinutes, -3.0);
-
-  EXPECT_TRUE(RunDialog(dialog, [](IntervalDialog& d) {
-    Type(d, QStringLiteral("1x"), true);
-    EXPECT_TRUE(Field(d)->hasFocus());
-  }));
-  EXPECT_EQ(clock.unit, IntervalUnit::Minutes);
+  for (const auto& c : cases) {
+    clock.unit = c.unit;
+    EXPECT_EQ(RunDialog(dialog, [&c](IntervalDialog& d) {
+      // With the minutes unit active the field has the focus and its "0" is selected.
+      if (c.unit == IntervalUnit::Minutes) {
+        EXPECT_TRUE(Field(d)->hasFocus());
+        EXPECT_EQ(Field(d)->selectedText(), QStringLiteral("0"));
+      }
+      QTest::keyClicks(Field(d), QString::fromLatin1(c.typed));
+      if (c.enter) QTest::keyClick(Field(d), Qt::Key_Return);
+    }), c.stillOpen) << c.typed;
+    EXPECT_EQ(clock.unit, c.unitAfter) << c.typed;
+    EXPECT_DOUBLE_EQ(clock.intervalMinutes, c.minutesAfter) << c.typed;
+  }
 }
 
 TEST(IntervalDialog, EscAndTheFixedSteps) {
@@ -82,14 +70,12 @@ TEST(IntervalDialog, EscAndTheFixedSteps) {
   EXPECT_FALSE(RunDialog(dialog, [](IntervalDialog& d) { QTest::keyClick(Field(d), Qt::Key_Escape); }));
   EXPECT_EQ(clock.unit, IntervalUnit::Week);
   EXPECT_DOUBLE_EQ(clock.intervalMinutes, 7.0);
-
   const std::pair<const char*, IntervalUnit> steps[] = {{"dayButton", IntervalUnit::Day},
                                                         {"monthButton", IntervalUnit::Month},
                                                         {"yearButton", IntervalUnit::Year},
                                                         {"weekButton", IntervalUnit::Week}};
   for (const auto& [button, unit] : steps) {
-    // From the seconds unit the field has no focus, so only the button acts.
-    clock.unit = IntervalUnit::Seconds;
+    clock.unit = IntervalUnit::Seconds;  // the field has no focus, so only the button acts
     EXPECT_FALSE(RunDialog(dialog, [button = button](IntervalDialog& d) {
       QTest::mouseClick(Child<QPushButton>(&d, QString::fromLatin1(button)), Qt::LeftButton);
     }));
