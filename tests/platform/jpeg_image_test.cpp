@@ -48,10 +48,8 @@ TEST(JpegImageTest, ColoursComeOutInTheirPlaces) {
   ASSERT_EQ(decoded.size(), QSize(64, 32)) << error.toStdString();
   EXPECT_TRUE(error.isEmpty());
   const QColor left = decoded.pixelColor(8, 16), right = decoded.pixelColor(56, 16);
-  EXPECT_GT(left.red(), 220);
-  EXPECT_LT(left.blue(), 40);
-  EXPECT_GT(right.blue(), 220);
-  EXPECT_LT(right.red(), 40);
+  EXPECT_TRUE(left.red() > 220 && left.blue() < 40) << left.name().toStdString();
+  EXPECT_TRUE(right.blue() > 220 && right.red() < 40) << right.name().toStdString();
 }
 
 TEST(JpegImageTest, BrokenInputIsReportedNeverDecoded) {
@@ -64,10 +62,11 @@ TEST(JpegImageTest, BrokenInputIsReportedNeverDecoded) {
     EXPECT_TRUE(DecodeJpeg(QByteArrayView(title).first(length), &error).isNull()) << length;
     EXPECT_TRUE(error.startsWith(QStringLiteral("Das Bild kann nicht gelesen werden"))) << length;
   }
-  EXPECT_TRUE(DecodeJpeg(QByteArray(), &error).isNull());
-  EXPECT_FALSE(error.isEmpty());
-  EXPECT_TRUE(DecodeJpeg(QByteArray("not a picture at all"), &error).isNull());
-  EXPECT_TRUE(DecodeJpeg(Resource(QStringLiteral(":/gyrolux/icon.png")), &error).isNull());
+  for (const QByteArray& other : {QByteArray(), QByteArray("not a picture at all"), Resource(QStringLiteral(":/gyrolux/icon.png"))}) {
+    error.clear();
+    EXPECT_TRUE(DecodeJpeg(other, &error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+  }
 
   // Random damage inside the picture data: no crash, whatever comes out.
   QRandomGenerator random(3);
@@ -75,9 +74,7 @@ TEST(JpegImageTest, BrokenInputIsReportedNeverDecoded) {
     QByteArray damaged = title;
     for (int i = 0; i < 8; ++i) damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
     const QImage image = DecodeJpeg(damaged);
-    if (!image.isNull()) {
-      EXPECT_EQ(image.width(), 765);
-    }
+    EXPECT_TRUE(image.isNull() || image.width() == 765);
   }
   EXPECT_TRUE(DecodeJpeg(title).size() == QSize(765, 569));  // and the whole one still works
 }

@@ -16,17 +16,11 @@ namespace gyrolux {
 namespace {
 
 TEST(SymbolFontTest, CharactersFollowTheFactorOrderAndTheSignCodes) {
-  EXPECT_EQ(SymbolFontFactorGlyph(0), QLatin1Char('a'));   // MC
-  EXPECT_EQ(SymbolFontFactorGlyph(2), QLatin1Char('c'));   // SO
-  EXPECT_EQ(SymbolFontFactorGlyph(21), QLatin1Char('v'));  // PO
-  EXPECT_EQ(SymbolFontFactorGlyph(22), QLatin1Char('w'));  // GZ
-  EXPECT_EQ(SymbolFontFactorGlyph(23), QLatin1Char(' '));
-  EXPECT_EQ(SymbolFontFactorGlyph(-1), QLatin1Char(' '));
-  EXPECT_EQ(SymbolFontSignGlyph(0), QChar(0xC7));   // Aries
-  EXPECT_EQ(SymbolFontSignGlyph(5), QChar(0xCC));   // Virgo
-  EXPECT_EQ(SymbolFontSignGlyph(6), QChar(0xC1));   // Libra
-  EXPECT_EQ(SymbolFontSignGlyph(11), QChar(0xC6));  // Pisces
-  EXPECT_EQ(SymbolFontSignGlyph(12), QLatin1Char(' '));
+  // MC is "a", SO "c", PO "v", GZ "w"; Aries is C7, Virgo CC, Libra C1, Pisces C6.
+  const std::pair<int, char16_t> factors[] = {{0, u'a'}, {2, u'c'}, {21, u'v'}, {22, u'w'}, {23, u' '}, {-1, u' '}};
+  for (const auto& [factor, glyph] : factors) EXPECT_EQ(SymbolFontFactorGlyph(factor), QChar(glyph)) << factor;
+  const std::pair<int, char16_t> signs[] = {{0, 0xC7}, {5, 0xCC}, {6, 0xC1}, {11, 0xC6}, {12, u' '}};
+  for (const auto& [sign, glyph] : signs) EXPECT_EQ(SymbolFontSignGlyph(sign), QChar(glyph)) << sign;
   EXPECT_EQ(SymbolFontCharacters(), QStringLiteral("abcdefghijklmnopqrstuvw\u00C7\u00C8\u00C9\u00CA\u00CB\u00CC"
                                                    "\u00C1\u00C2\u00C3\u00C4\u00C5\u00C6"));
 }
@@ -71,17 +65,15 @@ TEST(SymbolFontTest, TheFontBesideTheProgramRegistersAndCoversAll35Codes) {
 }
 
 TEST(SymbolFontTest, AMissingOrBrokenFileIsNotRegistered) {
-  SymbolFontRegistration missing(QStringLiteral("no/such/Radivuru.TTF"));
-  EXPECT_FALSE(missing.registered());
-  EXPECT_TRUE(missing.families().isEmpty());
   QFile broken(QStringLiteral("Radivuru.TTF"));
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
   broken.write("not a font at all");
   broken.close();
-  SymbolFontRegistration garbage(QStringLiteral("Radivuru.TTF"));
-  EXPECT_FALSE(garbage.registered());
-  SymbolFontRegistration empty((QString()));
-  EXPECT_FALSE(empty.registered());
+  for (const QString& file : {QStringLiteral("no/such/Radivuru.TTF"), QStringLiteral("Radivuru.TTF"), QString()}) {
+    SymbolFontRegistration registration(file);
+    EXPECT_FALSE(registration.registered()) << file.toStdString();
+    EXPECT_TRUE(registration.families().isEmpty());
+  }
 }
 
 }  // namespace

@@ -25,20 +25,15 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
 
 using testing::FileSizeLimit;
 
-TEST(Windows1252Test, EveryByteFrom20ToFFComesBackUnchanged) {
+TEST(Windows1252Test, EveryByteComesBackAndStrangersBecomeQuestionMarks) {
   QByteArray all;
   for (int byte = 0x20; byte <= 0xFF; ++byte) all.append(static_cast<char>(byte));
   const QString text = DecodeWindows1252(all);
   ASSERT_EQ(text.size(), all.size());
   EXPECT_EQ(EncodeWindows1252(text), all);
-  // Spot checks from the code page's table.
-  EXPECT_EQ(text[0x80 - 0x20], QChar(0x20AC));  // euro sign
-  EXPECT_EQ(text[0x9F - 0x20], QChar(0x0178));  // Y with diaeresis
-  EXPECT_EQ(text[0xB0 - 0x20], QChar(0x00B0));  // degree sign
-  EXPECT_EQ(text[0xFC - 0x20], QChar(0x00FC));  // u umlaut
-}
-
-TEST(Windows1252Test, DegreeAndUmlautsAreSingleBytesAndStrangersBecomeQuestionMarks) {
+  // Spot checks from the code page's table: euro sign, Y with diaeresis.
+  EXPECT_EQ(text[0x80 - 0x20], QChar(0x20AC));
+  EXPECT_EQ(text[0x9F - 0x20], QChar(0x0178));
   EXPECT_EQ(EncodeWindows1252(QStringLiteral("12°34' Größe")), QByteArray("12\xB0" "34' Gr\xF6\xDF" "e"));
   EXPECT_EQ(EncodeWindows1252(QStringLiteral("\u20AC \u2013 \u2014")), QByteArray("\x80 \x96 \x97"));
   // A Cyrillic letter, a sign of the zodiac and a character beyond the BMP: one "?" each.
@@ -90,18 +85,11 @@ TEST(TextFileTest, LongLinesAreCutAndNulBytesDoNotEndALine) {
   bytes += "last\n";
   WriteBytes(QStringLiteral("odd.txt"), bytes);
   const std::optional<QStringList> read = ReadTextLines(QStringLiteral("odd.txt"));
-  ASSERT_TRUE(read.has_value());
-  ASSERT_EQ(read->size(), 5);
-  EXPECT_EQ((*read)[0], QString(QStringLiteral("a")) + QChar(0) + QStringLiteral("b"));
-  EXPECT_EQ((*read)[1], QString(255, QLatin1Char('x')));
-  EXPECT_EQ((*read)[2], QString(255, QLatin1Char('y')));
-  EXPECT_EQ((*read)[3], QString(255, QLatin1Char('z')));
-  EXPECT_EQ((*read)[4], QStringLiteral("last"));
+  EXPECT_EQ(read, (QStringList{QString(QStringLiteral("a")) + QChar(0) + QStringLiteral("b"), QString(255, u'x'),
+                               QString(255, u'y'), QString(255, u'z'), QStringLiteral("last")}));
 
   // A shorter limit, as for the ten-character fields of the state file.
-  const std::optional<QStringList> short_ = ReadTextLines(QStringLiteral("odd.txt"), nullptr, TextReadOptions{10});
-  ASSERT_TRUE(short_.has_value());
-  EXPECT_EQ((*short_)[1], QStringLiteral("xxxxxxxxxx"));
+  EXPECT_EQ(ReadTextLines(QStringLiteral("odd.txt"), nullptr, TextReadOptions{10}).value().at(1), QString(10, u'x'));
 }
 
 TEST(TextFileTest, MissingFilesAndFoldersAreReportedInGerman) {
@@ -149,13 +137,11 @@ TEST(TextFileTest, AFailedReplaceLeavesTheOldFileIntact) {
 TEST(TextLogWriterTest, EachLineIsOnDiskAsSoonAsItIsWritten) {
   WriteBytes(QStringLiteral("STELLIA.TXT"), "from an earlier run\r\n");
   TextLogWriter log;
-  EXPECT_FALSE(log.isOpen());
   QString error;
   EXPECT_FALSE(log.writeLine(QStringLiteral("x"), &error));  // not open yet: reported, no crash
   ASSERT_TRUE(log.open(QStringLiteral("STELLIA.TXT"), &error)) << error.toStdString();
   EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray());  // overwritten
   ASSERT_TRUE(log.writeLine(QStringLiteral("  Stellia:")));
-  EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray("  Stellia:\r\n"));
   ASSERT_TRUE(log.writeLine(QStringLiteral("  SO=ME=VE=MA  12°34' STI")));
   EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray("  Stellia:\r\n  SO=ME=VE=MA  12\xB0" "34' STI\r\n"));
   {
@@ -165,8 +151,6 @@ TEST(TextLogWriterTest, EachLineIsOnDiskAsSoonAsItIsWritten) {
     EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei STELLIA.TXT kann nicht geschrieben werden.")));
   }
   log.close();
-  EXPECT_FALSE(log.isOpen());
-
   EXPECT_FALSE(log.open(QStringLiteral("no/such/folder/STELLIA.TXT"), &error));
   EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei STELLIA.TXT kann nicht geschrieben werden.")));
 }
@@ -177,13 +161,16 @@ TEST(FindFileIgnoringCaseTest, FindsTheRealNameWhateverTheCase) {
   ASSERT_TRUE(QDir().mkdir(QStringLiteral("sub")));
   WriteBytes(QStringLiteral("sub/W-Orte.txt"), "");
 
-  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("."), QStringLiteral("Titel.DAT")), QStringLiteral("./Titel.dat"));
-  EXPECT_EQ(FindFileIgnoringCase(QString(), QStringLiteral("mc-ergnw.txt")), QStringLiteral("./MC-ERGNW.TXT"));
-  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("sub"), QStringLiteral("w-orte.TXT")), QStringLiteral("sub/W-Orte.txt"));
-  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("."), QStringLiteral("Titel.da")), std::nullopt);
-  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("."), QStringLiteral("SUB")), std::nullopt);  // a folder is no file
-  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("."), QString()), std::nullopt);
-  EXPECT_EQ(FindFileIgnoringCase(QStringLiteral("no/such/folder"), QStringLiteral("Titel.DAT")), std::nullopt);
+  const struct {
+    const char *folder, *name, *found;  // nullptr: none
+  } cases[] = {{".", "Titel.DAT", "./Titel.dat"},      {"", "mc-ergnw.txt", "./MC-ERGNW.TXT"},
+               {"sub", "w-orte.TXT", "sub/W-Orte.txt"}, {".", "Titel.da", nullptr},
+               {".", "SUB", nullptr} /* a folder is no file */, {".", "", nullptr},
+               {"no/such/folder", "Titel.DAT", nullptr}};
+  for (const auto& c : cases) {
+    const std::optional<QString> found = FindFileIgnoringCase(QString::fromLatin1(c.folder), QString::fromLatin1(c.name));
+    EXPECT_EQ(found, c.found ? std::optional<QString>(QString::fromLatin1(c.found)) : std::nullopt) << c.name;
+  }
 
   // With two spellings present the exact one wins.
   WriteBytes(QStringLiteral("TITEL.DAT"), "");
