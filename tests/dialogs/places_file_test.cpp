@@ -125,97 +125,48 @@ TEST(PlacesFile, ABinaryFileGivesNothingReadable) {
 
 // ---- One places line ------------------------------------------------------------------
 
-QString PaddedName(const char* name) { return QString::fromUtf8(name).leftJustified(33, u' '); }
-
-TEST(PlaceLine, TheHamburgLineGivesItsNameAndCoordinates) {
-  const QString line = PaddedName("Hamburg") + "53 33 00 N  009 59 00 E";
-  EXPECT_EQ(PlaceName(line), PaddedName("Hamburg"));
-  EXPECT_EQ(PlaceName(line).size(), 33);
-
-  const std::optional<PlaceCoordinate> latitude = ParsePlaceLatitude(line);
-  ASSERT_TRUE(latitude.has_value());
-  EXPECT_EQ(latitude->degrees, 53);
-  EXPECT_EQ(latitude->minutes, 33);
-  EXPECT_EQ(latitude->seconds, 0);
-  EXPECT_FALSE(latitude->southOrWest);
-  EXPECT_DOUBLE_EQ(latitude->SignedDegrees(), 53.55);
-
-  const std::optional<PlaceCoordinate> longitude = ParsePlaceLongitude(line);
-  ASSERT_TRUE(longitude.has_value());
-  EXPECT_EQ(longitude->degrees, 9);
-  EXPECT_EQ(longitude->minutes, 59);
-  EXPECT_FALSE(longitude->southOrWest);
-  EXPECT_DOUBLE_EQ(longitude->SignedDegrees(), 9.0 + 59.0 / 60.0);
+// "d m s h" of a coordinate, "-" when there is none.
+std::string Shown(const std::optional<PlaceCoordinate>& c) {
+  if (!c) return "-";
+  return std::to_string(c->degrees) + " " + std::to_string(c->minutes) + " " + std::to_string(c->seconds) +
+         (c->southOrWest ? " -" : " +");
 }
 
-TEST(PlaceLine, HemisphereLettersInEitherCase) {
-  struct Case {
-    const char* tail;
-    bool south, west;
-  };
-  for (const Case& c : {Case{"33 52 04 S  151 12 36 E", true, false},
-                        Case{"33 52 04 s  151 12 36 w", true, true},
-                        Case{"33 52 04 n  151 12 36 W", false, true},
-                        Case{"33 52 04    151 12 36  ", false, false},
-                        Case{"33 52 04 X  151 12 36 O", false, false}}) {
-    SCOPED_TRACE(c.tail);
-    const QString line = PaddedName("Sydney") + c.tail;
-    ASSERT_TRUE(ParsePlaceLatitude(line) && ParsePlaceLongitude(line));
-    EXPECT_EQ(ParsePlaceLatitude(line)->southOrWest, c.south);
-    EXPECT_EQ(ParsePlaceLongitude(line)->southOrWest, c.west);
+TEST(PlaceLine, CoordinatesFromTheFixedColumns) {
+  const struct {
+    const char* tail;  // from column 34 on
+    const char *latitude, *longitude;
+  } cases[] = {
+      {"53 33 00 N  009 59 00 E", "53 33 0 +", "9 59 0 +"},
+      // Hemisphere letters in either case; anything else is north and east.
+      {"33 52 04 S  151 12 36 E", "33 52 4 -", "151 12 36 +"},
+      {"33 52 04 s  151 12 36 w", "33 52 4 -", "151 12 36 -"},
+      {"33 52 04 n  151 12 36 W", "33 52 4 +", "151 12 36 -"},
+      {"33 52 04 X  151 12 36 O", "33 52 4 +", "151 12 36 +"},
+      {"53 33 00 N  009 59 00", "53 33 0 +", "9 59 0 +"},  // the line ends before the letter
+      // A blank followed by a digit is read as that digit, a digit followed by a blank is
+      // unreadable; the other coordinate is not affected.
+      {" 5  7  9 N    8  1  2 E", "5 7 9 +", "8 1 2 +"},
+      {"5  33 00 N  009 59 00 E", "-", "9 59 0 +"},
+      {"53 33 00 N  9   59 00 E", "53 33 0 +", "-"},
+      {"53 3  00 N", "-", "-"},
+      {"53 33 0  N", "-", "-"},
+      {"53 33 0", "53 33 0 +", "-"},  // "0" is a whole field's text
+      // Any character may stand between the fields; what follows column 56 is ignored.
+      {"53°33'00\"N--009°59'00\"E  and more 12 34", "53 33 0 +", "9 59 0 +"},
+      // Values keep their low eight bits.
+      {"-1 +5 -0 N  999 99 99 E", "255 5 0 +", "231 99 99 +"}};
+  for (const auto& c : cases) {
+    const QString line = QStringLiteral("Ort").leftJustified(33, u' ') + QString::fromUtf8(c.tail);
+    EXPECT_EQ(Shown(ParsePlaceLatitude(line)), c.latitude) << c.tail;
+    EXPECT_EQ(Shown(ParsePlaceLongitude(line)), c.longitude) << c.tail;
   }
-  const QString sydney = PaddedName("Sydney") + "33 52 04 S  151 12 36 W";
+  EXPECT_FALSE(ParsePlaceLatitude("").has_value());
+  const QString sydney = QStringLiteral("Sydney").leftJustified(33, u' ') + "33 52 04 S  151 12 36 W";
   EXPECT_DOUBLE_EQ(ParsePlaceLatitude(sydney)->SignedDegrees(), -(33 + 52 / 60.0 + 4 / 3600.0));
   EXPECT_DOUBLE_EQ(ParsePlaceLongitude(sydney)->SignedDegrees(), -(151 + 12 / 60.0 + 36 / 3600.0));
-}
-
-TEST(PlaceLine, NumberFieldsMayStartWithBlanksButNotEndWithThem) {
-  const QString name = PaddedName("Ort");
-  // A blank followed by a digit is read as that digit, in every field.
-  const QString blanksFirst = name + " 5  7  9 N    8  1  2 E";
-  ASSERT_TRUE(ParsePlaceLatitude(blanksFirst).has_value());
-  EXPECT_EQ(ParsePlaceLatitude(blanksFirst)->degrees, 5);
-  EXPECT_EQ(ParsePlaceLatitude(blanksFirst)->minutes, 7);
-  EXPECT_EQ(ParsePlaceLatitude(blanksFirst)->seconds, 9);
-  ASSERT_TRUE(ParsePlaceLongitude(blanksFirst).has_value());
-  EXPECT_EQ(ParsePlaceLongitude(blanksFirst)->degrees, 8);
-  EXPECT_EQ(ParsePlaceLongitude(blanksFirst)->seconds, 2);
-  // A digit followed by a blank is unreadable; the other coordinate is not affected.
-  const QString latitudeBad = name + "5  33 00 N  009 59 00 E";
-  EXPECT_FALSE(ParsePlaceLatitude(latitudeBad).has_value());
-  EXPECT_TRUE(ParsePlaceLongitude(latitudeBad).has_value());
-  EXPECT_FALSE(ParsePlaceLatitude(name + "53 3  00 N").has_value());
-  EXPECT_FALSE(ParsePlaceLatitude(name + "53 33 0  N").has_value());
-  const QString longitudeBad = name + "53 33 00 N  9   59 00 E";
-  EXPECT_TRUE(ParsePlaceLatitude(longitudeBad).has_value());
-  EXPECT_FALSE(ParsePlaceLongitude(longitudeBad).has_value());
-  // Any character may stand between the fields; what follows column 56 is ignored.
-  const QString separators = name + "53°33'00\"N--009°59'00\"E  and more 12 34";
-  ASSERT_TRUE(ParsePlaceLatitude(separators) && ParsePlaceLongitude(separators));
-  EXPECT_DOUBLE_EQ(ParsePlaceLongitude(separators)->SignedDegrees(), 9.0 + 59.0 / 60.0);
-}
-
-TEST(PlaceLine, ValuesKeepTheirLowEightBits) {
-  const QString line = PaddedName("Ort") + "-1 +5 -0 N  999 99 99 E";
-  ASSERT_TRUE(ParsePlaceLatitude(line) && ParsePlaceLongitude(line));
-  EXPECT_EQ(ParsePlaceLatitude(line)->degrees, 255);
-  EXPECT_EQ(ParsePlaceLatitude(line)->minutes, 5);
-  EXPECT_EQ(ParsePlaceLatitude(line)->seconds, 0);
-  EXPECT_EQ(ParsePlaceLongitude(line)->degrees, 999 - 768);
-  EXPECT_EQ(ParsePlaceLongitude(line)->minutes, 99);
-}
-
-TEST(PlaceLine, ShortAndEmptyLines) {
-  EXPECT_EQ(PlaceName(""), "");
+  EXPECT_EQ(PlaceName(sydney), QStringLiteral("Sydney").leftJustified(33, u' '));
   EXPECT_EQ(PlaceName("Kurz"), "Kurz");
-  EXPECT_FALSE(ParsePlaceLatitude("").has_value());
-  EXPECT_FALSE(ParsePlaceLongitude(PaddedName("Nur Breite") + "53 33 00 N").has_value());
-  // The line ends before its hemisphere letters: north and east.
-  const QString noLetters = PaddedName("Ort") + "53 33 00 N  009 59 00";
-  ASSERT_TRUE(ParsePlaceLongitude(noLetters).has_value());
-  EXPECT_FALSE(ParsePlaceLongitude(noLetters)->southOrWest);
-  const QString cutInSeconds = PaddedName("Ort") + "53 33 0";
-  EXPECT_TRUE(ParsePlaceLatitude(cutInSeconds).has_value());  // "0" is a whole field's text
 }
 
 TEST(PlaceLine, WholeNumberFields) {
