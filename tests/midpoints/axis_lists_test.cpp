@@ -88,41 +88,36 @@ TEST(AxisListsTest, SevenEntriesGiveTwoFullLinesAndOne) {
 }
 
 TEST(StelliumTest, FourFactorsWithinTheOrb) {
+  const struct {
+    std::vector<std::pair<int, double>> placed;  // on the spread factors
+    const char* members;                         // nullptr: no stellium
+  } cases[] = {
+      {{{SO, 42.57}, {ME, 43.0}, {VE, 43.5}}, nullptr},  // three are none
+      {{{SO, 42.57}, {ME, 43.0}, {VE, 43.5}, {MA, 43.7}}, "SO=ME=VE=MA="},
+      // A fifth within the orb of the first only: the group of the second wins, without SO.
+      {{{SO, 42.75}, {ME, 43.0}, {VE, 43.5}, {MA, 43.7}, {JU, 43.9}}, "ME=VE=MA=JU="},
+      // Across 0° Aries, with WI at 0.
+      {{{WI, 0.0}, {MO, 359.5}, {KN, 0.3}, {PL, 359.9}}, "WI=MO=KN=PL="},
+      // Within 1.2 degrees strictly, counted from a factor towards the later ones only.
+      {{{WI, 0.0}, {MO, 0.5}, {KN, 0.25}, {PL, 1.1}}, "WI=MO=KN=PL="},
+      {{{WI, 0.0}, {MO, 0.5}, {KN, 0.25}, {PL, 1.3}}, nullptr}};  // WI has three within, MO only KN and PL
+  for (const auto& c : cases) {
+    FactorLongitudes lon = Spread();
+    for (const auto& [factor, longitude] : c.placed) lon[factor] = longitude;
+    const std::optional<Stellium> stellium = FindStellium(lon);
+    EXPECT_EQ(stellium ? stellium->members : QString(), c.members ? QString::fromLatin1(c.members) : QString())
+        << c.placed.size() << " placed from " << c.placed.front().second;
+  }
   FactorLongitudes lon = Spread();
   lon[SO] = 42.57;
   lon[ME] = 43.0;
   lon[VE] = 43.5;
-  EXPECT_FALSE(FindStellium(lon));  // three are none
   lon[MA] = 43.7;
-  auto stellium = FindStellium(lon);
+  const std::optional<Stellium> stellium = FindStellium(lon);
   ASSERT_TRUE(stellium);
-  EXPECT_EQ(stellium->members, QStringLiteral("SO=ME=VE=MA="));
   EXPECT_EQ(StelliumMemberNames(*stellium), QStringLiteral("SO=ME=VE=MA"));
   EXPECT_EQ(StelliumLogLine(*stellium, QStringLiteral("05.12.2026"), 10 + 29 / 60.0 + 50 / 3600.0),
             QStringLiteral("  SO=ME=VE=MA  12\u00B034' STI (20\u00B004') 05.12.2026, 10:29:50"));
-
-  // A fifth within the orb of the first only: the group of the second wins, without SO.
-  lon[JU] = 43.9;
-  lon[SO] = 42.75;
-  stellium = FindStellium(lon);
-  ASSERT_TRUE(stellium);
-  EXPECT_EQ(stellium->members, QStringLiteral("ME=VE=MA=JU="));
-  EXPECT_EQ(stellium->longitude, 43.0);
-
-  // Across 0° Aries, with WI at 0.
-  lon = Spread();
-  lon[WI] = 0.0;
-  lon[MO] = 359.5;
-  lon[KN] = 0.3;
-  lon[PL] = 359.9;
-  EXPECT_EQ(FindStellium(lon)->members, QStringLiteral("WI=MO=KN=PL="));
-  // Within 1.2 degrees strictly, counted from a factor towards the later ones only.
-  lon[MO] = 0.5;
-  lon[KN] = 0.25;
-  lon[PL] = 1.1;
-  EXPECT_EQ(FindStellium(lon)->members, QStringLiteral("WI=MO=KN=PL="));
-  lon[PL] = 1.3;  // WI has three within, MO only KN and PL
-  EXPECT_FALSE(FindStellium(lon));
 }
 
 TEST(StelliumTest, LogFileIsMadeAtTheFirstStelliumAndRetriedAfterAFailure) {

@@ -88,8 +88,7 @@ TEST(PictureTest, OperationsKeepTheStateTheyWereDrawnWith) {
   picture.setFontColor(clRed);
   picture.text(3, 4, QStringLiteral("WI"), -900);
   ASSERT_EQ(picture.ops().size(), 2u);
-  EXPECT_EQ(picture.ops()[0].font.face, QStringLiteral("ariel"));  // the name as given
-  EXPECT_EQ(picture.ops()[0].font.pointSize, 8);
+  EXPECT_EQ(picture.ops()[0].font, (PictureFont{QStringLiteral("ariel"), 8, false, clBlack}));  // the name as given
   EXPECT_EQ(picture.ops()[1].font, (PictureFont{QStringLiteral("ariel"), 10, true, clRed}));
   EXPECT_EQ(picture.ops()[1].escapement, -900);
   EXPECT_EQ(NormalizedEscapement(-900), 2700);
