@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace gyrolux {
+
+// The number of threads a search uses when it is not told: every core, at least one.
+int DefaultSearchThreads();
+
+// Calls scan(chunk) for the chunks 0 .. chunkCount - 1 on `threads` threads (the calling
+// one among them), handing the chunks out in ascending order. A thread stops taking
+// chunks once its scan returns false. scan must be safe to run on several threads.
+void ScanChunksInOrder(int64_t chunkCount, int threads, const std::function<bool(int64_t)>& scan);
+
+}  // namespace gyrolux
