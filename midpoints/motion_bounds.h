@@ -75,7 +75,8 @@ double MaxDailyMotion(int factor, double latitude);
 bool MovesAtNewYear(int factor);
 
 // The largest change of the hit test's distance over one regular step, in degrees: half
-// the sum of the motions of A, B (and C, D); +infinity when a factor has no bound.
+// the sum of the motions of A, B (and C, D), where a factor on both sides of a picture
+// cancels; +infinity when a factor that counts has no bound. The query must be valid.
 double AlarmMotionPerStep(const AlarmQuery& query, double latitude);
 
 // Whether any of the query's factors moves at a new year.

@@ -141,6 +141,7 @@ class RandomCases {
     const int a = Factor(), b = Factor();
     c.query = picture ? PictureQuery(a, b, Factor(), Factor(), Orb()) : MidpointAngleQuery(a, b, Angle());
     if (!picture && Chance(0.3)) c.query.orb = Orb();
+    if (picture && Chance(0.15)) c.query.factors[2 + Uniform(0, 1)] = a;  // a factor on both sides
     c.start = RandomStart();
     c.maxSteps = Chance(0.1) ? Uniform(1, 20) : Uniform(1, longestWindow);
     c.threads = static_cast<int>(Uniform(1, 2));
@@ -201,7 +202,7 @@ int64_t EnvironmentNumber(const char* name, int64_t fallback) {
 
 // GYROLUX_SEARCH_CASES and GYROLUX_SEARCH_WINDOW enlarge the sample for a longer run.
 TEST(AlarmSearchTest, FastAgreesWithPlainOnRandomSearches) {
-  const int64_t count = EnvironmentNumber("GYROLUX_SEARCH_CASES", 1500);
+  const int64_t count = EnvironmentNumber("GYROLUX_SEARCH_CASES", 2000);
   const int64_t window = EnvironmentNumber("GYROLUX_SEARCH_WINDOW", 6000);
   RandomCases cases(20240611);
   int64_t found = 0;
@@ -224,6 +225,99 @@ TEST(AlarmSearchTest, FastAgreesWithPlainOnRandomSearches) {
   RecordProperty("cases", static_cast<int>(count));
   std::printf("%lld random searches, %lld found, %lld moments tested\n", static_cast<long long>(count),
               static_cast<long long>(found), static_cast<long long>(steps));
+}
+
+struct CenturyRun {
+  const char* name;
+  AlarmQuery query;
+  SearchMoment start;
+};
+
+void ExpectFastAgreesWithPlain(const CenturyRun& run) {
+  SCOPED_TRACE(run.name);
+  const auto t0 = std::chrono::steady_clock::now();
+  const SearchResult plain = PlainAlarmSearch(run.query, run.start);
+  const auto t1 = std::chrono::steady_clock::now();
+  const SearchResult fast = FastAlarmSearch(run.query, run.start);
+  const auto t2 = std::chrono::steady_clock::now();
+  EXPECT_TRUE(SameResult(fast, plain));
+  std::printf("%s: %s after %lld moments, %s; plain %.2f s, fast %.3f s\n", run.name,
+              plain.found ? "found" : "nothing", static_cast<long long>(plain.steps),
+              plain.moment.dateText.toStdString().c_str(), std::chrono::duration<double>(t1 - t0).count(),
+              std::chrono::duration<double>(t2 - t1).count());
+}
+
+// A whole century in the plain loop takes some 15 seconds: one here, found at the end of
+// the century (6.12.2100); GYROLUX_SEARCH_CENTURIES=1 runs more.
+TEST(AlarmSearchTest, FastAgreesWithPlainOverAHundredYears) {
+  ExpectFastAgreesWithPlain(
+      {"PL/-- = HA/VU", PictureQuery(PL, kFiller, HA, VU), Start("01.01.2000", 1, 1, 2000, 12.0)});
+  if (EnvironmentNumber("GYROLUX_SEARCH_CENTURIES", 0) == 0) return;
+  const CenturyRun runs[] = {
+      {"SA/KR = SA/ZE, nothing", PictureQuery(SA, KR, SA, ZE), Start("01.01.2000", 1, 1, 2000, 12.0)},
+      {"NE/KR = PL/CU", PictureQuery(NE, KR, PL, CU), Start("01.01.2000", 1, 1, 2000, 12.0)},
+      {"MC/SO = MO/JU, orb 0", PictureQuery(MC, SO, MO, JU, 0.0), Start("31.12.1799", 31, 12, 1799, 23.95)},
+      {"AS/MO = SO/--, orb 0, latitude 60", PictureQuery(AS, MO, SO, kFiller, 0.0),
+       Start("28.02.1900", 28, 2, 1900, 24.0001, 60.0)},
+      {"AS/MC = KN/--, orb 0, latitude 68", PictureQuery(AS, MC, KN, kFiller, 0.0),
+       Start("15.06.2101", 15, 6, 2101, 7.25, 68.0)},
+      {"SA/PL at 3 degrees, over 1582", MidpointAngleQuery(SA, PL, 3.0), Start("01.07.1560", 1, 7, 1560, 5.5)},
+      {"JU/SA = UR/NE from 2250, past the motion table", PictureQuery(JU, SA, UR, NE, 0.01),
+       Start("30.06.2250", 30, 6, 2250, 18.0)},
+      {"GZ/PO at 11", MidpointAngleQuery(GZ, PO, 11.0), Start("01.01.1950", 1, 1, 1950, 0.0)},
+  };
+  for (const CenturyRun& run : runs) ExpectFastAgreesWithPlain(run);
+}
+
+// The search runs on a worker thread while another sets the abort flag, as the
+// dialog's "&Abbruch" does.
+TEST(AlarmSearchTest, AnAbortEndsTheSearch) {
+  // MC/AS = SO/MO with orb 0: charts at nearly every step, and no hit.
+  const AlarmQuery query = PictureQuery(MC, AS, SO, MO, 0.0);
+  const SearchMoment start = Start("01.01.2000", 1, 1, 2000, 12.0);
+  for (const bool fast : {true, false}) {
+    SCOPED_TRACE(fast ? "fast" : "plain");
+    std::atomic<bool> abort{false};
+    SearchProgress progress;
+    SearchOptions options;
+    options.abort = &abort;
+    options.progress = &progress;
+    SearchResult result;
+    std::thread worker([&] { result = fast ? FastAlarmSearch(query, start, options) : PlainAlarmSearch(query, start, options); });
+    while (progress.steps.load() < 1000) std::this_thread::yield();
+    abort = true;
+    worker.join();
+    EXPECT_EQ(result.stop, SearchStop::Aborted);
+    EXPECT_FALSE(result.found);
+    EXPECT_LT(result.steps, 5312088);
+    EXPECT_EQ(progress.steps.load(), result.steps);
+    EXPECT_EQ(progress.year.load(), result.moment.moment.year);
+    // The moments before the one left behind were tested without a hit: the plain loop
+    // with that many steps leaves the same moment.
+    options.abort = nullptr;
+    options.maxSteps = result.steps;
+    SearchResult limited = PlainAlarmSearch(query, start, options);
+    limited.stop = SearchStop::Aborted;
+    EXPECT_TRUE(SameResult(result, limited));
+  }
+}
+
+TEST(AlarmSearchTest, AnAbortBeforeTheStartEndsAfterOneStepOrNone) {
+  std::atomic<bool> abort{true};
+  SearchOptions options;
+  options.abort = &abort;
+  const SearchMoment start = Start("01.01.2000", 1, 1, 2000, 12.0);
+  const AlarmQuery query = MidpointAngleQuery(WI, kFiller, 11.25);
+  const SearchResult plain = PlainAlarmSearch(query, start, options);
+  EXPECT_EQ(plain.stop, SearchStop::Aborted);
+  EXPECT_EQ(plain.steps, 1);
+  const SearchResult fast = FastAlarmSearch(query, start, options);
+  EXPECT_EQ(fast.stop, SearchStop::Aborted);
+  EXPECT_EQ(fast.steps, 0);
+  EXPECT_EQ(fast.moment.moment.hours, 12.0);
+  // The step after the abort may still hit, and then the search counts as found.
+  const SearchResult hit = PlainAlarmSearch(PictureQuery(kFiller, kFiller, WI, WI), start, options);
+  EXPECT_EQ(hit.stop, SearchStop::Found);
 }
 
 }  // namespace
