@@ -5,8 +5,6 @@
 #include <limits>
 
 #include "engine/integer_conversion.h"
-#include "midpoints/alarm_hit_test.h"
-#include "midpoints/motion_bounds.h"
 
 namespace gyrolux {
 
@@ -23,61 +21,94 @@ constexpr double kDistanceSafety = 1e-6;
 // certainly clear only with a circular distance above this as well.
 constexpr double kClearFloor = -kLowestLongitude;
 
+// The whole steps k with k * perStep < margin (none for a margin of 0 or less or no
+// bound; all for a distance that does not move).
+int64_t StepsWithin(double margin, double perStep) {
+  if (!(margin > 0.0)) return 0;
+  if (perStep == 0.0) return std::numeric_limits<int>::max();
+  int64_t k = TruncClamped(margin / perStep, 0, std::numeric_limits<int>::max());
+  while (k > 0 && static_cast<double>(k) * perStep >= margin) --k;
+  return k;
+}
+
+// The steps from a moment at these centuries that stay within the range of the motion
+// bounds.
+int64_t StepsWithinMotionRange(double centuries) {
+  const double stepCenturies = kRegularStepDays / 36525.0;
+  const double room = std::min(centuries - kMotionFirstCenturies, kMotionLastCenturies - centuries);
+  return TruncClamped(room / stepCenturies, 0, std::numeric_limits<int>::max());
+}
+
 }  // namespace
 
 AlarmEvaluator::AlarmEvaluator(const AlarmQuery& query, const MomentSequence& sequence)
-    : query_(query), sequence_(sequence), mask_(AlarmFactorMask(query)) {
-  const double latitude = sequence.MomentAt(0).latitude;
-  motionPerStep_ = AlarmMotionPerStep(query, latitude);
-  newYearBreaks_ = AlarmMovesAtNewYear(query);
+    : query_(query),
+      sequence_(sequence),
+      mask_(AlarmFactorMask(query)),
+      motion_(AlarmMotionPerStep(query, sequence.MomentAt(0).latitude)),
+      clearFloor_(std::max(query.orb, kClearFloor)),
+      newYearBreaks_(AlarmMovesAtNewYear(query)) {
   // The distance is a circular one (so that motion bounds it) only for a target within
   // the mode.
-  const bool circular =
-      query.kind == AlarmKind::Picture || (query.angle >= 0.0 && query.angle <= 22.5);
-  skipping_ = circular && motionPerStep_ < std::numeric_limits<double>::infinity();
+  skipping_ = query.kind == AlarmKind::Picture || (query.angle >= 0.0 && query.angle <= 22.5);
 }
 
-double AlarmEvaluator::DistanceAt(const ChartMoment& moment) const {
-  ChartResult result;
-  ComputeFactors(moment, mask_, result);
-  return AlarmDistance(query_, result.state.factorLongitude);
-}
-
+// Over j regular steps the two positions move by at most j * motion_.total() in all, so
+// the circular distance c changes by no more. A hit stays a hit while c keeps below the
+// orb, a clear moment stays clear while c keeps above the orb and kClearFloor.
 StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
   ChartResult result;
   ComputeFactors(sequence_.MomentAt(index), mask_, result);
+  const FactorLongitudes& longitudes = result.state.factorLongitude;
   StepVerdict verdict;
-  verdict.distance = AlarmDistance(query_, result.state.factorLongitude);
+  verdict.distance = AlarmDistance(query_, longitudes);
   verdict.hit = IsWithinOrb(verdict.distance, query_.orb);
   verdict.sameUntil = index;
-  if (skipping_ && index < last) {
-    const int64_t steps = StepsKnownAlike(verdict, result.state.centuriesT);
-    if (steps > 0) {
-      const int64_t runEnd = sequence_.RegularRunEnd(index, newYearBreaks_);
-      verdict.sameUntil = std::min({index + steps, runEnd, last});
-    }
+  if (!skipping_ || index >= last) return verdict;
+  const int64_t limit =
+      std::min({last, sequence_.RegularRunEnd(index, newYearBreaks_),
+                index + StepsWithinMotionRange(result.state.centuriesT)});
+  if (limit <= index) return verdict;
+  const double c = CircularDistance22_5(verdict.distance);
+  if (verdict.hit) {
+    const int64_t steps = StepsWithin(query_.orb - c - kDistanceSafety, motion_.total());
+    verdict.sameUntil = std::min(limit, index + steps);
+  } else if (motion_.angleFactors != 0) {
+    verdict.sameUntil = ClearWithAngleProbes(index, longitudes, c, limit);
+  } else {
+    const int64_t steps = StepsWithin(c - clearFloor_ - kDistanceSafety, motion_.total());
+    verdict.sameUntil = std::min(limit, index + steps);
   }
   return verdict;
 }
 
-// Over j regular steps the two positions move by at most j * motionPerStep_ in total, so
-// the circular distance c changes by no more. A clear moment stays clear while c keeps
-// above the orb (and kClearFloor), a hit stays a hit while c keeps below the orb.
-int64_t AlarmEvaluator::StepsKnownAlike(const StepVerdict& verdict, double centuries) const {
-  const double c = CircularDistance22_5(verdict.distance);
-  const double margin = (verdict.hit ? query_.orb - c : c - std::max(query_.orb, kClearFloor)) -
-                        kDistanceSafety;
-  if (!(margin > 0.0)) return 0;
-  // The moments reached must lie within the range of the motion table.
-  const double stepCenturies = kRegularStepDays / 36525.0;
-  const double room =
-      std::min(centuries - kMotionFirstCenturies, kMotionLastCenturies - centuries) / stepCenturies;
-  if (!(room >= 1.0)) return 0;
-  double steps = room;
-  if (motionPerStep_ > 0.0) steps = std::min(steps, margin / motionPerStep_);
-  int64_t k = TruncClamped(steps, 0, std::numeric_limits<int>::max());
-  while (k > 0 && motionPerStep_ > 0.0 && static_cast<double>(k) * motionPerStep_ >= margin) --k;
-  return k;
+// MC and AS move fast but cost little: at the steps after a clear moment they are
+// computed exactly (with the bits of the full chart) and only the other factors are
+// bounded, by their motion since that moment. A probe at step j with the angles of j and
+// the other longitudes of `index` gives the distance c~; the true one lies within
+// motion_.bodies * (j - index) of it, and the angles' bound carries c~ on to the steps
+// after j.
+int64_t AlarmEvaluator::ClearWithAngleProbes(int64_t index, const FactorLongitudes& longitudes,
+                                             double distance, int64_t limit) const {
+  FactorLongitudes probe = longitudes;
+  int64_t j = index;
+  double c = distance;  // c~ at j
+  for (;;) {
+    const double margin = c - kDistanceSafety - clearFloor_ - motion_.bodies * static_cast<double>(j - index);
+    j = std::min(limit, j + StepsWithin(margin, motion_.total()));
+    if (j >= limit) return limit;
+    const int64_t next = j + 1;
+    const double drift = motion_.bodies * static_cast<double>(next - index) + kDistanceSafety;
+    if (!(drift + clearFloor_ < 11.25)) return j;  // the other factors may be anywhere by now
+    ChartResult angles;
+    ComputeFactors(sequence_.MomentAt(next), motion_.angleFactors, angles);
+    if (motion_.angleFactors & FactorBit(MC)) probe[MC] = angles.state.factorLongitude[MC];
+    if (motion_.angleFactors & FactorBit(AS)) probe[AS] = angles.state.factorLongitude[AS];
+    const double probed = CircularDistance22_5(AlarmDistance(query_, probe));
+    if (!(probed - drift > clearFloor_)) return j;
+    j = next;
+    c = probed;
+  }
 }
 
 }  // namespace gyrolux

@@ -3,8 +3,10 @@
 #include <cstdint>
 
 #include "engine/chart_core.h"
+#include "midpoints/alarm_hit_test.h"
 #include "midpoints/alarm_query.h"
 #include "midpoints/moment_sequence.h"
+#include "midpoints/motion_bounds.h"
 
 namespace gyrolux {
 
@@ -24,19 +26,18 @@ class AlarmEvaluator {
  public:
   AlarmEvaluator(const AlarmQuery& query, const MomentSequence& sequence);
 
-  // d of the hit test for any moment.
-  double DistanceAt(const ChartMoment& moment) const;
-
   // The verdict at moment index; sameUntil is at most last.
   StepVerdict Evaluate(int64_t index, int64_t last) const;
 
  private:
-  int64_t StepsKnownAlike(const StepVerdict& verdict, double centuries) const;
+  int64_t ClearWithAngleProbes(int64_t index, const FactorLongitudes& longitudes, double distance,
+                               int64_t limit) const;
 
   AlarmQuery query_;
   const MomentSequence& sequence_;
   FactorMask mask_ = 0;
-  double motionPerStep_ = 0.0;  // degrees of d per regular step, at most
+  AlarmMotion motion_;  // degrees of d per regular step, at most
+  double clearFloor_ = 0.0;
   bool newYearBreaks_ = false;
   bool skipping_ = false;
 };

@@ -24,7 +24,7 @@ HitRefiner::HitRefiner(const AlarmQuery& query, const MomentSequence& sequence)
     : query_(query),
       sequence_(sequence),
       mask_(AlarmFactorMask(query)),
-      motionPerStep_(AlarmMotionPerStep(query, sequence.MomentAt(0).latitude)),
+      motionPerStep_(AlarmMotionPerStep(query, sequence.MomentAt(0).latitude).total()),
       newYearBreaks_(AlarmMovesAtNewYear(query)) {}
 
 SearchMoment HitRefiner::MomentAt(int64_t index, double seconds) const {
@@ -77,9 +77,9 @@ int64_t HitRefiner::LeastStep(int64_t first, int64_t last) const {
     }
     return c;
   };
-  const int64_t stride = std::max<int64_t>(1, (last - first) / kCoarseProbes);
-  for (int64_t i = first; i <= last; i += stride) look(i);
-  look(last);
+  if (last - first > kCoarseProbes) {
+    for (int64_t i = first; i <= last; i += (last - first) / kCoarseProbes) look(i);
+  }
   for (int64_t i = first; i <= last;) {
     const double c = look(i);
     int64_t skip = 0;

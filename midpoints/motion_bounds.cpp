@@ -69,18 +69,25 @@ bool MovesAtNewYear(int factor) { return factor == GZ; }
 // d is |m1 - m2| (or |m - angle|), and m1 - m2 equals (lA + lB - lC - lD) / 2 up to
 // multiples of 22.5 (a longitude's wrap by 360 adds 180 or 360). A factor on both sides
 // cancels, so each factor counts with the weight of its net share in that sum.
-double AlarmMotionPerStep(const AlarmQuery& query, double latitude) {
+AlarmMotion AlarmMotionPerStep(const AlarmQuery& query, double latitude) {
   std::array<double, kFillerAbbrevIndex + 1> weight{};
   for (int i = 0; i < AlarmFactorCount(query); ++i) {
     const int factor = query.factors[i];
-    if (factor < 0 || factor > kFillerAbbrevIndex) return std::numeric_limits<double>::infinity();
+    if (factor < 0 || factor > kFillerAbbrevIndex) return {kUnbounded, kUnbounded, 0};
     weight[factor] += i < 2 ? 0.5 : -0.5;
   }
-  double sum = 0.0;
+  AlarmMotion motion;
   for (int factor = 0; factor <= kFillerAbbrevIndex; ++factor) {
-    if (weight[factor] != 0.0) sum += std::abs(weight[factor]) * MaxDailyMotion(factor, latitude);
+    if (weight[factor] == 0.0) continue;
+    const double perStep = std::abs(weight[factor]) * MaxDailyMotion(factor, latitude) * kRegularStepDays;
+    if (factor == MC || factor == AS) {
+      motion.angles += perStep;
+      motion.angleFactors |= FactorBit(factor);
+    } else {
+      motion.bodies += perStep;
+    }
   }
-  return sum * kRegularStepDays;
+  return motion;
 }
 
 bool AlarmMovesAtNewYear(const AlarmQuery& query) {

@@ -76,8 +76,16 @@ bool MovesAtNewYear(int factor);
 
 // The largest change of the hit test's distance over one regular step, in degrees: half
 // the sum of the motions of A, B (and C, D), where a factor on both sides of a picture
-// cancels; +infinity when a factor that counts has no bound. The query must be valid.
-double AlarmMotionPerStep(const AlarmQuery& query, double latitude);
+// cancels. It is split into the share of the angles MC and AS, which are cheap to
+// compute exactly at any moment (+infinity when AS has no bound), and that of the other
+// factors. The query must be valid.
+struct AlarmMotion {
+  double angles = 0.0;
+  double bodies = 0.0;
+  FactorMask angleFactors = 0;  // MC and AS where they count
+  double total() const { return angles + bodies; }
+};
+AlarmMotion AlarmMotionPerStep(const AlarmQuery& query, double latitude);
 
 // Whether any of the query's factors moves at a new year.
 bool AlarmMovesAtNewYear(const AlarmQuery& query);

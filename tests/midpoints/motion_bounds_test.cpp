@@ -90,9 +90,12 @@ TEST(MotionBoundsTest, FactorsOnBothSidesCancel) {
        kMaxBodyDailyMotion[JU] / 2.0 * step},
   };
   for (const auto& c : cases) {
-    EXPECT_DOUBLE_EQ(AlarmMotionPerStep(c.query, c.latitude), c.perStep) << c.name;
+    EXPECT_DOUBLE_EQ(AlarmMotionPerStep(c.query, c.latitude).total(), c.perStep) << c.name;
   }
-  EXPECT_TRUE(std::isinf(AlarmMotionPerStep(PictureQuery(AS, MO, MC, SO), 80.0)));
+  const AlarmMotion polar = AlarmMotionPerStep(PictureQuery(AS, MO, MC, SO), 80.0);
+  EXPECT_TRUE(std::isinf(polar.angles));
+  EXPECT_DOUBLE_EQ(polar.bodies, (kMaxBodyDailyMotion[MO] + kMaxBodyDailyMotion[SO]) / 2.0 * step);
+  EXPECT_EQ(polar.angleFactors, FactorBit(MC) | FactorBit(AS));
 }
 
 }  // namespace
