@@ -120,6 +120,19 @@ TEST(AlarmSearchTest, AMidpointAtTheTargetIsFoundAtTheStart) {
   }
 }
 
+// Times of day the date dialog does not give still step as the loop does: the first
+// step from 24:00 or later goes to the next day at 00:00.
+TEST(AlarmSearchTest, OddStartTimesStepAsThePlainLoop) {
+  SearchOptions options;
+  options.maxSteps = 400;
+  const AlarmQuery query = PictureQuery(MC, MO, SO, AS, 0.0);
+  for (const double hours : {24.0001, HUGE_VAL, 1e300, -24.0, -3.7, 23.999999999999996}) {
+    SCOPED_TRACE(hours);
+    const SearchMoment start = Start("31.12.1999", 31, 12, 1999, hours);
+    EXPECT_TRUE(SameResult(FastAlarmSearch(query, start, options), PlainAlarmSearch(query, start, options)));
+  }
+}
+
 // Random searches over windows of a few thousand moments: pictures and midpoint angles
 // of every kind of factor (the fast ones MC, AS, MO, SO often), orbs from 0 up, starts
 // from 1600 to 2100 at any time (often late in the day, at the end of a month or year,
