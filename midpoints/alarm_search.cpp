@@ -14,19 +14,6 @@ namespace gyrolux {
 
 namespace {
 
-// Moments per piece of the fast search, about four weeks.
-constexpr int64_t kChunkSteps = 4096;
-
-bool AbortRequested(const SearchOptions& options) {
-  return options.abort != nullptr && options.abort->load(std::memory_order_relaxed);
-}
-
-void Publish(const SearchOptions& options, int year, int64_t steps) {
-  if (options.progress == nullptr) return;
-  options.progress->year.store(year, std::memory_order_relaxed);
-  options.progress->steps.store(steps, std::memory_order_relaxed);
-}
-
 SearchResult Rejected(const SearchMoment& start) { return {false, SearchStop::Rejected, 0, start}; }
 
 // The pieces of the fast search: which moments of each are known clear so far, and the
@@ -37,8 +24,8 @@ class ChunkLedger {
     for (int64_t c = 0; c < chunkCount; ++c) clearUntil_[c].store(Begin(c));
   }
 
-  int64_t Begin(int64_t chunk) const { return chunk * kChunkSteps; }
-  int64_t End(int64_t chunk) const { return std::min(Begin(chunk) + kChunkSteps, size_); }
+  int64_t Begin(int64_t chunk) const { return chunk * kScanChunkSteps; }
+  int64_t End(int64_t chunk) const { return std::min(Begin(chunk) + kScanChunkSteps, size_); }
   int64_t FirstHit() const { return firstHit_.load(std::memory_order_relaxed); }
 
   void Clear(int64_t chunk, int64_t until) { clearUntil_[chunk].store(until, std::memory_order_relaxed); }
@@ -70,6 +57,24 @@ class ChunkLedger {
 
 }  // namespace
 
+bool SearchOptions::AbortRequested() const {
+  return abort != nullptr && abort->load(std::memory_order_relaxed);
+}
+
+void SearchOptions::ReportProgress(int year, int64_t steps) const {
+  if (progress == nullptr) return;
+  int64_t known = progress->steps.load(std::memory_order_relaxed);
+  while (steps > known && !progress->steps.compare_exchange_weak(known, steps, std::memory_order_relaxed)) {
+  }
+  if (steps >= known) progress->year.store(year, std::memory_order_relaxed);
+}
+
+void SearchOptions::ReportEnd(int year, int64_t steps) const {
+  if (progress == nullptr) return;
+  progress->steps.store(steps, std::memory_order_relaxed);
+  progress->year.store(year, std::memory_order_relaxed);
+}
+
 bool IsSearchable(const AlarmQuery& query, const SearchMoment& start, const SearchOptions& options) {
   return IsValidAlarmQuery(query) && IsSearchableStart(start) &&
          (!options.maxSteps || *options.maxSteps >= 1);
@@ -94,11 +99,11 @@ SearchResult PlainAlarmSearch(const AlarmQuery& query, const SearchMoment& start
         chart.moment.hours = 0.0;
       }
     }
-    Publish(options, chart.moment.year, steps);
-    SearchStop stop = SearchStop::Found;
+    options.ReportProgress(chart.moment.year, steps);
+    SearchStop stop;
     if (hit) {
       stop = SearchStop::Found;
-    } else if (AbortRequested(options)) {
+    } else if (options.AbortRequested()) {
       stop = SearchStop::Aborted;
     } else if (chart.moment.year > stopYear) {
       stop = SearchStop::StopYear;
@@ -117,15 +122,15 @@ SearchResult FastAlarmSearch(const AlarmQuery& query, const SearchMoment& start,
   const MomentSequence sequence(start, options.maxSteps.value_or(std::numeric_limits<int64_t>::max()));
   const AlarmEvaluator evaluator(query, sequence);
   const int64_t size = sequence.size();
-  const int64_t chunkCount = (size + kChunkSteps - 1) / kChunkSteps;
+  const int64_t chunkCount = (size + kScanChunkSteps - 1) / kScanChunkSteps;
   ChunkLedger ledger(size, chunkCount);
-  Publish(options, sequence.YearAt(0), 0);
+  options.ReportEnd(sequence.YearAt(0), 0);
 
   const auto scan = [&](int64_t chunk) {
     const int64_t end = ledger.End(chunk);
     for (int64_t i = ledger.Begin(chunk); i < end;) {
       if (i > ledger.FirstHit()) return true;  // an earlier hit wins; the rest is moot
-      if (AbortRequested(options)) return false;
+      if (options.AbortRequested()) return false;
       const StepVerdict verdict = evaluator.Evaluate(i, end - 1);
       if (verdict.hit) {
         ledger.Hit(i);
@@ -135,7 +140,7 @@ SearchResult FastAlarmSearch(const AlarmQuery& query, const SearchMoment& start,
       ledger.Clear(chunk, i);
     }
     const int64_t frontier = ledger.Frontier();
-    Publish(options, sequence.YearAt(frontier), frontier);
+    options.ReportProgress(sequence.YearAt(frontier), frontier);
     return true;
   };
   ScanChunksInOrder(chunkCount, options.threads > 0 ? options.threads : DefaultSearchThreads(), scan);
@@ -150,7 +155,7 @@ SearchResult FastAlarmSearch(const AlarmQuery& query, const SearchMoment& start,
     const SearchStop stop = sequence.endsAtStopYear() ? SearchStop::StopYear : SearchStop::MaxSteps;
     result = {false, stop, size, sequence.SearchMomentAt(size)};
   }
-  Publish(options, result.moment.moment.year, result.steps);
+  options.ReportEnd(result.moment.moment.year, result.steps);
   return result;
 }
 

@@ -30,6 +30,12 @@ struct SearchOptions {
   SearchProgress* progress = nullptr;
   // Threads of the fast search and of FindAllHits; 0 for every core.
   int threads = 0;
+
+  bool AbortRequested() const;
+  // Progress as the search moves on (kept from going back when pieces finish out of
+  // order), and where it ended.
+  void ReportProgress(int year, int64_t steps) const;
+  void ReportEnd(int year, int64_t steps) const;
 };
 
 struct SearchResult {

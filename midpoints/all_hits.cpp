@@ -12,23 +12,10 @@ namespace gyrolux {
 
 namespace {
 
-// Moments per piece of the scan, about four weeks.
-constexpr int64_t kChunkSteps = 4096;
-
 struct StepRun {
   int64_t first;
   int64_t last;
 };
-
-bool AbortRequested(const SearchOptions& options) {
-  return options.abort != nullptr && options.abort->load(std::memory_order_relaxed);
-}
-
-void Publish(const SearchOptions& options, int year, int64_t steps) {
-  if (options.progress == nullptr) return;
-  options.progress->year.store(year, std::memory_order_relaxed);
-  options.progress->steps.store(steps, std::memory_order_relaxed);
-}
 
 // The runs of hit steps of one piece, and how far it got.
 struct ChunkRuns {
@@ -44,17 +31,17 @@ AllHitsResult FindAllHits(const AlarmQuery& query, const SearchMoment& start, co
   const MomentSequence sequence(start, options.maxSteps.value_or(std::numeric_limits<int64_t>::max()));
   const AlarmEvaluator evaluator(query, sequence);
   const int64_t size = sequence.size();
-  const int64_t chunkCount = (size + kChunkSteps - 1) / kChunkSteps;
+  const int64_t chunkCount = (size + kScanChunkSteps - 1) / kScanChunkSteps;
   const int threads = options.threads > 0 ? options.threads : DefaultSearchThreads();
   std::vector<ChunkRuns> chunks(chunkCount);
 
   // The runs at step granularity, piece by piece.
   ScanChunksInOrder(chunkCount, threads, [&](int64_t chunk) {
     ChunkRuns& out = chunks[chunk];
-    const int64_t end = std::min((chunk + 1) * kChunkSteps, size);
-    for (int64_t i = chunk * kChunkSteps; i < end;) {
+    const int64_t end = std::min((chunk + 1) * kScanChunkSteps, size);
+    for (int64_t i = chunk * kScanChunkSteps; i < end;) {
       out.reached = i;
-      if (AbortRequested(options)) return false;
+      if (options.AbortRequested()) return false;
       const StepVerdict verdict = evaluator.Evaluate(i, end - 1);
       if (verdict.hit) {
         if (!out.runs.empty() && out.runs.back().last == i - 1) {
@@ -66,7 +53,7 @@ AllHitsResult FindAllHits(const AlarmQuery& query, const SearchMoment& start, co
       i = verdict.sameUntil + 1;
     }
     out.reached = end;
-    Publish(options, sequence.YearAt(std::min(end, size)), end);
+    options.ReportProgress(sequence.YearAt(end), end);
     return true;
   });
 
@@ -83,7 +70,7 @@ AllHitsResult FindAllHits(const AlarmQuery& query, const SearchMoment& start, co
       }
     }
     covered = chunks[c].reached;
-    if (covered < std::min((c + 1) * kChunkSteps, size)) break;
+    if (covered < std::min((c + 1) * kScanChunkSteps, size)) break;
   }
   // A run cut by an abort is left out: its end is not known.
   if (covered < size && !runs.empty() && runs.back().last + 1 >= covered) {
@@ -96,7 +83,7 @@ AllHitsResult FindAllHits(const AlarmQuery& query, const SearchMoment& start, co
   const HitRefiner refiner(query, sequence);
   std::vector<std::atomic<bool>> refined(runs.size());
   ScanChunksInOrder(static_cast<int64_t>(runs.size()), threads, [&](int64_t r) {
-    if (AbortRequested(options)) return false;
+    if (options.AbortRequested()) return false;
     HitRun& run = result.runs[r];
     run.firstStep = runs[r].first;
     run.lastStep = runs[r].last;
@@ -117,7 +104,7 @@ AllHitsResult FindAllHits(const AlarmQuery& query, const SearchMoment& start, co
   } else {
     result.stop = sequence.endsAtStopYear() ? SearchStop::StopYear : SearchStop::MaxSteps;
   }
-  Publish(options, sequence.YearAt(covered), covered);
+  options.ReportEnd(sequence.YearAt(covered), covered);
   return result;
 }
 

@@ -5,6 +5,10 @@
 
 namespace gyrolux {
 
+// Moments per piece of a search, about four weeks: small enough for two threads to share
+// a search that ends early, large enough that starting a piece costs nothing.
+inline constexpr int64_t kScanChunkSteps = 4096;
+
 // The number of threads a search uses when it is not told: every core, at least one.
 int DefaultSearchThreads();
 
