@@ -80,7 +80,7 @@ AllHitsResult FindAllHits(const AlarmQuery& query, const SearchMoment& start, co
 
   // Each run refined on its own.
   result.runs.resize(runs.size());
-  const HitRefiner refiner(query, sequence);
+  const HitRefiner refiner(query, sequence, options);
   std::vector<std::atomic<bool>> refined(runs.size());
   ScanChunksInOrder(static_cast<int64_t>(runs.size()), threads, [&](int64_t r) {
     if (options.AbortRequested()) return false;
@@ -88,9 +88,8 @@ AllHitsResult FindAllHits(const AlarmQuery& query, const SearchMoment& start, co
     run.firstStep = runs[r].first;
     run.lastStep = runs[r].last;
     run.alarm = sequence.SearchMomentAt(run.firstStep);
-    refiner.Refine(run);
-    refined[r] = true;
-    return true;
+    refined[r] = refiner.Refine(run);
+    return refined[r].load();
   });
   const auto unrefined = std::find_if(refined.begin(), refined.end(), [](const auto& done) { return !done.load(); });
   if (unrefined != refined.end()) {

@@ -20,9 +20,10 @@ constexpr int64_t kCoarseProbes = 256;
 
 }  // namespace
 
-HitRefiner::HitRefiner(const AlarmQuery& query, const MomentSequence& sequence)
+HitRefiner::HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, const SearchOptions& options)
     : query_(query),
       sequence_(sequence),
+      options_(options),
       mask_(AlarmFactorMask(query)),
       motionPerStep_(AlarmMotionPerStep(query, sequence.MomentAt(0).latitude).total()),
       newYearBreaks_(AlarmMovesAtNewYear(query)) {}
@@ -80,7 +81,9 @@ int64_t HitRefiner::LeastStep(int64_t first, int64_t last) const {
   if (last - first > kCoarseProbes) {
     for (int64_t i = first; i <= last; i += (last - first) / kCoarseProbes) look(i);
   }
+  int64_t looks = 0;
   for (int64_t i = first; i <= last;) {
+    if (++looks % 4096 == 0 && options_.AbortRequested()) break;
     const double c = look(i);
     int64_t skip = 0;
     if (motionPerStep_ == 0.0) {
@@ -131,7 +134,7 @@ double HitRefiner::LeastSecond(int64_t index) const {
   return best;
 }
 
-void HitRefiner::Refine(HitRun& run) const {
+bool HitRefiner::Refine(HitRun& run) const {
   const int64_t size = sequence_.size();
   run.enters = run.alarm;
   run.entersRefined = false;
@@ -161,6 +164,7 @@ void HitRefiner::Refine(HitRun& run) const {
   }
   run.closest = MomentAt(bestIndex, bestSecond);
   run.leastDistance = bestDistance;
+  return !options_.AbortRequested();
 }
 
 }  // namespace gyrolux

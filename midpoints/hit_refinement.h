@@ -3,17 +3,19 @@
 #include <cstdint>
 
 #include "engine/chart_core.h"
+#include "midpoints/alarm_search.h"
 #include "midpoints/all_hits.h"
 #include "midpoints/moment_sequence.h"
 
 namespace gyrolux {
 
 // Refines a run of hit steps (firstStep, lastStep, alarm set) to the second, as HitRun
-// describes: enters, leaves, closest and leastDistance.
+// describes: enters, leaves, closest and leastDistance. Refine gives false when the
+// options' abort cut it short.
 class HitRefiner {
  public:
-  HitRefiner(const AlarmQuery& query, const MomentSequence& sequence);
-  void Refine(HitRun& run) const;
+  HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, const SearchOptions& options);
+  bool Refine(HitRun& run) const;
 
  private:
   // The test at a moment: the signed difference of the two positions, reduced to
@@ -38,6 +40,7 @@ class HitRefiner {
 
   AlarmQuery query_;
   const MomentSequence& sequence_;
+  const SearchOptions& options_;
   FactorMask mask_;
   double motionPerStep_;
   bool newYearBreaks_;
