@@ -2,15 +2,12 @@
 
 #include <cstdint>
 
+#include "engine/time_scale.h"
+
 namespace gyrolux {
 
 // Day counting in the proleptic Gregorian calendar: the number of a date counted in days
 // from 1 January 1970, and back. Valid for every year an int holds.
-struct CivilDate {
-  int day;
-  int month;
-  int year;
-};
 
 constexpr int64_t DaysFromCivil(int year, int month, int day) {
   const int64_t y = static_cast<int64_t>(year) - (month <= 2 ? 1 : 0);
@@ -21,7 +18,7 @@ constexpr int64_t DaysFromCivil(int year, int month, int day) {
   return era * 146097 + dayOfEra - 719468;
 }
 
-constexpr CivilDate CivilFromDays(int64_t days) {
+constexpr CalendarDate CivilFromDays(int64_t days) {
   const int64_t z = days + 719468;
   const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
   const int64_t dayOfEra = z - era * 146097;

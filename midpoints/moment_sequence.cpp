@@ -89,14 +89,14 @@ int64_t MomentSequence::FirstIndexOfDay(int64_t day) const {
   return static_cast<int64_t>(firstDayHours_.size()) + (day - 1) * HoursPerDay();
 }
 
-CivilDate MomentSequence::DateOfDay(int64_t day) const {
+CalendarDate MomentSequence::DateOfDay(int64_t day) const {
   if (day == 0) return {start_.moment.day, start_.moment.month, start_.moment.year};
   return CivilFromDays(dayOneNumber_ + day - 1);
 }
 
 ChartMoment MomentSequence::MomentOnDay(int64_t day, double hours) const {
   ChartMoment m = start_.moment;
-  const CivilDate date = DateOfDay(day);
+  const CalendarDate date = DateOfDay(day);
   m.day = date.day;
   m.month = date.month;
   m.year = date.year;

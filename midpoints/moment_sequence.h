@@ -72,7 +72,7 @@ class MomentSequence {
   };
   DayPosition PositionOf(int64_t index) const;
   DayPosition PositionBetween(int64_t index, double seconds) const;
-  CivilDate DateOfDay(int64_t day) const;
+  CalendarDate DateOfDay(int64_t day) const;
   int64_t FirstIndexOfDay(int64_t day) const;
   ChartMoment MomentOnDay(int64_t day, double hours) const;
   SearchMoment WithDateText(const ChartMoment& moment, int64_t day) const;
@@ -81,7 +81,7 @@ class MomentSequence {
   SearchMoment start_;
   std::vector<double> firstDayHours_;  // the start's time and the steps before midnight
   int64_t dayOneNumber_ = 0;           // DaysFromCivil of the date after the start's
-  CivilDate dayOne_{};
+  CalendarDate dayOne_{};
   int stopYear_ = 0;
   int64_t size_ = 0;
   bool endsAtStopYear_ = false;
