@@ -14,11 +14,12 @@ using FactorLongitudes = std::array<double, kFactorCount>;
 inline constexpr double kStartPictureOrb = 1.18;
 inline constexpr double kMidpointSearchOrb = 1.1;
 
-// Two positions p and q of the 22.5-degree mode count as equal within the orb: closer
-// than the orb, or closer across the 22.5-degree wrap (both strict).
-inline bool WithinPictureOrb(double p, double q, double orb) {
-  const double d = std::fabs(p - q);
-  return d < orb || d > 22.5 - orb;
-}
+// A distance d = |p - q| of two positions of the 22.5-degree mode counts as a hit: closer
+// than the orb, or closer across the 22.5-degree wrap (both strict; a distance equal to
+// either bound is no hit).
+inline bool IsWithinOrb(double distance, double orb) { return distance < orb || distance > 22.5 - orb; }
+
+// Two positions p and q of the 22.5-degree mode count as equal within the orb.
+inline bool WithinPictureOrb(double p, double q, double orb) { return IsWithinOrb(std::fabs(p - q), orb); }
 
 }  // namespace gyrolux
