@@ -4,13 +4,15 @@
 A plain, step-by-step transcription of the definitions of the time scale, the
 sidereal time and angles, the Sun, the Moon and its node, the planets and the
 hypothetical factors, GZ, the house numbers, the formatting helpers, the four
-main-axis lists and the stellium detection. It is deliberately unoptimised so
-that it can be read against the definitions line by line; the C++ engine is
-compared with it at thousands of moments.
+main-axis lists and the stellium detection, the evaluation lists and the axis
+lookups. It is deliberately unoptimised so that it can be read against the
+definitions line by line; the C++ engine is compared with it at thousands of
+moments.
 
 Commands:
   charts --count N --seed S --out FILE   moments with all computed chart values
   axes   --count N --seed S --out FILE   moments with their axis lists and stellium line
+  lists  --count N --seed S --out FILE   gyrolux-calc list calls with the lines they print
   selftest                               the reference values and edge cases
 """
 
@@ -904,6 +906,316 @@ def command_axes(count, seed, out):
 
 
 # ---------------------------------------------------------------------------
+# Evaluation lists and axis lookups
+# ---------------------------------------------------------------------------
+
+HOUSE_MEANING = [
+    ["  Bezieht sich auf Anlagen aus Herkunft, Vererbung und Abstammung"],
+    ["  Bezieht sich auf materiellen und ideellen Besitz, Geldangelegenheiten"],
+    ["  Bezieht sich auf Alltag, das Praktische, Nachbarschaft, kleine Wege und kurze Reisen, Nachrichten,",
+     "  Briefe, Dokumente, Absprachen"],
+    ["  Bezieht sich auf Haus und Heim, H\u00e4uslichkeit, Kinderstube, Elternhaus, Grund und Boden,",
+     "  Innendarstellung"],
+    ["  Bezieht sich auf Unternehmungen in der Freizeit, Familie, Kinder, Geschwister, kleine Gesellschaften,",
+     "  Vergn\u00fcgungen"],
+    ["  Bezieht sich auf Arbeit, T\u00e4tigkeiten, Besch\u00e4ftigung, Dienste, Krankheitsdisposition"],
+    ["  Bezieht sich auf auf den bevorzugten Gegen\u00fcber, den gew\u00fcnschten Menschen als Vorbild, Partner,",
+     "  Mitarbeiter, Kamerad "],
+    ["  Bezieht sich auf Abgeben, Weggeben, Loslassen, Verlieren, daraus Kummer, Betr\u00fcbnis, Leid,",
+     "  im Extremfall Tod und Besch\u00e4ftigung mit Jenseitigem"],
+    ["  Bezieht sich auf Ausw\u00e4rtiges, weite Reisen, Kulturelles, h\u00f6here Vernunft, Wissenschaft,",
+     "  Weltanschauung, Religion, Politik"],
+    ["  Bezieht sich auf Ziele und H\u00f6hen am Tage, im Monat, im Jahr, im Leben, im Beruf, in der \u00d6ffentlichkeit,",
+     "  in der Au\u00dfendarstellung"],
+    ["  Bezieht sich auf Bekanntenkreis, Freundschaften, Reserven"],
+    ["  Bezieht sich auf Innerlichkeit, Zur\u00fcckgezogenheit, Feierabendsituation, geschlossene Gesellschaften ",
+     "  und R\u00e4umlichkeiten"],
+]
+
+HOUSE_AREAS = """  Bedeutungsbereiche der MC-H\u00e4user:
+  01: Anlagen aus Herkunft, Vererbung und Abstammung
+  02: Materieller und ideeller Besitz, Geldangelegenheiten
+  03: Alltag, das Praktische, Nachbarschaft, kleine Wege und
+      kurze Reisen, Nachrichten, Briefe, Dokumente, Absprachen
+  04: Haus und Heim, H\u00e4uslichkeit, Kinderstube, Elternhaus,
+      Grund und Boden, Innendarstellung
+  05: Unternehmungen in der Freizeit, Familie, Kinder, Geschwister,
+      kleine Gesellschaften, Vergn\u00fcgungen
+  06: Arbeit, T\u00e4tigkeiten, Besch\u00e4ftigung, Dienste, Krankheitsdisposition
+  07: Bevorzugter Gegen\u00fcber, gew\u00fcnschter Mensch als Vorbild, Partner,
+      Mitarbeiter, Kamerad 
+  08: Abgeben, Weggeben, Loslassen, Verlieren, daraus Kummer, Betr\u00fcbnis,
+      Leid, im Extremfall Tod und Besch\u00e4ftigung mit Jenseitigem
+  09: Ausw\u00e4rtiges, weite Reisen, Kulturelles, h\u00f6here Vernunft,
+      Wissenschaft, Weltanschauung, Religion, Politik
+  10: Ziele und H\u00f6hen am Tage, im Monat, im Jahr, im Leben, im Beruf
+      in der \u00d6ffentlichkeit, in der Au\u00dfendarstellung
+  11: Bekanntenkreis, Freundschaften, Reserven
+  12: Innerlichkeit, Zur\u00fcckgezogenheit, Feierabendsituation,
+      geschlossene Gesellschaften und R\u00e4umlichkeiten""".split("\n")
+
+PAIRS = [(a, b) for a in range(22) for b in range(a, 22)]
+
+
+def typed_coordinate(value, digits):
+    deg = Trunc(abs(value))
+    minutes = Trunc(Frac(abs(value)) * 60 + 1e-6)
+    if minutes >= 60:
+        minutes, deg = minutes - 60, deg + 1
+    return ("-" if value < 0 else "+") + str(deg).zfill(digits) + "\u00b0" + str(minutes).zfill(2) + "'"
+
+
+class ListChart:
+    """A reference chart with the texts that the lists print."""
+
+    def __init__(self, date_text, hours, lon, lat):
+        day, month, year = _read_date_text(date_text)
+        self.c = Chart(day, month, year, hours, lon, lat).recompute()
+        self.lon = self.c.factorLongitude
+        self.lonText = typed_coordinate(lon, 3)
+        self.latText = typed_coordinate(lat, 2)
+
+    def pos(self, a, b):
+        return Mod22_5(self.mid(a, b))
+
+    def mid(self, a, b):
+        la = self.lon[a] if a < 23 else 0.0
+        lb = self.lon[b] if b < 23 else 0.0
+        return (la + lb) / 2
+
+    def house(self, a, b):
+        return ZeroPad(MidpointHouse(a, b, self.lon[a] if a < 23 else 0.0, self.lon[b] if b < 23 else 0.0), 2)
+
+    def moment(self):
+        return FormatClock(self.c.hours) + " WZ/GMT, L:" + self.lonText + ", B:" + self.latText
+
+    def header(self, title):
+        return (title + self.c.dateText + ", ")[:len(title) + 12] + self.moment()
+
+
+def equal_in_orb(p, q, orb):
+    d = abs(p - q)
+    return d < orb or d > 22.5 - orb
+
+
+def sign_of(lon):
+    k = Trunc(lon / 30 + 1)
+    return SIGN_ABBREV[3 * k - 1:3 * k + 2]
+
+
+def list_faktoren(ch):
+    c = ch.c
+    lines = [ch.header("  Faktoren vom "), "  "]
+    for i in range(23):
+        lam = ch.lon[i]
+        line = ("  " + FACTOR_ABBREV[i] + "  " + FormatAngle(2, 30, lam) + " " + sign_of(lam) + " ("
+                + FormatAngle(2, 22, lam) + ")")
+        if i < 12:
+            theta = c.ramc + DegToRad(30 * i)
+            x = math.atan(math.sin(theta) / (math.cos(theta) * math.cos(c.negObliquity)))
+            if x < 0:
+                x += PI
+            if math.sin(theta) < 0:
+                x += PI
+            cusp = Mod360(RadToDeg(x))
+            h = i + 10 if i + 10 <= 12 else i - 2
+            line += ("      MC-Haus: " + ZeroPad(h, 2) + "  " + FormatAngle(2, 30, cusp) + " "
+                     + sign_of(cusp))
+        extra = {18: "      Hauptdaten:", 19: "      Stz:         " + c.siderealText,
+                 20: "      RA:          " + c.ramcText, 21: "      Index Stz:   " + c.indexSiderealText,
+                 22: "      Index Dat:   " + c.indexDateText}
+        lines.append(line + extra.get(i, ""))
+    return lines + [" "] + HOUSE_AREAS
+
+
+def code_cells(ch, a, b):
+    return (FACTOR_ABBREV[a] + "/" + FACTOR_ABBREV[b] + ch.house(a, b) + " ",
+            FormatAngle(2, 22, ch.mid(a, b)) + "  ")
+
+
+def list_alpha_code(ch):
+    lines = [ch.header(" Alpha-Code "), "  "]
+    for a in range(22):
+        cells = [code_cells(ch, a, b) for b in range(a, 22)]
+        for start in range(0, len(cells), 9):
+            chunk = cells[start:start + 9]
+            lines += [" " + "".join(p for p, _ in chunk), " " + "".join(w for _, w in chunk)]
+    return lines
+
+
+def list_winkel_code(ch):
+    # The key scan: steps of 0.001 from 0 to 22.5, each taking the pairs whose truncated
+    # value lies within 0.0009 of the step; buckets of neighbouring keys keep it fast.
+    buckets = {}
+    for a, b in PAIRS:
+        t = Trunc(ch.pos(a, b) * 1000) / 1000
+        buckets.setdefault(Trunc(t * 1000 + 0.5), []).append((t, a, b))
+    ordered, step = [], 0.0
+    for k in range(22501):
+        for near in (k - 1, k, k + 1):
+            ordered += [(a, b) for t, a, b in buckets.get(near, []) if abs(t - step) < 0.0009]
+        step += 0.001
+    rows = [[" ", " "] for _ in range(29)]
+    for n, (a, b) in enumerate(ordered):
+        p, w = code_cells(ch, a, b)
+        rows[n % 29][0] += p
+        rows[n % 29][1] += w
+    return [ch.header(" Winkel-Code "), "  "] + [cell[:72] for row in rows for cell in row]
+
+
+def list_halbsummen(ch, orb):
+    lines = [ch.header(" Halbsummen "), "  "]
+    for a, b in PAIRS:
+        hits = [(c, d) for c in range(b, 22) for d in range(c, 22)
+                if (c, d) != (b, b) and equal_in_orb(ch.pos(a, b), ch.pos(c, d), orb)]
+        for start in range(0, len(hits), 6):
+            lead = " " + FACTOR_ABBREV[a] + "/" + FACTOR_ABBREV[b] if start == 0 else ' --"--'
+            lines.append(lead + "".join(" = " + FACTOR_ABBREV[c] + "/" + FACTOR_ABBREV[d] + ch.house(c, d)
+                                        for c, d in hits[start:start + 6]))
+    return lines
+
+
+def list_mc_texte(ch, orb, file_lines):
+    lines = [" ", ch.header("  MC/MC-Achsen-Texte "), "  ",
+             '  Die Zusatz-Angaben: "Bezieht sich auf..." meinen die jeweiligen Bedeutungen der H\u00e4user;',
+             '  Sie finden diese Bedeutungsbereiche auch bei  "Faktoren"  wieder.', " "]
+    n = 0
+    while n < len(file_lines):
+        head = file_lines[n]
+        n += 1
+        if len(head) < 13 or head[10] != "|":
+            continue
+        names = FACTOR_ABBREV[:23]
+        if head[8:10] not in names or head[11:13] not in names:
+            continue
+        a, b = names.index(head[8:10]), names.index(head[11:13])
+        if not equal_in_orb(ch.pos(0, 0), ch.pos(a, b), orb):
+            continue
+        lines.append("  " + head + "," + ch.house(a, b))
+        while n < len(file_lines):
+            n += 1
+            if len(file_lines[n - 1]) <= 5:
+                break
+            lines.append("  " + file_lines[n - 1])
+        lines += HOUSE_MEANING[MidpointHouse(a, b, ch.lon[a], ch.lon[b]) - 1] + [" "]
+    return lines
+
+
+def axis_groups(ch, axis, orb, skip):
+    hits = [(a, b) for a, b in PAIRS if (a, b) != skip and equal_in_orb(axis, ch.pos(a, b), orb)]
+    lines = []
+    for start in range(0, len(hits), 7):
+        group = hits[start:start + 7]
+        lines += ["  " + "".join(FACTOR_ABBREV[a] + "/" + FACTOR_ABBREV[b] + ch.house(a, b) + " = "
+                                 for a, b in group),
+                  "  " + "".join(FormatAngle(2, 22, ch.mid(a, b)) + "    " for a, b in group)]
+        if len(group) == 7:
+            lines.append(" ")
+    return lines
+
+
+def read_number(text):
+    try:
+        value = float(text.strip().replace(",", "."))
+    except ValueError:
+        return None
+    return value if math.isfinite(value) and text.strip() not in ("", "+", "-") else None
+
+
+def list_grad_achse(ch, deg_text, min_text, orb):
+    deg, mins = read_number(deg_text), read_number(min_text)
+    if deg is None or mins is None or not 0 <= deg <= 22 or not 0 <= mins <= 59 or (deg == 22 and mins > 30):
+        return "Das ist kein g\u00fcltiger Winkel!"
+    axis = deg + mins / 60 + 0.01
+    head = ["  Suchachse = " + ZeroPad(Trunc(axis), 2) + "\u00b0" + ZeroPad(Trunc(Frac(axis) * 60 + 0.01), 2)
+            + "\u00b4"]
+    return [" ", "  " + ch.c.dateText + ", " + ch.moment(), " "] + head + [" "] + axis_groups(ch, axis, orb, None)
+
+
+def list_hs_achse(ch, pair_text, orb):
+    names = pair_text.upper().split("/")
+    if len(names) != 2 or names[0] not in FACTOR_ABBREV or names[1] not in FACTOR_ABBREV:
+        return "Das ist keine g\u00fcltige Halbsumme!"
+    a, b = sorted(FACTOR_ABBREV.index(name) for name in names)
+    return ([" ", "  " + ch.c.dateText + ", " + ch.moment(), "  ",
+             "  " + FACTOR_ABBREV[a] + "/" + FACTOR_ABBREV[b] + ch.house(a, b) + " =",
+             "  " + FormatAngle(2, 22, ch.mid(a, b)), " "]
+            + axis_groups(ch, ch.pos(a, b), orb, (a, b)))
+
+
+def texts_file(rng):
+    """A texts file with every pair as a head, shuffled with the awkward cases."""
+    entries = []
+    names = FACTOR_ABBREV[:22]
+    for a, b in PAIRS:
+        body = ["Text %s|%s %s" % (names[a], names[b], "\u00e4" * rng.randint(0, 3))] * rng.randint(0, 3)
+        end = rng.choice(["", "12345", "", "  x"])
+        entries.append(["MC/MC = %s|%s (Paar %d)" % (names[a], names[b], rng.randint(0, 99))] + body + [end])
+    entries += [["MC/MC = so|mc klein", "verborgen 1", ""], ["MC/MC = XX|MC fremd", "verborgen 2", ""],
+                ["MC/MC = --|MC F\u00fcller", "verborgen 3", ""], ["MC/MC = SO|SO Sonne", "123456", "12345"],
+                ["12345678MC|", "kurz"], ["frei", "12345678MC|XXX im Text", "abcdef", ""],
+                ["MC/MC = GZ|MC Grenze", "sechs!", "f\u00fcnf!", "danach 1", ""]]
+    rng.shuffle(entries)
+    entries.append(["MC/MC = MC|MC am Ende", "ohne Abschluss"])
+    return [line for entry in entries for line in entry]
+
+
+def random_list_case(rng, folder, index):
+    """One gyrolux-calc list call and what it must print: (arguments, lines or message)."""
+    day, month, year, hours, lon, lat = random_moment(rng)
+    date_text = DateText(day, month, year)
+    orb = rng.choice([1.18, 1.1, round(rng.uniform(0.2, 4.0), 3)])
+    kind = ["faktoren", "alpha-code", "winkel-code", "halbsummen", "mc-texte", "grad-achse",
+            "hs-achse"][index % 7]
+    next_days = rng.choice([0, 0, 1, 3])
+    args = ["list", kind, "--date", date_text, "--hours", repr(hours), "--lon", repr(lon), "--lat", repr(lat),
+            "--orb", repr(orb)]
+    if next_days:
+        args += ["--next-days", str(next_days)]
+    for _ in range(next_days):
+        date_text = NextDay(date_text)
+    ch = ListChart(date_text, hours, lon, lat)
+    if kind == "faktoren":
+        return args, list_faktoren(ch)
+    if kind == "alpha-code":
+        return args, list_alpha_code(ch)
+    if kind == "winkel-code":
+        return args, list_winkel_code(ch)
+    if kind == "halbsummen":
+        return args, list_halbsummen(ch, orb)
+    if kind == "mc-texte":
+        path = "%s/texts-%d.txt" % (folder, index)
+        lines = texts_file(rng)
+        with open(path, "wb") as f:
+            f.write("".join(line + "\r\n" for line in lines[:-1]).encode("cp1252") + lines[-1].encode("cp1252"))
+        return args + ["--textsfile", path], list_mc_texte(ch, orb, lines)
+    if kind == "grad-achse":
+        deg = rng.choice([str(rng.randint(0, 22)), str(rng.randint(0, 9)), "23", "-1", "x", "1.5", "22"])
+        mins = rng.choice([str(rng.randint(0, 59)), "30", "31", "60", "5", "0,5", ""])
+        return args + ["--axis-deg", deg, "--axis-min", mins], list_grad_achse(ch, deg, mins, orb)
+    names = FACTOR_ABBREV + ["xy", "m"]
+    pair = rng.choice(names) + "/" + rng.choice(names)
+    pair = pair.lower() if rng.random() < 0.3 else pair
+    return args + ["--pair", pair], list_hs_achse(ch, pair, orb)
+
+
+def command_lists(count, seed, out):
+    import json
+    import os
+    rng = random.Random(seed)
+    folder = os.path.dirname(os.path.abspath(out))
+    with open(out, "w", encoding="utf-8", newline="\n") as f:
+        for index in range(count):
+            args, want = random_list_case(rng, folder, index)
+            f.write("RUN " + json.dumps(args) + "\n")
+            if isinstance(want, str):
+                f.write("ERROR " + want + "\n")
+            else:
+                f.write("".join(line + "\n" for line in want))
+            f.write("END\n")
+
+
+# ---------------------------------------------------------------------------
 # Self-check
 # ---------------------------------------------------------------------------
 
@@ -1113,7 +1425,7 @@ def command_selftest():
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     sub = parser.add_subparsers(dest="command", required=True)
-    for name in ("charts", "axes"):
+    for name in ("charts", "axes", "lists"):
         p = sub.add_parser(name)
         p.add_argument("--count", type=int, required=True)
         p.add_argument("--seed", type=int, required=True)
@@ -1124,6 +1436,8 @@ def main(argv):
         command_charts(args.count, args.seed, args.out)
     elif args.command == "axes":
         command_axes(args.count, args.seed, args.out)
+    elif args.command == "lists":
+        command_lists(args.count, args.seed, args.out)
     else:
         command_selftest()
     return 0
