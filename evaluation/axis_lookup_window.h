@@ -21,6 +21,8 @@ struct Session;
 // waits for input, green with its list and its buttons once a lookup is made. It writes
 // the search angle or the first search pair, and with "&Nächster Tag" the moment's date.
 class AxisLookupWindow : public QDialog {
+  Q_OBJECT
+
  public:
   AxisLookupWindow(Session& session, AxisLookupKind kind, QWidget* parent = nullptr);
 

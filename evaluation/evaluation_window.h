@@ -24,6 +24,8 @@ class AxisLookupWindow;
 // session's chart and writes only the file counters (and, through a lookup, the moment's
 // date and the search axis). Buttons and the view carry object names.
 class EvaluationWindow : public QDialog {
+  Q_OBJECT
+
  public:
   explicit EvaluationWindow(Session& session, QWidget* parent = nullptr);
   ~EvaluationWindow() override;
