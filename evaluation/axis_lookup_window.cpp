@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include "engine/calendar.h"
 #include "evaluation/list_files.h"
@@ -47,21 +48,24 @@ AxisLookupWindow::AxisLookupWindow(Session& session, AxisLookupKind kind, QWidge
   setFixedSize(535, 414);
   setFont(WindowFont("MS Sans Serif", kEightPointPixels));
 
-  view_ = MakeListView(this, QStringLiteral("listView"), QRect(4, 4, 527, 342), WindowFont("Courier New", 12),
+  // Wide and high enough for the help texts and for a group of seven (72 characters of
+  // 12 pixels) without scroll bars.
+  view_ = MakeListView(this, QStringLiteral("listView"), QRect(2, 2, 531, 364), WindowFont("Courier New", 12),
                        false);
+  view_->document()->setDocumentMargin(2);
   ShowLines(view_, texts.helpLines);
 
   const QString labels[2] = {texts.firstFieldLabel, texts.secondFieldLabel};
   const char* fieldNames[2] = {"firstField", "secondField"};
   int x = 8;
   for (int i = 0; i < 2; ++i) {
-    QLabel* label = MakeLabel(this, labels[i], {x, 358});
+    QLabel* label = MakeLabel(this, labels[i], {x, 375});
     label->setFont(WindowFont("MS Sans Serif", 13, true));
     label->adjustSize();
     x += label->width() + 6;
     auto* field = new QLineEdit(this);
     field->setObjectName(QString::fromLatin1(fieldNames[i]));
-    field->setGeometry(x, 353, 34, 26);
+    field->setGeometry(x, 370, 34, 26);
     field->setMaxLength(kFieldLength);
     field->setFont(WindowFont("MS Sans Serif", 16, true));
     SetTextColor(field, clNavy);
@@ -94,7 +98,7 @@ AxisLookupWindow::AxisLookupWindow(Session& session, AxisLookupKind kind, QWidge
     const ButtonLayout& layout = kButtons[i];
     auto* button = new QPushButton(QString::fromUtf8(layout.caption), this);
     button->setObjectName(QString::fromLatin1(layout.objectName));
-    button->setGeometry(layout.x, 354, layout.width, 25);
+    button->setGeometry(layout.x, 371, layout.width, 25);
     button->setToolTip(QString::fromUtf8(layout.hint));
     button->setAutoDefault(false);
     buttons[i] = button;
@@ -109,7 +113,7 @@ AxisLookupWindow::AxisLookupWindow(Session& session, AxisLookupKind kind, QWidge
   connect(nextDayButton_, &QPushButton::clicked, this, &AxisLookupWindow::nextDay);
   connect(backButton_, &QPushButton::clicked, this, &QDialog::reject);
 
-  escLabel_ = MakeLabel(this, EscText(), {2, 396}, QStringLiteral("escLabel"));
+  escLabel_ = MakeLabel(this, EscText(), {2, 399}, QStringLiteral("escLabel"));
   SetBackground(escLabel_, clSilver);
 }
 
