@@ -274,6 +274,16 @@ TEST(EvaluationMainWindow, OpenedByEvaluateAndTheLookupStepsTheDate) {
   const QString printed = PdfText(QStringLiteral("lookup.pdf"), QStringLiteral("-layout"));
   EXPECT_TRUE(printed.contains(QStringLiteral("06.12.2026, 10:29:50 WZ/GMT"))) << printed.left(300).toStdString();
   EXPECT_TRUE(printed.contains(QStringLiteral("Suchachse = 22°30´")));
+
+  // The main window shows a search's result line through the evaluation window.
+  clock.session.search.resultLine = QStringLiteral("     MC/SO=MA/JU 07°30'/07°31' gefunden");
+  QStringList shownResult;
+  WhenShown(window, [&] {
+    shownResult = Lines(window);
+    window->reject();
+  });
+  clock.window->controller().showSearchResult();
+  EXPECT_EQ(shownResult, (QStringList{QStringLiteral(" "), clock.session.search.resultLine}));
 }
 
 }  // namespace
