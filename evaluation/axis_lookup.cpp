@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/calendar.h"
 #include "engine/factors.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
@@ -126,6 +127,14 @@ std::optional<FactorPair> ReadAxisPair(const QString& first, const QString& seco
 
 QString MidpointAxisCaption(const FactorPair& pair) {
   return QString(35, u' ') + QStringLiteral("Halbsummen in der Achse  ") + PairName(pair.a, pair.b);
+}
+
+bool StepLookupDay(Chart& chart) {
+  const ChartMoment& m = chart.moment;
+  if (AddDays({m.day, m.month, m.year}, 1).year > 9999) return false;
+  NextDay(chart);
+  RecomputeChart(chart);
+  return true;
 }
 
 QStringList DegreeAxisList(const Chart& chart, double axis, double orb) {

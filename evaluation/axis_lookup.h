@@ -57,6 +57,12 @@ std::optional<FactorPair> ReadAxisPair(const QString& first, const QString& seco
 // "Halbsummen in der Achse  MC/SO" after a lookup.
 QString MidpointAxisCaption(const FactorPair& pair);
 
+// "&Nächster Tag": the date one calendar day on at the same time of day, the chart
+// recomputed. A four-digit date text ends with 31.12.9999: from there the day is not
+// stepped (false), where the text would otherwise lose a digit and name a year 9000 years
+// earlier.
+bool StepLookupDay(Chart& chart);
+
 // The lists: " ", the moment, the axis, then the midpoints in the axis in groups of seven,
 // each a line of pairs ("MC/SO05 = ") above a line of angles ("07°30'    ") and " "
 // after a full group. axis is the value DegreeAxisValue gives.

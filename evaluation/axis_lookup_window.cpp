@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTextDocument>
 
-#include "engine/calendar.h"
 #include "evaluation/list_files.h"
 #include "evaluation/list_view.h"
 #include "platform/colors.h"
@@ -213,9 +212,8 @@ void AxisLookupWindow::rebuildList() {
 
 void AxisLookupWindow::nextDay() {
   // The same time of day one calendar day on; the main window shows the new date.
-  NextDay(session_.chart);
+  if (!StepLookupDay(session_.chart)) return;
   if (onDateChanged) onDateChanged();
-  RecomputeChart(session_.chart);
   rebuildList();
 }
 

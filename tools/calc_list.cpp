@@ -2,7 +2,6 @@
 // exactly as the list is built, before a view wraps them.
 #include <cmath>
 
-#include "engine/calendar.h"
 #include "engine/chart.h"
 #include "engine/formatting.h"
 #include "evaluation/axis_lookup.h"
@@ -141,8 +140,13 @@ int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
     }
   }
 
-  for (int day = 0; day < nextDays; ++day) NextDay(chart);
   RecomputeChart(chart);
+  for (int day = 0; day < nextDays; ++day) {
+    if (!StepLookupDay(chart)) {
+      err << "--next-days " << nextDays << " steps past 31.12.9999";
+      return 2;
+    }
+  }
 
   QStringList lines;
   if (kind == QLatin1String("faktoren")) {

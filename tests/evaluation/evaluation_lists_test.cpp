@@ -197,6 +197,21 @@ TEST(AxisLookupTest, TheChecksOfTheTwoFields) {
   EXPECT_FALSE(ReadAxisPair(QStringLiteral("M"), QStringLiteral("C")).has_value());
 }
 
+TEST(AxisLookupTest, TheNextDayStopsAtTheLastDayOfYear9999) {
+  Chart chart = HandChart({});
+  chart.moment = {28, 2, 2024, 10.25, 10.0, 50.0, false, false};
+  chart.texts.dateText = QStringLiteral("28.02.2024");
+  ASSERT_TRUE(StepLookupDay(chart));
+  EXPECT_EQ(chart.texts.dateText, QStringLiteral("29.02.2024"));
+  EXPECT_EQ(chart.moment.day, 29);
+  EXPECT_EQ(chart.moment.hours, 10.25);
+  EXPECT_NE(chart.state.factorLongitude[SO], 10.0);  // recomputed
+  chart.moment = {31, 12, 9999, 10.25, 10.0, 50.0, false, false};
+  chart.texts.dateText = QStringLiteral("31.12.9999");
+  EXPECT_FALSE(StepLookupDay(chart));
+  EXPECT_EQ(chart.texts.dateText, QStringLiteral("31.12.9999"));
+}
+
 TEST(AxisLookupTest, GroupsOfSeven) {
   // Sum 12 (7 degrees): seven pairs, one group and " "; sum 14 (8 degrees): eight pairs.
   const QStringList seven = DegreeAxisList(StepChart(), 7.01, 0.1);

@@ -59,6 +59,7 @@ BAD = [
     (["faktoren", *MOMENT, "--next-days", "-1"], "--next-days"),
     (["faktoren", *MOMENT, "--next-days", "1e3"], "--next-days"),
     (["faktoren", *MOMENT, "--orb", "0"], "--orb"),
+    (["faktoren", "--date", "30.12.9999", *MOMENT[2:], "--next-days", "2"], "past 31.12.9999"),
     (["faktoren", "alpha-code", *MOMENT], "unexpected argument"),
 ]
 for args, complaint in BAD:
