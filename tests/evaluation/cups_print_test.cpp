@@ -6,13 +6,11 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
 
-#include "engine/chart.h"
 #include "evaluation/axis_lookup_window.h"
 #include "evaluation/evaluation_window.h"
 #include "platform/scripted_prompter.h"
@@ -25,48 +23,43 @@ namespace {
 
 using testing::Child;
 
-QString Harness() { return testing::SourceDir() + QStringLiteral("/tests/test_support/private_cups.sh"); }
-
-QString RunHarness(const QStringList& arguments, int* status) {
+// Runs a program; its exit status and what it wrote.
+std::pair<int, QString> RunProgram(const QString& program, const QStringList& arguments) {
   QProcess process;
-  process.start(QStringLiteral("bash"), QStringList{Harness()} + arguments);
+  process.start(program, arguments);
   process.waitForFinished(120000);
-  *status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
+  const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  return {status, QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed()};
+}
+
+std::pair<int, QString> Harness(const QStringList& arguments) {
+  return RunProgram(QStringLiteral("bash"),
+                    QStringList{testing::SourceDir() + QStringLiteral("/tests/test_support/private_cups.sh")} + arguments);
 }
 
 // The private server, stopped again however the test ends.
 struct PrivateCups {
   QTemporaryDir dir;
-  QMap<QString, QString> values;
-  QString failure;
-  PrivateCups() {
-    int status = 0;
-    const QString output = RunHarness({QStringLiteral("start"), dir.path()}, &status);
-    if (status != 0) failure = output;
-    for (const QString& line : output.split(u'\n')) {
-      const qsizetype equals = line.indexOf(u'=');
-      if (equals > 0) values[line.left(equals)] = line.mid(equals + 1);
-    }
-  }
-  ~PrivateCups() {
-    int status = 0;
-    RunHarness({QStringLiteral("stop"), dir.path()}, &status);
+  std::pair<int, QString> started = Harness({QStringLiteral("start"), dir.path()});
+  ~PrivateCups() { Harness({QStringLiteral("stop"), dir.path()}); }
+  QString value(const QString& name) const {
+    for (const QString& line : started.second.split(u'\n'))
+      if (line.startsWith(name + u'=')) return line.mid(name.size() + 1);
+    return QString();
   }
 };
 
 TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
-  int status = 0;
-  const QString lacking = RunHarness({QStringLiteral("check")}, &status);
+  const auto [status, lacking] = Harness({QStringLiteral("check")});
   if (status != 0) {
     GTEST_SKIP() << "printing through a private CUPS queue is not possible here (" << lacking.toStdString()
                  << "); it runs as root with the packages cups and printer-driver-cups-pdf";
   }
   PrivateCups cups;
-  ASSERT_TRUE(cups.failure.isEmpty()) << cups.failure.toStdString();
-  // Before anything of Qt's print support runs: libcups talks to the private server, and
-  // no printer chosen by the user's settings gets in the way.
-  qputenv("CUPS_SERVER", cups.values.value(QStringLiteral("CUPS_SERVER")).toLocal8Bit());
+  ASSERT_EQ(cups.started.first, 0) << cups.started.second.toStdString();
+  // Before Qt's print support starts: libcups asks the private server, and no printer the
+  // user chose elsewhere gets in the way.
+  qputenv("CUPS_SERVER", cups.value(QStringLiteral("CUPS_SERVER")).toLocal8Bit());
   qunsetenv("PRINTER");
   qunsetenv("LPDEST");
   qputenv("HOME", cups.dir.path().toLocal8Bit());
@@ -89,10 +82,10 @@ TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
     QTest::mouseClick(Child<QPushButton>(&window, QStringLiteral("degreeAxisButton")), Qt::LeftButton);
   });
   window.run();
-  EXPECT_TRUE(prompter.shown().empty()) << prompter.shown().front().text.toStdString();
+  EXPECT_TRUE(prompter.shown().empty());
 
   // cups-pdf writes the job's PDF a few seconds later.
-  const QDir pdfs(cups.values.value(QStringLiteral("PDF_DIR")));
+  const QDir pdfs(cups.value(QStringLiteral("PDF_DIR")));
   QStringList found;
   for (int wait = 0; wait < 600 && found.isEmpty(); ++wait) {
     QThread::msleep(100);
@@ -100,11 +93,8 @@ TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
   }
   ASSERT_EQ(found.size(), 1) << "no PDF in " << pdfs.path().toStdString();
   QThread::msleep(500);  // written completely
-  QProcess text;
-  text.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
-             {QStringLiteral("-layout"), pdfs.filePath(found[0]), QStringLiteral("-")});
-  text.waitForFinished(30000);
-  const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+  const QString printed =
+      RunProgram(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfs.filePath(found[0]), QStringLiteral("-")}).second;
   EXPECT_TRUE(printed.contains(QStringLiteral("05.12.2026, 10:30:00 WZ/GMT, L:+010°00', B:+50°00'"))) << printed.toStdString();
   EXPECT_TRUE(printed.contains(QStringLiteral("Suchachse = 07°05´")));
 }

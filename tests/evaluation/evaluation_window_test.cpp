@@ -138,14 +138,6 @@ TEST_F(EvaluationFixture, OpensWithTheIntroductionThenShowsEachList) {
   });
   window.run();
   EXPECT_FALSE(window.isVisible());
-
-  // A search result shows the window again with the result line only.
-  WhenShown(&window, [&] {
-    EXPECT_EQ(Lines(&window), (QStringList{QStringLiteral(" "), QStringLiteral("     MC/SO=MA/JU gefunden")}));
-    EXPECT_EQ(View(&window)->font(), WindowFont("Courier New", kEightPointPixels));
-    window.reject();
-  });
-  window.showSearchResult(QStringLiteral("     MC/SO=MA/JU gefunden"));
 }
 
 TEST_F(EvaluationFixture, SavesUnderRunningNumbersWithoutTouchingAKeptFile) {

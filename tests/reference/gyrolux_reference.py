@@ -17,6 +17,7 @@ Commands:
 """
 
 import argparse
+import json
 import math
 import random
 import sys
@@ -909,51 +910,6 @@ def command_axes(count, seed, out):
 # Evaluation lists and axis lookups
 # ---------------------------------------------------------------------------
 
-HOUSE_MEANING = [
-    ["  Bezieht sich auf Anlagen aus Herkunft, Vererbung und Abstammung"],
-    ["  Bezieht sich auf materiellen und ideellen Besitz, Geldangelegenheiten"],
-    ["  Bezieht sich auf Alltag, das Praktische, Nachbarschaft, kleine Wege und kurze Reisen, Nachrichten,",
-     "  Briefe, Dokumente, Absprachen"],
-    ["  Bezieht sich auf Haus und Heim, H\u00e4uslichkeit, Kinderstube, Elternhaus, Grund und Boden,",
-     "  Innendarstellung"],
-    ["  Bezieht sich auf Unternehmungen in der Freizeit, Familie, Kinder, Geschwister, kleine Gesellschaften,",
-     "  Vergn\u00fcgungen"],
-    ["  Bezieht sich auf Arbeit, T\u00e4tigkeiten, Besch\u00e4ftigung, Dienste, Krankheitsdisposition"],
-    ["  Bezieht sich auf auf den bevorzugten Gegen\u00fcber, den gew\u00fcnschten Menschen als Vorbild, Partner,",
-     "  Mitarbeiter, Kamerad "],
-    ["  Bezieht sich auf Abgeben, Weggeben, Loslassen, Verlieren, daraus Kummer, Betr\u00fcbnis, Leid,",
-     "  im Extremfall Tod und Besch\u00e4ftigung mit Jenseitigem"],
-    ["  Bezieht sich auf Ausw\u00e4rtiges, weite Reisen, Kulturelles, h\u00f6here Vernunft, Wissenschaft,",
-     "  Weltanschauung, Religion, Politik"],
-    ["  Bezieht sich auf Ziele und H\u00f6hen am Tage, im Monat, im Jahr, im Leben, im Beruf, in der \u00d6ffentlichkeit,",
-     "  in der Au\u00dfendarstellung"],
-    ["  Bezieht sich auf Bekanntenkreis, Freundschaften, Reserven"],
-    ["  Bezieht sich auf Innerlichkeit, Zur\u00fcckgezogenheit, Feierabendsituation, geschlossene Gesellschaften ",
-     "  und R\u00e4umlichkeiten"],
-]
-
-HOUSE_AREAS = """  Bedeutungsbereiche der MC-H\u00e4user:
-  01: Anlagen aus Herkunft, Vererbung und Abstammung
-  02: Materieller und ideeller Besitz, Geldangelegenheiten
-  03: Alltag, das Praktische, Nachbarschaft, kleine Wege und
-      kurze Reisen, Nachrichten, Briefe, Dokumente, Absprachen
-  04: Haus und Heim, H\u00e4uslichkeit, Kinderstube, Elternhaus,
-      Grund und Boden, Innendarstellung
-  05: Unternehmungen in der Freizeit, Familie, Kinder, Geschwister,
-      kleine Gesellschaften, Vergn\u00fcgungen
-  06: Arbeit, T\u00e4tigkeiten, Besch\u00e4ftigung, Dienste, Krankheitsdisposition
-  07: Bevorzugter Gegen\u00fcber, gew\u00fcnschter Mensch als Vorbild, Partner,
-      Mitarbeiter, Kamerad 
-  08: Abgeben, Weggeben, Loslassen, Verlieren, daraus Kummer, Betr\u00fcbnis,
-      Leid, im Extremfall Tod und Besch\u00e4ftigung mit Jenseitigem
-  09: Ausw\u00e4rtiges, weite Reisen, Kulturelles, h\u00f6here Vernunft,
-      Wissenschaft, Weltanschauung, Religion, Politik
-  10: Ziele und H\u00f6hen am Tage, im Monat, im Jahr, im Leben, im Beruf
-      in der \u00d6ffentlichkeit, in der Au\u00dfendarstellung
-  11: Bekanntenkreis, Freundschaften, Reserven
-  12: Innerlichkeit, Zur\u00fcckgezogenheit, Feierabendsituation,
-      geschlossene Gesellschaften und R\u00e4umlichkeiten""".split("\n")
-
 PAIRS = [(a, b) for a in range(22) for b in range(a, 22)]
 
 
@@ -975,16 +931,17 @@ class ListChart:
         self.lonText = typed_coordinate(lon, 3)
         self.latText = typed_coordinate(lat, 2)
 
+    def at(self, f):
+        return self.lon[f] if f < 23 else 0.0  # the filler "--" stands at 0 degrees
+
+    def mid(self, a, b):
+        return (self.at(a) + self.at(b)) / 2
+
     def pos(self, a, b):
         return Mod22_5(self.mid(a, b))
 
-    def mid(self, a, b):
-        la = self.lon[a] if a < 23 else 0.0
-        lb = self.lon[b] if b < 23 else 0.0
-        return (la + lb) / 2
-
     def house(self, a, b):
-        return ZeroPad(MidpointHouse(a, b, self.lon[a] if a < 23 else 0.0, self.lon[b] if b < 23 else 0.0), 2)
+        return ZeroPad(MidpointHouse(a, b, self.at(a), self.at(b)), 2)
 
     def moment(self):
         return FormatClock(self.c.hours) + " WZ/GMT, L:" + self.lonText + ", B:" + self.latText
@@ -996,36 +953,6 @@ class ListChart:
 def equal_in_orb(p, q, orb):
     d = abs(p - q)
     return d < orb or d > 22.5 - orb
-
-
-def sign_of(lon):
-    k = Trunc(lon / 30 + 1)
-    return SIGN_ABBREV[3 * k - 1:3 * k + 2]
-
-
-def list_faktoren(ch):
-    c = ch.c
-    lines = [ch.header("  Faktoren vom "), "  "]
-    for i in range(23):
-        lam = ch.lon[i]
-        line = ("  " + FACTOR_ABBREV[i] + "  " + FormatAngle(2, 30, lam) + " " + sign_of(lam) + " ("
-                + FormatAngle(2, 22, lam) + ")")
-        if i < 12:
-            theta = c.ramc + DegToRad(30 * i)
-            x = math.atan(math.sin(theta) / (math.cos(theta) * math.cos(c.negObliquity)))
-            if x < 0:
-                x += PI
-            if math.sin(theta) < 0:
-                x += PI
-            cusp = Mod360(RadToDeg(x))
-            h = i + 10 if i + 10 <= 12 else i - 2
-            line += ("      MC-Haus: " + ZeroPad(h, 2) + "  " + FormatAngle(2, 30, cusp) + " "
-                     + sign_of(cusp))
-        extra = {18: "      Hauptdaten:", 19: "      Stz:         " + c.siderealText,
-                 20: "      RA:          " + c.ramcText, 21: "      Index Stz:   " + c.indexSiderealText,
-                 22: "      Index Dat:   " + c.indexDateText}
-        lines.append(line + extra.get(i, ""))
-    return lines + [" "] + HOUSE_AREAS
 
 
 def code_cells(ch, a, b):
@@ -1075,32 +1002,6 @@ def list_halbsummen(ch, orb):
     return lines
 
 
-def list_mc_texte(ch, orb, file_lines):
-    lines = [" ", ch.header("  MC/MC-Achsen-Texte "), "  ",
-             '  Die Zusatz-Angaben: "Bezieht sich auf..." meinen die jeweiligen Bedeutungen der H\u00e4user;',
-             '  Sie finden diese Bedeutungsbereiche auch bei  "Faktoren"  wieder.', " "]
-    n = 0
-    while n < len(file_lines):
-        head = file_lines[n]
-        n += 1
-        if len(head) < 13 or head[10] != "|":
-            continue
-        names = FACTOR_ABBREV[:23]
-        if head[8:10] not in names or head[11:13] not in names:
-            continue
-        a, b = names.index(head[8:10]), names.index(head[11:13])
-        if not equal_in_orb(ch.pos(0, 0), ch.pos(a, b), orb):
-            continue
-        lines.append("  " + head + "," + ch.house(a, b))
-        while n < len(file_lines):
-            n += 1
-            if len(file_lines[n - 1]) <= 5:
-                break
-            lines.append("  " + file_lines[n - 1])
-        lines += HOUSE_MEANING[MidpointHouse(a, b, ch.lon[a], ch.lon[b]) - 1] + [" "]
-    return lines
-
-
 def axis_groups(ch, axis, orb, skip):
     hits = [(a, b) for a, b in PAIRS if (a, b) != skip and equal_in_orb(axis, ch.pos(a, b), orb)]
     lines = []
@@ -1143,30 +1044,12 @@ def list_hs_achse(ch, pair_text, orb):
             + axis_groups(ch, ch.pos(a, b), orb, (a, b)))
 
 
-def texts_file(rng):
-    """A texts file with every pair as a head, shuffled with the awkward cases."""
-    entries = []
-    names = FACTOR_ABBREV[:22]
-    for a, b in PAIRS:
-        body = ["Text %s|%s %s" % (names[a], names[b], "\u00e4" * rng.randint(0, 3))] * rng.randint(0, 3)
-        end = rng.choice(["", "12345", "", "  x"])
-        entries.append(["MC/MC = %s|%s (Paar %d)" % (names[a], names[b], rng.randint(0, 99))] + body + [end])
-    entries += [["MC/MC = so|mc klein", "verborgen 1", ""], ["MC/MC = XX|MC fremd", "verborgen 2", ""],
-                ["MC/MC = --|MC F\u00fcller", "verborgen 3", ""], ["MC/MC = SO|SO Sonne", "123456", "12345"],
-                ["12345678MC|", "kurz"], ["frei", "12345678MC|XXX im Text", "abcdef", ""],
-                ["MC/MC = GZ|MC Grenze", "sechs!", "f\u00fcnf!", "danach 1", ""]]
-    rng.shuffle(entries)
-    entries.append(["MC/MC = MC|MC am Ende", "ohne Abschluss"])
-    return [line for entry in entries for line in entry]
-
-
-def random_list_case(rng, folder, index):
+def random_list_case(rng, index):
     """One gyrolux-calc list call and what it must print: (arguments, lines or message)."""
     day, month, year, hours, lon, lat = random_moment(rng)
     date_text = DateText(day, month, year)
     orb = rng.choice([1.18, 1.1, round(rng.uniform(0.2, 4.0), 3)])
-    kind = ["faktoren", "alpha-code", "winkel-code", "halbsummen", "mc-texte", "grad-achse",
-            "hs-achse"][index % 7]
+    kind = ["alpha-code", "winkel-code", "halbsummen", "grad-achse", "hs-achse"][index % 5]
     next_days = rng.choice([0, 0, 1, 3])
     args = ["list", kind, "--date", date_text, "--hours", repr(hours), "--lon", repr(lon), "--lat", repr(lat),
             "--orb", repr(orb)]
@@ -1175,20 +1058,12 @@ def random_list_case(rng, folder, index):
     for _ in range(next_days):
         date_text = NextDay(date_text)
     ch = ListChart(date_text, hours, lon, lat)
-    if kind == "faktoren":
-        return args, list_faktoren(ch)
     if kind == "alpha-code":
         return args, list_alpha_code(ch)
     if kind == "winkel-code":
         return args, list_winkel_code(ch)
     if kind == "halbsummen":
         return args, list_halbsummen(ch, orb)
-    if kind == "mc-texte":
-        path = "%s/texts-%d.txt" % (folder, index)
-        lines = texts_file(rng)
-        with open(path, "wb") as f:
-            f.write("".join(line + "\r\n" for line in lines[:-1]).encode("cp1252") + lines[-1].encode("cp1252"))
-        return args + ["--textsfile", path], list_mc_texte(ch, orb, lines)
     if kind == "grad-achse":
         deg = rng.choice([str(rng.randint(0, 22)), str(rng.randint(0, 9)), "23", "-1", "x", "1.5", "22"])
         mins = rng.choice([str(rng.randint(0, 59)), "30", "31", "60", "5", "0,5", ""])
@@ -1200,13 +1075,10 @@ def random_list_case(rng, folder, index):
 
 
 def command_lists(count, seed, out):
-    import json
-    import os
     rng = random.Random(seed)
-    folder = os.path.dirname(os.path.abspath(out))
     with open(out, "w", encoding="utf-8", newline="\n") as f:
         for index in range(count):
-            args, want = random_list_case(rng, folder, index)
+            args, want = random_list_case(rng, index)
             f.write("RUN " + json.dumps(args) + "\n")
             if isinstance(want, str):
                 f.write("ERROR " + want + "\n")
