@@ -67,7 +67,9 @@ TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
   ScriptedPrompter prompter;
   Session session(prompter);
   session.chart.moment = {5, 12, 2026, 10.5, 10.0, 50.0, false, false};
-  session.chart.texts = {QStringLiteral("05.12.2026"), {}, QStringLiteral("+010°00'"), QStringLiteral("+50°00'")};
+  session.chart.texts.dateText = QStringLiteral("05.12.2026");
+  session.chart.texts.longitudeText = QStringLiteral("+010°00'");
+  session.chart.texts.latitudeText = QStringLiteral("+50°00'");
   RecomputeChart(session.chart);
   EvaluationWindow window(session);
   auto* lookup = Child<AxisLookupWindow>(&window, QStringLiteral("degreeAxisLookup"));
