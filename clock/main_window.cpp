@@ -18,6 +18,8 @@
 #include "clock/start_up.h"
 #include "clock/start_up_texts.h"
 #include "clock/title_window.h"
+#include "engine/formatting.h"
+#include "evaluation/evaluation_window.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
@@ -152,6 +154,15 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   intervalDialog_ = new IntervalDialog(session_.clock, this);
   titleWindow_ = new TitleWindow(session_.prompter, this);
   setModalWindow(ModalWindow::Interval, [this] { intervalDialog_->run(); });
+  evaluationWindow_ = new EvaluationWindow(session_, this);
+  setModalWindow(ModalWindow::Evaluation, [this] { evaluationWindow_->run(); });
+  controller_.showSearchResult = [this] { evaluationWindow_->showSearchResult(session_.search.resultLine); };
+  // A lookup's "&Nächster Tag" steps the date while the evaluation is open: the date label
+  // follows at once.
+  evaluationWindow_->onDateChanged = [this] {
+    controller_.state().dateLabel = DateLabel(session_.chart);
+    SetLabelText(dateLabel_, controller_.state().dateLabel);
+  };
 
   // One timer: a tick that falls due while another is handled is delivered once.
   timer_ = new QTimer(this);

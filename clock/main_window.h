@@ -18,6 +18,7 @@ namespace gyrolux {
 
 struct Session;
 class DialView;
+class EvaluationWindow;
 class IntervalDialog;
 class Panel;
 class TitleWindow;
@@ -73,6 +74,7 @@ class MainWindow : public QWidget {
 
   IntervalDialog* intervalDialog_ = nullptr;
   TitleWindow* titleWindow_ = nullptr;
+  EvaluationWindow* evaluationWindow_ = nullptr;
 
   DialView* dialView_ = nullptr;
   QLabel* cover_ = nullptr;

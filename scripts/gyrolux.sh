@@ -9,10 +9,18 @@ cd "$(dirname "$0")/.."
 
 sudo=
 if [ "$(id -u)" -ne 0 ]; then sudo=sudo; fi
+# The packages of scripts/packages.txt before its first section, and in test mode as root
+# those of the section "[test as root]" too.
+packages() {  # packages <section or empty>
+  awk -v extra="$1" '/^\[/ { section = $0; next } /^#/ || NF == 0 { next }
+                     section == "" || section == extra' scripts/packages.txt
+}
+extra=
+if [ "$mode" = test ] && [ "$(id -u)" -eq 0 ]; then extra="[test as root]"; fi
 $sudo apt-get update -qq
 # shellcheck disable=SC2046
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-  $(grep -v '^#' scripts/packages.txt)
+  $(packages "$extra")
 
 jobs=$(nproc)
 build() {  # build <dir> [cmake options...]

@@ -35,6 +35,9 @@ struct SearchState {
   bool searchAbort = false;
   bool pictureSearchInProgress = false;
   bool midpointSearchInProgress = false;
+  // The result line of the last search that stopped on a hit, shown in the evaluation
+  // window.
+  QString resultLine;
 };
 
 // Running numbers of the numbered output files, 1 at start-up; they count on past 255.

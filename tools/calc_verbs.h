@@ -36,4 +36,7 @@ int RunChartVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream
 void DefineAxesVerb(QCommandLineParser& parser);
 int RunAxesVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
 
+void DefineListVerb(QCommandLineParser& parser);
+int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+
 }  // namespace gyrolux::calc

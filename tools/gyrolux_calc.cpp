@@ -22,6 +22,12 @@ constexpr Verb kVerbs[] = {
      .summary = "The four main-axis lists and the stellium line of one moment.",
      .define = DefineAxesVerb,
      .run = RunAxesVerb},
+    {.name = "list",
+     .summary = "One list of the evaluation window or an axis lookup, line by line.",
+     .define = DefineListVerb,
+     .run = RunListVerb,
+     .leastArguments = 1,
+     .mostArguments = 1},
 };
 
 QString Program() { return QStringLiteral("gyrolux-calc"); }

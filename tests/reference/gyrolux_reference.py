@@ -4,17 +4,20 @@
 A plain, step-by-step transcription of the definitions of the time scale, the
 sidereal time and angles, the Sun, the Moon and its node, the planets and the
 hypothetical factors, GZ, the house numbers, the formatting helpers, the four
-main-axis lists and the stellium detection. It is deliberately unoptimised so
-that it can be read against the definitions line by line; the C++ engine is
-compared with it at thousands of moments.
+main-axis lists and the stellium detection, the evaluation lists and the axis
+lookups. It is deliberately unoptimised so that it can be read against the
+definitions line by line; the C++ engine is compared with it at thousands of
+moments.
 
 Commands:
   charts --count N --seed S --out FILE   moments with all computed chart values
   axes   --count N --seed S --out FILE   moments with their axis lists and stellium line
+  lists  --count N --seed S --out FILE   gyrolux-calc list calls with the lines they print
   selftest                               the reference values and edge cases
 """
 
 import argparse
+import json
 import math
 import random
 import sys
@@ -904,6 +907,187 @@ def command_axes(count, seed, out):
 
 
 # ---------------------------------------------------------------------------
+# Evaluation lists and axis lookups
+# ---------------------------------------------------------------------------
+
+PAIRS = [(a, b) for a in range(22) for b in range(a, 22)]
+
+
+def typed_coordinate(value, digits):
+    deg = Trunc(abs(value))
+    minutes = Trunc(Frac(abs(value)) * 60 + 1e-6)
+    if minutes >= 60:
+        minutes, deg = minutes - 60, deg + 1
+    return ("-" if value < 0 else "+") + str(deg).zfill(digits) + "\u00b0" + str(minutes).zfill(2) + "'"
+
+
+class ListChart:
+    """A reference chart with the texts that the lists print."""
+
+    def __init__(self, date_text, hours, lon, lat):
+        day, month, year = _read_date_text(date_text)
+        self.c = Chart(day, month, year, hours, lon, lat).recompute()
+        self.lon = self.c.factorLongitude
+        self.lonText = typed_coordinate(lon, 3)
+        self.latText = typed_coordinate(lat, 2)
+
+    def at(self, f):
+        return self.lon[f] if f < 23 else 0.0  # the filler "--" stands at 0 degrees
+
+    def mid(self, a, b):
+        return (self.at(a) + self.at(b)) / 2
+
+    def pos(self, a, b):
+        return Mod22_5(self.mid(a, b))
+
+    def house(self, a, b):
+        return ZeroPad(MidpointHouse(a, b, self.at(a), self.at(b)), 2)
+
+    def moment(self):
+        return FormatClock(self.c.hours) + " WZ/GMT, L:" + self.lonText + ", B:" + self.latText
+
+    def header(self, title):
+        return (title + self.c.dateText + ", ")[:len(title) + 12] + self.moment()
+
+
+def equal_in_orb(p, q, orb):
+    d = abs(p - q)
+    return d < orb or d > 22.5 - orb
+
+
+def code_cells(ch, a, b):
+    return (FACTOR_ABBREV[a] + "/" + FACTOR_ABBREV[b] + ch.house(a, b) + " ",
+            FormatAngle(2, 22, ch.mid(a, b)) + "  ")
+
+
+def list_alpha_code(ch):
+    lines = [ch.header(" Alpha-Code "), "  "]
+    for a in range(22):
+        cells = [code_cells(ch, a, b) for b in range(a, 22)]
+        for start in range(0, len(cells), 9):
+            chunk = cells[start:start + 9]
+            lines += [" " + "".join(p for p, _ in chunk), " " + "".join(w for _, w in chunk)]
+    return lines
+
+
+def list_winkel_code(ch):
+    # The key scan: steps of 0.001 from 0 to 22.5, each taking the pairs whose truncated
+    # value lies within 0.0009 of the step; buckets of neighbouring keys keep it fast.
+    buckets = {}
+    for a, b in PAIRS:
+        t = Trunc(ch.pos(a, b) * 1000) / 1000
+        buckets.setdefault(Trunc(t * 1000 + 0.5), []).append((t, a, b))
+    ordered, step = [], 0.0
+    for k in range(22501):
+        for near in (k - 1, k, k + 1):
+            ordered += [(a, b) for t, a, b in buckets.get(near, []) if abs(t - step) < 0.0009]
+        step += 0.001
+    rows = [[" ", " "] for _ in range(29)]
+    for n, (a, b) in enumerate(ordered):
+        p, w = code_cells(ch, a, b)
+        rows[n % 29][0] += p
+        rows[n % 29][1] += w
+    return [ch.header(" Winkel-Code "), "  "] + [cell[:72] for row in rows for cell in row]
+
+
+def list_halbsummen(ch, orb):
+    lines = [ch.header(" Halbsummen "), "  "]
+    for a, b in PAIRS:
+        hits = [(c, d) for c in range(b, 22) for d in range(c, 22)
+                if (c, d) != (b, b) and equal_in_orb(ch.pos(a, b), ch.pos(c, d), orb)]
+        for start in range(0, len(hits), 6):
+            lead = " " + FACTOR_ABBREV[a] + "/" + FACTOR_ABBREV[b] if start == 0 else ' --"--'
+            lines.append(lead + "".join(" = " + FACTOR_ABBREV[c] + "/" + FACTOR_ABBREV[d] + ch.house(c, d)
+                                        for c, d in hits[start:start + 6]))
+    return lines
+
+
+def axis_groups(ch, axis, orb, skip):
+    hits = [(a, b) for a, b in PAIRS if (a, b) != skip and equal_in_orb(axis, ch.pos(a, b), orb)]
+    lines = []
+    for start in range(0, len(hits), 7):
+        group = hits[start:start + 7]
+        lines += ["  " + "".join(FACTOR_ABBREV[a] + "/" + FACTOR_ABBREV[b] + ch.house(a, b) + " = "
+                                 for a, b in group),
+                  "  " + "".join(FormatAngle(2, 22, ch.mid(a, b)) + "    " for a, b in group)]
+        if len(group) == 7:
+            lines.append(" ")
+    return lines
+
+
+def read_number(text):
+    try:
+        value = float(text.strip().replace(",", "."))
+    except ValueError:
+        return None
+    return value if math.isfinite(value) and text.strip() not in ("", "+", "-") else None
+
+
+def list_grad_achse(ch, deg_text, min_text, orb):
+    deg, mins = read_number(deg_text), read_number(min_text)
+    if deg is None or mins is None or not 0 <= deg <= 22 or not 0 <= mins <= 59 or (deg == 22 and mins > 30):
+        return "Das ist kein g\u00fcltiger Winkel!"
+    axis = deg + mins / 60 + 0.01
+    head = ["  Suchachse = " + ZeroPad(Trunc(axis), 2) + "\u00b0" + ZeroPad(Trunc(Frac(axis) * 60 + 0.01), 2)
+            + "\u00b4"]
+    return [" ", "  " + ch.c.dateText + ", " + ch.moment(), " "] + head + [" "] + axis_groups(ch, axis, orb, None)
+
+
+def list_hs_achse(ch, pair_text, orb):
+    names = pair_text.upper().split("/")
+    if len(names) != 2 or names[0] not in FACTOR_ABBREV or names[1] not in FACTOR_ABBREV:
+        return "Das ist keine g\u00fcltige Halbsumme!"
+    a, b = sorted(FACTOR_ABBREV.index(name) for name in names)
+    return ([" ", "  " + ch.c.dateText + ", " + ch.moment(), "  ",
+             "  " + FACTOR_ABBREV[a] + "/" + FACTOR_ABBREV[b] + ch.house(a, b) + " =",
+             "  " + FormatAngle(2, 22, ch.mid(a, b)), " "]
+            + axis_groups(ch, ch.pos(a, b), orb, (a, b)))
+
+
+def random_list_case(rng, index):
+    """One gyrolux-calc list call and what it must print: (arguments, lines or message)."""
+    day, month, year, hours, lon, lat = random_moment(rng)
+    date_text = DateText(day, month, year)
+    orb = rng.choice([1.18, 1.1, round(rng.uniform(0.2, 4.0), 3)])
+    kind = ["alpha-code", "winkel-code", "halbsummen", "grad-achse", "hs-achse"][index % 5]
+    next_days = rng.choice([0, 0, 1, 3])
+    args = ["list", kind, "--date", date_text, "--hours", repr(hours), "--lon", repr(lon), "--lat", repr(lat),
+            "--orb", repr(orb)]
+    if next_days:
+        args += ["--next-days", str(next_days)]
+    for _ in range(next_days):
+        date_text = NextDay(date_text)
+    ch = ListChart(date_text, hours, lon, lat)
+    if kind == "alpha-code":
+        return args, list_alpha_code(ch)
+    if kind == "winkel-code":
+        return args, list_winkel_code(ch)
+    if kind == "halbsummen":
+        return args, list_halbsummen(ch, orb)
+    if kind == "grad-achse":
+        deg = rng.choice([str(rng.randint(0, 22)), str(rng.randint(0, 9)), "23", "-1", "x", "1.5", "22"])
+        mins = rng.choice([str(rng.randint(0, 59)), "30", "31", "60", "5", "0,5", ""])
+        return args + ["--axis-deg", deg, "--axis-min", mins], list_grad_achse(ch, deg, mins, orb)
+    names = FACTOR_ABBREV + ["xy", "m"]
+    pair = rng.choice(names) + "/" + rng.choice(names)
+    pair = pair.lower() if rng.random() < 0.3 else pair
+    return args + ["--pair", pair], list_hs_achse(ch, pair, orb)
+
+
+def command_lists(count, seed, out):
+    rng = random.Random(seed)
+    with open(out, "w", encoding="utf-8", newline="\n") as f:
+        for index in range(count):
+            args, want = random_list_case(rng, index)
+            f.write("RUN " + json.dumps(args) + "\n")
+            if isinstance(want, str):
+                f.write("ERROR " + want + "\n")
+            else:
+                f.write("".join(line + "\n" for line in want))
+            f.write("END\n")
+
+
+# ---------------------------------------------------------------------------
 # Self-check
 # ---------------------------------------------------------------------------
 
@@ -1113,7 +1297,7 @@ def command_selftest():
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     sub = parser.add_subparsers(dest="command", required=True)
-    for name in ("charts", "axes"):
+    for name in ("charts", "axes", "lists"):
         p = sub.add_parser(name)
         p.add_argument("--count", type=int, required=True)
         p.add_argument("--seed", type=int, required=True)
@@ -1124,6 +1308,8 @@ def main(argv):
         command_charts(args.count, args.seed, args.out)
     elif args.command == "axes":
         command_axes(args.count, args.seed, args.out)
+    elif args.command == "lists":
+        command_lists(args.count, args.seed, args.out)
     else:
         command_selftest()
     return 0

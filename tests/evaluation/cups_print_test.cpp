@@ -1,0 +1,105 @@
+// A lookup printed without a dialog on the default printer of a real print system: a
+// private CUPS server whose default queue writes PDF files (tests/test_support/private_cups.sh).
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include "evaluation/axis_lookup_window.h"
+#include "evaluation/evaluation_window.h"
+#include "platform/scripted_prompter.h"
+#include "session/session.h"
+#include "tests/test_support/temp_working_dir.h"
+#include "tests/test_support/widgets.h"
+
+namespace gyrolux {
+namespace {
+
+using testing::Child;
+
+// Runs a program; its exit status and what it wrote.
+std::pair<int, QString> RunProgram(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished(120000);
+  const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  return {status, QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed()};
+}
+
+std::pair<int, QString> Harness(const QStringList& arguments) {
+  return RunProgram(QStringLiteral("bash"),
+                    QStringList{testing::SourceDir() + QStringLiteral("/tests/test_support/private_cups.sh")} + arguments);
+}
+
+// The private server, stopped again however the test ends.
+struct PrivateCups {
+  QTemporaryDir dir;
+  std::pair<int, QString> started = Harness({QStringLiteral("start"), dir.path()});
+  ~PrivateCups() { Harness({QStringLiteral("stop"), dir.path()}); }
+  QString value(const QString& name) const {
+    for (const QString& line : started.second.split(u'\n'))
+      if (line.startsWith(name + u'=')) return line.mid(name.size() + 1);
+    return QString();
+  }
+};
+
+TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
+  const auto [status, lacking] = Harness({QStringLiteral("check")});
+  if (status != 0) {
+    GTEST_SKIP() << "printing through a private CUPS queue is not possible here (" << lacking.toStdString()
+                 << "); it runs as root with the packages cups and printer-driver-cups-pdf";
+  }
+  PrivateCups cups;
+  ASSERT_EQ(cups.started.first, 0) << cups.started.second.toStdString();
+  // Before Qt's print support starts: libcups asks the private server, and no printer the
+  // user chose elsewhere gets in the way.
+  qputenv("CUPS_SERVER", cups.value(QStringLiteral("CUPS_SERVER")).toLocal8Bit());
+  qunsetenv("PRINTER");
+  qunsetenv("LPDEST");
+  qputenv("HOME", cups.dir.path().toLocal8Bit());
+
+  ScriptedPrompter prompter;
+  Session session(prompter);
+  session.chart.moment = {5, 12, 2026, 10.5, 10.0, 50.0, false, false};
+  session.chart.texts.dateText = QStringLiteral("05.12.2026");
+  session.chart.texts.longitudeText = QStringLiteral("+010°00'");
+  session.chart.texts.latitudeText = QStringLiteral("+50°00'");
+  RecomputeChart(session.chart);
+  EvaluationWindow window(session);
+  auto* lookup = Child<AxisLookupWindow>(&window, QStringLiteral("degreeAxisLookup"));
+  QTimer::singleShot(0, &window, [&] {
+    QTimer::singleShot(50, lookup, [&] {
+      QTest::keyClicks(Child<QLineEdit>(lookup, QStringLiteral("firstField")), QStringLiteral("07"));
+      QTest::keyClicks(Child<QLineEdit>(lookup, QStringLiteral("secondField")), QStringLiteral("05"));
+      QTest::mouseClick(Child<QPushButton>(lookup, QStringLiteral("printButton")), Qt::LeftButton);
+      lookup->reject();
+      QTimer::singleShot(50, &window, [&] { window.reject(); });
+    });
+    QTest::mouseClick(Child<QPushButton>(&window, QStringLiteral("degreeAxisButton")), Qt::LeftButton);
+  });
+  window.run();
+  EXPECT_TRUE(prompter.shown().empty());
+
+  // cups-pdf writes the job's PDF a few seconds later.
+  const QDir pdfs(cups.value(QStringLiteral("PDF_DIR")));
+  QStringList found;
+  for (int wait = 0; wait < 600 && found.isEmpty(); ++wait) {
+    QThread::msleep(100);
+    found = pdfs.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+  }
+  ASSERT_EQ(found.size(), 1) << "no PDF in " << pdfs.path().toStdString();
+  QThread::msleep(500);  // written completely
+  const QString printed =
+      RunProgram(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfs.filePath(found[0]), QStringLiteral("-")}).second;
+  EXPECT_TRUE(printed.contains(QStringLiteral("05.12.2026, 10:30:00 WZ/GMT, L:+010°00', B:+50°00'"))) << printed.toStdString();
+  EXPECT_TRUE(printed.contains(QStringLiteral("Suchachse = 07°05´")));
+}
+
+}  // namespace
+}  // namespace gyrolux

@@ -1,0 +1,268 @@
+// The lists and lookups on charts set by hand, where every cell can be worked out.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "engine/angles.h"
+#include "evaluation/axis_lookup.h"
+#include "evaluation/evaluation_lists.h"
+#include "evaluation/list_files.h"
+#include "evaluation/mc_texts.h"
+#include "tests/evaluation/hand_chart.h"
+#include "tests/test_support/file_size_limit.h"
+
+namespace gyrolux {
+namespace {
+
+using testing::HandChart;
+using testing::StepChart;
+
+const QString kMoment = QStringLiteral("12:00:00 WZ/GMT, L:+010°00', B:+50°00'");
+
+TEST(EvaluationListsTest, HeaderLineCutsALongDate) {
+  Chart chart = HandChart({});
+  EXPECT_EQ(ListHeaderLine(FactorsTitle(), chart), QStringLiteral("  Faktoren vom 01.01.2000, ") + kMoment);
+  chart.texts.dateText = QStringLiteral("01.01.20000");
+  EXPECT_EQ(ListHeaderLine(AlphaCodeTitle(), chart), QStringLiteral(" Alpha-Code 01.01.20000,") + kMoment);
+}
+
+TEST(EvaluationListsTest, FactorsWithTheMcHousesAndTheMainData) {
+  Chart chart = HandChart({{MC, 10.0}, {SO, 280.5}});
+  // With the equator as ecliptic (obliquity 0) the MC houses start at the sidereal angle.
+  chart.state.ramc = DegToRad(15.0);
+  chart.texts.siderealText = QStringLiteral("06:41:50");
+  chart.texts.indexDateText = QStringLiteral("02.07.1999");
+  const QStringList lines = FactorsList(chart);
+  ASSERT_EQ(lines.size(), 2 + 23 + 1 + 21);
+  EXPECT_EQ(lines[1], QStringLiteral("  "));
+  EXPECT_EQ(lines[2], QStringLiteral("  MC  10°00' WID (10°00')      MC-Haus: 10  15°00' WID"));
+  EXPECT_EQ(lines[4], QStringLiteral("  SO  10°30' STE (10°30')      MC-Haus: 12  15°00' ZWI"));
+  const char* signs[] = {"WID", "STI", "ZWI", "KRE", "LOE", "JUN", "WAA", "SKO", "SCH", "STE", "WAS", "FIS"};
+  const char* houses[] = {"10", "11", "12", "01", "02", "03", "04", "05", "06", "07", "08", "09"};
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_TRUE(lines[2 + i].endsWith(QStringLiteral("MC-Haus: %1  15°00' %2").arg(houses[i], signs[i]))) << i;
+  }
+  for (int i = 12; i < 18; ++i) EXPECT_TRUE(lines[2 + i].endsWith(u')')) << lines[2 + i].toStdString();
+  EXPECT_EQ(lines[20], QStringLiteral("  AP  10°00' WID (10°00')      Hauptdaten:"));
+  EXPECT_TRUE(lines[21].endsWith(QStringLiteral("      Stz:         06:41:50")));
+  EXPECT_TRUE(lines[24].startsWith(QStringLiteral("  GZ  ")));
+  EXPECT_TRUE(lines[24].endsWith(QStringLiteral("      Index Dat:   02.07.1999")));
+  EXPECT_EQ(lines[25], QStringLiteral(" "));
+  EXPECT_EQ(lines[26], QStringLiteral("  Bedeutungsbereiche der MC-Häuser:"));
+  EXPECT_EQ(lines.last(), QStringLiteral("      geschlossene Gesellschaften und Räumlichkeiten"));
+}
+
+TEST(EvaluationListsTest, AlphaCodeGroupsOfNineCells) {
+  const QStringList lines = AlphaCodeList(StepChart());
+  // Groups of 22 down to 1 cells: 3 line pairs for 22..19 cells, 2 for 18..10, 1 for 9..1.
+  ASSERT_EQ(lines.size(), 2 + 2 * (4 * 3 + 9 * 2 + 9));
+  EXPECT_EQ(lines[2], QStringLiteral(" MC/MC10 MC/WI10 MC/SO10 MC/AS10 MC/MO10 MC/KN10 MC/ME10 MC/VE10 MC/MA10 "));
+  EXPECT_EQ(lines[3], QStringLiteral(" 01°00'  01°30'  02°00'  02°30'  03°00'  03°30'  04°00'  04°30'  05°00'  "));
+  EXPECT_EQ(lines[6], QStringLiteral(" MC/AP10 MC/AD10 MC/VU10 MC/PO10 "));
+  // The Sun's circle for factors above KN: PO/PO is the factor itself, house 4.
+  EXPECT_EQ(lines.mid(lines.size() - 2), (QStringList{QStringLiteral(" PO/PO04 "), QStringLiteral(" 22°00'  ")}));
+}
+
+// The pairs of a Winkel-Code list in the order the list gives them: down the rows, then
+// the next column.
+QStringList WinkelCodeOrder(const QStringList& lines) {
+  QStringList order;
+  for (int column = 0; column < 9; ++column) {
+    for (int row = 0; row < 29; ++row) {
+      const QString cell = lines[2 + 2 * row].mid(1 + 8 * column, 5);
+      if (!cell.isEmpty()) order << cell;
+    }
+  }
+  return order;
+}
+
+TEST(EvaluationListsTest, WinkelCodeReadsDownTwentyNineRowsInOrderOfThousandths) {
+  // All factors at 0: one key for all pairs, so the Alpha-Code order stays; the ninth
+  // cell of a row loses its blank.
+  const QStringList flat = WinkelCodeList(HandChart({}, 0.0));
+  ASSERT_EQ(flat.size(), 2 + 58);
+  EXPECT_TRUE(flat[2].startsWith(QStringLiteral(" MC/MC10 WI/MA07 ")));  // pairs 0 and 29
+  EXPECT_EQ(flat[2].size(), 72);
+
+  // AS/MO at 5.0001 and MC/SO at 5.0004 share the thousandth 5000: Alpha-Code order, so MC/SO
+  // first; MC/MA at 4.9999 comes before both, WI/MA at 5.0019 after.
+  const QStringList order = WinkelCodeOrder(WinkelCodeList(
+      HandChart({{MC, 0.0}, {SO, 10.0008}, {AS, 0.0}, {MO, 10.0002}, {MA, 9.9998}, {WI, 0.004}}, 30.0)));
+  ASSERT_EQ(order.size(), 253);
+  EXPECT_LT(order.indexOf(QStringLiteral("MC/MA")), order.indexOf(QStringLiteral("MC/SO")));
+  EXPECT_LT(order.indexOf(QStringLiteral("MC/SO")), order.indexOf(QStringLiteral("AS/MO")));
+  EXPECT_LT(order.indexOf(QStringLiteral("AS/MO")), order.indexOf(QStringLiteral("WI/MA")));
+}
+
+TEST(EvaluationListsTest, MidpointsSixToALineThenADittoLine) {
+  // MC at 0 and some factors at 1.5: each MC/X stands at 0.75 in the MC/MC axis, while X/X
+  // and X/Y (1.5) and every pair with the background (5 and more) stay outside the orb.
+  const auto chart = [](int placed) {
+    Chart c = HandChart({{MC, 0.0}});
+    for (int i = 1; i <= placed; ++i) c.state.factorLongitude[static_cast<size_t>(i)] = 1.5;
+    return c;
+  };
+  const QString six = QStringLiteral(" MC/MC = MC/WI10 = MC/SO10 = MC/AS10 = MC/MO10 = MC/KN10 = MC/ME10");
+  QStringList lines = MidpointsList(chart(6), 1.18);
+  EXPECT_EQ(lines[2], six);
+  EXPECT_TRUE(lines[3].startsWith(QStringLiteral(" MC/WI = "))) << lines[3].toStdString();
+  lines = MidpointsList(chart(7), 1.18);
+  EXPECT_EQ(lines[2], six);
+  EXPECT_EQ(lines[3], QStringLiteral(" --\"-- = MC/VE10"));
+  // Only the pairs from the axis's second factor on are asked: MC/WI (0.75) is no
+  // candidate of WI/WI (1.5), WI/SO (1.5) is.
+  const QString wiwi = lines.filter(QStringLiteral(" WI/WI = ")).value(0);
+  EXPECT_TRUE(wiwi.startsWith(QStringLiteral(" WI/WI = WI/SO07 = "))) << wiwi.toStdString();
+  EXPECT_FALSE(wiwi.contains(QStringLiteral("MC/")));
+}
+
+TEST(EvaluationListsTest, McTextsShowTheEntriesInTheAxisWithTheirHouses) {
+  // MC and SO at 0 (axis 0), MO at 10: MC|SO and SO|SO stand in the axis, MC|MO does not.
+  const Chart chart = HandChart({{MC, 0.0}, {SO, 0.0}, {MO, 10.0}});
+  const QStringList file = {
+      QStringLiteral("Kopf der Datei"),      QStringLiteral("MC/MC = MC|SO erster"), QStringLiteral("Text mit sechs"),
+      QStringLiteral("12345"),               QStringLiteral("MC/MC = mc|so klein"),  QStringLiteral("nicht gezeigt"),
+      QStringLiteral(""),                    QStringLiteral("MC/MC = XX|SO fremd"),  QStringLiteral("fremd gezeigt?"),
+      QStringLiteral(""),                    QStringLiteral("MC/MC = MC|MO weit"),   QStringLiteral("abcdef"),
+      QStringLiteral(""),                    QStringLiteral("MC/MC = MC|"),          QStringLiteral("MC/MC = SO|SO Sonne"),
+      QStringLiteral("123456"),              QStringLiteral("am Ende"),
+  };
+  const QStringList expected = {
+      QStringLiteral("  MC/MC = MC|SO erster,10"),
+      QStringLiteral("  Text mit sechs"),
+      QStringLiteral("  Bezieht sich auf Ziele und Höhen am Tage, im Monat, im Jahr, im Leben, im Beruf, in der "
+                     "Öffentlichkeit,"),
+      QStringLiteral("  in der Außendarstellung"),
+      QStringLiteral(" "),
+      QStringLiteral("  MC/MC = SO|SO Sonne,04"),
+      QStringLiteral("  123456"),
+      QStringLiteral("  am Ende"),
+      QStringLiteral("  Bezieht sich auf Haus und Heim, Häuslichkeit, Kinderstube, Elternhaus, Grund und Boden,"),
+      QStringLiteral("  Innendarstellung"),
+      QStringLiteral(" "),
+  };
+  EXPECT_EQ(McTextEntries(chart, 1.18, file), expected);
+  EXPECT_EQ(McTextsHeadLines(chart)[1], QStringLiteral("  MC/MC-Achsen-Texte 01.01.2000, ") + kMoment);
+
+  const McTextsList missing = BuildMcTextsList(chart, 1.18, std::nullopt);
+  EXPECT_EQ(missing.lines, McTextsHeadLines(chart));
+  EXPECT_EQ(missing.message, QStringLiteral("Die Datei MC-ERGNW.TXT fehlt im aktuellen Verzeichnis! "));
+  // Found without regard to case, in the current directory before the other folders.
+  QFile here(QStringLiteral("Mc-Ergnw.TXT"));
+  ASSERT_TRUE(here.open(QIODevice::WriteOnly));
+  here.write("MC/MC = SO|MC hier\r\nText im Verzeichnis\r\n");
+  here.close();
+  const auto found = FindMcTextsFile({QStringLiteral(GYROLUX_SOURCE_DIR "/resources")});
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(QFileInfo(*found).absoluteFilePath(), QDir::current().absoluteFilePath(QStringLiteral("Mc-Ergnw.TXT")));
+  EXPECT_EQ(BuildMcTextsList(chart, 1.18, found).lines.mid(6, 2),
+            (QStringList{QStringLiteral("  MC/MC = SO|MC hier,04"), QStringLiteral("  Text im Verzeichnis")}));
+}
+
+TEST(AxisLookupTest, TheChecksOfTheTwoFields) {
+  const struct {
+    const char* degrees;
+    const char* minutes;
+    bool valid;
+    const char* caption;  // the angle after "Halbsummen in der Achse  "
+  } cases[] = {
+      {"22", "30", true, "22°30´"}, {"22", "31", false, ""},   {"23", "0", false, ""},  {"5", "60", false, ""},
+      {"0", "0", true, "00°00´"},   {"07", "05", true, "07°05´"}, {"1,5", "0", true, "01°30´"},
+      {"-1", "0", false, ""},       {"", "5", false, ""},        {"x", "1", false, ""},
+  };
+  for (const auto& c : cases) {
+    const auto entry = ReadDegreeAxis(QString::fromLatin1(c.degrees), QString::fromLatin1(c.minutes));
+    ASSERT_EQ(entry.has_value(), c.valid) << c.degrees << " " << c.minutes;
+    if (entry) {
+      EXPECT_EQ(DegreeAxisCaption(*entry), QString(31, u' ') + QStringLiteral("Halbsummen in der Achse  ") +
+                                               QString::fromUtf8(c.caption));
+    }
+  }
+  EXPECT_DOUBLE_EQ(DegreeAxisValue(*ReadDegreeAxis(QStringLiteral("22"), QStringLiteral("30"))), 22.51);
+  EXPECT_EQ(DegreeAxisList(HandChart({}), 22.51, 1.18)[3], QStringLiteral("  Suchachse = 22°30´"));
+
+  const auto pair = ReadAxisPair(QStringLiteral("so"), QStringLiteral("Mc"));
+  ASSERT_TRUE(pair.has_value());
+  EXPECT_EQ(std::pair(pair->a, pair->b), std::pair(0, 2));
+  EXPECT_EQ(MidpointAxisCaption(*pair), QString(35, u' ') + QStringLiteral("Halbsummen in der Achse  MC/SO"));
+  const auto filler = ReadAxisPair(QStringLiteral("--"), QStringLiteral("gz"));
+  ASSERT_TRUE(filler.has_value());
+  EXPECT_EQ(std::pair(filler->a, filler->b), std::pair(22, 23));
+  EXPECT_FALSE(ReadAxisPair(QStringLiteral("XY"), QStringLiteral("MC")).has_value());
+  EXPECT_FALSE(ReadAxisPair(QStringLiteral("M"), QStringLiteral("C")).has_value());
+}
+
+TEST(AxisLookupTest, TheNextDayStopsAtTheLastDayOfYear9999) {
+  Chart chart = HandChart({});
+  chart.moment = {28, 2, 2024, 10.25, 10.0, 50.0, false, false};
+  chart.texts.dateText = QStringLiteral("28.02.2024");
+  ASSERT_TRUE(StepLookupDay(chart));
+  EXPECT_EQ(chart.texts.dateText, QStringLiteral("29.02.2024"));
+  EXPECT_EQ(chart.moment.day, 29);
+  EXPECT_EQ(chart.moment.hours, 10.25);
+  EXPECT_NE(chart.state.factorLongitude[SO], 10.0);  // recomputed
+  chart.moment = {31, 12, 9999, 10.25, 10.0, 50.0, false, false};
+  chart.texts.dateText = QStringLiteral("31.12.9999");
+  EXPECT_FALSE(StepLookupDay(chart));
+  EXPECT_EQ(chart.texts.dateText, QStringLiteral("31.12.9999"));
+}
+
+TEST(AxisLookupTest, GroupsOfSeven) {
+  // Sum 12 (7 degrees): seven pairs, one group and " "; sum 14 (8 degrees): eight pairs.
+  const QStringList seven = DegreeAxisList(StepChart(), 7.01, 0.1);
+  EXPECT_EQ(seven, (QStringList{QStringLiteral(" "), QStringLiteral("  01.01.2000, ") + kMoment,
+                                QStringLiteral(" "), QStringLiteral("  Suchachse = 07°00´"), QStringLiteral(" "),
+                                QStringLiteral("  MC/NE10 = WI/UR07 = SO/SA04 = AS/JU01 = MO/MA10 = KN/VE01 = ME/ME04 = "),
+                                QStringLiteral("  ") + QStringLiteral("07°00'    ").repeated(7), QStringLiteral(" ")}));
+  const QStringList eight = DegreeAxisList(StepChart(), 8.01, 0.1);
+  ASSERT_EQ(eight.size(), 5 + 3 + 2);
+  EXPECT_EQ(eight[7], QStringLiteral(" "));
+  EXPECT_EQ(eight.mid(8), (QStringList{QStringLiteral("  VE/VE04 = "), QStringLiteral("  08°00'    ")}));
+
+  // SO/MC, stored as MC/SO: the pair itself is not listed, WI/WI (2 degrees) is.
+  EXPECT_EQ(MidpointAxisList(StepChart(), {MC, SO}, 0.1).mid(2),
+            (QStringList{QStringLiteral("  "), QStringLiteral("  MC/SO10 ="), QStringLiteral("  02°00'"),
+                         QStringLiteral(" "), QStringLiteral("  WI/WI07 = "), QStringLiteral("  02°00'    ")}));
+  // WI/-- (the filler at 0 degrees) lies on the MC at 1 degree: MC/MC is listed.
+  EXPECT_EQ(MidpointAxisList(StepChart(), {WI, 23}, 0.1).mid(3),
+            (QStringList{QStringLiteral("  WI/--06 ="), QStringLiteral("  01°00'"), QStringLiteral(" "),
+                         QStringLiteral("  MC/MC10 = "), QStringLiteral("  01°00'    ")}));
+}
+
+TEST(ListFilesTest, NumberedSavesNeverTakeAKeptFile) {
+  FileCounters counters;
+  QFile kept(QStringLiteral("FAKT-02.TXT"));
+  ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+  kept.write("aus dem letzten Lauf\r\n");
+  kept.close();
+
+  ListSave first = SaveListFile(NumberedFileKind::Factors, {QStringLiteral(" Kopf"), QStringLiteral("12°34'ä")}, counters);
+  EXPECT_TRUE(first.saved);
+  EXPECT_EQ(first.message, QStringLiteral("Die aktuelle Liste wurde gespeichert in  FAKT-01.TXT  im aktuellen Verzeichnis."));
+  QFile written(QStringLiteral("FAKT-01.TXT"));
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(written.readAll(), QByteArray("\r\n Kopf\r\n12\xB0" "34'\xE4\r\n"));
+
+  const ListSave second = SaveListFile(NumberedFileKind::Factors, {QStringLiteral("x")}, counters);
+  EXPECT_EQ(second.fileName, QStringLiteral("FAKT-03.TXT"));
+  EXPECT_EQ(counters.factors, 4);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), QByteArray("aus dem letzten Lauf\r\n"));
+
+  // A full disk: an error naming the file, no file left behind, the next number taken next.
+  {
+    testing::FileSizeLimit limit(8);
+    const ListSave failed = SaveListFile(NumberedFileKind::Factors, {QString(100, u'x')}, counters);
+    EXPECT_FALSE(failed.saved);
+    EXPECT_EQ(failed.fileName, QStringLiteral("FAKT-04.TXT"));
+    EXPECT_TRUE(failed.message.contains(QStringLiteral("FAKT-04.TXT"))) << failed.message.toStdString();
+    EXPECT_FALSE(failed.message.contains(QStringLiteral("gespeichert")));
+  }
+  EXPECT_FALSE(QFile::exists(QStringLiteral("FAKT-04.TXT")));
+  EXPECT_EQ(QDir::current().entryList(QDir::Files).size(), 3);
+  EXPECT_EQ(SaveListFile(NumberedFileKind::Factors, {}, counters).fileName, QStringLiteral("FAKT-05.TXT"));
+}
+
+}  // namespace
+}  // namespace gyrolux
