@@ -383,12 +383,7 @@ void MainWindow::showDrawing() {
   shownDrawing_ = drawing.serial;
   if (drawing.picture) {
     CopyPictureToClipboard(*drawing.picture);
-    Picture shown = *drawing.picture;
-    // The strip is recorded 460 pixels wide, but its scale lines for 21 and 22 degrees,
-    // the factors near 22 degrees and its last legend column lie beyond that; the window
-    // shows them on its background.
-    if (drawing.isAxisStrip) shown.setCanvasSize(kDialSize, kAxisStripHeight);
-    dialView_->setPicture(std::move(shown));
+    dialView_->setPicture(*drawing.picture);
   }
   for (int i = 0; i < 4; ++i) {
     const QString text = drawing.lists[i].join(u'\n');
