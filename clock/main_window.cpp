@@ -18,6 +18,8 @@
 #include "clock/start_up.h"
 #include "clock/start_up_texts.h"
 #include "clock/title_window.h"
+#include "evaluation/enlarged_dial_window.h"
+#include "info/introduction_window.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
@@ -152,6 +154,10 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   intervalDialog_ = new IntervalDialog(session_.clock, this);
   titleWindow_ = new TitleWindow(session_.prompter, this);
   setModalWindow(ModalWindow::Interval, [this] { intervalDialog_->run(); });
+  auto* enlarged = new EnlargedDialWindow(session_, this);
+  setModalWindow(ModalWindow::Enlarged, [enlarged] { enlarged->run(); });
+  auto* introduction = new IntroductionWindow(this);
+  setModalWindow(ModalWindow::Introduction, [introduction] { introduction->run(); });
 
   // One timer: a tick that falls due while another is handled is delivered once.
   timer_ = new QTimer(this);
