@@ -46,8 +46,12 @@ HelpWindow::HelpWindow(QWidget* parent)
 
 void HelpWindow::run() {
   CentreOnDesktop(this);
-  backButton_->setFocus();
   exec();
+}
+
+void HelpWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  backButton_->setFocus();
 }
 
 }  // namespace gyrolux

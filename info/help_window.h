@@ -15,6 +15,9 @@ class HelpWindow : public QDialog {
   // Shows the window modally in the middle of the desktop; returns when it has closed.
   void run();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   QPushButton* backButton_ = nullptr;
 };

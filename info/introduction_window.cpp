@@ -51,8 +51,12 @@ IntroductionWindow::IntroductionWindow(QWidget* parent)
 
 void IntroductionWindow::run() {
   CentreOver(this, parentWidget());
-  backButton_->setFocus();
   exec();
+}
+
+void IntroductionWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  backButton_->setFocus();
 }
 
 }  // namespace gyrolux

@@ -16,6 +16,9 @@ class IntroductionWindow : public QDialog {
   // Shows the window modally; returns when it has closed.
   void run();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   QPushButton* backButton_ = nullptr;
 };
