@@ -104,11 +104,6 @@ int NormalizedEscapement(int escapement) {
 Picture::Picture(int width, int height)
     : width_(std::clamp(width, 1, kMaxPictureSide)), height_(std::clamp(height, 1, kMaxPictureSide)) {}
 
-void Picture::setCanvasSize(int width, int height) {
-  width_ = std::clamp(width, 1, kMaxPictureSide);
-  height_ = std::clamp(height, 1, kMaxPictureSide);
-}
-
 void Picture::setPen(QRgb color, int width) {
   pen_.color = color;
   pen_.width = std::max(1, width);

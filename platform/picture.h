@@ -63,11 +63,6 @@ class Picture {
 
   int width() const { return width_; }
   int height() const { return height_; }
-  // The same drawing on a canvas of another size: the operations keep their coordinates,
-  // what lies outside the new canvas is cut off when shown (sides held as in the
-  // constructor).
-  void setCanvasSize(int width, int height);
-
   void setPen(QRgb color, int width = 1);
   void setPenColor(QRgb color);
   void setBrush(QRgb color);  // solid

@@ -3,6 +3,7 @@
 // with each text in its place.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -17,6 +18,7 @@
 #include "platform/picture_bounds.h"
 #include "platform/symbol_font.h"
 #include "platform/wmf_writer.h"
+#include "tests/clock/window_test_support.h"
 
 namespace gyrolux {
 namespace {
@@ -113,54 +115,79 @@ Axis Fit(const std::vector<std::pair<double, double>>& points) {
   return axis;
 }
 
+// Reads the metafile back with wmf2svg and finds each of the picture's texts in it, in
+// drawing order and, unless turned, at its place.
+void ExpectTextsInPlace(const Picture& picture, const QString& wmf) {
+  QProcess converter;
+  converter.start(QStringLiteral("wmf2svg"), {QStringLiteral("-o"), QStringLiteral("picture.svg"), wmf});
+  ASSERT_TRUE(converter.waitForFinished(30000));
+  ASSERT_EQ(converter.exitCode(), 0) << converter.readAllStandardError().toStdString();
+  QFile file(QStringLiteral("picture.svg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString svg = QString::fromLatin1(file.readAll());  // the texts' Windows-1252 bytes as they are
+
+  // The converter scales the drawing to a size of its own: the lines tell how.
+  std::vector<const PictureOp*> lines, texts;
+  for (const PictureOp& op : picture.ops()) {
+    if (op.kind == PictureOp::Kind::Line) lines.push_back(&op);
+    if (op.kind == PictureOp::Kind::Text) texts.push_back(&op);
+  }
+  const std::vector<SvgElement> svgLines = Elements(svg, QStringLiteral("line"));
+  ASSERT_EQ(svgLines.size(), lines.size());
+  std::vector<std::pair<double, double>> xs, ys;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    xs.push_back({lines[i]->x1, Attribute(svgLines[i].attributes, "x1")});
+    xs.push_back({lines[i]->x2, Attribute(svgLines[i].attributes, "x2")});
+    ys.push_back({lines[i]->y1, Attribute(svgLines[i].attributes, "y1")});
+    ys.push_back({lines[i]->y2, Attribute(svgLines[i].attributes, "y2")});
+  }
+  const Axis x = Fit(xs), y = Fit(ys);
+  ASSERT_GT(x.scale, 0.1);
+  ASSERT_GT(y.scale, 0.1);
+
+  const std::vector<SvgElement> svgTexts = Elements(svg, QStringLiteral("text"));
+  ASSERT_EQ(svgTexts.size(), texts.size());
+  const QRegularExpression matrix(QStringLiteral("matrix\\(([-0-9. ]+)\\)"));
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const PictureOp& op = *texts[i];
+    EXPECT_EQ(svgTexts[i].content.trimmed(), op.text.trimmed()) << i;
+    if (op.escapement != 0) continue;
+    const QStringList m = matrix.match(svgTexts[i].attributes).captured(1).split(u' ', Qt::SkipEmptyParts);
+    ASSERT_EQ(m.size(), 6);
+    // Left edge at x; the baseline below the top of the cell, within the text's height.
+    EXPECT_NEAR((m[4].toDouble() - x.offset) / x.scale, op.x1, 2.5) << op.text.toStdString();
+    const double baseline = (m[5].toDouble() - y.offset) / y.scale;
+    EXPECT_GT(baseline, op.y1) << op.text.toStdString();
+    EXPECT_LT(baseline, op.y1 + FontPixelHeight(op.font.pointSize) + 2) << op.text.toStdString();
+  }
+}
+
 TEST(PictureFramesTest, EveryMetafileReadsBackWithItsTextsInPlace) {
   const SymbolFontRegistration font;
   for (const Diagram& diagram : Diagrams(MomentChart(10.4972, 10.0))) {
     SCOPED_TRACE(diagram.name);
     ASSERT_TRUE(WriteWmf(diagram.picture, QStringLiteral("picture.wmf")));
-    QProcess converter;
-    converter.start(QStringLiteral("wmf2svg"), {QStringLiteral("-o"), QStringLiteral("picture.svg"), QStringLiteral("picture.wmf")});
-    ASSERT_TRUE(converter.waitForFinished(30000));
-    ASSERT_EQ(converter.exitCode(), 0) << converter.readAllStandardError().toStdString();
-    QFile file(QStringLiteral("picture.svg"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString svg = QString::fromLatin1(file.readAll());  // the texts' Windows-1252 bytes as they are
-
-    // The converter scales the drawing to a size of its own: the lines tell how.
-    std::vector<const PictureOp*> lines, texts;
-    for (const PictureOp& op : diagram.picture.ops()) {
-      if (op.kind == PictureOp::Kind::Line) lines.push_back(&op);
-      if (op.kind == PictureOp::Kind::Text) texts.push_back(&op);
-    }
-    const std::vector<SvgElement> svgLines = Elements(svg, QStringLiteral("line"));
-    ASSERT_EQ(svgLines.size(), lines.size());
-    std::vector<std::pair<double, double>> xs, ys;
-    for (size_t i = 0; i < lines.size(); ++i) {
-      xs.push_back({lines[i]->x1, Attribute(svgLines[i].attributes, "x1")});
-      xs.push_back({lines[i]->x2, Attribute(svgLines[i].attributes, "x2")});
-      ys.push_back({lines[i]->y1, Attribute(svgLines[i].attributes, "y1")});
-      ys.push_back({lines[i]->y2, Attribute(svgLines[i].attributes, "y2")});
-    }
-    const Axis x = Fit(xs), y = Fit(ys);
-    ASSERT_GT(x.scale, 0.1);
-    ASSERT_GT(y.scale, 0.1);
-
-    const std::vector<SvgElement> svgTexts = Elements(svg, QStringLiteral("text"));
-    ASSERT_EQ(svgTexts.size(), texts.size());
-    const QRegularExpression matrix(QStringLiteral("matrix\\(([-0-9. ]+)\\)"));
-    for (size_t i = 0; i < texts.size(); ++i) {
-      const PictureOp& op = *texts[i];
-      EXPECT_EQ(svgTexts[i].content.trimmed(), op.text.trimmed()) << i;
-      if (op.escapement != 0) continue;
-      const QStringList m = matrix.match(svgTexts[i].attributes).captured(1).split(u' ', Qt::SkipEmptyParts);
-      ASSERT_EQ(m.size(), 6);
-      // Left edge at x; the baseline below the top of the cell, within the text's height.
-      EXPECT_NEAR((m[4].toDouble() - x.offset) / x.scale, op.x1, 2.5) << op.text.toStdString();
-      const double baseline = (m[5].toDouble() - y.offset) / y.scale;
-      EXPECT_GT(baseline, op.y1) << op.text.toStdString();
-      EXPECT_LT(baseline, op.y1 + FontPixelHeight(op.font.pointSize) + 2) << op.text.toStdString();
-    }
+    ExpectTextsInPlace(diagram.picture, QStringLiteral("picture.wmf"));
   }
+}
+
+TEST(PictureFramesTest, TheMainWindowsStripKeepsItsWholeScaleInDiaWmfAndOnTheClipboard) {
+  const SymbolFontRegistration font;
+  testing::StartedClock clock(testing::Moment(5, 12, 2026, 10, 29, 50));
+  clock.checkBox("withMcBox")->setChecked(true);
+  clock.checkBox("withTransplutoBox")->setChecked(true);
+  clock.checkBox("linearGraphicBox")->setChecked(true);
+  const Picture& strip = *clock.dial().picture();
+  const QByteArray wmf = testing::ReadBytes(QStringLiteral("dia.wmf"));
+  ASSERT_GT(wmf.size(), 22);
+  EXPECT_EQ(qFromLittleEndian<qint16>(wmf.constData() + 10), 530);
+  EXPECT_EQ(qFromLittleEndian<qint16>(wmf.constData() + 12), 525);
+  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(530, 525));
+  ExpectTextsInPlace(strip, QStringLiteral("dia.wmf"));
+  // The scale's last label and the last legend column stand in it.
+  int beyondTheStrip = 0;
+  for (const PictureOp& op : strip.ops()) beyondTheStrip += op.kind == PictureOp::Kind::Text && op.x1 >= 440;
+  EXPECT_GE(beyondTheStrip, 4);
 }
 
 }  // namespace
