@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -150,6 +151,20 @@ TEST(EnlargedDialWindowTest, ShowsTurnsSavesAndCloses) {
   EXPECT_TRUE(clock.button(MainButton::Enlarge)->isEnabled());
   EXPECT_TRUE(clock.button(MainButton::Introduction)->isEnabled());
   EXPECT_EQ(clock.session.counters.diagrams, 5);
+}
+
+TEST(EnlargedDialWindowTest, AnImgWmfThatCannotBeWrittenIsReportedAndTheWindowStays) {
+  HaltedClock halted;
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral("img.wmf/inner")));
+  WhileOpen("enlargedDialWindow", [&](QDialog& window) {
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(ShownTexts(halted.clock.prompter, ScriptedPrompter::Kind::Error).size(), 1);
+    // Nothing drawn: nothing to save.
+    ButtonOf(window, "saveButton")->click();
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("MCPic-01.WMF")));
+  });
+  halted.clock.click(MainButton::Enlarge);
+  EXPECT_TRUE(QDir(QStringLiteral("img.wmf/inner")).exists());
 }
 
 TEST(EnlargedDialWindowTest, PrintsTheDialWithItsTableInFourColumns) {
