@@ -90,7 +90,10 @@ int main(int argc, char** argv) {
 
   gyrolux::EnlargedDialWindow enlarged(session);
   gyrolux::IntroductionWindow introduction;
-  const auto click = [](const char* name) { Find<QPushButton>(name)->click(); };
+  // The enlarged dial's own buttons (the axis graphic has some of the same names).
+  const auto click = [&](const char* name) {
+    enlarged.findChild<QPushButton*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly)->click();
+  };
 
   std::vector<std::pair<int, std::function<void()>>> stops = {
       {1500, [] { Shoot(QStringLiteral("1_enlarged_mc")); }},
@@ -101,7 +104,7 @@ int main(int argc, char** argv) {
       {800, [] { Shoot(QStringLiteral("2_enlarged_as_turned")); }},
       {100, [&] {
          prompter.nextPdf = QStringLiteral("dial.pdf");
-         Find<QPushButton>("printButton")->click();
+         click("printButton");
        }},
       {100, [&] {
          prompter.nextPdf = QStringLiteral("rscheibe.pdf");
