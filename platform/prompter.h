@@ -21,9 +21,12 @@ class Prompter {
   virtual bool choosePrinter(QPrinter& printer) = 0;
   // The file dialog for saving: the path chosen (the dialog has asked before replacing an
   // existing file), or nothing when the user cancels. filter as in a file dialog
-  // ("PDF-Dateien (*.pdf)").
+  // ("PDF-Dateien (*.pdf)"). A prompter without a file dialog cancels.
   virtual std::optional<QString> chooseSaveFile(const QString& title, const QString& suggestedName,
-                                                const QString& filter) = 0;
+                                                const QString& filter) {
+    (void)title, (void)suggestedName, (void)filter;
+    return std::nullopt;
+  }
 };
 
 }  // namespace gyrolux

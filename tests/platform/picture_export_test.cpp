@@ -71,8 +71,11 @@ TEST(PictureExportTest, OutlinesStandWhereTheGlyphsStandAndTheBoundsHoldThem) {
     // three quarters below it.
     const QRectF bounds = DrawnBounds(picture);
     EXPECT_TRUE(bounds.adjusted(-1, -1, 1, 1).contains(QRectF(glyphBox))) << escapement;
-    if (escapement == 900) EXPECT_LT(bounds.bottom(), 101);
-    if (escapement == 2700) EXPECT_GT(bounds.top(), 99);
+    if (escapement == 900) {
+      EXPECT_LT(bounds.bottom(), 101);
+    } else if (escapement == 2700) {
+      EXPECT_GT(bounds.top(), 99);
+    }
   }
 }
 
