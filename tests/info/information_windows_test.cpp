@@ -7,6 +7,7 @@
 
 #include "info/information_texts.h"
 #include "tests/clock/window_test_support.h"
+#include "tests/test_support/while_open.h"
 
 namespace gyrolux {
 namespace {
@@ -14,18 +15,7 @@ namespace {
 using testing::Child;
 using testing::Moment;
 using testing::StartedClock;
-
-void WhileOpen(const char* name, std::function<void(QDialog&)> act) {
-  QTimer::singleShot(0, [name, act] {
-    QDialog* window = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (top->objectName() == QLatin1String(name) && top->isVisible()) window = qobject_cast<QDialog*>(top);
-    }
-    ASSERT_NE(window, nullptr) << name;
-    act(*window);
-    if (window->isVisible()) window->reject();
-  });
-}
+using testing::WhileOpen;
 
 QStringList PanelLines(QDialog& window, const QString& name) {
   return Child<QPlainTextEdit>(&window, name)->toPlainText().split(u'\n');
