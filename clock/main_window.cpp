@@ -20,6 +20,8 @@
 #include "clock/title_window.h"
 #include "engine/formatting.h"
 #include "evaluation/evaluation_window.h"
+#include "evaluation/enlarged_dial_window.h"
+#include "info/introduction_window.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
@@ -163,6 +165,10 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     controller_.state().dateLabel = DateLabel(session_.chart);
     SetLabelText(dateLabel_, controller_.state().dateLabel);
   };
+  auto* enlarged = new EnlargedDialWindow(session_, this);
+  setModalWindow(ModalWindow::Enlarged, [enlarged] { enlarged->run(); });
+  auto* introduction = new IntroductionWindow(this);
+  setModalWindow(ModalWindow::Introduction, [introduction] { introduction->run(); });
 
   // One timer: a tick that falls due while another is handled is delivered once.
   timer_ = new QTimer(this);
@@ -394,12 +400,7 @@ void MainWindow::showDrawing() {
   shownDrawing_ = drawing.serial;
   if (drawing.picture) {
     CopyPictureToClipboard(*drawing.picture);
-    Picture shown = *drawing.picture;
-    // The strip is recorded 460 pixels wide, but its scale lines for 21 and 22 degrees,
-    // the factors near 22 degrees and its last legend column lie beyond that; the window
-    // shows them on its background.
-    if (drawing.isAxisStrip) shown.setCanvasSize(kDialSize, kAxisStripHeight);
-    dialView_->setPicture(std::move(shown));
+    dialView_->setPicture(*drawing.picture);
   }
   for (int i = 0; i < 4; ++i) {
     const QString text = drawing.lists[i].join(u'\n');

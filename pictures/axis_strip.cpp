@@ -1,10 +1,9 @@
 #include "pictures/axis_strip.h"
 
-#include "pictures/dial_picture.h"
-#include "engine/formatting.h"
 #include "engine/angles.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
+#include "pictures/dial_picture.h"
 #include "platform/colors.h"
 
 namespace gyrolux {
@@ -45,10 +44,10 @@ bool AxisStripShows(int factor, const AxisStripOptions& options) {
 }
 
 Picture DrawAxisStrip(const Chart& chart, const AxisStripOptions& options) {
-  Picture picture(kAxisStripWidth, kAxisStripHeight);
+  Picture picture(kAxisStripPictureWidth, kAxisStripHeight);
   picture.setBrush(clWhite);
   picture.setPen(clBlack, 1);
-  picture.rectangle(5, 5, 460, 525);
+  picture.rectangle(5, 5, kAxisStripWidth, kAxisStripHeight);
 
   picture.setFont(QStringLiteral("Ariel"), 8, false, clBlack);
   for (int k = 0; 17 + 22 * k < 520; ++k) {

@@ -5,8 +5,12 @@
 
 namespace gyrolux {
 
+// The white strip is 460 x 525. Its scale runs on to 22 degrees at x = 501 and its last
+// legend column starts at x = 440, right of the strip; the picture is as wide as what it
+// draws, so a saved or copied strip holds all of it.
 inline constexpr int kAxisStripWidth = 460;
 inline constexpr int kAxisStripHeight = 525;
+inline constexpr int kAxisStripPictureWidth = 530;
 inline constexpr const char* kAxisStripFileName = "dia.wmf";
 
 // The three option boxes of the linear graphic.

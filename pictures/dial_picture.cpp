@@ -7,6 +7,7 @@
 #include "engine/houses.h"
 #include "engine/integer_conversion.h"
 #include "platform/colors.h"
+#include "pictures/occupancy.h"
 #include "platform/symbol_font.h"
 
 namespace gyrolux {
@@ -15,20 +16,6 @@ namespace {
 
 // Pixel coordinates stay within this bound whatever the input, so no conversion fails.
 int TruncPixel(double v) { return TruncClamped(v, -1000000, 1000000); }
-
-// One counter per 3-degree cell of longitude. A cell outside the table (GZ passes
-// 360 degrees after the year 9200) neither counts nor is counted.
-class Occupancy {
- public:
-  int count(int cell) const { return inTable(cell) ? cells_[cell] : 0; }
-  void mark(int cell) {
-    if (inTable(cell)) ++cells_[cell];
-  }
-
- private:
-  static bool inTable(int cell) { return cell >= 0 && cell < 121; }
-  std::array<int, 121> cells_{};
-};
 
 void DrawWheel(Picture& picture, const QImage& icon) {
   picture.setBrush(clWhite);
@@ -145,9 +132,7 @@ void DrawFactors(Picture& picture, const ChartState& state, bool symbolFontPrese
     }
     if (inner) picture.setFontBold(false);
 
-    ring.mark(cell);
-    if (wholeDegrees < 358) ring.mark(cell + 1);
-    if (wholeDegrees > 2) ring.mark(cell - 1);
+    ring.markAround(wholeDegrees);
   }
 }
 

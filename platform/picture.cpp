@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 
 #include "platform/font_faces.h"
@@ -33,21 +34,28 @@ QRectF OutlineBox(const PictureOp& op) {
   return QRectF(left + 0.5, top + 0.5, std::max(0, right - left - 1), std::max(0, bottom - top - 1));
 }
 
-void DrawText(QPainter& painter, const PictureOp& op) {
+void DrawText(QPainter& painter, const PictureOp& op, TextRendering texts) {
   const QFont font = QFontFor(op.font);
   painter.save();
-  painter.setFont(font);
-  painter.setPen(QColor(op.font.color));
   painter.translate(op.x1, op.y1);
   // Escapement turns the text counter-clockwise on the screen about the top-left corner
   // of its cell; Qt turns clockwise for positive angles.
   const int escapement = NormalizedEscapement(op.escapement);
   if (escapement != 0) painter.rotate(-escapement / 10.0);
-  painter.drawText(QPointF(0, QFontMetricsF(font).ascent()), op.text);
+  const QPointF baseline(0, QFontMetricsF(font).ascent());
+  if (texts == TextRendering::Outlines) {
+    QPainterPath outline;
+    outline.addText(baseline, font, op.text);
+    painter.fillPath(outline, QColor(op.font.color));
+  } else {
+    painter.setFont(font);
+    painter.setPen(QColor(op.font.color));
+    painter.drawText(baseline, op.text);
+  }
   painter.restore();
 }
 
-void DrawOp(QPainter& painter, const PictureOp& op) {
+void DrawOp(QPainter& painter, const PictureOp& op, TextRendering texts) {
   switch (op.kind) {
     case PictureOp::Kind::Line: {
       painter.setPen(PenFor(op.pen));
@@ -71,7 +79,7 @@ void DrawOp(QPainter& painter, const PictureOp& op) {
       painter.fillRect(QRect(op.x1, op.y1, 1, 1), QColor(op.color));
       break;
     case PictureOp::Kind::Text:
-      DrawText(painter, op);
+      DrawText(painter, op, texts);
       break;
     case PictureOp::Kind::Image:
       if (!op.image.isNull()) painter.drawImage(QPoint(op.x1, op.y1), op.image);
@@ -95,11 +103,6 @@ int NormalizedEscapement(int escapement) {
 
 Picture::Picture(int width, int height)
     : width_(std::clamp(width, 1, kMaxPictureSide)), height_(std::clamp(height, 1, kMaxPictureSide)) {}
-
-void Picture::setCanvasSize(int width, int height) {
-  width_ = std::clamp(width, 1, kMaxPictureSide);
-  height_ = std::clamp(height, 1, kMaxPictureSide);
-}
 
 void Picture::setPen(QRgb color, int width) {
   pen_.color = color;
@@ -168,14 +171,14 @@ void Picture::image(int x, int y, const QImage& image) {
   op.image = image;
 }
 
-void Picture::render(QPainter& painter, const QRectF& target) const {
+void Picture::render(QPainter& painter, const QRectF& target, TextRendering texts) const {
   if (!target.isValid()) return;
   painter.save();
   painter.translate(target.topLeft());
   painter.scale(target.width() / width_, target.height() / height_);
   // What lies outside the picture's own box stays outside the target.
   painter.setClipRect(QRect(0, 0, width_, height_), Qt::IntersectClip);
-  for (const PictureOp& op : ops_) DrawOp(painter, op);
+  for (const PictureOp& op : ops_) DrawOp(painter, op, texts);
   painter.restore();
 }
 

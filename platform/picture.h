@@ -47,6 +47,10 @@ struct PictureOp {
   QImage image;                // Image only
 };
 
+// How texts are replayed: as text in their font, or as the outlines of their glyphs
+// (filled paths that look the same where the font is not installed).
+enum class TextRendering { Glyphs, Outlines };
+
 // An escapement brought into 0..3599 tenths of a degree (the same direction).
 int NormalizedEscapement(int escapement);
 
@@ -59,11 +63,6 @@ class Picture {
 
   int width() const { return width_; }
   int height() const { return height_; }
-  // The same drawing on a canvas of another size: the operations keep their coordinates,
-  // what lies outside the new canvas is cut off when shown (sides held as in the
-  // constructor).
-  void setCanvasSize(int width, int height);
-
   void setPen(QRgb color, int width = 1);
   void setPenColor(QRgb color);
   void setBrush(QRgb color);  // solid
@@ -87,7 +86,7 @@ class Picture {
   const std::vector<PictureOp>& ops() const { return ops_; }
 
   // Replays the operations onto a painter, the logical picture stretched into target.
-  void render(QPainter& painter, const QRectF& target) const;
+  void render(QPainter& painter, const QRectF& target, TextRendering texts = TextRendering::Glyphs) const;
   // The picture at its own size (or stretched to size) on a white ground.
   QImage toImage() const;
   QImage toImage(QSize size) const;

@@ -1,5 +1,6 @@
 #include "platform/qt_prompter.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -43,6 +44,13 @@ bool QtPrompter::question(const QString& text) {
 bool QtPrompter::choosePrinter(QPrinter& printer) {
   QPrintDialog dialog(&printer, parent_);
   return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtPrompter::chooseSaveFile(const QString& title, const QString& suggestedName,
+                                                  const QString& filter) {
+  const QString path = QFileDialog::getSaveFileName(parent_, title, suggestedName, filter);
+  if (path.isEmpty()) return std::nullopt;
+  return path;
 }
 
 }  // namespace gyrolux

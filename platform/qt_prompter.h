@@ -9,7 +9,7 @@
 namespace gyrolux {
 
 // The Prompter of the running program: modal message boxes with German buttons (once
-// the German translations are installed) and the platform's print dialog.
+// the German translations are installed) and the platform's print and file dialogs.
 class QtPrompter : public Prompter {
  public:
   explicit QtPrompter(QWidget* parent = nullptr, QString title = QStringLiteral("Die Mini-Gyrolux"));
@@ -20,6 +20,8 @@ class QtPrompter : public Prompter {
   void error(const QString& text) override;
   bool question(const QString& text) override;
   bool choosePrinter(QPrinter& printer) override;
+  std::optional<QString> chooseSaveFile(const QString& title, const QString& suggestedName,
+                                        const QString& filter) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -13,6 +13,10 @@ void ScriptedPrompter::answerPrintDialog(bool accept, std::function<void(QPrinte
   printAnswers_.push_back({accept, std::move(setUp)});
 }
 
+void ScriptedPrompter::answerSaveFile(std::optional<QString> path) {
+  saveFileAnswers_.push_back({path.has_value(), path.value_or(QString())});
+}
+
 std::vector<ScriptedPrompter::Shown> ScriptedPrompter::takeShown() {
   std::vector<Shown> taken;
   taken.swap(shown_);
@@ -44,6 +48,18 @@ bool ScriptedPrompter::choosePrinter(QPrinter& printer) {
   printAnswers_.pop_front();
   if (answer.accept && answer.setUp) answer.setUp(printer);
   return answer.accept;
+}
+
+std::optional<QString> ScriptedPrompter::chooseSaveFile(const QString& title, const QString&, const QString&) {
+  shown_.push_back({Kind::SaveFileDialog, title});
+  if (saveFileAnswers_.empty()) {
+    unscripted_(QStringLiteral("ScriptedPrompter: unscripted file dialog: ") + title);
+    return std::nullopt;
+  }
+  const SaveFileAnswer answer = saveFileAnswers_.front();
+  saveFileAnswers_.pop_front();
+  if (!answer.accept) return std::nullopt;
+  return answer.path;
 }
 
 }  // namespace gyrolux

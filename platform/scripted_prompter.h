@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QString>
@@ -14,10 +15,10 @@ namespace gyrolux {
 // test, and records every box that was shown so the test can check kind and text.
 class ScriptedPrompter : public Prompter {
  public:
-  enum class Kind { Information, Error, Question, PrintDialog };
+  enum class Kind { Information, Error, Question, PrintDialog, SaveFileDialog };
   struct Shown {
     Kind kind;
-    QString text;  // as given, line breaks as CR; empty for a print dialog
+    QString text;  // as given, line breaks as CR; empty for a print dialog, the title of a file dialog
     bool operator==(const Shown&) const = default;
   };
   // Called with a description when a question or print dialog comes that no answer was
@@ -32,18 +33,24 @@ class ScriptedPrompter : public Prompter {
   // The answer to the next print dialog. When accepted, setUp prepares the printer as a
   // user would in the dialog (a test sends it to a PDF file, say).
   void answerPrintDialog(bool accept, std::function<void(QPrinter&)> setUp = {});
+  // The answer to the next file dialog for saving: the path, or nothing for cancel.
+  void answerSaveFile(std::optional<QString> path);
   void onUnscripted(Unscripted handler) { unscripted_ = std::move(handler); }
 
   const std::vector<Shown>& shown() const { return shown_; }
   // The boxes shown so far, taken away so the next check starts afresh.
   std::vector<Shown> takeShown();
   // Answers queued but not yet asked for.
-  std::size_t pendingAnswers() const { return questionAnswers_.size() + printAnswers_.size(); }
+  std::size_t pendingAnswers() const {
+    return questionAnswers_.size() + printAnswers_.size() + saveFileAnswers_.size();
+  }
 
   void information(const QString& text) override;
   void error(const QString& text) override;
   bool question(const QString& text) override;
   bool choosePrinter(QPrinter& printer) override;
+  std::optional<QString> chooseSaveFile(const QString& title, const QString& suggestedName,
+                                        const QString& filter) override;
 
  private:
   struct PrintAnswer {
@@ -52,6 +59,11 @@ class ScriptedPrompter : public Prompter {
   };
   std::deque<bool> questionAnswers_;
   std::deque<PrintAnswer> printAnswers_;
+  struct SaveFileAnswer {
+    bool accept;
+    QString path;
+  };
+  std::deque<SaveFileAnswer> saveFileAnswers_;
   std::vector<Shown> shown_;
   Unscripted unscripted_;
 };

@@ -4,6 +4,7 @@
 
 #include "engine/calendar.h"
 #include "engine/formatting.h"
+#include "engine/integer_conversion.h"
 
 namespace gyrolux::calc {
 
@@ -29,6 +30,18 @@ std::optional<double> ParseNumber(const QString& text) {
   const double value = text.toDouble(&ok);
   if (!ok || !std::isfinite(value)) return std::nullopt;
   return value;
+}
+
+QString TypedCoordinateText(double value, int degreeDigits) {
+  const double magnitude = std::fabs(value);
+  int degrees = TruncClamped(magnitude, 0, 999);
+  int minutes = TruncClamped((magnitude - std::trunc(magnitude)) * 60.0 + 1e-6, 0, 60);
+  if (minutes == 60) {
+    minutes = 0;
+    ++degrees;
+  }
+  return (value < 0 ? u'-' : u'+') + ZeroPad(static_cast<unsigned>(degrees), degreeDigits) + u'\u00B0' +
+         ZeroPad(static_cast<unsigned>(minutes), 2) + u'\'';
 }
 
 namespace {
@@ -98,6 +111,8 @@ bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error) 
   chart.moment.westLongitude = lon < 0;
   chart.moment.southLatitude = lat < 0;
   chart.texts.timeText = FormatClock(hours).left(5);  // hh:mm
+  chart.texts.longitudeText = TypedCoordinateText(lon, 3);
+  chart.texts.latitudeText = TypedCoordinateText(lat, 2);
   return true;
 }
 

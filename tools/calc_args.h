@@ -15,10 +15,17 @@ namespace gyrolux::calc {
 // (world time), --lon L and --lat B (degrees, east and north positive).
 QList<QCommandLineOption> MomentOptions();
 
-// Reads the moment options into a moment (taken as given, nothing added) with its date
-// text. Checks that each is given, that the date exists (years 1600..9999), that the
+// Reads the moment options into a moment (taken as given, nothing added) with its texts:
+// the date as given, the time as hh:mm, and the coordinates as the date dialog forms typed
+// ones (TypedCoordinateText). Checks that each is given, that the date exists (years 1600..9999), that the
 // hours lie in 0 up to below 100 and the coordinates within the ranges the dialogs accept.
 bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error);
+
+// A coordinate as the date dialog forms it from typed degrees: "-" for a negative value,
+// else "+"; the whole degrees of the magnitude with degreeDigits digits (3 for a longitude,
+// 2 for a latitude), "°", the whole minutes trunc(fraction x 60 + 1e-6) with 2 digits
+// (60 carries into the degrees), "'". "+010°00'", "-05°30'".
+QString TypedCoordinateText(double value, int degreeDigits);
 
 // A finite decimal number with a point as separator, nothing else around it.
 std::optional<double> ParseNumber(const QString& text);

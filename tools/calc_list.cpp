@@ -17,21 +17,6 @@ namespace {
 // The most "&Nächster Tag" presses one call makes: a little over 270 years.
 constexpr int kMostNextDays = 100000;
 
-// A coordinate as the date dialog forms a typed one: the sign, the whole degrees of the
-// magnitude, "°", the whole minutes (a fraction of 59.99999 minutes and more counting as
-// 60, which carries into the degrees), "'".
-QString TypedCoordinateText(double value, int degreeDigits) {
-  const double magnitude = std::fabs(value);
-  int degrees = static_cast<int>(std::trunc(magnitude));
-  int minutes = static_cast<int>(std::trunc((magnitude - degrees) * 60.0 + 1e-6));
-  if (minutes >= 60) {
-    minutes -= 60;
-    degrees += 1;
-  }
-  return (value < 0.0 ? u'-' : u'+') + QString::number(degrees).rightJustified(degreeDigits, u'0') +
-         QStringLiteral("°") + QString::number(minutes).rightJustified(2, u'0') + u'\'';
-}
-
 QString Option(const QCommandLineParser& parser, const char* name) {
   return parser.value(QString::fromLatin1(name));
 }
@@ -79,8 +64,6 @@ int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
     err << error;
     return 2;
   }
-  chart.texts.longitudeText = TypedCoordinateText(chart.moment.longitude, 3);
-  chart.texts.latitudeText = TypedCoordinateText(chart.moment.latitude, 2);
 
   double orb = 1.18;
   if (IsSet(parser, "orb")) {

@@ -28,6 +28,9 @@ struct Verb {
   int (*run)(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
   int leastArguments = 0;
   int mostArguments = 0;
+  // The verb draws with fonts: the program then runs on a QGuiApplication (on the offscreen
+  // platform unless QT_QPA_PLATFORM names another) instead of a QCoreApplication.
+  bool drawsWithFonts = false;
 };
 
 void DefineChartVerb(QCommandLineParser& parser);
@@ -38,5 +41,7 @@ int RunAxesVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
 
 void DefineListVerb(QCommandLineParser& parser);
 int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+void DefineDrawVerb(QCommandLineParser& parser);
+int RunDrawVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
 
 }  // namespace gyrolux::calc

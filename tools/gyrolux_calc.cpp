@@ -2,7 +2,10 @@
 // names the verb, the rest belongs to the verb; each verb lives in its own file.
 #include <algorithm>
 
+#include <memory>
+
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSet>
 #include <QTextStream>
 
@@ -28,6 +31,13 @@ constexpr Verb kVerbs[] = {
      .run = RunListVerb,
      .leastArguments = 1,
      .mostArguments = 1},
+    {.name = "draw",
+     .summary = "One of the diagrams of a moment as WMF, PDF, SVG or PNG.",
+     .define = DefineDrawVerb,
+     .run = RunDrawVerb,
+     .leastArguments = 1,
+     .mostArguments = 1,
+     .drawsWithFonts = true},
 };
 
 QString Program() { return QStringLiteral("gyrolux-calc"); }
@@ -163,10 +173,41 @@ int RunCalc(const QStringList& arguments, QTextStream& out, QTextStream& err) {
 }
 
 }  // namespace
+
+// Whether the verb named on the command line (its first argument that is no option)
+// draws with fonts.
+bool VerbDrawsWithFonts(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (argv[i][0] == '-') continue;
+    for (const Verb& verb : kVerbs) {
+      if (qstrcmp(argv[i], verb.name) == 0) return verb.drawsWithFonts;
+    }
+    return false;
+  }
+  return false;
+}
+
+// The platform plugin of a QGuiApplication talks on stderr (a missing runtime folder, say),
+// where the tool writes nothing but its one complaint; only Qt's critical and fatal
+// messages get through.
+QtMessageHandler g_qtMessages = nullptr;
+void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if ((type == QtCriticalMsg || type == QtFatalMsg) && g_qtMessages) g_qtMessages(type, context, message);
+}
+
 }  // namespace gyrolux::calc
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  // Fonts need a QGuiApplication; drawing needs no screen, so without a platform named in
+  // QT_QPA_PLATFORM it runs offscreen, with a display or without.
+  std::unique_ptr<QCoreApplication> application;
+  if (gyrolux::calc::VerbDrawsWithFonts(argc, argv)) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    gyrolux::calc::g_qtMessages = qInstallMessageHandler(gyrolux::calc::QuietQtMessages);
+    application = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    application = std::make_unique<QCoreApplication>(argc, argv);
+  }
   QCoreApplication::setApplicationName(QStringLiteral("gyrolux-calc"));
   QCoreApplication::setApplicationVersion(QStringLiteral(GYROLUX_VERSION));
   QTextStream out(stdout);

@@ -267,7 +267,10 @@ TEST(MainWindowCommands, CoverAboutAndLinearGraphic) {
   // "Linear-Grafik": the strip with its option boxes on green, saved as dia.wmf; the
   // strip as recorded goes on the clipboard.
   clock.checkBox("linearGraphicBox")->setChecked(true);
-  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(460, 525));
+  ASSERT_TRUE(clock.dial().picture().has_value());
+  // The strip goes on the clipboard with what lies right of its white rectangle.
+  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(kAxisStripPictureWidth, 525));
+  EXPECT_EQ(clock.dial().picture()->ops().front().kind, PictureOp::Kind::Rectangle);
   EXPECT_EQ(clock.dial().picture()->ops().front().x2, 460);
   EXPECT_TRUE(ReadBytes(QStringLiteral("dia.wmf")).startsWith("\xD7\xCD\xC6\x9A"));
   EXPECT_EQ(w.palette().color(QPalette::Window), QColor(clGreen));

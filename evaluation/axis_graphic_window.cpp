@@ -1,0 +1,81 @@
+#include "evaluation/axis_graphic_window.h"
+
+#include <QFile>
+#include <QPushButton>
+
+#include "evaluation/diagram_prints.h"
+#include "evaluation/picture_export_actions.h"
+#include "evaluation/picture_print.h"
+#include "pictures/axis_graphic.h"
+#include "platform/colors.h"
+#include "platform/window_kit.h"
+#include "session/session.h"
+
+namespace gyrolux {
+
+namespace {
+
+constexpr int kHintMilliseconds = 15000;
+
+QPushButton* MakeButton(QWidget* parent, const char* objectName, const char* caption, int left, const char* hint) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  button->setObjectName(QString::fromLatin1(objectName));
+  button->setGeometry(left, 304, 75, 22);
+  if (hint) {
+    button->setToolTip(QString::fromUtf8(hint));
+    button->setToolTipDuration(kHintMilliseconds);
+  }
+  return button;
+}
+
+}  // namespace
+
+AxisGraphicWindow::AxisGraphicWindow(Session& session, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      session_(session) {
+  setObjectName(QStringLiteral("axisGraphicWindow"));
+  setWindowTitle(QString(69, u' ') + QStringLiteral("Die Achsen 0° bis 22,5°"));
+  setFixedSize(759, 368);
+  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
+  SetBackground(this, clGreen);
+
+  view_ = new DialView(this);
+  view_->setObjectName(QStringLiteral("axisGraphicView"));
+  view_->setGeometry(0, 0, kAxisGraphicWidth, kAxisGraphicHeight);
+  AddPictureExportActions(view_, session_.prompter, [this] { return picture_; },
+                          [this] { return ExportBaseName(QStringLiteral("Achsen_"), session_.chart); });
+
+  QPushButton* printButton = MakeButton(this, "printButton", "&Drucken", 248,
+                                        " Druck das dargestellte Diagramm mit Faktorenliste ");
+  QPushButton* saveButton =
+      MakeButton(this, "saveButton", "&Speichern", 344,
+                 " Speichert auch mehrere Diagramme während einer Sitzung mit fortlaufenden Nummern ");
+  QPushButton* backButton = MakeButton(this, "backButton", "&Zurück", 440, nullptr);
+  backButton->setFont(WindowFont("MS Sans Serif", kEightPointPixels, true));
+  connect(printButton, &QPushButton::clicked, this, &AxisGraphicWindow::print);
+  connect(saveButton, &QPushButton::clicked, this, &AxisGraphicWindow::save);
+  connect(backButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void AxisGraphicWindow::run() {
+  picture_ = RedrawAxisGraphic(session_);
+  if (picture_) view_->setPicture(*picture_);
+  CentreOnDesktop(this);
+  exec();
+}
+
+void AxisGraphicWindow::done(int result) {
+  saves_.close(session_.counters);
+  QFile::remove(QLatin1String(kAxisGraphicFileName));
+  QDialog::done(result);
+}
+
+void AxisGraphicWindow::print() {
+  if (picture_) PrintDiagramPage(session_.prompter, *picture_, [](int pageWidth, int) { return AxisGraphicPrintPage(pageWidth); });
+}
+
+void AxisGraphicWindow::save() {
+  if (picture_) saves_.save(*picture_, session_);
+}
+
+}  // namespace gyrolux

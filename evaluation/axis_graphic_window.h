@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+
+#include <QDialog>
+
+#include "evaluation/diagram_files.h"
+#include "platform/picture.h"
+
+namespace gyrolux {
+
+struct Session;
+class DialView;
+
+// "Die Achsen 0° bis 22,5°": the axis graphic of the halted chart on green, printed,
+// saved as yyyymmdd_nnn.WMF (one name for every save of a showing) and exported. Each
+// drawing goes to "dia.wmf" and the clipboard; "dia.wmf" is deleted when the window
+// closes.
+class AxisGraphicWindow : public QDialog {
+ public:
+  AxisGraphicWindow(Session& session, QWidget* parent = nullptr);
+
+  // Shows the window modally; returns when it has closed.
+  void run();
+
+  void done(int result) override;
+
+ private:
+  void print();
+  void save();
+
+  Session& session_;
+  AxisGraphicSaves saves_;
+  std::optional<Picture> picture_;
+  DialView* view_ = nullptr;
+};
+
+}  // namespace gyrolux

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include <QDialog>
+
+#include "pictures/enlarged_dial.h"
+#include "platform/picture.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace gyrolux {
+
+struct Session;
+class AxisGraphicWindow;
+class DialView;
+class HelpWindow;
+
+// "Diagramm-Vergrößerung": the halted chart on the enlarged dial with the house circle of
+// MC, WI, SO, AS, MO or KN, turned by the scroll bar; it prints the dial and the
+// calculating dial, saves the dial as MCPic-nn.WMF, exports it, and opens the axis
+// graphic and the help. Every drawing is written to "img.wmf" and put on the clipboard;
+// "img.wmf" is deleted when the window closes.
+class EnlargedDialWindow : public QDialog {
+ public:
+  EnlargedDialWindow(Session& session, QWidget* parent = nullptr);
+
+  // Shows the window modally with the MC circle not turned; returns when it has closed.
+  void run();
+
+  void done(int result) override;
+
+ private:
+  void draw();
+  void chooseCircle(int factor);
+  void printDial();
+  void printCalculatingDial();
+  void save();
+  void showAxisGraphic();
+  void setCommandsEnabled(bool on);
+
+  Session& session_;
+  HouseCircle circle_;
+  std::optional<Picture> picture_;
+
+  DialView* view_ = nullptr;
+  std::array<QRadioButton*, 6> circleButtons_{};
+  QScrollBar* rotationBar_ = nullptr;
+  QLabel* rotationLabel_ = nullptr;
+  QPushButton* backButton_ = nullptr;
+  QPushButton* calculatingDialButton_ = nullptr;
+  QPushButton* printButton_ = nullptr;
+  QPushButton* saveButton_ = nullptr;
+  QPushButton* axisGraphicButton_ = nullptr;
+  AxisGraphicWindow* axisGraphic_ = nullptr;
+  HelpWindow* help_ = nullptr;
+};
+
+}  // namespace gyrolux

@@ -1,0 +1,62 @@
+#include "info/introduction_window.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+
+#include "info/information_texts.h"
+#include "platform/colors.h"
+#include "platform/window_kit.h"
+
+namespace gyrolux {
+
+namespace {
+
+// 10 points on the screen the windows were laid out on.
+constexpr int kTenPointPixels = 13;
+
+}  // namespace
+
+IntroductionWindow::IntroductionWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("introductionWindow"));
+  setWindowTitle(QString(10, u' ') + QStringLiteral("Einige einführende Hinweise zu diesem Programm"));
+  setFixedSize(502, 559);
+  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
+  SetBackground(this, clMaroon);
+
+  int number = 0;
+  for (const InformationPanel& panel : IntroductionPanels()) {
+    auto* text = new QPlainTextEdit(this);
+    text->setObjectName(QStringLiteral("introductionPanel%1").arg(++number));
+    text->setGeometry(1, panel.top, 482, panel.height);
+    text->setFont(WindowFont("MS Sans Serif", kTenPointPixels, panel.bold));
+    text->setReadOnly(panel.readOnly);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The panels are laid out to hold their lines; a narrow margin and no scroll bars give
+    // the longest lines the room.
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->document()->setDocumentMargin(2);
+    text->setPlainText(panel.lines.join(u'\n'));
+    SetBaseColor(text, clWhite);
+  }
+
+  backButton_ = new QPushButton(QStringLiteral("&Zurück"), this);
+  backButton_->setObjectName(QStringLiteral("backButton"));
+  backButton_->setGeometry(400, 486, 70, 22);
+  backButton_->setFont(WindowFont("MS Sans Serif", kEightPointPixels, true));
+  connect(backButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void IntroductionWindow::run() {
+  CentreOver(this, parentWidget());
+  exec();
+}
+
+void IntroductionWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  backButton_->setFocus();
+}
+
+}  // namespace gyrolux

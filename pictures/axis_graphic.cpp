@@ -1,0 +1,73 @@
+#include "pictures/axis_graphic.h"
+
+#include <array>
+#include <cmath>
+
+#include "engine/angles.h"
+#include "engine/factors.h"
+#include "engine/formatting.h"
+#include "engine/integer_conversion.h"
+#include "pictures/dial_picture.h"
+#include "platform/colors.h"
+
+namespace gyrolux {
+
+namespace {
+
+QRgb FactorColor(int factor) {
+  if (factor == MC) return clGreen;
+  if (factor == AS) return clRed;
+  return clNavy;
+}
+
+}  // namespace
+
+Picture DrawAxisGraphic(const Chart& chart) {
+  Picture picture(kAxisGraphicWidth, kAxisGraphicHeight);
+  picture.setBrush(clWhite);
+  picture.setPen(clBlack, 1);
+  picture.rectangle(5, 5, 721, 300);
+
+  picture.setFont(QStringLiteral("Ariel"), 8, false, clBlack);
+  for (int n = 0; 17 + 30 * n < 730; ++n) {
+    const int x = 17 + 30 * n;
+    picture.text(x - 5, 15, QString::number(n) + u'\u00B0');
+    picture.line(x, 40, x, 240);
+  }
+
+  // The depth in pixels of the next glyph on each whole degree 0..23.
+  std::array<int, 24> depth{};
+  QRgb color = clNavy;
+  for (int i = 0; i < kMidpointFactorCount; ++i) {
+    const double lon = chart.state.factorLongitude[i];
+    const double v = Mod22_5(lon);
+    const int x = TruncClamped(30.0 * v, -1000000, 1000000);
+    const int d = TruncClamped(v, 0, 23);
+    color = FactorColor(i);
+
+    picture.setFont(SymbolFace(), 10, true, color);
+    picture.text(x + 12, 50 + depth[d], FactorGlyph(i));
+    for (int y = 45 + depth[d]; y <= 50 + depth[d]; ++y) picture.pixel(x + 17, y, clRed);
+
+    depth[d] += 20;
+    // The neighbour on the side the fraction leans to takes the same depth.
+    const double fraction = v - std::trunc(v);
+    if (fraction > 0.5 && d < 23) {
+      depth[d + 1] = depth[d];
+    } else if (fraction <= 0.5 && d >= 1) {
+      depth[d - 1] = depth[d];
+    }
+
+    picture.setFont(QStringLiteral("Ariel"), 8, true, color);
+    picture.text(40 + 85 * (i / 3), 240 + 12 * (i % 3),
+                 QLatin1String(FactorAbbrev[i]) + u' ' + FormatAngle(2, 22, lon));
+  }
+
+  picture.setFont(QStringLiteral("Ariel"), 8, true, color);
+  picture.text(40, 280, DateLabel(chart) + QStringLiteral(", ") + ShownClock(chart.moment.hours) +
+                            QStringLiteral(", L:") + chart.texts.longitudeText + QStringLiteral(", B:") +
+                            chart.texts.latitudeText);
+  return picture;
+}
+
+}  // namespace gyrolux

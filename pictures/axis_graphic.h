@@ -1,0 +1,21 @@
+#pragma once
+
+#include "engine/chart.h"
+#include "platform/picture.h"
+
+namespace gyrolux {
+
+inline constexpr int kAxisGraphicWidth = 726;
+inline constexpr int kAxisGraphicHeight = 300;
+// The axis graphic as last drawn; print and save take the same picture.
+inline constexpr const char* kAxisGraphicFileName = "dia.wmf";
+
+// "Die Achsen 0° bis 22,5°": the factors MC..PO on one strip of the 22.5-degree mode, a
+// degree 30 pixels wide from 0° at x = 17. Each glyph stands on its whole degree below
+// those drawn there before, with a red mark above it at its exact place; a glyph also
+// hands its depth on to the neighbouring degree on the side its fraction leans to. Below
+// the strip the factors with their 22.5-degree angles in eight columns, and the moment.
+// The glyphs are always those of the symbol font.
+Picture DrawAxisGraphic(const Chart& chart);
+
+}  // namespace gyrolux

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "evaluation/diagram_prints.h"
+#include "pictures/factor_table.h"
+#include "platform/colors.h"
+
+namespace gyrolux {
+namespace {
+
+Chart Moment() {
+  Chart chart;
+  chart.moment = {5, 12, 2026, 10.0 + 29.0 / 60 + 50.0 / 3600, 10.0, 50.0, false, false};
+  chart.texts.dateText = QStringLiteral("05.12.2026");
+  return chart;
+}
+
+TEST(DiagramPrintsTest, TheDialPageByPageWidth) {
+  struct Case {
+    int width, dpi;
+    int pointSize, rowStep, columnStep;
+  };
+  // 8 points below a width of 3000, 10 above; at 600 dpi 10 points need wider steps
+  // than 80 and 800 (a row of 19 characters of 0.6 x 83 pixels alone is 950 wide).
+  for (const Case& c : {Case{2500, 300, 8, 40, 500}, Case{3000, 300, 8, 40, 500}, Case{3100, 360, 10, 80, 800},
+                        Case{4800, 600, 10, 100, 1046}}) {
+    const int height = 7100;
+    const PrintedPage page = DialPrintPage(Moment(), {MC, 0}, QStringLiteral("010°00' E, 50°00' N"), c.width, height, c.dpi);
+    EXPECT_EQ(page.pictureTarget, QRect(0, 0, c.width, c.width));
+    ASSERT_EQ(page.texts.size(), 2u + kFactorCount);
+    EXPECT_EQ(page.texts[0], (PageText{{35, 120}, QStringLiteral("MC-Häuser"), {QStringLiteral("arial"), 12, false, clBlack}}));
+    EXPECT_EQ(page.texts[1].at, QPoint(180, 3 * height / 4));
+    EXPECT_EQ(page.texts[1].text,
+              QStringLiteral("   Datum / Zeit: Sa, 05.12.2026 / 10:29:50 WZ/GMT    Ort: 010°00' E, 50°00' N"));
+    // Four columns of 6, 6, 6 and 5 rows.
+    for (int row = 0; row < kFactorCount; ++row) {
+      const PageText& text = page.texts[2 + row];
+      EXPECT_EQ(text.font.face, QStringLiteral("courier new"));
+      EXPECT_EQ(text.font.pointSize, c.pointSize);
+      EXPECT_EQ(text.at, QPoint(180 + c.columnStep * (row / 6), 4 * height / 5 + c.rowStep * (row % 6)))
+          << c.width << ' ' << row;
+    }
+  }
+  // Turned, or another circle turned: no title.
+  for (const HouseCircle circle : {HouseCircle{MC, 1}, HouseCircle{AS, -180}}) {
+    const PrintedPage page = DialPrintPage(Moment(), circle, QString(), 4800, 7100, 600);
+    EXPECT_EQ(page.texts.size(), 1u + kFactorCount);
+    EXPECT_FALSE(page.texts[0].text.contains(QStringLiteral("Häuser")));
+  }
+  const QStringList titles = {QStringLiteral("MC-Häuser"),     QStringLiteral("Widder-Häuser"),
+                              QStringLiteral("Sonnen-Häuser"), QStringLiteral("Aszendenten-Häuser"),
+                              QStringLiteral("Mond-Häuser"),   QStringLiteral("Knoten-Häuser")};
+  for (int circle = 0; circle < 6; ++circle) EXPECT_EQ(HouseCircleTitle(circle), titles[circle]);
+}
+
+TEST(DiagramPrintsTest, CalculatingDialAndAxisGraphicPages) {
+  // The 2400-unit square across the page width; the drawing below it at the same scale.
+  EXPECT_EQ(CalculatingDialPrintPage(4800).pictureTarget, QRect(0, 0, 4800, 5920));
+  EXPECT_EQ(CalculatingDialPrintPage(2400).pictureTarget, QRect(0, 0, 2400, 2960));
+  EXPECT_EQ(AxisGraphicPrintPage(3000).pictureTarget, QRect(10, 10, 2990, 990));
+  EXPECT_EQ(AxisGraphicPrintPage(3100).pictureTarget, QRect(10, 10, 3090, 1990));
+  EXPECT_EQ(CalculatingDialQuestion().split(u'\r'),
+            (QStringList{QStringLiteral("Sollen die Faktoren-Peillinien bei dem"),
+                         QStringLiteral("Rechenscheiben-Diagramm nach innen"), QStringLiteral("verlängert werden?"),
+                         QString(), QStringLiteral("Beim Arbeiten ohne zweites Diagramm") + QString(13, u' '),
+                         QStringLiteral("sind sie für manchen evtl. angenehmer.")}));
+}
+
+}  // namespace
+}  // namespace gyrolux

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "pictures/axis_graphic.h"
+#include "pictures/dial_picture.h"
+#include "platform/colors.h"
+
+namespace gyrolux {
+namespace {
+
+const PictureOp* TextOp(const Picture& picture, const QString& text) {
+  for (const PictureOp& op : picture.ops()) {
+    if (op.kind == PictureOp::Kind::Text && op.text == text) return &op;
+  }
+  return nullptr;
+}
+
+// The red mark's column and rows.
+std::vector<int> MarkRows(const Picture& picture, int column) {
+  std::vector<int> rows;
+  for (const PictureOp& op : picture.ops()) {
+    if (op.kind == PictureOp::Kind::Pixel && op.x1 == column && op.color == clRed) rows.push_back(op.y1);
+  }
+  return rows;
+}
+
+Chart Moment() {
+  Chart chart;
+  // Every factor on a degree of its own from 10 on, away from the cases below.
+  for (int i = 0; i < kFactorCount; ++i) chart.state.factorLongitude[i] = 22.5 * i + 10.25 + 0.5 * (i % 12);
+  chart.state.factorLongitude[WI] = 0.0;
+  chart.moment = {5, 12, 2026, 10.0 + 29.0 / 60 + 50.0 / 3600, 10.0, 50.0, false, false};
+  chart.texts.dateText = QStringLiteral("05.12.2026");
+  chart.texts.longitudeText = QStringLiteral("+010°00'");
+  chart.texts.latitudeText = QStringLiteral("+50°00'");
+  return chart;
+}
+
+TEST(AxisGraphicTest, GlyphsStackOnTheirDegreeAndHandTheirDepthToTheNeighbour) {
+  Chart chart = Moment();
+  auto& lon = chart.state.factorLongitude;
+  lon[SO] = 5.2;              // fraction 0.2: degree 4 takes its depth
+  lon[MO] = 5.9;              // below SO, and degree 6 takes the new depth 40
+  lon[ME] = 6.1;              // 6.1: 40 pixels down on degree 6
+  lon[VE] = 4.7;              // 4.7: on degree 4 at the depth SO left, 20
+  lon[PO] = 22.49;            // x = 674
+  const Picture picture = DrawAxisGraphic(chart);
+  struct Place {
+    int factor, x, depth;
+  };
+  for (const Place& p : {Place{SO, 156, 0}, Place{MO, 177, 20}, Place{ME, 183, 40}, Place{VE, 141, 20},
+                         Place{PO, 674, 0}, Place{WI, 0, 0}}) {
+    const PictureOp* glyph = TextOp(picture, FactorGlyph(p.factor));
+    ASSERT_NE(glyph, nullptr) << p.factor;
+    EXPECT_EQ(QPoint(glyph->x1, glyph->y1), QPoint(p.x + 12, 50 + p.depth)) << FactorAbbrev[p.factor];
+    EXPECT_EQ(glyph->font.face, SymbolFace());
+    EXPECT_EQ(glyph->font.pointSize, 10);
+    EXPECT_TRUE(glyph->font.bold);
+    // The mark right above the glyph in the factor's exact column (0 degrees at x = 17).
+    std::vector<int> rows = MarkRows(picture, p.x + 17);
+    std::vector<int> expected;
+    for (int y = 45 + p.depth; y <= 50 + p.depth; ++y) expected.push_back(y);
+    EXPECT_TRUE(std::search(rows.begin(), rows.end(), expected.begin(), expected.end()) != rows.end())
+        << FactorAbbrev[p.factor];
+  }
+  EXPECT_EQ(TextOp(picture, FactorGlyph(MC))->font.color, clGreen);
+  EXPECT_EQ(TextOp(picture, FactorGlyph(AS))->font.color, clRed);
+  EXPECT_EQ(TextOp(picture, FactorGlyph(SO))->font.color, clNavy);
+  EXPECT_EQ(TextOp(picture, FactorGlyph(GZ)), nullptr);
+}
+
+TEST(AxisGraphicTest, ScaleListAndMomentLine) {
+  const Picture picture = DrawAxisGraphic(Moment());
+  for (int n = 0; n <= 23; ++n) {
+    const PictureOp* label = TextOp(picture, QString::number(n) + u'°');
+    ASSERT_NE(label, nullptr) << n;
+    EXPECT_EQ(QPoint(label->x1, label->y1), QPoint(12 + 30 * n, 15));
+  }
+  EXPECT_EQ(TextOp(picture, QStringLiteral("24°")), nullptr);
+  // Eight columns of three, PO alone in the last; each in its factor's colour.
+  const PictureOp* wi = TextOp(picture, QStringLiteral("WI 00°00'"));
+  ASSERT_NE(wi, nullptr);
+  EXPECT_EQ(QPoint(wi->x1, wi->y1), QPoint(40, 252));
+  int listed = 0;
+  for (const PictureOp& op : picture.ops()) {
+    if (op.kind != PictureOp::Kind::Text || op.font.face != QStringLiteral("Ariel") || !op.font.bold) continue;
+    for (int i = 0; i < 22; ++i) {
+      if (!op.text.startsWith(QLatin1String(FactorAbbrev[i]) + u' ')) continue;
+      ++listed;
+      EXPECT_EQ(QPoint(op.x1, op.y1), QPoint(40 + 85 * (i / 3), 240 + 12 * (i % 3))) << i;
+      EXPECT_EQ(op.font.color, i == MC ? clGreen : i == AS ? clRed : clNavy);
+    }
+  }
+  EXPECT_EQ(listed, 22);
+  const PictureOp* line = TextOp(picture, QStringLiteral("Sa, 05.12.2026, 10:29:50, L:+010°00', B:+50°00'"));
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(QPoint(line->x1, line->y1), QPoint(40, 280));
+  EXPECT_EQ(picture.width(), 726);
+  EXPECT_EQ(picture.height(), 300);
+}
+
+}  // namespace
+}  // namespace gyrolux

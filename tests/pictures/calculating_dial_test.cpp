@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include <QLine>
+
+#include "pictures/calculating_dial.h"
+#include "pictures/dial_picture.h"
+#include "pictures/factor_table.h"
+
+namespace gyrolux {
+namespace {
+
+// The label position of the definition: angle a at radius 1025 + 125, each term cut.
+QPoint LabelAt(double a) {
+  const double c = std::cos(a * M_PI / 180), s = std::sin(a * M_PI / 180);
+  return {1220 + static_cast<int>(1025 * c) + static_cast<int>(125 * c),
+          1750 - static_cast<int>(1025 * s) - static_cast<int>(125 * s)};
+}
+
+std::array<double, kFactorCount> Longitudes(const std::vector<double>& values) {
+  std::array<double, kFactorCount> lon{};
+  for (size_t i = 0; i < values.size(); ++i) lon[i] = values[i];
+  return lon;
+}
+
+std::map<int, CalculatingDialLabel> ByFactor(const std::vector<CalculatingDialLabel>& labels) {
+  std::map<int, CalculatingDialLabel> map;
+  for (const CalculatingDialLabel& label : labels) map[label.factor] = label;
+  return map;
+}
+
+TEST(CalculatingDialTest, RunsOfTwoToFiveSpreadAboutTheirMeanAndSinglesMoveAhead) {
+  // MC..GZ: WI at 0 and six more alone; runs of 2 (2.5 apart), 3, 4 and 5; a pair 2.6
+  // apart that stays single; the run of three given out of factor order.
+  const auto lon = Longitudes({10.0, 0.0, 100.0, 102.5,                 // MC WI | SO AS
+                               54.0, 52.0, 50.0,                        // MO KN ME
+                               150.0, 151.0, 152.0, 153.0,              // VE MA JU SA
+                               250.0, 251.0, 252.0, 253.0, 254.0,       // UR .. HA
+                               31.0, 33.6,                              // ZE KR
+                               80.0, 125.0, 180.0, 225.0, 300.0});      // AP AD VU PO GZ
+  const std::vector<CalculatingDialLabel> sorted = CalculatingDialLayout(lon);
+  ASSERT_EQ(sorted.size(), 23u);
+  for (size_t k = 1; k < sorted.size(); ++k) EXPECT_LE(lon[sorted[k - 1].factor], lon[sorted[k].factor]);
+  EXPECT_EQ(sorted.front().factor, WI);
+
+  const auto labels = ByFactor(sorted);
+  struct Run {
+    std::vector<int> factors;  // by longitude
+    double mean;
+    std::vector<double> offsets;
+  };
+  const Run runs[] = {{{SO, AS}, 101.25, {-1.2, 1.2}},
+                      {{ME, KN, MO}, 52.0, {-2.4, 0, 2.4}},
+                      {{VE, MA, JU, SA}, 151.5, {-3.6, -1.2, 1.2, 3.6}},
+                      {{UR, NE, PL, CU, HA}, 252.0, {-4.8, -2.4, 0, 2.4, 4.8}}};
+  for (const Run& run : runs) {
+    for (size_t j = 0; j < run.factors.size(); ++j) {
+      const CalculatingDialLabel& label = labels.at(run.factors[j]);
+      EXPECT_TRUE(label.grouped) << run.factors[j];
+      EXPECT_DOUBLE_EQ(label.referenceAngle, lon[run.factors[j]]);
+      EXPECT_NEAR(label.labelAngle, run.mean + run.offsets[j], 1e-9);
+      EXPECT_EQ(label.labelPosition, LabelAt(run.mean + run.offsets[j] + 1.0));
+    }
+  }
+  for (int single : {MC, WI, ZE, KR, AP, AD, VU, PO, GZ}) {
+    const CalculatingDialLabel& label = labels.at(single);
+    EXPECT_FALSE(label.grouped) << single;
+    EXPECT_DOUBLE_EQ(label.referenceAngle, lon[single] + 1.5);
+    EXPECT_EQ(label.labelPosition, LabelAt(lon[single] + 1.5));
+  }
+}
+
+TEST(CalculatingDialTest, TheLastFactorBelow360IsDrawnBackAndRunsOfSixOrMoreSpreadEvenly) {
+  // 359 is last: its label moves 25 left and down, the first one (WI at 0) 20 right.
+  std::vector<double> spread;
+  for (int i = 0; i < kFactorCount; ++i) spread.push_back(i == WI ? 0.0 : 10.0 + 15.0 * i);
+  spread[MC] = 359.0;
+  auto labels = CalculatingDialLayout(Longitudes(spread));
+  const CalculatingDialLabel& last = labels.back();
+  EXPECT_EQ(last.factor, MC);
+  EXPECT_TRUE(last.grouped);
+  EXPECT_DOUBLE_EQ(last.referenceAngle, 359.0);
+  EXPECT_DOUBLE_EQ(last.labelAngle, 358.0);
+  EXPECT_EQ(last.labelPosition, LabelAt(360.5) + QPoint(-25, 25));
+  EXPECT_EQ(labels.front().factor, WI);
+  EXPECT_EQ(labels.front().labelPosition, LabelAt(1.5) + QPoint(20, 0));
+
+  // Seven within a degree of each other: 2.4 degrees apart about their mean; seven 2.5
+  // apart: as far apart as they stand.
+  for (double gap : {1.0, 2.5}) {
+    std::vector<double> values = spread;
+    values[MC] = 40.0;
+    for (int j = 0; j < 7; ++j) values[SO + j] = 120.0 + gap * j;
+    const auto byFactor = ByFactor(CalculatingDialLayout(Longitudes(values)));
+    const double mean = 120.0 + 3 * gap;
+    const double spacing = std::max(2.4, gap);
+    for (int j = 0; j < 7; ++j) {
+      const CalculatingDialLabel& label = byFactor.at(SO + j);
+      EXPECT_TRUE(label.grouped);
+      EXPECT_NEAR(label.labelAngle, mean + (j - 3) * spacing, 1e-9) << gap << ' ' << j;
+    }
+  }
+  const std::vector<double> six = RunLabelOffsets(6, 1.0);
+  const std::vector<double> expected = {-6.0, -3.6, -1.2, 1.2, 3.6, 6.0};
+  ASSERT_EQ(six.size(), expected.size());
+  for (size_t j = 0; j < six.size(); ++j) EXPECT_NEAR(six[j], expected[j], 1e-9);
+}
+
+TEST(CalculatingDialTest, BearingLinesAndGlyphs) {
+  Chart chart;
+  for (int i = 0; i < kFactorCount; ++i) chart.state.factorLongitude[i] = i == WI ? 0.0 : 10.0 + 15.0 * i;
+  chart.state.factorLongitude[AS] = chart.state.factorLongitude[SO] + 1.0;  // a run of two
+  for (bool longLines : {true, false}) {
+    // Lines from radius 790 (Yes) or 890 (No) to 1060, each point's two terms cut on their
+    // own (up to 2 units short); WI's starts 20 units further left.
+    const int start = longLines ? 790 : 890;
+    int bearing = 0, wi = 0;
+    const Picture picture = DrawCalculatingDial(chart, longLines, false, QString());
+    for (const PictureOp& op : picture.ops()) {
+      if (op.kind != PictureOp::Kind::Line) continue;
+      bearing += std::abs(std::hypot(op.x1 - 1220, op.y1 - 1750) - start + 1) < 2 &&
+                 std::abs(std::hypot(op.x2 - 1220, op.y2 - 1750) - 1059) < 2;
+      wi += QLine(op.x1, op.y1, op.x2, op.y2) == QLine(1220 + start - 20, 1750, 2280, 1750);
+    }
+    EXPECT_EQ(bearing, kFactorCount - 1);
+    EXPECT_EQ(wi, 1);
+  }
+  // Lone glyphs 42 points, grouped ones 28, turned by their reference angle; "gz" in
+  // lower case without the symbol font.
+  std::map<QString, PictureOp> texts;
+  const Picture letters = DrawCalculatingDial(chart, true, false, QString());
+  for (const PictureOp& op : letters.ops()) texts[op.text] = op;
+  EXPECT_EQ(texts[QStringLiteral("gz")].font, (PictureFont{QStringLiteral("ariel"), 42, false, qRgb(0, 0, 0)}));
+  EXPECT_EQ(texts[QStringLiteral("SO")].font.pointSize, 28);
+  EXPECT_EQ(texts[QStringLiteral("ME")].escapement, static_cast<int>(10 * (100.0 + 1.5)) + 2700);
+  int symbolTexts = 0;
+  const Picture glyphs = DrawCalculatingDial(chart, true, true, QString());
+  for (const PictureOp& op : glyphs.ops()) symbolTexts += op.kind == PictureOp::Kind::Text && op.font.face == SymbolFace();
+  EXPECT_EQ(symbolTexts, kFactorCount);
+}
+
+TEST(FactorTableTest, RowsOfNineteenCharactersInColumnsOfSix) {
+  ChartState state;
+  state.factorLongitude[SO] = 240 + 13 + 17.0 / 60 + 26.0 / 3600;
+  state.factorLongitude[SA] = 7 + 58.0 / 60;
+  state.retrograde[SA] = 1;
+  state.factorLongitude[MC] = 93.7;
+  EXPECT_EQ(FactorTableRow(state, SO), QStringLiteral("   SO 13°17'26  SCH"));
+  EXPECT_EQ(FactorTableRow(state, SA), QStringLiteral(" R SA   07°58'  WID"));
+  EXPECT_EQ(FactorTableRow(state, MC), QStringLiteral("   MC   03°42'  KRE"));
+  const QStringList rows = FactorTableRows(state);
+  ASSERT_EQ(rows.size(), kFactorCount);
+  for (const QString& row : rows) EXPECT_EQ(row.size(), 19) << row.toStdString();
+  EXPECT_EQ(FactorTablePlace(5, {180, 250}, 40, 500), QPoint(180, 450));
+  EXPECT_EQ(FactorTablePlace(6, {180, 250}, 40, 500), QPoint(680, 250));
+  EXPECT_EQ(FactorTablePlace(22, {180, 250}, 40, 500), QPoint(1680, 410));
+}
+
+}  // namespace
+}  // namespace gyrolux
