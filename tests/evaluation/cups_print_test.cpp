@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "evaluation/axis_lookup_window.h"
+#include "evaluation/enlarged_dial_window.h"
 #include "evaluation/evaluation_window.h"
 #include "platform/scripted_prompter.h"
 #include "session/session.h"
@@ -49,28 +50,59 @@ struct PrivateCups {
   }
 };
 
-TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
+// Where this machine cannot run the private server, the reason; else nothing.
+QString CupsLacking() {
   const auto [status, lacking] = Harness({QStringLiteral("check")});
-  if (status != 0) {
-    GTEST_SKIP() << "printing through a private CUPS queue is not possible here (" << lacking.toStdString()
-                 << "); it runs as root with the packages cups and printer-driver-cups-pdf";
-  }
-  PrivateCups cups;
-  ASSERT_EQ(cups.started.first, 0) << cups.started.second.toStdString();
-  // Before Qt's print support starts: libcups asks the private server, and no printer the
-  // user chose elsewhere gets in the way.
+  return status == 0 ? QString() : lacking;
+}
+
+// Points libcups at the private server. Before Qt's print support starts, so that no
+// printer the user chose elsewhere gets in the way.
+void UsePrivateServer(const PrivateCups& cups) {
   qputenv("CUPS_SERVER", cups.value(QStringLiteral("CUPS_SERVER")).toLocal8Bit());
   qunsetenv("PRINTER");
   qunsetenv("LPDEST");
   qputenv("HOME", cups.dir.path().toLocal8Bit());
+}
 
-  ScriptedPrompter prompter;
-  Session session(prompter);
+void SetMoment(Session& session) {
   session.chart.moment = {5, 12, 2026, 10.5, 10.0, 50.0, false, false};
   session.chart.texts.dateText = QStringLiteral("05.12.2026");
   session.chart.texts.longitudeText = QStringLiteral("+010°00'");
   session.chart.texts.latitudeText = QStringLiteral("+50°00'");
+  session.placeLabel = QStringLiteral("010°00' E, 50°00' N");
   RecomputeChart(session.chart);
+}
+
+// The text of the one PDF that cups-pdf writes a few seconds after the job.
+QString PrintedText(const PrivateCups& cups) {
+  const QDir pdfs(cups.value(QStringLiteral("PDF_DIR")));
+  QStringList found;
+  for (int wait = 0; wait < 600 && found.isEmpty(); ++wait) {
+    QThread::msleep(100);
+    found = pdfs.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+  }
+  EXPECT_EQ(found.size(), 1) << "no PDF in " << pdfs.path().toStdString();
+  if (found.isEmpty()) return QString();
+  QThread::msleep(500);  // written completely
+  return RunProgram(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfs.filePath(found[0]), QStringLiteral("-")})
+      .second;
+}
+
+#define SKIP_WITHOUT_CUPS()                                                                          \
+  if (const QString lacking = CupsLacking(); !lacking.isEmpty())                                     \
+  GTEST_SKIP() << "printing through a private CUPS queue is not possible here (" << lacking.toStdString() \
+               << "); it runs as root with the packages cups and printer-driver-cups-pdf"
+
+TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
+  SKIP_WITHOUT_CUPS();
+  PrivateCups cups;
+  ASSERT_EQ(cups.started.first, 0) << cups.started.second.toStdString();
+  UsePrivateServer(cups);
+
+  ScriptedPrompter prompter;
+  Session session(prompter);
+  SetMoment(session);
   EvaluationWindow window(session);
   auto* lookup = Child<AxisLookupWindow>(&window, QStringLiteral("degreeAxisLookup"));
   QTimer::singleShot(0, &window, [&] {
@@ -86,19 +118,36 @@ TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
   window.run();
   EXPECT_TRUE(prompter.shown().empty());
 
-  // cups-pdf writes the job's PDF a few seconds later.
-  const QDir pdfs(cups.value(QStringLiteral("PDF_DIR")));
-  QStringList found;
-  for (int wait = 0; wait < 600 && found.isEmpty(); ++wait) {
-    QThread::msleep(100);
-    found = pdfs.entryList({QStringLiteral("*.pdf")}, QDir::Files);
-  }
-  ASSERT_EQ(found.size(), 1) << "no PDF in " << pdfs.path().toStdString();
-  QThread::msleep(500);  // written completely
-  const QString printed =
-      RunProgram(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfs.filePath(found[0]), QStringLiteral("-")}).second;
+  const QString printed = PrintedText(cups);
   EXPECT_TRUE(printed.contains(QStringLiteral("05.12.2026, 10:30:00 WZ/GMT, L:+010°00', B:+50°00'"))) << printed.toStdString();
   EXPECT_TRUE(printed.contains(QStringLiteral("Suchachse = 07°05´")));
+}
+
+// The enlarged dial's "&Drucken" with the print dialog left as it comes: the default queue.
+TEST(CupsPrintTest, TheEnlargedDialPrintsOnTheDefaultCupsQueue) {
+  SKIP_WITHOUT_CUPS();
+  PrivateCups cups;
+  ASSERT_EQ(cups.started.first, 0) << cups.started.second.toStdString();
+  UsePrivateServer(cups);
+
+  ScriptedPrompter prompter;
+  prompter.answerPrintDialog(true);
+  Session session(prompter);
+  SetMoment(session);
+  EnlargedDialWindow window(session);
+  QTimer::singleShot(0, &window, [&] {
+    QTest::mouseClick(Child<QPushButton>(&window, QStringLiteral("printButton")), Qt::LeftButton);
+    window.reject();
+  });
+  window.run();
+  ASSERT_EQ(prompter.shown().size(), 1u);  // the print dialog, no error
+
+  // The date line and the circle title; the table's columns run through the lines of a
+  // layout read-back, so single words are looked for.
+  const QString printed = PrintedText(cups);
+  for (const char* word : {"05.12.2026", "10:30:00", "WZ/GMT", "Ort:", "MC-Häuser"}) {
+    EXPECT_TRUE(printed.contains(QString::fromUtf8(word))) << word << "\n" << printed.toStdString();
+  }
 }
 
 }  // namespace
