@@ -18,6 +18,7 @@
 #include "clock/start_up.h"
 #include "clock/start_up_texts.h"
 #include "clock/title_window.h"
+#include "dialogs/moment_dialog.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
@@ -151,7 +152,9 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   // The windows this one opens, made once after it.
   intervalDialog_ = new IntervalDialog(session_.clock, this);
   titleWindow_ = new TitleWindow(session_.prompter, this);
+  momentDialog_ = new MomentDialog(session_, this);
   setModalWindow(ModalWindow::Interval, [this] { intervalDialog_->run(); });
+  setModalWindow(ModalWindow::MomentDialog, [this] { momentDialog_->run(); });
 
   // One timer: a tick that falls due while another is handled is delivered once.
   timer_ = new QTimer(this);

@@ -19,6 +19,7 @@ namespace gyrolux {
 struct Session;
 class DialView;
 class IntervalDialog;
+class MomentDialog;
 class Panel;
 class TitleWindow;
 
@@ -72,6 +73,7 @@ class MainWindow : public QWidget {
   std::array<std::function<void()>, 7> modalWindows_;
 
   IntervalDialog* intervalDialog_ = nullptr;
+  MomentDialog* momentDialog_ = nullptr;
   TitleWindow* titleWindow_ = nullptr;
 
   DialView* dialView_ = nullptr;

@@ -384,7 +384,7 @@ TEST(MainWindowCommands, EnterIsTheHaltButtonAndEscTheAboutButton) {
 TEST(MainWindowCommands, LaterWindowsOnlyHaltAndReturn) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   MainWindow& w = *clock.window;
-  clock.click(MainButton::Moment);
+  clock.clickAndEscape(MainButton::Moment);
   EXPECT_FALSE(clock.running());
   EXPECT_TRUE(clock.button(MainButton::Halt)->isEnabled());
   EXPECT_TRUE(clock.button(MainButton::Evaluate)->isEnabled());
@@ -393,7 +393,7 @@ TEST(MainWindowCommands, LaterWindowsOnlyHaltAndReturn) {
   // A search that finds nothing returns to the system time.
   for (int i = 0; i < 5; ++i) w.tick();
   clock.now = Moment(8, 12, 2026, 1, 2, 3);
-  clock.click(MainButton::PictureSearch);
+  clock.clickAndEscape(MainButton::PictureSearch);
   EXPECT_EQ(clock.timeLabel(), QStringLiteral("01:02:03 WZ/GMT"));
   EXPECT_TRUE(clock.button(MainButton::Exit)->isEnabled());
 }
