@@ -404,7 +404,7 @@ void MainWindow::showState() {
   const bool running = controller_.running();
 
   showDrawing();
-  for (int i = 0; i < kMainButtonCount; ++i) buttons_[i]->setEnabled(state.enabled[i]);
+  showButtons();
   button(MainButton::Halt)->setText(HaltCaption(running));
   SetLabelText(statusLabel_, StatusText(running));
   SetTextColor(statusLabel_, StatusColor(running));
@@ -447,6 +447,31 @@ void MainWindow::showState() {
   }
   state.focus = FocusRequest::None;
   followClock(running);
+}
+
+void MainWindow::showButtons() {
+  const MainWindowState& state = controller_.state();
+  QPushButton* halt = button(MainButton::Halt);
+  const bool haltOn = state.isEnabled(MainButton::Halt);
+  // Enter means "&Halt"/"&Weiter" unless the user put the focus on another button. A
+  // focused button that goes off would pass the focus on to the next button in the row,
+  // and Enter would then run that command: the focus goes to the halt button instead, or
+  // to the window itself while that is off too, and back to the halt button when it
+  // comes on again.
+  QWidget* focused = focusWidget();
+  const auto* focusedButton = std::find(buttons_.begin(), buttons_.end(), focused);
+  const bool focusFalls = focusedButton != buttons_.end() &&
+                          !state.enabled[static_cast<size_t>(focusedButton - buttons_.begin())];
+  if (focusFalls) {
+    if (haltOn && !halt->isEnabled()) halt->setEnabled(true);
+    if (haltOn) {
+      halt->setFocus();
+    } else {
+      setFocus();
+    }
+  }
+  for (int i = 0; i < kMainButtonCount; ++i) buttons_[i]->setEnabled(state.enabled[i]);
+  if (haltOn && focusWidget() == this) halt->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

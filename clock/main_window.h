@@ -60,6 +60,7 @@ class MainWindow : public QWidget {
   void run(const std::function<void()>& operation);
   void openModal(ModalWindow which);
   void showState();
+  void showButtons();
   void showDrawing();
   void followClock(bool running);
   void applyHintSettings();
