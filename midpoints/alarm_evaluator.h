@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/chart_core.h"
+#include "midpoints/alarm_hit_test.h"
+#include "midpoints/alarm_query.h"
+#include "midpoints/moment_sequence.h"
+#include "midpoints/motion_bounds.h"
+
+namespace gyrolux {
+
+// The hit test at one moment of a sequence, and how many of the following moments are
+// certain to give the same answer.
+struct StepVerdict {
+  bool hit = false;
+  double distance = 0.0;  // d of the hit test
+  int64_t sameUntil = 0;  // every moment from the tested one up to this one gives `hit`
+};
+
+// Runs the hit test on the factors it needs (ComputeFactors gives them with the bits of
+// the full chart, and the test is the same function the plain loop calls). From the
+// distance to the edge of the orb and the largest motion of the factors it bounds how
+// long the answer holds.
+class AlarmEvaluator {
+ public:
+  AlarmEvaluator(const AlarmQuery& query, const MomentSequence& sequence);
+
+  // The verdict at moment index; sameUntil is at most last.
+  StepVerdict Evaluate(int64_t index, int64_t last) const;
+
+ private:
+  int64_t ClearWithAngleProbes(int64_t index, const FactorLongitudes& longitudes, double distance,
+                               int64_t limit) const;
+
+  AlarmQuery query_;
+  const MomentSequence& sequence_;
+  FactorMask mask_ = 0;
+  AlarmMotion motion_;  // degrees of d per regular step, at most
+  double clearFloor_ = 0.0;
+  bool newYearBreaks_ = false;
+  bool skipping_ = false;
+};
+
+}  // namespace gyrolux

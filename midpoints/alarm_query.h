@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+
+#include "engine/chart_core.h"
+#include "engine/factors.h"
+#include "midpoints/picture_orb.h"
+
+namespace gyrolux {
+
+// What an alarm waits for: a planetary picture A/B = C/D, or a midpoint A/B at an angle
+// of the 22.5-degree mode.
+enum class AlarmKind { Picture, MidpointAngle };
+
+struct AlarmQuery {
+  AlarmKind kind = AlarmKind::Picture;
+  // A, B, C, D as FactorId 0..22 or 23 for "--" (longitude 0); C and D only for a picture.
+  std::array<int, 4> factors{};
+  double angle = 0.0;  // the target of the midpoint-angle search, degrees (0 to 22.5)
+  double orb = kStartPictureOrb;
+};
+
+AlarmQuery PictureQuery(int a, int b, int c, int d, double orb = kStartPictureOrb);
+AlarmQuery MidpointAngleQuery(int a, int b, double angle);
+
+// The factors the hit test reads (A, B and, for a picture, C and D).
+int AlarmFactorCount(const AlarmQuery& query);
+
+// Every factor a valid FactorId or "--".
+bool IsValidAlarmQuery(const AlarmQuery& query);
+
+// The chart factors the hit test needs ("--" needs none).
+FactorMask AlarmFactorMask(const AlarmQuery& query);
+
+}  // namespace gyrolux

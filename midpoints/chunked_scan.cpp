@@ -1,0 +1,28 @@
+#include "midpoints/chunked_scan.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace gyrolux {
+
+int DefaultSearchThreads() {
+  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 64u));
+}
+
+void ScanChunksInOrder(int64_t chunkCount, int threads, const std::function<bool(int64_t)>& scan) {
+  std::atomic<int64_t> next{0};
+  const auto work = [&] {
+    for (int64_t chunk = next++; chunk < chunkCount; chunk = next++) {
+      if (!scan(chunk)) return;
+    }
+  };
+  const int helpers = static_cast<int>(std::clamp<int64_t>(std::min<int64_t>(threads, chunkCount) - 1, 0, 63));
+  std::vector<std::jthread> pool;
+  pool.reserve(helpers);
+  for (int i = 0; i < helpers; ++i) pool.emplace_back(work);
+  work();
+}
+
+}  // namespace gyrolux

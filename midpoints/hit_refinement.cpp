@@ -1,0 +1,170 @@
+#include "midpoints/hit_refinement.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "engine/integer_conversion.h"
+#include "midpoints/alarm_hit_test.h"
+#include "midpoints/motion_bounds.h"
+
+namespace gyrolux {
+
+namespace {
+
+// As in the evaluator: the rounding between computed and bounded distances.
+constexpr double kDistanceSafety = 1e-6;
+
+// Steps looked at first in a long run, to know a near-least distance early.
+constexpr int64_t kCoarseProbes = 256;
+
+}  // namespace
+
+HitRefiner::HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, const SearchOptions& options)
+    : query_(query),
+      sequence_(sequence),
+      options_(options),
+      mask_(AlarmFactorMask(query)),
+      motionPerStep_(AlarmMotionPerStep(query, sequence.MomentAt(0).latitude).total()),
+      newYearBreaks_(AlarmMovesAtNewYear(query)) {}
+
+SearchMoment HitRefiner::MomentAt(int64_t index, double seconds) const {
+  if (seconds <= 0.0) return sequence_.SearchMomentAt(index);
+  if (seconds >= sequence_.SecondsToNext(index)) return sequence_.SearchMomentAt(index + 1);
+  return sequence_.SearchMomentBetween(index, seconds);
+}
+
+HitRefiner::Probe HitRefiner::ProbeAt(int64_t index, double seconds) const {
+  ChartMoment moment;
+  if (seconds <= 0.0) {
+    moment = sequence_.MomentAt(index);
+  } else if (seconds >= sequence_.SecondsToNext(index)) {
+    moment = sequence_.MomentAt(index + 1);
+  } else {
+    moment = sequence_.MomentBetween(index, seconds);
+  }
+  ChartResult result;
+  ComputeFactors(moment, mask_, result);
+  const FactorLongitudes& longitudes = result.state.factorLongitude;
+  const auto& f = query_.factors;
+  const double m1 = Midpoint22_5(longitudes, f[0], f[1]);
+  const double m2 = query_.kind == AlarmKind::Picture ? Midpoint22_5(longitudes, f[2], f[3]) : query_.angle;
+  return {std::remainder(m1 - m2, 22.5), IsWithinOrb(AlarmDistance(query_, longitudes), query_.orb)};
+}
+
+HitRefiner::Bracket HitRefiner::BisectVerdict(int64_t index) const {
+  const bool startHit = ProbeAt(index, 0.0).hit;
+  double before = 0.0;
+  double after = sequence_.SecondsToNext(index);
+  while (after - before > 1.0) {
+    double middle = std::floor((before + after) / 2.0);
+    if (middle <= before) middle = before + 1.0;
+    if (middle >= after) break;
+    (ProbeAt(index, middle).hit == startHit ? before : after) = middle;
+  }
+  return {before, after};
+}
+
+// The least distance over the steps first..last, exactly: a step at distance c rules out
+// the next j steps while c - j * motionPerStep_ stays above the least distance known.
+int64_t HitRefiner::LeastStep(int64_t first, int64_t last) const {
+  int64_t best = first;
+  double least = std::numeric_limits<double>::infinity();
+  const auto look = [&](int64_t index) {
+    const double c = std::abs(ProbeAt(index, 0.0).offset);
+    if (c < least || (c == least && index < best)) {  // the earliest of equals
+      least = c;
+      best = index;
+    }
+    return c;
+  };
+  if (last - first > kCoarseProbes) {
+    for (int64_t i = first; i <= last; i += (last - first) / kCoarseProbes) look(i);
+  }
+  int64_t looks = 0;
+  for (int64_t i = first; i <= last;) {
+    if (++looks % 4096 == 0 && options_.AbortRequested()) break;
+    const double c = look(i);
+    int64_t skip = 0;
+    if (motionPerStep_ == 0.0) {
+      skip = last - i;
+    } else if (std::isfinite(motionPerStep_)) {
+      skip = TruncClamped((c - least - kDistanceSafety) / motionPerStep_, 0, std::numeric_limits<int>::max());
+    }
+    i = std::min(i + skip, sequence_.RegularRunEnd(i, newYearBreaks_)) + 1;
+  }
+  return best;
+}
+
+double HitRefiner::LeastSecond(int64_t index) const {
+  const double length = sequence_.SecondsToNext(index);
+  const auto distance = [&](double s) { return std::abs(ProbeAt(index, s).offset); };
+  const double startOffset = ProbeAt(index, 0.0).offset;
+  const double endOffset = ProbeAt(index, length).offset;
+  // A change of sign away from the wrap at 11.25: the positions pass each other.
+  if (startOffset * endOffset <= 0.0 && std::abs(startOffset) < 5.625 && std::abs(endOffset) < 5.625) {
+    double before = 0.0;
+    double after = length;
+    while (after - before > 1.0) {
+      double middle = std::floor((before + after) / 2.0);
+      if (middle <= before) middle = before + 1.0;
+      if (middle >= after) break;
+      const double offset = ProbeAt(index, middle).offset;
+      if (offset == 0.0) return middle;
+      ((offset < 0.0) == (startOffset < 0.0) ? before : after) = middle;
+    }
+    return distance(before) <= distance(after) ? before : after;
+  }
+  // Otherwise the least magnitude within the step, by thirds over whole seconds.
+  double low = 0.0;
+  double high = std::floor(length);
+  while (high - low > 2.0) {
+    const double a = std::floor(low + (high - low) / 3.0);
+    const double b = std::ceil(high - (high - low) / 3.0);
+    if (distance(a) < distance(b)) {
+      high = b;
+    } else {
+      low = a;
+    }
+  }
+  double best = length;
+  for (double s = low; s <= high; s += 1.0) {
+    if (distance(s) < distance(best)) best = s;
+  }
+  return best;
+}
+
+bool HitRefiner::Refine(HitRun& run) const {
+  const int64_t size = sequence_.size();
+  run.enters = run.alarm;
+  run.entersRefined = false;
+  if (run.firstStep > 0 && sequence_.IsRegularStep(run.firstStep - 1)) {
+    run.enters = MomentAt(run.firstStep - 1, BisectVerdict(run.firstStep - 1).after);
+    run.entersRefined = true;
+  }
+  run.leaves = sequence_.SearchMomentAt(run.lastStep);
+  run.leavesRefined = false;
+  if (run.lastStep + 1 < size && sequence_.IsRegularStep(run.lastStep)) {
+    run.leaves = MomentAt(run.lastStep, BisectVerdict(run.lastStep).before);
+    run.leavesRefined = true;
+  }
+  const int64_t least = LeastStep(run.firstStep, run.lastStep);
+  int64_t bestIndex = least;
+  double bestSecond = 0.0;
+  double bestDistance = std::abs(ProbeAt(least, 0.0).offset);
+  for (const int64_t from : {least - 1, least}) {
+    if (from < 0 || from + 1 >= size || !sequence_.IsRegularStep(from)) continue;
+    const double second = LeastSecond(from);
+    const double distance = std::abs(ProbeAt(from, second).offset);
+    if (distance < bestDistance) {
+      bestIndex = from;
+      bestSecond = second;
+      bestDistance = distance;
+    }
+  }
+  run.closest = MomentAt(bestIndex, bestSecond);
+  run.leastDistance = bestDistance;
+  return !options_.AbortRequested();
+}
+
+}  // namespace gyrolux

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/chart_core.h"
+#include "midpoints/alarm_search.h"
+#include "midpoints/all_hits.h"
+#include "midpoints/moment_sequence.h"
+
+namespace gyrolux {
+
+// Refines a run of hit steps (firstStep, lastStep, alarm set) to the second, as HitRun
+// describes: enters, leaves, closest and leastDistance. Refine gives false when the
+// options' abort cut it short.
+class HitRefiner {
+ public:
+  HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, const SearchOptions& options);
+  bool Refine(HitRun& run) const;
+
+ private:
+  // The test at a moment: the signed difference of the two positions, reduced to
+  // -11.25 .. 11.25, and the verdict.
+  struct Probe {
+    double offset;
+    bool hit;
+  };
+  Probe ProbeAt(int64_t index, double seconds) const;
+  SearchMoment MomentAt(int64_t index, double seconds) const;
+
+  // The last second on the side of `index` before the verdict changes towards index + 1,
+  // and the first one after it.
+  struct Bracket {
+    double before;
+    double after;
+  };
+  Bracket BisectVerdict(int64_t index) const;
+  int64_t LeastStep(int64_t first, int64_t last) const;
+  // The second of least distance within the step from index to index + 1.
+  double LeastSecond(int64_t index) const;
+
+  AlarmQuery query_;
+  const MomentSequence& sequence_;
+  const SearchOptions& options_;
+  FactorMask mask_;
+  double motionPerStep_;
+  bool newYearBreaks_;
+};
+
+}  // namespace gyrolux

@@ -1,0 +1,100 @@
+#include "midpoints/motion_bounds.h"
+
+#include <cmath>
+#include <limits>
+
+#include "engine/angles.h"
+#include "midpoints/moment_sequence.h"
+
+namespace gyrolux {
+
+namespace {
+
+constexpr double kUnbounded = std::numeric_limits<double>::infinity();
+
+// The sidereal angle S = 15 (2400.051262 T + 6.646065556 + 2.5805e-05 T^2 + hours) +
+// longitude grows by 360 degrees a day through the time of day and by 15 * 2400.051262 /
+// 36525 = 0.985647 through the centuries (the square term adds below 1e-7 within the
+// range): 360.985647 degrees a day, rounded up.
+constexpr double kSiderealDegreesPerDay = 360.9857;
+
+// The obliquity 23.452294 - 0.0130125 T is largest at the start of the range, and it
+// changes by 0.0130125 / 36525 degrees a day.
+constexpr double kLargestObliquity = 23.452294 - 0.0130125 * kMotionFirstCenturies;
+constexpr double kObliquityDegreesPerDay = 0.0130125 / 36525.0;
+
+// The angles move with the sidereal angle theta; the margin covers the rounding of the
+// constants.
+constexpr double kAngleMargin = 1.01;
+
+// MC = atan2(sin theta, cos theta cos e): d MC / d theta = cos e / (cos^2 theta cos^2 e +
+// sin^2 theta) <= 1 / cos e. Its change with e is sin theta cos theta sin e over the same
+// denominator, at most tan e / (2 cos e) < 0.5 times the obliquity's.
+double MaxMidheavenMotion() {
+  const double e = DegToRad(kLargestObliquity);
+  return kSiderealDegreesPerDay / std::cos(e) * kAngleMargin + 0.5 * kObliquityDegreesPerDay;
+}
+
+// AS = 90 degrees + the longitude of the zenith, atan2(sin theta cos e + tan p sin e,
+// cos theta) for the latitude p. With a = sin e tan p, b = cos e and s = sin theta:
+// d AS / d theta = (b + a s) / q(s), q(s) = 1 + a^2 + 2 a b s - sin^2 e s^2. For |a| < b
+// this is at most 1 / (b - |a|), reached at s = -sign(a): for a >= 0,
+// q(s) - (b + a s)(b - a) = (1 - s^2) sin^2 e + a (a + b)(1 + s) >= 0 on -1 <= s <= 1.
+// q is concave, so q >= min(q(-1), q(1)) = (b - |a|)^2, and the change with e is at most
+// (1 + |tan p|) / (b - |a|)^2 times the obliquity's. Near the polar circles b - |a|
+// vanishes and the ascendant can turn arbitrarily fast.
+constexpr double kSmallestAscendantDenominator = 0.02;
+
+double MaxAscendantMotion(double latitude) {
+  if (!(std::abs(latitude) < 89.0)) return kUnbounded;
+  const double e = DegToRad(kLargestObliquity);
+  const double tanLatitude = std::abs(std::tan(DegToRad(latitude)));
+  const double denominator = std::cos(e) - std::sin(e) * tanLatitude;
+  if (!(denominator >= kSmallestAscendantDenominator)) return kUnbounded;
+  return kSiderealDegreesPerDay / denominator * kAngleMargin +
+         (1.0 + tanLatitude) / (denominator * denominator) * kObliquityDegreesPerDay * kAngleMargin;
+}
+
+}  // namespace
+
+double MaxDailyMotion(int factor, double latitude) {
+  if (factor == MC) return MaxMidheavenMotion();
+  if (factor == AS) return MaxAscendantMotion(latitude);
+  if (factor >= 0 && factor < kFactorCount) return kMaxBodyDailyMotion[factor];
+  return 0.0;  // "--"
+}
+
+bool MovesAtNewYear(int factor) { return factor == GZ; }
+
+// d is |m1 - m2| (or |m - angle|), and m1 - m2 equals (lA + lB - lC - lD) / 2 up to
+// multiples of 22.5 (a longitude's wrap by 360 adds 180 or 360). A factor on both sides
+// cancels, so each factor counts with the weight of its net share in that sum.
+AlarmMotion AlarmMotionPerStep(const AlarmQuery& query, double latitude) {
+  std::array<double, kFillerAbbrevIndex + 1> weight{};
+  for (int i = 0; i < AlarmFactorCount(query); ++i) {
+    const int factor = query.factors[i];
+    if (factor < 0 || factor > kFillerAbbrevIndex) return {kUnbounded, kUnbounded, 0};
+    weight[factor] += i < 2 ? 0.5 : -0.5;
+  }
+  AlarmMotion motion;
+  for (int factor = 0; factor <= kFillerAbbrevIndex; ++factor) {
+    if (weight[factor] == 0.0) continue;
+    const double perStep = std::abs(weight[factor]) * MaxDailyMotion(factor, latitude) * kRegularStepDays;
+    if (factor == MC || factor == AS) {
+      motion.angles += perStep;
+      motion.angleFactors |= FactorBit(factor);
+    } else {
+      motion.bodies += perStep;
+    }
+  }
+  return motion;
+}
+
+bool AlarmMovesAtNewYear(const AlarmQuery& query) {
+  for (int i = 0; i < AlarmFactorCount(query); ++i) {
+    if (MovesAtNewYear(query.factors[i])) return true;
+  }
+  return false;
+}
+
+}  // namespace gyrolux

@@ -1,0 +1,211 @@
+#include "midpoints/alarm_search.h"
+
+#include <chrono>
+#include <cmath>
+#include <random>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "tests/midpoints/search_test_support.h"
+
+namespace gyrolux {
+namespace {
+
+using testing::Start;
+constexpr int kFiller = kFillerAbbrevIndex;
+
+::testing::AssertionResult SameResult(const SearchResult& a, const SearchResult& b) {
+  const ChartMoment& x = a.moment.moment;
+  const ChartMoment& y = b.moment.moment;
+  if (a.found == b.found && a.stop == b.stop && a.steps == b.steps && testing::SameBits(x.hours, y.hours) &&
+      x.day == y.day && x.month == y.month && x.year == y.year && a.moment.dateText == b.moment.dateText) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << "stop " << static_cast<int>(a.stop) << "/" << static_cast<int>(b.stop)
+                                       << ", steps " << a.steps << "/" << b.steps << ", "
+                                       << a.moment.dateText.toStdString() << " " << x.hours << "/"
+                                       << b.moment.dateText.toStdString() << " " << y.hours;
+}
+
+SearchMoment Left(const char* dateText, int day, int month, int year, double hours) {
+  SearchMoment m = Start(day, month, year, hours);
+  m.dateText = dateText;
+  return m;
+}
+
+// The time after n additions of 1/6 to 0.
+double HoursAfterSteps(int n) {
+  double h = 0.0;
+  for (int i = 0; i < n; ++i) h += 1.0 / 6.0;
+  return h;
+}
+
+TEST(AlarmSearchTest, HandCheckedSearches) {
+  const SearchMoment start2000 = Start(1, 1, 2000, 12.0);
+  const SearchMoment december9999 = Start(1, 12, 9999, 0.0);
+  // WI/-- stands at 0, 11.25 from the target: never a hit.
+  const AlarmQuery never = MidpointAngleQuery(WI, kFiller, 11.25);
+  // GZ/GZ stands at 19.425 in 2003 and moves 50 arc seconds a year: 1.105 from 20.53 in
+  // 2003, 1.091 (within 1.1) from 1.1.2004.
+  const AlarmQuery gz = MidpointAngleQuery(GZ, GZ, 20.53);
+  const struct {
+    const char* name;
+    AlarmQuery query;
+    SearchMoment start;
+    std::optional<int64_t> maxSteps;
+    bool runPlain;  // where the plain loop is quick
+    SearchStop stop;
+    int64_t steps;
+    SearchMoment left;
+  } cases[] = {
+      {"the start already hits", PictureQuery(kFiller, kFiller, WI, WI), Start(1, 1, 2000, 13.0 + 5.0 / 60.0), {},
+       true, SearchStop::Found, 1, Start(1, 1, 2000, 13.0 + 5.0 / 60.0)},
+      // 72 moments of 15.6.2003 from 12:00 and 199 days to 31.12., then 1.1.2004.
+      {"GZ reaches the target at the new year", gz, Start(15, 6, 2003, 12.0), {}, true, SearchStop::Found,
+       72 + 199 * 144 + 1, Start(1, 1, 2004, 0.0)},
+      {"the step limit leaves the moment one step on", never, start2000, 100, true, SearchStop::MaxSteps, 100,
+       Start(2, 1, 2000, HoursAfterSteps(28))},
+      // 36889 days of 144 moments after the first day (2000 to 2100 hold 25 leap days).
+      {"nothing in 100 years", never, start2000, {}, false, SearchStop::StopYear, 72 + 36889 * 144,
+       Start(1, 1, 2101, 0.0)},
+      // The stop year stays 9999: after 31 days the year 10000 ends the search, its text
+      // cut to four digits of the year.
+      {"no endless loop after 9999", never, december9999, {}, true, SearchStop::StopYear, 31 * 144,
+       Left("01.01.1000", 1, 1, 10000, 0.0)},
+      {"the limit on the step that passes the stop year", never, december9999, 31 * 144, true,
+       SearchStop::StopYear, 31 * 144, Left("01.01.1000", 1, 1, 10000, 0.0)},
+      {"the limit one step before", never, december9999, 31 * 144 - 1, true, SearchStop::MaxSteps, 31 * 144 - 1,
+       Start(31, 12, 9999, HoursAfterSteps(143))},
+      {"no time of day", never, Start(1, 1, 2000, std::nan("")), {}, true, SearchStop::Rejected, 0,
+       Start(1, 1, 2000, std::nan(""))},
+      {"a time the steps never lift to midnight", never, Start(1, 1, 2000, -1e20), {}, true,
+       SearchStop::Rejected, 0, Start(1, 1, 2000, -1e20)},
+      {"a year of five digits", never, Start(1, 1, 10000, 0.0), {}, true, SearchStop::Rejected, 0,
+       Start(1, 1, 10000, 0.0)},
+      {"no factor 24", PictureQuery(MC, SO, 24, MO), start2000, {}, true, SearchStop::Rejected, 0, start2000},
+      {"a step limit of 0", never, start2000, 0, true, SearchStop::Rejected, 0, start2000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    SearchOptions options;
+    options.maxSteps = c.maxSteps;
+    const SearchResult expected{c.stop == SearchStop::Found, c.stop, c.steps, c.left};
+    EXPECT_TRUE(SameResult(FastAlarmSearch(c.query, c.start, options), expected));
+    if (c.runPlain) {
+      EXPECT_TRUE(SameResult(PlainAlarmSearch(c.query, c.start, options), expected)) << "plain";
+    }
+  }
+}
+
+// Random searches over windows of a few thousand moments: pictures and midpoint angles
+// of every factor (MC, AS, MO and SO often, and often on both sides), orbs from 0 up,
+// starts from 1600 to 2100 at any time (often late, at the end of a month or year, at
+// 24:00 as 24.0001), some before 1600 and past 2300, some at odd times.
+// GYROLUX_SEARCH_CASES, GYROLUX_SEARCH_WINDOW and GYROLUX_SEARCH_SEED change the sample.
+TEST(AlarmSearchTest, FastAgreesWithPlainOnRandomSearches) {
+  const long long count = testing::EnvironmentNumber("GYROLUX_SEARCH_CASES", 2000);
+  const long long window = testing::EnvironmentNumber("GYROLUX_SEARCH_WINDOW", 6000);
+  std::mt19937 random(static_cast<uint32_t>(testing::EnvironmentNumber("GYROLUX_SEARCH_SEED", 20240611)));
+  const auto chance = [&](double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random) < p; };
+  const auto pick = [&](long long low, long long high) {
+    return static_cast<int>(std::uniform_int_distribution<long long>(low, high)(random));
+  };
+  const auto real = [&](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
+  const auto factor = [&] {
+    static constexpr int kSpecial[] = {MC, AS, MO, SO, kFiller, WI, GZ};
+    return chance(0.4) ? kSpecial[pick(0, 6)] : pick(0, kMidpointFactorCount - 1);
+  };
+  const auto orb = [&] { return chance(0.25) ? 1.18 : chance(0.2) ? 1.1 : chance(0.1) ? 0.0 : real(0.0, chance(0.7) ? 0.3 : 2.0); };
+  long long found = 0;
+  long long steps = 0;
+  for (long long i = 0; i < count; ++i) {
+    const int a = factor();
+    AlarmQuery query = PictureQuery(a, factor(), factor(), factor(), orb());
+    if (chance(0.15)) query.factors[pick(2, 3)] = a;  // a factor on both sides
+    if (chance(0.3)) query = MidpointAngleQuery(a, factor(), chance(0.2) ? 0.0 : chance(0.25) ? 22.5 : real(0.0, 22.5));
+    if (query.kind == AlarmKind::MidpointAngle && chance(0.3)) query.orb = orb();
+    const int year = chance(0.9) ? pick(1600, 2100) : chance(0.5) ? pick(1400, 1599) : pick(2250, 2400);
+    const int month = chance(0.1) ? 12 : pick(1, 12);
+    const int length = GregorianMonthLength(year, month);
+    const double hours = chance(0.3) ? real(23.0, 24.0) : chance(0.1) ? 24.0001 : chance(0.05) ? 1e300 : real(0.0, 24.0);
+    const SearchMoment start = Start(chance(0.3) ? length : pick(1, length), month, year, hours, real(-70.0, 70.0));
+    SearchOptions options;
+    options.maxSteps = chance(0.1) ? pick(1, 20) : pick(1, window);
+    options.threads = pick(1, 2);
+    const SearchResult plain = PlainAlarmSearch(query, start, options);
+    ASSERT_TRUE(SameResult(FastAlarmSearch(query, start, options), plain))
+        << "case " << i << ": " << FactorAbbrev[query.factors[0]] << "/" << FactorAbbrev[query.factors[1]] << "="
+        << FactorAbbrev[query.factors[2]] << "/" << FactorAbbrev[query.factors[3]] << " angle " << query.angle
+        << " orb " << query.orb << " from " << start.dateText.toStdString() << " " << hours << " latitude "
+        << start.moment.latitude;
+    found += plain.found ? 1 : 0;
+    steps += plain.steps;
+  }
+  std::printf("%lld random searches, %lld found, %lld moments tested\n", count, found, steps);
+}
+
+// A century in the plain loop takes some 15 seconds: one here, found near its end;
+// GYROLUX_SEARCH_CENTURIES=1 runs eight more.
+TEST(AlarmSearchTest, FastAgreesWithPlainOverAHundredYears) {
+  const struct {
+    const char* name;
+    AlarmQuery query;
+    SearchMoment start;
+  } runs[] = {
+      {"PL/-- = HA/VU", PictureQuery(PL, kFiller, HA, VU), Start(1, 1, 2000, 12.0)},
+      {"SA/KR = SA/ZE", PictureQuery(SA, KR, SA, ZE), Start(1, 1, 2000, 12.0)},
+      {"NE/KR = PL/CU", PictureQuery(NE, KR, PL, CU), Start(1, 1, 2000, 12.0)},
+      {"MC/SO = MO/JU, orb 0", PictureQuery(MC, SO, MO, JU, 0.0), Start(31, 12, 1799, 23.95)},
+      {"AS/MO = SO/--, orb 0, latitude 60", PictureQuery(AS, MO, SO, kFiller, 0.0), Start(28, 2, 1900, 24.0001, 60.0)},
+      {"AS/MC = KN/--, orb 0, latitude 68", PictureQuery(AS, MC, KN, kFiller, 0.0), Start(15, 6, 2101, 7.25, 68.0)},
+      {"CU/AP = HA/KR over 1582", PictureQuery(CU, AP, HA, KR), Start(1, 7, 1560, 5.5)},
+      {"CU/-- = ZE/AD past the motion table", PictureQuery(CU, kFiller, ZE, AD), Start(1, 7, 2250, 5.5)},
+      {"GZ/PO at 11", MidpointAngleQuery(GZ, PO, 11.0), Start(1, 1, 1950, 0.0)},
+  };
+  const bool all = testing::EnvironmentNumber("GYROLUX_SEARCH_CENTURIES", 0) != 0;
+  for (const auto& run : runs) {
+    const auto t0 = std::chrono::steady_clock::now();
+    const SearchResult plain = PlainAlarmSearch(run.query, run.start);
+    const auto t1 = std::chrono::steady_clock::now();
+    EXPECT_TRUE(SameResult(FastAlarmSearch(run.query, run.start), plain)) << run.name;
+    std::printf("%s: %s after %lld moments, %s; plain %.2f s, fast %.3f s\n", run.name, plain.found ? "found" : "nothing",
+                static_cast<long long>(plain.steps), plain.moment.dateText.toStdString().c_str(),
+                std::chrono::duration<double>(t1 - t0).count(),
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - t1).count());
+    if (!all) break;
+  }
+}
+
+// The search runs on a thread while another sets the abort flag, as "&Abbruch" does.
+TEST(AlarmSearchTest, AnAbortEndsTheSearch) {
+  const AlarmQuery query = PictureQuery(MC, AS, SO, MO, 0.0);  // never a hit, many charts
+  const SearchMoment start = Start(1, 1, 2000, 12.0);
+  for (const bool fast : {true, false}) {
+    std::atomic<bool> abort{false};
+    SearchProgress progress;
+    SearchOptions options{{}, &abort, &progress, 0};
+    SearchResult result;
+    std::thread worker([&] { result = (fast ? FastAlarmSearch : PlainAlarmSearch)(query, start, options); });
+    while (progress.steps.load() < 1000) std::this_thread::yield();
+    abort = true;
+    worker.join();
+    EXPECT_EQ(result.stop, SearchStop::Aborted) << fast;
+    EXPECT_EQ(progress.steps.load(), result.steps);
+    EXPECT_EQ(progress.year.load(), result.moment.moment.year);
+    // The moments before the one left were tested: the plain loop with that limit agrees.
+    options = {result.steps, nullptr, nullptr, 0};
+    SearchResult limited = PlainAlarmSearch(query, start, options);
+    limited.stop = SearchStop::Aborted;
+    EXPECT_TRUE(SameResult(result, limited)) << fast;
+  }
+  // Set before the start: the plain loop takes its one step, which may still hit.
+  std::atomic<bool> abort{true};
+  const SearchOptions early{{}, &abort, nullptr, 0};
+  EXPECT_EQ(PlainAlarmSearch(query, start, early).steps, 1);
+  EXPECT_EQ(FastAlarmSearch(query, start, early).steps, 0);
+  EXPECT_EQ(PlainAlarmSearch(PictureQuery(kFiller, kFiller, WI, WI), start, early).stop, SearchStop::Found);
+}
+
+}  // namespace
+}  // namespace gyrolux

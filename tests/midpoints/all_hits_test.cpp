@@ -1,0 +1,133 @@
+#include "midpoints/all_hits.h"
+
+#include <random>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "engine/chart_core.h"
+#include "midpoints/alarm_hit_test.h"
+#include "tests/midpoints/search_test_support.h"
+
+namespace gyrolux {
+namespace {
+
+using testing::Start;
+
+double DistanceAt(const AlarmQuery& query, const ChartMoment& moment) {
+  ChartResult chart;
+  ComputeChart(moment, chart);
+  return AlarmDistance(query, chart.state.factorLongitude);
+}
+
+bool HitAt(const AlarmQuery& query, const ChartMoment& moment) {
+  return IsWithinOrb(DistanceAt(query, moment), query.orb);
+}
+
+// The moment some seconds away on the clock, over midnight by the calendar.
+ChartMoment SecondsAway(const SearchMoment& m, double seconds) {
+  Chart chart = testing::ChartAt(m);
+  chart.moment.hours += seconds / 3600.0;
+  if (chart.moment.hours < 0.0) {
+    PreviousDay(chart);
+    chart.moment.hours += 24.0;
+  } else if (chart.moment.hours >= 24.0) {
+    NextDay(chart);
+    chart.moment.hours -= 24.0;
+  }
+  return chart.moment;
+}
+
+TEST(AllHitsTest, HandCheckedRuns) {
+  // GZ/GZ at 19.425 + (year - 2003) / 72 comes within 1.1 of 20.53 on 1.1.2004 and stays
+  // there past 2103; nearest in 2083 (0.006111 away; in 2082 0.0078).
+  const AllHitsResult gz = FindAllHits(MidpointAngleQuery(GZ, GZ, 20.53), Start(15, 6, 2003, 12.0));
+  EXPECT_EQ(gz.stop, SearchStop::StopYear);
+  ASSERT_EQ(gz.runs.size(), 1u);
+  const HitRun& run = gz.runs[0];
+  EXPECT_EQ(run.firstStep, 72 + 199 * 144);
+  EXPECT_EQ(run.lastStep, gz.steps - 1);
+  EXPECT_TRUE(run.entersRefined);
+  EXPECT_EQ(run.enters.dateText + " " + QString::number(run.enters.moment.hours), "01.01.2004 0");
+  EXPECT_FALSE(run.leavesRefined);
+  EXPECT_EQ(run.closest.dateText + " " + QString::number(run.closest.moment.hours), "01.01.2083 0");
+  EXPECT_NEAR(run.leastDistance, 266.925 + 80.0 * 50.0 / 3600.0 - 11 * 22.5 - 20.53, 1e-9);
+
+  // Always a hit: one run over the whole period, nothing to refine, distance 0.
+  SearchOptions options;
+  options.maxSteps = 1000;
+  const AllHitsResult always =
+      FindAllHits(PictureQuery(kFillerAbbrevIndex, kFillerAbbrevIndex, WI, WI), Start(1, 1, 2000, 12.0), options);
+  EXPECT_EQ(always.stop, SearchStop::MaxSteps);
+  ASSERT_EQ(always.runs.size(), 1u);
+  EXPECT_EQ(always.runs[0].lastStep, 999);
+  EXPECT_FALSE(always.runs[0].entersRefined || always.runs[0].leavesRefined);
+  EXPECT_EQ(always.runs[0].leastDistance, 0.0);
+}
+
+// Random windows: the runs are the runs of hit steps of the literal loop, and each
+// refined moment is what HitRun promises.
+TEST(AllHitsTest, RunsMatchThePlainStepsAndRefineToTheSecond) {
+  std::mt19937 random(99);
+  const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  const auto real = [&](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
+  const int fast[] = {MC, AS, MO, SO, ME, kFillerAbbrevIndex};
+  int runsChecked = 0;
+  for (int c = 0; c < 150; ++c) {
+    const AlarmQuery query = c % 3 == 0 ? MidpointAngleQuery(fast[pick(0, 5)], pick(0, 21), real(0.0, 22.5))
+                                        : PictureQuery(fast[pick(0, 5)], pick(0, 21), fast[pick(0, 5)], pick(0, 21), real(0.2, 2.0));
+    const int year = pick(1600, 2100);
+    const int month = pick(1, 12);
+    const SearchMoment start = Start(pick(1, GregorianMonthLength(year, month)), month, year,
+                                     c % 5 == 0 ? 24.0001 : real(0.0, 24.0), real(-60.0, 60.0));
+    const int steps = pick(100, 3000);
+    const AllHitsResult all = FindAllHits(query, start, {steps, nullptr, nullptr, pick(1, 2)});
+    std::vector<std::pair<int64_t, int64_t>> expected;  // first and last step
+    std::vector<double> distance;
+    Chart chart = testing::ChartAt(start);
+    for (int i = 0; i < steps; ++i, testing::LiteralStep(chart)) {
+      distance.push_back(CircularDistance22_5(DistanceAt(query, chart.moment)));
+      if (!HitAt(query, chart.moment)) continue;
+      if (!expected.empty() && expected.back().second == i - 1) {
+        expected.back().second = i;
+      } else {
+        expected.emplace_back(i, i);
+      }
+    }
+    ASSERT_EQ(all.runs.size(), expected.size()) << "case " << c;
+    for (size_t r = 0; r < expected.size(); ++r) {
+      const HitRun& run = all.runs[r];
+      SCOPED_TRACE(::testing::Message() << "case " << c << " run " << r);
+      ASSERT_EQ(std::make_pair(run.firstStep, run.lastStep), expected[r]);
+      if (run.entersRefined) {
+        EXPECT_TRUE(HitAt(query, run.enters.moment));
+        EXPECT_FALSE(HitAt(query, SecondsAway(run.enters, -1.0)));
+      }
+      if (run.leavesRefined) {
+        EXPECT_TRUE(HitAt(query, run.leaves.moment));
+        EXPECT_FALSE(HitAt(query, SecondsAway(run.leaves, 1.0)));
+      }
+      EXPECT_NEAR(CircularDistance22_5(DistanceAt(query, run.closest.moment)), run.leastDistance, 1e-9);
+      for (int64_t i = run.firstStep; i <= run.lastStep; ++i) EXPECT_LE(run.leastDistance, distance[i] + 1e-9);
+      ++runsChecked;
+    }
+  }
+  EXPECT_GT(runsChecked, 100);
+}
+
+TEST(AllHitsTest, AnAbortKeepsTheRunsBeforeIt) {
+  std::atomic<bool> abort{false};
+  SearchProgress progress;
+  AllHitsResult result;
+  std::thread worker([&] {
+    result = FindAllHits(PictureQuery(MC, AS, MO, SO, 0.3), Start(1, 1, 2000, 12.0), {{}, &abort, &progress, 0});
+  });
+  while (progress.steps.load() < 20000) std::this_thread::yield();
+  abort = true;
+  worker.join();
+  EXPECT_EQ(result.stop, SearchStop::Aborted);
+  for (const HitRun& run : result.runs) EXPECT_LT(run.lastStep, result.steps);
+}
+
+}  // namespace
+}  // namespace gyrolux
