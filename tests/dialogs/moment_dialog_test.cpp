@@ -17,6 +17,13 @@
 namespace gyrolux {
 namespace {
 
+void SetTexts(Chart& chart, const char* date, const char* time, const char* longitude, const char* latitude) {
+  chart.texts.dateText = QString::fromUtf8(date);
+  chart.texts.timeText = QString::fromUtf8(time);
+  chart.texts.longitudeText = QString::fromUtf8(longitude);
+  chart.texts.latitudeText = QString::fromUtf8(latitude);
+}
+
 using testing::Child;
 
 const QString kHamburg = QStringLiteral("Hamburg (D)").leftJustified(33) + "53 33 00 N  009 59 00 E";
@@ -25,8 +32,7 @@ const QString kBroken = QStringLiteral("Kaputt").leftJustified(33) + "5  33 00 N
 struct DialogRun {
   explicit DialogRun(bool placesFile = true) {
     Chart& chart = session.chart;
-    chart.texts = {QStringLiteral("05.12.2026"), QStringLiteral("10:29:50"),
-                   QStringLiteral("+010°00'"), QStringLiteral("+50°00'")};
+    SetTexts(chart, "05.12.2026", "10:29:50", "+010°00'", "+50°00'");
     chart.moment = {5, 12, 2026, 10 + 29 / 60.0 + 50 / 3600.0, 10.0001, 50.0001, false, false};
     session.flags.placesFilePresent = placesFile;
     if (placesFile) session.places.lines = {QStringLiteral("Aachen (D)"), kHamburg, kBroken};

@@ -8,6 +8,13 @@
 namespace gyrolux {
 namespace {
 
+void SetTexts(Chart& chart, const char* date, const char* time, const char* longitude, const char* latitude) {
+  chart.texts.dateText = QString::fromUtf8(date);
+  chart.texts.timeText = QString::fromUtf8(time);
+  chart.texts.longitudeText = QString::fromUtf8(longitude);
+  chart.texts.latitudeText = QString::fromUtf8(latitude);
+}
+
 MomentFieldTexts Fields(std::initializer_list<std::pair<MomentField, const char*>> texts) {
   MomentFieldTexts fields;
   for (const auto& [field, text] : texts) fields[static_cast<int>(field)] = QString::fromUtf8(text);
@@ -231,8 +238,7 @@ TEST(MomentInput, PickingAPlace) {
 
 TEST(MomentInput, ActivationReadsTheCoordinatesBackFromTheirTexts) {
   Chart chart;
-  chart.texts = {QStringLiteral("07.03.1999"), QStringLiteral("09:05:00"), QStringLiteral("-009°59'"),
-                 QStringLiteral("-33°52'")};
+  SetTexts(chart, "07.03.1999", "09:05:00", "-009°59'", "-33°52'");
   // A place picked before: its seconds are dropped, 0.0001 is added.
   chart.moment.longitude = -(9 + 59 / 60.0 + 30 / 3600.0);
   chart.moment.latitude = 12.0;
@@ -244,7 +250,7 @@ TEST(MomentInput, ActivationReadsTheCoordinatesBackFromTheirTexts) {
   EXPECT_EQ(fields, expected);
 
   // Damaged texts count the digits before the first other character.
-  chart.texts = {QStringLiteral("7x.3"), QString(), QStringLiteral("+1°"), QStringLiteral("x")};
+  SetTexts(chart, "7x.3", "", "+1°", "x");
   const MomentFieldTexts damaged = ActivateMomentFields(chart);
   const MomentFieldTexts expectedDamaged = {"07", "03", "0000", "00", "00", "+", "001", "00", "+", "00", "00"};
   EXPECT_EQ(damaged, expectedDamaged);
