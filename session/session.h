@@ -35,6 +35,8 @@ struct SearchState {
   bool searchAbort = false;
   bool pictureSearchInProgress = false;
   bool midpointSearchInProgress = false;
+  // The line the evaluation window shows after a search stopped on a hit.
+  QString resultLine;
 };
 
 // Running numbers of the numbered output files, 1 at start-up; they count on past 255.
