@@ -19,6 +19,7 @@
 #include "clock/start_up_texts.h"
 #include "clock/title_window.h"
 #include "dialogs/moment_dialog.h"
+#include "dialogs/search_dialog.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
@@ -153,8 +154,12 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   intervalDialog_ = new IntervalDialog(session_.clock, this);
   titleWindow_ = new TitleWindow(session_.prompter, this);
   momentDialog_ = new MomentDialog(session_, this);
+  pictureSearchDialog_ = new SearchDialog(session_, AlarmKind::Picture, this);
+  midpointSearchDialog_ = new SearchDialog(session_, AlarmKind::MidpointAngle, this);
   setModalWindow(ModalWindow::Interval, [this] { intervalDialog_->run(); });
   setModalWindow(ModalWindow::MomentDialog, [this] { momentDialog_->run(); });
+  setModalWindow(ModalWindow::PictureSearch, [this] { pictureSearchDialog_->run(); });
+  setModalWindow(ModalWindow::MidpointSearch, [this] { midpointSearchDialog_->run(); });
 
   // One timer: a tick that falls due while another is handled is delivered once.
   timer_ = new QTimer(this);

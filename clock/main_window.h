@@ -20,6 +20,7 @@ struct Session;
 class DialView;
 class IntervalDialog;
 class MomentDialog;
+class SearchDialog;
 class Panel;
 class TitleWindow;
 
@@ -75,6 +76,8 @@ class MainWindow : public QWidget {
 
   IntervalDialog* intervalDialog_ = nullptr;
   MomentDialog* momentDialog_ = nullptr;
+  SearchDialog* pictureSearchDialog_ = nullptr;
+  SearchDialog* midpointSearchDialog_ = nullptr;
   TitleWindow* titleWindow_ = nullptr;
 
   DialView* dialView_ = nullptr;
