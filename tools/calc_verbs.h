@@ -28,6 +28,9 @@ struct Verb {
   int (*run)(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
   int leastArguments = 0;
   int mostArguments = 0;
+  // What a lone "--" stands for when the verb takes it as an argument (the placeholder
+  // factor of the search), rather than as the end of the options; nullptr: the end.
+  const char* dashDashArgument = nullptr;
 };
 
 void DefineChartVerb(QCommandLineParser& parser);
@@ -35,5 +38,8 @@ int RunChartVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream
 
 void DefineAxesVerb(QCommandLineParser& parser);
 int RunAxesVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+
+void DefineSearchVerb(QCommandLineParser& parser);
+int RunSearchVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
 
 }  // namespace gyrolux::calc

@@ -22,6 +22,14 @@ constexpr Verb kVerbs[] = {
      .summary = "The four main-axis lists and the stellium line of one moment.",
      .define = DefineAxesVerb,
      .run = RunAxesVerb},
+    {.name = "search",
+     .summary = "The alarm searches: the first moment of a planetary picture or of a midpoint "
+                "at an angle, or every stay within the orb.",
+     .define = DefineSearchVerb,
+     .run = RunSearchVerb,
+     .leastArguments = 5,
+     .mostArguments = 5,
+     .dashDashArgument = "23"},
 };
 
 QString Program() { return QStringLiteral("gyrolux-calc"); }
@@ -64,8 +72,14 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   const QCommandLineOption help = HelpOption();
   parser.addOption(help);
   verb.define(parser);
+  QStringList given = arguments;
+  if (verb.dashDashArgument != nullptr) {
+    for (QString& argument : given) {
+      if (argument == u"--") argument = QLatin1String(verb.dashDashArgument);
+    }
+  }
   // parse(), not process(): process() would print Qt's own messages and exit by itself.
-  if (!parser.parse(QStringList{who} + arguments)) {
+  if (!parser.parse(QStringList{who} + given)) {
     Complain(err, who, parser.errorText());
     return 2;
   }
