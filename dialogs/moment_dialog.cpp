@@ -99,7 +99,7 @@ MomentDialog::MomentDialog(Session& session, QWidget* parent)
   helpText_ = MakeMemo(this, Lines(kHelpLines, std::size(kHelpLines)), {8, 8, 344, 378});
   helpText_->setObjectName(QStringLiteral("helpText"));
 
-  placesNote_ = MakeMemo(this, Lines(kPlacesNoteLines, std::size(kPlacesNoteLines)), {8, 8, 344, 50});
+  placesNote_ = MakeMemo(this, Lines(kPlacesNoteLines, std::size(kPlacesNoteLines)), {8, 8, 344, 52});
   placesNote_->setObjectName(QStringLiteral("placesNote"));
   placesNote_->setFocusPolicy(Qt::NoFocus);
   placesNote_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -94,14 +94,14 @@ const DialogLayout kPictureLayout = {
     "                      Planetenbild-Suche",
     kPictureHelpLines,
     std::size(kPictureHelpLines),
-    {360, 448},
-    308,
-    {{{"fieldA", true, OnLeaving::FocusNext, {62, 322, 34, 26}},
-      {"fieldB", true, OnLeaving::FirstPairCheck, {124, 322, 34, 26}},
-      {"fieldC", true, OnLeaving::FocusNext, {190, 322, 34, 26}},
-      {"fieldD", true, OnLeaving::CheckAndSearch, {252, 322, 34, 26}}}},
-    {{{" / ", {100, 326}}, {"=", {166, 326}}, {"/", {234, 326}}, {nullptr, {}}}},
-    362,
+    {360, 462},
+    322,
+    {{{"fieldA", true, OnLeaving::FocusNext, {62, 336, 34, 26}},
+      {"fieldB", true, OnLeaving::FirstPairCheck, {124, 336, 34, 26}},
+      {"fieldC", true, OnLeaving::FocusNext, {190, 336, 34, 26}},
+      {"fieldD", true, OnLeaving::CheckAndSearch, {252, 336, 34, 26}}}},
+    {{{" / ", {100, 340}}, {"=", {166, 340}}, {"/", {234, 340}}, {nullptr, {}}}},
+    376,
 };
 
 const DialogLayout kMidpointLayout = {
