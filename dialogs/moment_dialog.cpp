@@ -122,7 +122,13 @@ MomentDialog::MomentDialog(Session& session, QWidget* parent)
   escLabel_ = MakeLabel(this, QStringLiteral("  ESC  "), {2, 450}, QStringLiteral("escLabel"));
   SetBackground(escLabel_, clSilver);
 
-  connect(qApp, &QApplication::focusChanged, this, &MomentDialog::focusChanged);
+  focusConnection_ = connect(qApp, &QApplication::focusChanged, this, &MomentDialog::focusChanged);
+}
+
+MomentDialog::~MomentDialog() {
+  // The fields are destroyed after this part of the dialog, and the focus leaving them
+  // must not reach it.
+  disconnect(focusConnection_);
 }
 
 void MomentDialog::buildFields() {

@@ -23,6 +23,7 @@ struct Session;
 class MomentDialog : public QDialog {
  public:
   explicit MomentDialog(Session& session, QWidget* parent = nullptr);
+  ~MomentDialog() override;
 
   // Activation (the coordinates read back from their texts, the fields filled, the list
   // hidden), then shown modally.
@@ -59,6 +60,7 @@ class MomentDialog : public QDialog {
   QLabel* escLabel_ = nullptr;
   bool putting_ = false;  // a check is putting the focus somewhere
   bool closing_ = false;  // activation or closing: focus changes check nothing
+  QMetaObject::Connection focusConnection_;
 };
 
 }  // namespace gyrolux

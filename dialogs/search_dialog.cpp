@@ -174,10 +174,14 @@ SearchDialog::SearchDialog(Session& session, AlarmKind kind, QWidget* parent)
   pollTimer_ = new QTimer(this);
   pollTimer_->setInterval(kPollMilliseconds);
   connect(pollTimer_, &QTimer::timeout, this, &SearchDialog::poll);
-  connect(qApp, &QApplication::focusChanged, this, &SearchDialog::focusChanged);
+  focusConnection_ = connect(qApp, &QApplication::focusChanged, this, &SearchDialog::focusChanged);
 }
 
-SearchDialog::~SearchDialog() = default;
+SearchDialog::~SearchDialog() {
+  // The fields are destroyed after this part of the dialog, and the focus leaving them
+  // must not reach it. A search still running is aborted and waited for with the job.
+  disconnect(focusConnection_);
+}
 
 void SearchDialog::buildFieldRow() {
   const DialogLayout& layout = LayoutOf(kind_);

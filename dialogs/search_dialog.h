@@ -76,6 +76,7 @@ class SearchDialog : public QDialog {
   int shownYear_ = 0;
   bool putting_ = false;  // a check is putting the focus somewhere
   bool closing_ = false;  // opening or closing: focus changes check nothing
+  QMetaObject::Connection focusConnection_;
 };
 
 }  // namespace gyrolux
