@@ -55,11 +55,6 @@ TEST(SearchInput, AngleCheckInItsOrder) {
   }
 }
 
-TEST(SearchInput, ProgressLines) {
-  EXPECT_EQ(SearchIntervalLine(2026, 2126), QStringLiteral("10 Minuten Intervall von 2026 bis max. 2126"));
-  EXPECT_EQ(SearchYearLine(812), QStringLiteral("Aktuelles Jahr: 0812"));
-}
-
 // A chart at 24.12.2030 with MC 15°, SO 0° (MC/SO 7°30'), MA 10° and JU 6°02'
 // (MA/JU 8°01'), at the 10-minute mark 12:40 reached by steps from midnight.
 Chart FoundChart() {
@@ -90,26 +85,15 @@ TEST(SearchReport, ResultLinesAndLabelsShowTheMarkReached) {
   EXPECT_EQ(FoundTimeLabel(chart.moment.hours), QStringLiteral("12:40:00 WZ/GMT"));
 }
 
-TEST(SearchSession, QueriesFromTheStoredPairsAndTheEndAppliedToTheChart) {
+TEST(SearchSession, TheEndOfASearchAppliedToTheChart) {
   ScriptedPrompter prompter;
   Session session(prompter);
-  session.search.pairA = MC;
-  session.search.pairB = SO;
-  session.search.pairC = MA;
-  session.search.pairD = JU;
-  session.search.searchAngle = 7.5;
-  session.pictureOrb = 1.1;
-  EXPECT_EQ(PictureSearchQuery(session).factors, (std::array<int, 4>{MC, SO, MA, JU}));
-  EXPECT_EQ(PictureSearchQuery(session).orb, 1.1);
-  EXPECT_EQ(MidpointSearchQuery(session).kind, AlarmKind::MidpointAngle);
-  EXPECT_EQ(MidpointSearchQuery(session).angle, 7.5);
-
   session.chart.moment = {5, 12, 2026, 10.5, 13.4, 52.5, false, false};
   SearchResult found;
   found.found = true;
   found.moment.moment = {24, 12, 2030, 13.0, 0, 0, false, false};
   found.moment.dateText = QStringLiteral("24.12.2030");
-  ApplySearchResult(session, PictureSearchQuery(session), found);
+  ApplySearchResult(session, PictureQuery(MC, SO, MA, JU), found);
   const ChartMoment& m = session.chart.moment;
   EXPECT_EQ(m.day, 24);
   EXPECT_EQ(m.year, 2030);
@@ -117,12 +101,13 @@ TEST(SearchSession, QueriesFromTheStoredPairsAndTheEndAppliedToTheChart) {
   EXPECT_EQ(m.longitude, 13.4);  // the place stays
   EXPECT_EQ(session.chart.texts.dateText, QStringLiteral("24.12.2030"));
   EXPECT_TRUE(session.search.searchFound);
+  EXPECT_TRUE(session.search.resultLine.startsWith(QStringLiteral("     MC/SO=MA/JU ")));
   EXPECT_TRUE(session.search.resultLine.endsWith(QStringLiteral("Datum:24.12.2030  WZ:13:00:00")));
   // The chart is computed at the moment found.
   EXPECT_GT(session.chart.state.factorLongitude[SO], 270.0);
 
   found.found = false;
-  ApplySearchResult(session, PictureSearchQuery(session), found);
+  ApplySearchResult(session, PictureQuery(MC, SO, MA, JU), found);
   EXPECT_FALSE(session.search.searchFound);
   EXPECT_TRUE(session.search.resultLine.isEmpty());
 }

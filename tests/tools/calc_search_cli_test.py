@@ -65,9 +65,7 @@ check(same[0] and same[0]["found"] and same[0]["resultLine"].startswith("     SO
       f"placeholder: {same[0]}")
 
 # The fast search and the plain loop agree, also at a step limit and on the angle search.
-for args in (["picture", "so", "mo", "ma", "ju"], ["picture", "mc", "as", "so", "mo", "--orb", "0.3"],
-             ["picture", "ve", "ma", "ju", "sa", "--orb", "0"], ["angle", "mo", "ju", "7", "5"],
-             ["angle", "mc", "ma", "22", "30"]):
+for args in (["picture", "mc", "as", "so", "mo", "--orb", "0.3"], ["angle", "mc", "ma", "22", "30"]):
     fast = run_json(*args, *MOMENT, "--max-steps", "4000")
     plain = run_json(*args, *MOMENT, "--max-steps", "4000", "--plain")
     check(fast is not None and fast == plain, f"{args}: fast {fast} plain {plain}")
