@@ -5,6 +5,7 @@
 
 #include "clock/clock_step.h"
 #include "clock/system_moment.h"
+#include "dialogs/search_report.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
 #include "midpoints/picture_orb.h"
@@ -29,17 +30,6 @@ constexpr std::array<MainButton, 4> kHaltedCommands = {
 
 bool IsHaltedCommand(MainButton b) {
   return std::find(kHaltedCommands.begin(), kHaltedCommands.end(), b) != kHaltedCommands.end();
-}
-
-// The time label after a search stopped on a hit: hh:mm:ss from the fractions of the
-// hours, each part cut.
-QString SearchFoundTimeLabel(double hours) {
-  const int hh = TruncClamped(hours, 0, 99);
-  const double fraction = hours - std::trunc(hours);
-  const int mm = TruncClamped(fraction * 60.0, 0, 59);
-  const int ss = TruncClamped(fraction * 3600.0 - mm * 60.0, 0, 59);
-  return ZeroPad(hh, 2) + u':' + ZeroPad(mm, 2) + u':' + ZeroPad(ss, 2) +
-         QStringLiteral(" WZ/GMT");
 }
 
 }  // namespace
@@ -312,6 +302,7 @@ void ClockController::openModal(ModalWindow window, const std::function<void()>&
     case ModalWindow::MidpointSearch:
       *searchInProgress = true;
       search.searchFound = false;
+      search.resultLine.clear();
       break;
     case ModalWindow::Evaluation:
     case ModalWindow::Enlarged:
@@ -360,9 +351,8 @@ void ClockController::afterSearch(bool& inProgress) {
     resetSearchLabel();
     state_.dateLabelColor = clRed;
     state_.timeLabelColor = clRed;
-    state_.dateLabel =
-        WeekdayName(m.year, m.month, m.day) + QStringLiteral(", ") + FormatDateText(m.day, m.month, m.year);
-    state_.timeLabel = SearchFoundTimeLabel(m.hours);
+    state_.dateLabel = FoundDateLabel(m);
+    state_.timeLabel = FoundTimeLabel(m.hours);
     if (showSearchResult) showSearchResult();
     setButtons(true);
     resetToSecondsUnit();

@@ -22,6 +22,8 @@
 #include "evaluation/evaluation_window.h"
 #include "evaluation/enlarged_dial_window.h"
 #include "info/introduction_window.h"
+#include "dialogs/moment_dialog.h"
+#include "dialogs/search_dialog.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
@@ -155,6 +157,9 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   // The windows this one opens, made once after it.
   intervalDialog_ = new IntervalDialog(session_.clock, this);
   titleWindow_ = new TitleWindow(session_.prompter, this);
+  momentDialog_ = new MomentDialog(session_, this);
+  pictureSearchDialog_ = new SearchDialog(session_, AlarmKind::Picture, this);
+  midpointSearchDialog_ = new SearchDialog(session_, AlarmKind::MidpointAngle, this);
   setModalWindow(ModalWindow::Interval, [this] { intervalDialog_->run(); });
   evaluationWindow_ = new EvaluationWindow(session_, this);
   setModalWindow(ModalWindow::Evaluation, [this] { evaluationWindow_->run(); });
@@ -169,6 +174,9 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   setModalWindow(ModalWindow::Enlarged, [enlarged] { enlarged->run(); });
   auto* introduction = new IntroductionWindow(this);
   setModalWindow(ModalWindow::Introduction, [introduction] { introduction->run(); });
+  setModalWindow(ModalWindow::MomentDialog, [this] { momentDialog_->run(); });
+  setModalWindow(ModalWindow::PictureSearch, [this] { pictureSearchDialog_->run(); });
+  setModalWindow(ModalWindow::MidpointSearch, [this] { midpointSearchDialog_->run(); });
 
   // One timer: a tick that falls due while another is handled is delivered once.
   timer_ = new QTimer(this);
@@ -413,7 +421,7 @@ void MainWindow::showState() {
   const bool running = controller_.running();
 
   showDrawing();
-  for (int i = 0; i < kMainButtonCount; ++i) buttons_[i]->setEnabled(state.enabled[i]);
+  showButtons();
   button(MainButton::Halt)->setText(HaltCaption(running));
   SetLabelText(statusLabel_, StatusText(running));
   SetTextColor(statusLabel_, StatusColor(running));
@@ -456,6 +464,31 @@ void MainWindow::showState() {
   }
   state.focus = FocusRequest::None;
   followClock(running);
+}
+
+void MainWindow::showButtons() {
+  const MainWindowState& state = controller_.state();
+  QPushButton* halt = button(MainButton::Halt);
+  const bool haltOn = state.isEnabled(MainButton::Halt);
+  // Enter means "&Halt"/"&Weiter" unless the user put the focus on another button. A
+  // focused button that goes off would pass the focus on to the next button in the row,
+  // and Enter would then run that command: the focus goes to the halt button instead, or
+  // to the window itself while that is off too, and back to the halt button when it
+  // comes on again.
+  QWidget* focused = focusWidget();
+  const auto* focusedButton = std::find(buttons_.begin(), buttons_.end(), focused);
+  const bool focusFalls = focusedButton != buttons_.end() &&
+                          !state.enabled[static_cast<size_t>(focusedButton - buttons_.begin())];
+  if (focusFalls) {
+    if (haltOn && !halt->isEnabled()) halt->setEnabled(true);
+    if (haltOn) {
+      halt->setFocus();
+    } else {
+      setFocus();
+    }
+  }
+  for (int i = 0; i < kMainButtonCount; ++i) buttons_[i]->setEnabled(state.enabled[i]);
+  if (haltOn && focusWidget() == this) halt->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -20,6 +20,8 @@ struct Session;
 class DialView;
 class EvaluationWindow;
 class IntervalDialog;
+class MomentDialog;
+class SearchDialog;
 class Panel;
 class TitleWindow;
 
@@ -60,6 +62,7 @@ class MainWindow : public QWidget {
   void run(const std::function<void()>& operation);
   void openModal(ModalWindow which);
   void showState();
+  void showButtons();
   void showDrawing();
   void followClock(bool running);
   void applyHintSettings();
@@ -73,6 +76,9 @@ class MainWindow : public QWidget {
   std::array<std::function<void()>, 7> modalWindows_;
 
   IntervalDialog* intervalDialog_ = nullptr;
+  MomentDialog* momentDialog_ = nullptr;
+  SearchDialog* pictureSearchDialog_ = nullptr;
+  SearchDialog* midpointSearchDialog_ = nullptr;
   TitleWindow* titleWindow_ = nullptr;
   EvaluationWindow* evaluationWindow_ = nullptr;
 

@@ -31,6 +31,9 @@ struct Verb {
   // The verb draws with fonts: the program then runs on a QGuiApplication (on the offscreen
   // platform unless QT_QPA_PLATFORM names another) instead of a QCoreApplication.
   bool drawsWithFonts = false;
+  // What a lone "--" stands for when the verb takes it as an argument (the placeholder
+  // factor of the search), rather than as the end of the options; nullptr: the end.
+  const char* dashDashArgument = nullptr;
 };
 
 void DefineChartVerb(QCommandLineParser& parser);
@@ -43,5 +46,7 @@ void DefineListVerb(QCommandLineParser& parser);
 int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
 void DefineDrawVerb(QCommandLineParser& parser);
 int RunDrawVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+void DefineSearchVerb(QCommandLineParser& parser);
+int RunSearchVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
 
 }  // namespace gyrolux::calc

@@ -38,6 +38,14 @@ constexpr Verb kVerbs[] = {
      .leastArguments = 1,
      .mostArguments = 1,
      .drawsWithFonts = true},
+    {.name = "search",
+     .summary = "The alarm searches: the first moment of a planetary picture or of a midpoint "
+                "at an angle, or every stay within the orb.",
+     .define = DefineSearchVerb,
+     .run = RunSearchVerb,
+     .leastArguments = 5,
+     .mostArguments = 5,
+     .dashDashArgument = "23"},
 };
 
 QString Program() { return QStringLiteral("gyrolux-calc"); }
@@ -80,8 +88,14 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   const QCommandLineOption help = HelpOption();
   parser.addOption(help);
   verb.define(parser);
+  QStringList given = arguments;
+  if (verb.dashDashArgument != nullptr) {
+    for (QString& argument : given) {
+      if (argument == u"--") argument = QLatin1String(verb.dashDashArgument);
+    }
+  }
   // parse(), not process(): process() would print Qt's own messages and exit by itself.
-  if (!parser.parse(QStringList{who} + arguments)) {
+  if (!parser.parse(QStringList{who} + given)) {
     Complain(err, who, parser.errorText());
     return 2;
   }

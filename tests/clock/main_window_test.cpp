@@ -298,6 +298,44 @@ TEST(MainWindowCommands, EnterIsTheHaltButtonAndEscTheAboutButton) {
   EXPECT_TRUE(clock.running());
 }
 
+// The focus on a button that goes off (here "&Vergrößern ..." when Alt+W restarts the
+// clock) must not fall on to "&Datum/Zeit/Ort", which Enter would then open.
+TEST(MainWindowCommands, EnterKeepsHaltingAfterTheFocusedButtonWentOff) {
+  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  MainWindow& w = *clock.window;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QTest::keyClick(&w, Qt::Key_Return);
+  ASSERT_FALSE(clock.running());
+  ASSERT_EQ(w.focusWidget(), clock.button(MainButton::Enlarge));
+  // Through the window, where the shortcuts are looked up.
+  QTest::keyClick(w.windowHandle(), Qt::Key_W, Qt::AltModifier);
+  // A shortcut clicks its button after a short animation.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return clock.running(); }, 2000));
+  EXPECT_EQ(w.focusWidget(), clock.button(MainButton::Halt));
+  QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+  EXPECT_FALSE(clock.running());
+  // After a window opened by a click on its button, too.
+  clock.clickAndEscape(MainButton::Moment);
+  EXPECT_EQ(w.focusWidget(), clock.button(MainButton::Halt));
+}
+
+TEST(MainWindowCommands, ModalWindowsHaltAndGiveTheButtonsBack) {
+  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  MainWindow& w = *clock.window;
+  clock.clickAndEscape(MainButton::Moment);
+  EXPECT_FALSE(clock.running());
+  EXPECT_TRUE(clock.button(MainButton::Halt)->isEnabled());
+  EXPECT_TRUE(clock.button(MainButton::Evaluate)->isEnabled());
+  clock.clickAndEscape(MainButton::Evaluate);
+  EXPECT_TRUE(clock.button(MainButton::Halt)->isEnabled());
+  // A search that finds nothing returns to the system time.
+  for (int i = 0; i < 5; ++i) w.tick();
+  clock.now = Moment(8, 12, 2026, 1, 2, 3);
+  clock.clickAndEscape(MainButton::PictureSearch);
+  EXPECT_EQ(clock.timeLabel(), QStringLiteral("01:02:03 WZ/GMT"));
+  EXPECT_TRUE(clock.button(MainButton::Exit)->isEnabled());
+}
+
 // Sun, Mercury, Saturn and Pluto stood together in Capricorn on 12 January 2020.
 TEST(MainWindowStellium, StopWithItsExtraStepAndTheFileLine) {
   StartedClock clock(Moment(12, 1, 2020, 12, 0, 0), /*stopAtStellium=*/true);

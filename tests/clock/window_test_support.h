@@ -81,6 +81,16 @@ struct StartedClock {
   bool running() const { return timer().isActive(); }
 
   void click(MainButton which) { QTest::mouseClick(button(which), Qt::LeftButton); }
+  // Clicks a command whose window closes by ESC from where its focus starts, and presses
+  // ESC there once the window is open.
+  void clickAndEscape(MainButton which) {
+    QTimer::singleShot(0, window.get(), [] {
+      QWidget* modal = QApplication::activeModalWidget();
+      ASSERT_NE(modal, nullptr);
+      QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Escape);
+    });
+    click(which);
+  }
   // Clicks "&Intervall" and acts in the dialog while it is open.
   void withIntervalDialog(const std::function<void(IntervalDialog&)>& act) {
     QTimer::singleShot(0, window.get(), [this, act] {

@@ -1,0 +1,255 @@
+// gyrolux-calc search: the clock's two alarms without a window, the first hit as the
+// dialogs report it, or every stay within the orb over the alarm's period.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "dialogs/search_input.h"
+#include "dialogs/search_report.h"
+#include "dialogs/search_session.h"
+#include "engine/formatting.h"
+#include "midpoints/alarm_search.h"
+#include "midpoints/all_hits.h"
+#include "tools/calc_args.h"
+#include "tools/calc_verbs.h"
+
+namespace gyrolux::calc {
+
+namespace {
+
+// Beyond half of 22.5 degrees every position would be within the orb of every other.
+constexpr double kLargestOrb = 11.25;
+
+QString ReasonName(SearchStop stop) {
+  switch (stop) {
+    case SearchStop::Found:
+      return QStringLiteral("found");
+    case SearchStop::StopYear:
+      return QStringLiteral("stop-year");
+    case SearchStop::MaxSteps:
+      return QStringLiteral("max-steps");
+    case SearchStop::Aborted:
+      return QStringLiteral("aborted");
+    case SearchStop::Rejected:
+      break;
+  }
+  return QStringLiteral("rejected");
+}
+
+// A factor as its two-letter name in any case or as its FactorId 0..23 (23 and "--" the
+// placeholder).
+std::optional<int> ReadFactor(const QString& text) {
+  if (const std::optional<int> id = FactorIdOfName(text.toUpper())) return id;
+  if (text.isEmpty() || text.size() > 2) return std::nullopt;
+  int id = 0;
+  for (QChar c : text) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    id = id * 10 + (c.unicode() - u'0');
+  }
+  if (id > kFillerAbbrevIndex) return std::nullopt;
+  return id;
+}
+
+// The pair as the dialogs store it, in ascending order.
+std::optional<std::pair<int, int>> ReadPair(const QString& first, const QString& second) {
+  const std::optional<int> a = ReadFactor(first);
+  const std::optional<int> b = ReadFactor(second);
+  if (!a || !b) return std::nullopt;
+  return std::pair<int, int>(std::min(*a, *b), std::max(*a, *b));
+}
+
+struct SearchRequest {
+  AlarmQuery query;
+  SearchMoment start;
+  SearchOptions options;
+  bool plain = false;
+  bool all = false;
+  bool json = false;
+};
+
+bool ReadRequest(const QCommandLineParser& parser, SearchRequest& request, QString& error) {
+  const QStringList args = parser.positionalArguments();
+  const QString kind = args[0];
+  if (kind != u"picture" && kind != u"angle") {
+    error = QStringLiteral("unknown search '%1' (picture or angle)").arg(kind);
+    return false;
+  }
+  const bool picture = kind == u"picture";
+  const std::optional<std::pair<int, int>> first = ReadPair(args[1], args[2]);
+  const std::optional<std::pair<int, int>> second = picture ? ReadPair(args[3], args[4]) : first;
+  if (!first || !second) {
+    error = InvalidPairMessage();
+    return false;
+  }
+  if (picture) {
+    double orb = kStartPictureOrb;
+    if (parser.isSet(QStringLiteral("orb"))) {
+      const QString text = parser.value(QStringLiteral("orb"));
+      const std::optional<double> value = ParseNumber(text);
+      if (!value || *value < 0.0 || *value > kLargestOrb) {
+        error = QStringLiteral("invalid value '%1' for --orb (a number from 0 to 11.25)").arg(text);
+        return false;
+      }
+      orb = *value;
+    }
+    request.query = PictureQuery(first->first, first->second, second->first, second->second, orb);
+  } else {
+    if (parser.isSet(QStringLiteral("orb"))) {
+      error = QStringLiteral("--orb is for the picture search; the angle search always uses 1.1");
+      return false;
+    }
+    // Read as the dialog reads its two fields.
+    const AngleCheck angle = CheckSearchAngle(args[3], args[4]);
+    if (!angle.angle) {
+      error = angle.message;
+      return false;
+    }
+    request.query = MidpointAngleQuery(first->first, first->second, *angle.angle);
+  }
+
+  Chart chart;
+  if (!ReadMoment(parser, chart, error)) return false;
+  request.start = SearchStart(chart);
+  if (parser.isSet(QStringLiteral("max-steps"))) {
+    const QString text = parser.value(QStringLiteral("max-steps"));
+    bool ok = false;
+    const qlonglong steps = text.toLongLong(&ok);
+    if (!ok || steps < 1 || text.trimmed() != text || text.startsWith(u'+')) {
+      error = QStringLiteral("invalid value '%1' for --max-steps (a whole number from 1 on)").arg(text);
+      return false;
+    }
+    request.options.maxSteps = steps;
+  }
+  request.plain = parser.isSet(QStringLiteral("plain"));
+  request.all = parser.isSet(QStringLiteral("all"));
+  request.json = parser.isSet(QStringLiteral("json"));
+  if (request.plain && request.all) {
+    error = QStringLiteral("--plain runs the alarm only; --all has no plain form");
+    return false;
+  }
+  return true;
+}
+
+QJsonObject MomentObject(const SearchMoment& m, bool withTimeText) {
+  QJsonObject object{
+      {QStringLiteral("day"), m.moment.day},
+      {QStringLiteral("month"), m.moment.month},
+      {QStringLiteral("year"), m.moment.year},
+      {QStringLiteral("hours"), m.moment.hours},
+      {QStringLiteral("dateText"), m.dateText},
+  };
+  if (withTimeText) object.insert(QStringLiteral("timeText"), ShownClock(m.moment.hours));
+  return object;
+}
+
+QString MomentText(const SearchMoment& m) { return m.dateText + u' ' + ShownClock(m.moment.hours); }
+
+void PrintJson(const QJsonValue& value, QTextStream& out) {
+  // QJsonDocument writes each double in the shortest form that reads back to it.
+  const QJsonDocument document = value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+  out << QString::fromUtf8(document.toJson(QJsonDocument::Compact)) << '\n';
+}
+
+int RunAlarm(const SearchRequest& request, QTextStream& out, QTextStream& err) {
+  const SearchResult result = request.plain ? PlainAlarmSearch(request.query, request.start, request.options)
+                                            : FastAlarmSearch(request.query, request.start, request.options);
+  if (result.stop == SearchStop::Rejected || result.stop == SearchStop::Aborted) {
+    err << "the search did not run (" << ReasonName(result.stop) << ")";
+    return 2;
+  }
+  // The chart at the moment where the search stopped, as the clock then shows it.
+  Chart chart;
+  chart.moment = result.moment.moment;
+  chart.texts.dateText = result.moment.dateText;
+  RecomputeChart(chart);
+  const QString resultLine = result.found ? SearchResultLine(request.query, chart) : QString();
+  if (request.json) {
+    const auto textOrNull = [&result](const QString& text) {
+      return result.found ? QJsonValue(text) : QJsonValue(QJsonValue::Null);
+    };
+    PrintJson(QJsonObject{
+                  {QStringLiteral("found"), result.found},
+                  {QStringLiteral("steps"), static_cast<qint64>(result.steps)},
+                  {QStringLiteral("reason"), ReasonName(result.stop)},
+                  {QStringLiteral("stopYear"), AlarmStopYear(request.start.moment.year)},
+                  {QStringLiteral("orb"), request.query.orb},
+                  {QStringLiteral("moment"), MomentObject(result.moment, false)},
+                  {QStringLiteral("resultLine"), textOrNull(resultLine)},
+                  {QStringLiteral("dateLabel"), textOrNull(FoundDateLabel(chart.moment))},
+                  {QStringLiteral("timeLabel"), textOrNull(FoundTimeLabel(chart.moment.hours))},
+              },
+              out);
+    return 0;
+  }
+  out << (result.found ? resultLine : QStringLiteral("no hit (%1)").arg(ReasonName(result.stop))) << '\n';
+  out << "moment: " << MomentText(result.moment) << " WZ/GMT (hours "
+      << QString::number(result.moment.moment.hours, 'g', 17) << ")\n";
+  out << "steps: " << result.steps << '\n';
+  return 0;
+}
+
+int RunAllHits(const SearchRequest& request, QTextStream& out, QTextStream& err) {
+  const AllHitsResult all = FindAllHits(request.query, request.start, request.options);
+  if (all.stop == SearchStop::Rejected || all.stop == SearchStop::Aborted) {
+    err << "the search did not run (" << ReasonName(all.stop) << ")";
+    return 2;
+  }
+  if (request.json) {
+    QJsonArray hits;
+    for (const HitRun& run : all.runs) {
+      hits.append(QJsonObject{
+          {QStringLiteral("first"), MomentObject(run.alarm, true)},
+          {QStringLiteral("enters"), MomentObject(run.enters, true)},
+          {QStringLiteral("exact"), MomentObject(run.closest, true)},
+          {QStringLiteral("leaves"), MomentObject(run.leaves, true)},
+          {QStringLiteral("exactDistance"), run.leastDistance},
+      });
+    }
+    PrintJson(hits, out);
+    return 0;
+  }
+  for (const HitRun& run : all.runs) {
+    out << "first " << MomentText(run.alarm) << "  enters " << MomentText(run.enters) << "  exact "
+        << MomentText(run.closest) << " (" << QString::number(run.leastDistance, 'f', 6) << "°)  leaves "
+        << MomentText(run.leaves) << '\n';
+  }
+  return 0;
+}
+
+}  // namespace
+
+void DefineSearchVerb(QCommandLineParser& parser) {
+  parser.addPositionalArgument(
+      QStringLiteral("KIND"),
+      QStringLiteral("picture A B C D (the picture A/B = C/D) or angle A B DEG MIN (the midpoint "
+                     "A/B at DEG degrees MIN minutes of the 22.5-degree mode). A factor is its "
+                     "two-letter name in any case or its number 0 to 23; -- or 23 is the "
+                     "placeholder."),
+      QStringLiteral("picture A B C D | angle A B DEG MIN"));
+  parser.addOptions(MomentOptions());
+  parser.addOption({QStringLiteral("orb"),
+                    QStringLiteral("Orb of the picture search in degrees, 0 to 11.25; 1.18 if not "
+                                   "given. The angle search always uses 1.1."),
+                    QStringLiteral("O")});
+  parser.addOption({QStringLiteral("max-steps"),
+                    QStringLiteral("End after N tested moments (reason max-steps)."), QStringLiteral("N")});
+  parser.addOption({QStringLiteral("plain"),
+                    QStringLiteral("Run the plain loop, one full chart per moment, instead of the fast search.")});
+  parser.addOption({QStringLiteral("all"),
+                    QStringLiteral("List every stay within the orb over the period: where the alarm "
+                                   "stops, where the orb is entered, the closest approach and where "
+                                   "the orb is left, each to the second.")});
+  parser.addOption({QStringLiteral("json"), QStringLiteral("The result as JSON.")});
+}
+
+int RunSearchVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err) {
+  SearchRequest request;
+  QString error;
+  if (!ReadRequest(parser, request, error)) {
+    err << error;
+    return 2;
+  }
+  return request.all ? RunAllHits(request, out, err) : RunAlarm(request, out, err);
+}
+
+}  // namespace gyrolux::calc
