@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTime>
 
 #include "dialogs/moment_dialog.h"
@@ -70,9 +71,20 @@ TEST(MainWindowDialogs, MomentDialogHaltsAndTheNewMomentIsShown) {
 
 TEST(MainWindowDialogs, PictureSearchHitShownInRedAtOneSecondPerTick) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
-  QString shownLine;
-  clock.window->controller().showSearchResult = [&] { shownLine = clock.session.search.resultLine; };
   clock.click(MainButton::Halt);
+  // The evaluation window comes up with " " and the result line; "&Zurück" closes it.
+  QString shownLine;
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    auto* evaluation = clock.window->findChild<QDialog*>(QStringLiteral("evaluationWindow"));
+    if (!evaluation || !evaluation->isVisible()) return;
+    const QStringList lines = Child<QPlainTextEdit>(evaluation, QStringLiteral("listView"))->toPlainText().split(u'\n');
+    EXPECT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines.value(0), QStringLiteral(" "));
+    shownLine = lines.value(1);
+    QTest::keyClick(evaluation, Qt::Key_Escape);
+  });
+  watcher.start(20);
   const SearchMoment start = {clock.session.chart.moment, clock.session.chart.texts.dateText};
   WithDialog(clock, MainButton::PictureSearch, "pictureSearchDialog",
              [](QDialog*) { Type(QStringLiteral("SOMOMAJU")); });
@@ -89,6 +101,7 @@ TEST(MainWindowDialogs, PictureSearchHitShownInRedAtOneSecondPerTick) {
   EXPECT_EQ(clock.timeLabel(), QTime(minutes / 60, minutes % 60).toString("hh:mm:ss") + " WZ/GMT");
   EXPECT_EQ(TextColor(clock.label("dateLabel")), QColor(clRed));
   EXPECT_EQ(TextColor(clock.label("timeLabel")), QColor(clRed));
+  watcher.stop();
   EXPECT_TRUE(shownLine.startsWith(QStringLiteral("     SO/MO=MA/JU ")));
   EXPECT_TRUE(shownLine.endsWith(" WZ:" + clock.timeLabel().left(8)));
   // Halted at the moment found, one second per tick.
