@@ -1,5 +1,7 @@
 // gyrolux-calc: the chart engine and the lists without a window. The first argument
 // names the verb, the rest belongs to the verb; each verb lives in its own file.
+#include "tools/gyrolux_calc.h"
+
 #include <algorithm>
 
 #include <QCoreApplication>
@@ -118,6 +120,8 @@ QString TopHelpText(const QCommandLineParser& parser) {
   return text;
 }
 
+}  // namespace
+
 int RunCalc(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
@@ -156,14 +160,4 @@ int RunCalc(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   return 2;
 }
 
-}  // namespace
 }  // namespace gyrolux::calc
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("gyrolux-calc"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(GYROLUX_VERSION));
-  QTextStream out(stdout);
-  QTextStream err(stderr);
-  return gyrolux::calc::RunCalc(QCoreApplication::arguments(), out, err);
-}

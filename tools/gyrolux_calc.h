@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace gyrolux::calc {
+
+// The whole of gyrolux-calc on its arguments (the program's name first, as
+// QCoreApplication::arguments() gives them): the result goes to out, a complaint or the
+// help asked for wrongly to err; returns the exit status (0, or 2 for a refused
+// argument). A QCoreApplication must exist.
+int RunCalc(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+}  // namespace gyrolux::calc
