@@ -11,6 +11,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The desktop entry the windows belong to (the menu and the task bar match them by it).
+  QGuiApplication::setDesktopFileName(QStringLiteral("de.gyrolux.Gyrolux"));
   const gyrolux::SymbolFontRegistration symbolFont;
   gyrolux::InstallGermanTranslations(app);
 

@@ -218,9 +218,13 @@ bool TextLogWriter::writeLine(const QString& text, QString* error) {
   }
   // Unbuffered: each line goes to the file at once, and a short write is seen.
   const QByteArray bytes = EncodeWindows1252(text) + "\r\n";
+  const qint64 end = file_->pos();
   errno = 0;
   if (file_->write(bytes) != bytes.size()) {
-    SetError(error, CannotWriteFileText(fileName_, GermanSystemError(errno)));
+    const int errorNumber = errno;
+    // A line cut short is taken back, so the file holds the whole lines before it.
+    file_->resize(end);
+    SetError(error, CannotWriteFileText(fileName_, GermanSystemError(errorNumber)));
     return false;
   }
   return true;

@@ -92,7 +92,8 @@ class TextLogWriter {
   // Creates or overwrites path; false with the German reason in *error.
   bool open(const QString& path, QString* error = nullptr);
   bool isOpen() const;
-  // Writes text and CR LF and flushes; false with the German reason in *error.
+  // Writes text and CR LF and flushes; false with the German reason in *error, and then
+  // nothing of the line stays in the file.
   bool writeLine(const QString& text, QString* error = nullptr);
   void close();
 

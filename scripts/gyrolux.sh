@@ -2,7 +2,8 @@
 # Installs what Gyrolux needs on Debian 12, builds it, and then either starts the
 # program (run) or runs the whole test suite (test).
 #   scripts/gyrolux.sh run    install, build, start gyrolux
-#   scripts/gyrolux.sh test   install, build, run every test (also under ASan/UBSan)
+#   scripts/gyrolux.sh test   install, build, run every test (also under ASan/UBSan),
+#                             then the fuzz targets for a fixed number of inputs each
 set -euo pipefail
 mode=${1:-run}
 cd "$(dirname "$0")/.."
@@ -43,6 +44,10 @@ case "$mode" in
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
       GYROLUX_SEARCH_CASES=300 GYROLUX_SEARCH_CENTURY_LIMIT=150000 \
       ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 1200
+    # The parsers of outside input under libFuzzer (clang, ASan, UBSan), each from its
+    # committed seed corpus.
+    build build-fuzz -DGYROLUX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-fuzz --output-on-failure -j "$jobs"
     ;;
   *)
     echo "usage: $0 run|test" >&2

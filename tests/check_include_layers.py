@@ -29,7 +29,7 @@ ALLOWED = {
     "tools": BOTTOM | LOGIC | WINDOWS,
     "app": BOTTOM | LOGIC | WINDOWS | {"clock"},
     "bench": BOTTOM | LOGIC | WINDOWS | {"clock"},
-    "fuzz": BOTTOM | LOGIC | WINDOWS | {"tools"},
+    "fuzz": BOTTOM | LOGIC | WINDOWS | {"clock", "tools"},
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^/"]+)/')

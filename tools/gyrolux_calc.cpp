@@ -1,11 +1,10 @@
 // gyrolux-calc: the chart engine and the lists without a window. The first argument
 // names the verb, the rest belongs to the verb; each verb lives in its own file.
+#include "tools/gyrolux_calc.h"
+
 #include <algorithm>
 
-#include <memory>
-
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QSet>
 #include <QTextStream>
 
@@ -148,6 +147,8 @@ QString TopHelpText(const QCommandLineParser& parser) {
   return text;
 }
 
+}  // namespace
+
 int RunCalc(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
@@ -186,10 +187,6 @@ int RunCalc(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   return 2;
 }
 
-}  // namespace
-
-// Whether the verb named on the command line (its first argument that is no option)
-// draws with fonts.
 bool VerbDrawsWithFonts(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (argv[i][0] == '-') continue;
@@ -201,30 +198,4 @@ bool VerbDrawsWithFonts(int argc, char** argv) {
   return false;
 }
 
-// The platform plugin of a QGuiApplication talks on stderr (a missing runtime folder, say),
-// where the tool writes nothing but its one complaint; only Qt's critical and fatal
-// messages get through.
-QtMessageHandler g_qtMessages = nullptr;
-void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if ((type == QtCriticalMsg || type == QtFatalMsg) && g_qtMessages) g_qtMessages(type, context, message);
-}
-
 }  // namespace gyrolux::calc
-
-int main(int argc, char** argv) {
-  // Fonts need a QGuiApplication; drawing needs no screen, so without a platform named in
-  // QT_QPA_PLATFORM it runs offscreen, with a display or without.
-  std::unique_ptr<QCoreApplication> application;
-  if (gyrolux::calc::VerbDrawsWithFonts(argc, argv)) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    gyrolux::calc::g_qtMessages = qInstallMessageHandler(gyrolux::calc::QuietQtMessages);
-    application = std::make_unique<QGuiApplication>(argc, argv);
-  } else {
-    application = std::make_unique<QCoreApplication>(argc, argv);
-  }
-  QCoreApplication::setApplicationName(QStringLiteral("gyrolux-calc"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(GYROLUX_VERSION));
-  QTextStream out(stdout);
-  QTextStream err(stderr);
-  return gyrolux::calc::RunCalc(QCoreApplication::arguments(), out, err);
-}

@@ -3,8 +3,9 @@
 //
 //   gyrolux-make-pictures <font file> <output folder>
 //
-// writes title.jpg (765 x 569), cover.jpg (525 x 553), icon.png (32 x 32) and
-// symbol_font_sheet.png. The pictures are committed; the program itself only decodes them.
+// writes title.jpg (765 x 569), cover.jpg (525 x 553), icon.png (32 x 32, the window
+// icon), the desktop icons under icons/ (scalable SVG and PNG at 48, 64, 128 and 256
+// pixels) and symbol_font_sheet.png. The pictures are committed; the program itself only decodes them.
 #include <QtMath>
 
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QSvgGenerator>
 #include <algorithm>
 #include <cstdio>
 
@@ -404,12 +406,10 @@ QImage CoverPicture() {
   return image;
 }
 
-QImage Icon() {
-  // Drawn four times as large and scaled down, so the fine lines come out smooth.
-  const int big = 128;
-  QImage large(big, big, QImage::Format_ARGB32_Premultiplied);
-  large.fill(Qt::transparent);
-  QPainter painter(&large);
+// The application icon in a 128 x 128 square: the zodiac ring with its twelve signs as
+// dots, a triangle of aspects and the Sun in the middle. Drawn as vectors, so the same
+// drawing gives the SVG and every PNG size.
+void DrawIcon(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing);
   const QPointF centre(64, 64);
   QRadialGradient ground(centre, 62);
@@ -438,8 +438,46 @@ QImage Icon() {
   painter.setPen(Qt::NoPen);
   painter.setBrush(sun);
   painter.drawEllipse(centre, 12, 12);
+}
+
+// The icon as a size x size picture: drawn four times as large and scaled down, so the
+// fine lines come out smooth.
+QImage Icon(int size) {
+  const int big = 4 * size;
+  QImage large(big, big, QImage::Format_ARGB32_Premultiplied);
+  large.fill(Qt::transparent);
+  QPainter painter(&large);
+  painter.scale(big / 128.0, big / 128.0);
+  DrawIcon(painter);
   painter.end();
-  return large.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+bool WriteIconSvg(const QString& path) {
+  QSvgGenerator svg;
+  svg.setFileName(path);
+  svg.setSize(QSize(128, 128));
+  svg.setViewBox(QRect(0, 0, 128, 128));
+  svg.setTitle(QStringLiteral("Gyrolux"));
+  svg.setDescription(QStringLiteral("Das Programmsymbol der Mini-Gyrolux"));
+  QPainter painter;
+  if (!painter.begin(&svg)) return false;
+  DrawIcon(painter);
+  return painter.end();
+}
+
+// The icons of the desktop: icons/scalable/<id>.svg and icons/<n>x<n>/<id>.png.
+bool WriteDesktopIcons(const QDir& out) {
+  const QString id = QStringLiteral("de.gyrolux.Gyrolux");
+  if (!out.mkpath(QStringLiteral("icons/scalable")) ||
+      !WriteIconSvg(out.filePath(QStringLiteral("icons/scalable/%1.svg").arg(id))))
+    return false;
+  for (int size : {48, 64, 128, 256}) {
+    const QString folder = QStringLiteral("icons/%1x%1").arg(size);
+    if (!out.mkpath(folder) || !Icon(size).save(out.filePath(folder + u'/' + id + ".png"), "PNG"))
+      return false;
+  }
+  return true;
 }
 
 QImage GlyphSheet() {
@@ -488,9 +526,10 @@ int main(int argc, char** argv) {
   const QDir out(QString::fromLocal8Bit(argv[2]));
   const bool written = TitlePicture().save(out.filePath(QStringLiteral("title.jpg")), "JPEG", 90) &&
                        CoverPicture().save(out.filePath(QStringLiteral("cover.jpg")), "JPEG", 90) &&
-                       Icon().save(out.filePath(QStringLiteral("icon.png")), "PNG") &&
+                       Icon(32).save(out.filePath(QStringLiteral("icon.png")), "PNG") &&
+                       WriteDesktopIcons(out) &&
                        GlyphSheet().save(out.filePath(QStringLiteral("symbol_font_sheet.png")), "PNG") &&
-                       Icon().scaled(256, 256).save(out.filePath(QStringLiteral("icon_preview.png")), "PNG");
+                       Icon(32).scaled(256, 256).save(out.filePath(QStringLiteral("icon_preview.png")), "PNG");
   if (!written) {
     std::fprintf(stderr, "cannot write into %s\n", argv[2]);
     return 1;

@@ -145,11 +145,15 @@ TEST(TextLogWriterTest, EachLineIsOnDiskAsSoonAsItIsWritten) {
   ASSERT_TRUE(log.writeLine(QStringLiteral("  SO=ME=VE=MA  12°34' STI")));
   EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray("  Stellia:\r\n  SO=ME=VE=MA  12\xB0" "34' STI\r\n"));
   {
-    // A full disk is reported, line by line.
+    // A full disk is reported, line by line, and the part of the line that fitted is
+    // taken back: the file keeps its whole lines.
     const FileSizeLimit diskFull(40);
     EXPECT_FALSE(log.writeLine(QString(60, QLatin1Char('x')), &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei STELLIA.TXT kann nicht geschrieben werden.")));
   }
+  EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray("  Stellia:\r\n  SO=ME=VE=MA  12\xB0" "34' STI\r\n"));
+  ASSERT_TRUE(log.writeLine(QStringLiteral("next")));  // room again: the log goes on after its whole lines
+  EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), QByteArray("  Stellia:\r\n  SO=ME=VE=MA  12\xB0" "34' STI\r\nnext\r\n"));
   log.close();
   EXPECT_FALSE(log.open(QStringLiteral("no/such/folder/STELLIA.TXT"), &error));
   EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei STELLIA.TXT kann nicht geschrieben werden.")));

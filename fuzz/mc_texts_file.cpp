@@ -1,0 +1,43 @@
+// The MC/MC texts file MC-ERGNW.TXT: Windows-1252 text read line by line, with the reader's
+// limits on line length and line count.
+#include "fuzz/fuzz_support.h"
+#include "platform/text_file.h"
+
+using namespace gyrolux;
+using namespace gyrolux::fuzz;
+
+namespace {
+
+// What the program makes of the file. Today the reading of its lines; once the evaluation
+// window's list of the MC/MC texts is built, that list is made here from the file (it lies
+// as MC-ERGNW.TXT in the working directory) for a fixed chart.
+void UseTextsFile(const QString& path) {
+  const std::optional<QStringList> lines = ReadTextLines(path);
+  FuzzCheck(lines.has_value(), "the texts file not read");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  Prepare();
+  const QByteArray bytes = Bytes(data, size);
+  // Every byte reads as one character and is written back unchanged.
+  const QString text = DecodeWindows1252(bytes);
+  FuzzCheck(text.size() == bytes.size() && EncodeWindows1252(text) == bytes, "Windows-1252 round trip");
+
+  const QString path = QStringLiteral("MC-ERGNW.TXT");
+  WriteFile(path, bytes);
+  UseTextsFile(path);
+
+  // The reader's limits, taken from the first two bytes: each line is the full reading's
+  // line cut to the length, and reading stops after the count.
+  if (size < 2) return 0;
+  const std::optional<QStringList> full = ReadTextLines(path, nullptr, {kMaxTextLineLength, kUnlimitedLines});
+  const TextReadOptions limits{1 + data[0] % kMaxTextLineLength, data[1] % 8};
+  const std::optional<QStringList> limited = ReadTextLines(path, nullptr, limits);
+  FuzzCheck(full && limited, "reading with limits");
+  FuzzCheck(limited->size() == std::min(full->size(), limits.maxLines), "the line count limit");
+  for (qsizetype i = 0; i < limited->size(); ++i)
+    FuzzCheck((*limited)[i] == (*full)[i].left(limits.maxLineLength), "the line length limit");
+  return 0;
+}
