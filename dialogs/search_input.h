@@ -5,24 +5,12 @@
 
 #include <QString>
 
+#include "midpoints/factor_names.h"
+
 namespace gyrolux {
 
-// The fields of the two search dialogs: factor names, the pair check, the angle check and
-// the progress lines.
-
-// The FactorId of a two-letter name as FactorAbbrev spells it ("MC" .. "GZ", "--" for the
-// placeholder 23); names are compared exactly, so callers convert to upper case first.
-std::optional<int> FactorIdOfName(const QString& name);
-
-// Letters typed into a factor field, each converted to upper case on its own (a letter
-// without a single upper-case form stays), so the text keeps its length.
-QString FactorFieldText(const QString& typed);
-
-QString InvalidPairMessage();
-
-// The pair check: both names known gives their ids in ascending order (SO/MC becomes
-// MC/SO); otherwise nothing, and the dialog shows InvalidPairMessage.
-std::optional<std::pair<int, int>> CheckPair(const QString& first, const QString& second);
+// The fields of the two search dialogs: the angle check and the progress lines (the factor
+// names and the pair check are midpoints/factor_names.h).
 
 QString InvalidDegreesMessage();
 QString InvalidMinutesMessage();

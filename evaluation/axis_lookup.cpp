@@ -1,5 +1,7 @@
 #include "evaluation/axis_lookup.h"
 
+#include "midpoints/factor_names.h"
+
 #include <cmath>
 
 #include "engine/calendar.h"
@@ -7,6 +9,7 @@
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
 #include "evaluation/list_cells.h"
+#include "midpoints/factor_names.h"
 #include "midpoints/picture_orb.h"
 
 namespace gyrolux {
@@ -39,7 +42,7 @@ AxisLookupTexts MakeMidpointTexts() {
   texts.helpLines << QStringLiteral("  Geben Sie hier bitte die gewünschten Faktoren für die Suchachse ein.") << QString()
                   << QStringLiteral("  Die korrekte Alpha-Folge muß nicht eingehalten werden, da das Programm")
                   << QStringLiteral("  ggf. korrigiert z.B. SO/MC in MC/SO.");
-  texts.checkMessage = QStringLiteral("Das ist keine gültige Halbsumme!");
+  texts.checkMessage = InvalidPairMessage();
   return texts;
 }
 
@@ -110,19 +113,12 @@ QString DegreeAxisCaption(const DegreeAxisEntry& entry) {
          ZeroPad(static_cast<unsigned>(totalMinutes % 60), 2) + QStringLiteral("´");
 }
 
-std::optional<int> LookupFactor(const QString& name) {
-  const QString upper = name.toUpper();
-  for (int id = 0; id <= kFillerAbbrevIndex; ++id) {
-    if (upper == QLatin1String(FactorAbbrev[static_cast<size_t>(id)])) return id;
-  }
-  return std::nullopt;
-}
+std::optional<int> LookupFactor(const QString& name) { return FactorIdOfName(FactorFieldText(name)); }
 
 std::optional<FactorPair> ReadAxisPair(const QString& first, const QString& second) {
-  const auto a = LookupFactor(first);
-  const auto b = LookupFactor(second);
-  if (!a || !b) return std::nullopt;
-  return FactorPair{std::min(*a, *b), std::max(*a, *b)};
+  const auto pair = CheckPair(FactorFieldText(first), FactorFieldText(second));
+  if (!pair) return std::nullopt;
+  return FactorPair{pair->first, pair->second};
 }
 
 QString MidpointAxisCaption(const FactorPair& pair) {

@@ -14,12 +14,6 @@ namespace gyrolux {
 
 namespace {
 
-QRgb FactorColor(int factor) {
-  if (factor == MC) return clGreen;
-  if (factor == AS) return clRed;
-  return clNavy;
-}
-
 }  // namespace
 
 Picture DrawAxisGraphic(const Chart& chart) {

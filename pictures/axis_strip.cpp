@@ -10,12 +10,6 @@ namespace gyrolux {
 
 namespace {
 
-QRgb StripColor(int factor) {
-  if (factor == MC) return clGreen;
-  if (factor == AS) return clRed;
-  return clNavy;
-}
-
 // Legend entries run down in columns of three, 70 pixels apart.
 class LegendCursor {
  public:
@@ -64,7 +58,7 @@ Picture DrawAxisStrip(const Chart& chart, const AxisStripOptions& options) {
     const double lon = chart.state.factorLongitude[factor];
     const int x = 12 + TruncClamped(22.0 * Mod22_5(lon), -1000000, 1000000);
     if (AxisStripShows(factor, options)) {
-      picture.setFont(SymbolFace(), 10, true, StripColor(factor));
+      picture.setFont(SymbolFace(), 10, true, FactorColor(factor));
       picture.text(x, rowTop + 10, FactorGlyph(factor));
       for (int y = rowTop + 5; y <= rowTop + 10; ++y) picture.pixel(x + 5, y, clRed);
     }

@@ -86,12 +86,6 @@ void DrawHouseCusps(Picture& picture, const ChartState& state) {
   }
 }
 
-QRgb FactorColor(int factor) {
-  if (factor == MC) return clGreen;
-  if (factor == AS) return clRed;
-  return clNavy;
-}
-
 void DrawFactors(Picture& picture, const ChartState& state, bool symbolFontPresent) {
   Occupancy outerRing;
   Occupancy innerRing;
@@ -148,6 +142,13 @@ QString SignFallbackText(int sign) {
 }
 
 QString SymbolFace() { return QString::fromLatin1(kSymbolFontFamily); }
+
+QRgb FactorColor(int factor) {
+  if (factor == MC) return clGreen;
+  if (factor == AS) return clRed;
+  return clNavy;
+}
+
 
 QPoint DialPoint(double angleDegrees, double r, int cx, int cy) {
   return {cx + TruncPixel(r * CosDeg(angleDegrees)), cy - TruncPixel(r * SinDeg(angleDegrees))};

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRgb>
 #include <QString>
 
 #include "engine/chart.h"
@@ -21,6 +22,8 @@ QString SignGlyph(int sign);
 QString SignFallbackText(int sign);
 // The face of the symbol font, as the drawings ask for it.
 QString SymbolFace();
+// The colour of a factor in every drawing: MC green, AS red, the others navy.
+QRgb FactorColor(int factor);
 
 // The point at angle degrees and radius r about (cx, cy), each coordinate cut toward
 // zero: x = cx + trunc(r cos a), y = cy - trunc(r sin a).

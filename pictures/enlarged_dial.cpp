@@ -31,12 +31,6 @@ void Circle(Picture& picture, int r) {
   picture.ellipse(kCentre - r, kCentre - r, kCentre + r, kCentre + r);
 }
 
-QRgb FactorColor(int factor) {
-  if (factor == MC) return clGreen;
-  if (factor == AS) return clRed;
-  return clNavy;
-}
-
 // The colour of the first cusp: the circle's own colour while it is not turned.
 QRgb FirstCuspColor(const HouseCircle& circle) {
   if (circle.rotation != 0) return clNavy;

@@ -32,6 +32,21 @@ std::optional<double> ParseNumber(const QString& text) {
   return value;
 }
 
+bool ReadOrbOption(const QCommandLineParser& parser, double& orb, QString& error, bool zeroAllowed) {
+  orb = 1.18;
+  if (!parser.isSet(QStringLiteral("orb"))) return true;
+  const QString text = parser.value(QStringLiteral("orb"));
+  const std::optional<double> value = ParseNumber(text);
+  const bool tooSmall = value && (zeroAllowed ? *value < 0.0 : *value <= 0.0);
+  if (!value || tooSmall || *value > 11.25) {
+    error = zeroAllowed ? QStringLiteral("invalid value '%1' for --orb (a number from 0 to 11.25)").arg(text)
+                        : QStringLiteral("invalid value '%1' for --orb (a number above 0 up to 11.25)").arg(text);
+    return false;
+  }
+  orb = *value;
+  return true;
+}
+
 QString TypedCoordinateText(double value, int degreeDigits) {
   const double magnitude = std::fabs(value);
   int degrees = TruncClamped(magnitude, 0, 999);

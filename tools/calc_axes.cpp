@@ -20,16 +20,10 @@ int RunAxesVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
     err << error;
     return 2;
   }
-  double orb = 1.18;
-  if (parser.isSet(QStringLiteral("orb"))) {
-    const QString orbText = parser.value(QStringLiteral("orb"));
-    const auto value = ParseNumber(orbText);
-    // Beyond half of 22.5 degrees every pair would stand in every axis.
-    if (!value || *value <= 0.0 || *value > 11.25) {
-      err << "invalid value '" << orbText << "' for --orb (a number above 0 up to 11.25)";
-      return 2;
-    }
-    orb = *value;
+  double orb = 0.0;
+  if (!ReadOrbOption(parser, orb, error)) {
+    err << error;
+    return 2;
   }
   RecomputeChart(chart);
   for (const QString& line : AxesReportLines(chart, orb)) out << line << "\n";

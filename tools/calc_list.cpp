@@ -65,15 +65,10 @@ int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
     return 2;
   }
 
-  double orb = 1.18;
-  if (IsSet(parser, "orb")) {
-    const auto value = ParseNumber(Option(parser, "orb"));
-    // Beyond half of 22.5 degrees every pair would stand in every axis.
-    if (!value || *value <= 0.0 || *value > 11.25) {
-      err << "invalid value '" << Option(parser, "orb") << "' for --orb (a number above 0 up to 11.25)";
-      return 2;
-    }
-    orb = *value;
+  double orb = 0.0;
+  if (!ReadOrbOption(parser, orb, error)) {
+    err << error;
+    return 2;
   }
   int nextDays = 0;
   if (IsSet(parser, "next-days")) {

@@ -17,9 +17,6 @@ namespace gyrolux::calc {
 
 namespace {
 
-// Beyond half of 22.5 degrees every position would be within the orb of every other.
-constexpr double kLargestOrb = 11.25;
-
 QString ReasonName(SearchStop stop) {
   switch (stop) {
     case SearchStop::Found:
@@ -83,15 +80,7 @@ bool ReadRequest(const QCommandLineParser& parser, SearchRequest& request, QStri
   }
   if (picture) {
     double orb = kStartPictureOrb;
-    if (parser.isSet(QStringLiteral("orb"))) {
-      const QString text = parser.value(QStringLiteral("orb"));
-      const std::optional<double> value = ParseNumber(text);
-      if (!value || *value < 0.0 || *value > kLargestOrb) {
-        error = QStringLiteral("invalid value '%1' for --orb (a number from 0 to 11.25)").arg(text);
-        return false;
-      }
-      orb = *value;
-    }
+    if (!ReadOrbOption(parser, orb, error, /*zeroAllowed=*/true)) return false;
     request.query = PictureQuery(first->first, first->second, second->first, second->second, orb);
   } else {
     if (parser.isSet(QStringLiteral("orb"))) {
