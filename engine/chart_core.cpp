@@ -8,7 +8,6 @@ namespace gyrolux {
 
 namespace {
 
-constexpr FactorMask kAngleFactors = FactorBit(MC) | FactorBit(AS);
 constexpr FactorMask kSolarFactors = FactorBit(SO) | FactorBit(MO) | FactorBit(KN);
 constexpr FactorMask kBodyFactors = ((FactorMask{1} << (PO + 1)) - 1) & ~((FactorMask{1} << ME) - 1);
 

@@ -1,5 +1,6 @@
 // The MC/MC texts file MC-ERGNW.TXT: Windows-1252 text read line by line, with the reader's
-// limits on line length and line count.
+// limits on line length and line count, and the list of the MC/MC texts made from it.
+#include "evaluation/mc_texts.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/text_file.h"
 
@@ -8,12 +9,23 @@ using namespace gyrolux::fuzz;
 
 namespace {
 
-// What the program makes of the file. Today the reading of its lines; once the evaluation
-// window's list of the MC/MC texts is built, that list is made here from the file (it lies
-// as MC-ERGNW.TXT in the working directory) for a fixed chart.
+// What the program makes of the file: the list of the MC/MC texts for a chart whose
+// MC/MC axis holds many pictures at a wide orb, so that most heads are shown.
 void UseTextsFile(const QString& path) {
   const std::optional<QStringList> lines = ReadTextLines(path);
   FuzzCheck(lines.has_value(), "the texts file not read");
+  static const Chart chart = [] {
+    Chart c;
+    c.moment = {5, 12, 2026, 10.5, 10.0001, 50.0001, false, false};
+    c.texts.dateText = QStringLiteral("05.12.2026");
+    RecomputeChart(c);
+    return c;
+  }();
+  const McTextsList list = BuildMcTextsList(chart, 11.25, path);
+  FuzzCheck(list.message.isEmpty(), "a readable texts file reported as unreadable");
+  FuzzCheck(list.lines.size() >= McTextsHeadLines(chart).size(), "the list without its head lines");
+  FuzzCheck(McTextEntries(chart, 11.25, *lines) == list.lines.mid(McTextsHeadLines(chart).size()),
+            "the entries differ between the file and its lines");
 }
 
 }  // namespace
