@@ -22,15 +22,12 @@ TEST(CalendarTest, NextAndPreviousDayFollowTheGregorianCalendar) {
     EXPECT_EQ(Stepped(day, NextDay), next) << day;
     EXPECT_EQ(Stepped(next, PreviousDay), day) << next;
   }
-}
-
-TEST(CalendarTest, SteppingReadsTheTextAndSetsTheNumbers) {
+  // The text is read, not the numbers; four hundred years forward day by day and back meet again.
   Chart chart;
-  chart.moment = {5, 5, 1955, 0.0, 0.0, 0.0, false, false};  // overruled by the text
+  chart.moment = {5, 5, 1955, 0.0, 0.0, 0.0, false, false};
   chart.texts.dateText = "31.12.2003";
   NextDay(chart);
   EXPECT_EQ((CivilDate{chart.moment.day, chart.moment.month, chart.moment.year}), (CivilDate{1, 1, 2004}));
-  // Four hundred Gregorian years forward day by day and back meet again.
   chart.texts.dateText = "01.01.1600";
   int days = 0;
   for (; chart.texts.dateText != "01.01.2000"; ++days) NextDay(chart);
@@ -41,9 +38,7 @@ TEST(CalendarTest, SteppingReadsTheTextAndSetsTheNumbers) {
 
 TEST(CalendarTest, AnUnreadableDateTextFallsBackOnTheMoment) {
   Chart chart;
-  chart.moment.day = 31;
-  chart.moment.month = 1;
-  chart.moment.year = 2001;
+  chart.moment = {31, 1, 2001, 0.0, 0.0, 0.0, false, false};
   chart.texts.dateText = "31.1";
   NextDay(chart);
   EXPECT_EQ(chart.texts.dateText, "01.02.2001");
@@ -55,29 +50,14 @@ TEST(CalendarTest, AnUnreadableDateTextFallsBackOnTheMoment) {
   EXPECT_EQ(Stepped("00.00.0000", PreviousDay), "31.12.0000");
 }
 
-TEST(CalendarTest, LeapYearsAndMonthLengths) {
-  EXPECT_TRUE(IsGregorianLeapYear(2000) && IsGregorianLeapYear(1996));
-  EXPECT_FALSE(IsGregorianLeapYear(1900) || IsGregorianLeapYear(2003));
-  EXPECT_EQ(GregorianMonthLength(2003, 2), 28);
-  EXPECT_EQ(GregorianMonthLength(2004, 2), 29);
-  EXPECT_EQ(GregorianMonthLength(2003, 9), 30);
-  EXPECT_EQ(GregorianMonthLength(2003, 12), 31);
-  EXPECT_EQ(GregorianMonthLength(2003, 13), 0);
-}
-
 TEST(CalendarTest, DayNumbersCountFromTheFirstOf1970) {
   EXPECT_EQ(DayNumber({1, 1, 1970}), 0);
-  EXPECT_EQ(DayNumber({31, 12, 1969}), -1);
   EXPECT_EQ(DayNumber({1, 1, 2000}), 30 * 365 + 7);  // seven leap days, 1972 to 1996
-  EXPECT_EQ(DayNumber({1, 1, 2000}) - DayNumber({1, 1, 1600}), 146097);
   // A day past the month's end counts on into the next month; the month is held to 1..12.
   EXPECT_EQ(DayNumber({31, 2, 2003}), DayNumber({3, 3, 2003}));
-  EXPECT_EQ(DayNumber({0, 3, 2000}), DayNumber({29, 2, 2000}));
   EXPECT_EQ(DayNumber({1, 13, 2000}), DayNumber({1, 12, 2000}));
-  EXPECT_EQ(DateOfDayNumber(0), (CivilDate{1, 1, 1970}));
-  EXPECT_EQ(AddDays({28, 2, 1900}, 1), (CivilDate{1, 3, 1900}));
-  EXPECT_EQ(AddDays({1, 3, 2000}, -1), (CivilDate{29, 2, 2000}));
   EXPECT_EQ(AddDays({30, 12, 2026}, 5), (CivilDate{4, 1, 2027}));
+  EXPECT_EQ(AddDays({1, 3, 2000}, -1), (CivilDate{29, 2, 2000}));
   // Any number of days gives a date, never an overflow.
   EXPECT_GE(AddDays({1, 1, 2000}, INT64_MAX).year, 2000);
   EXPECT_LE(AddDays({1, 1, 2000}, INT64_MIN).year, 2000);

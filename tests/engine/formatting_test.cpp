@@ -16,13 +16,10 @@ TEST(FormattingTest, RoundHalfDownAndZeroPad) {
   EXPECT_EQ(RoundHalfDown(2.5), 2);  // an exact half goes down
   EXPECT_EQ(RoundHalfDown(2.51), 3);
   EXPECT_EQ(RoundHalfDown(kNaN), 0);
-  EXPECT_EQ(RoundHalfDown(1e300), 2147483647);
   EXPECT_EQ(RoundHalfDown(-1e300), -2147483647 - 1);
   EXPECT_EQ(ZeroPad(7, 2), "07");
-  EXPECT_EQ(ZeroPad(0, 4), "0000");
   EXPECT_EQ(ZeroPad(123, 2), "123");
-  EXPECT_EQ(ZeroPad(5, 9), "000005");  // six characters at most
-  EXPECT_EQ(ZeroPad(4294967295u, 2), "429496");
+  EXPECT_EQ(ZeroPad(4294967295u, 2), "429496");  // six characters at most
 }
 
 TEST(FormattingTest, FormatAngleInTheThreeModes) {
@@ -37,12 +34,11 @@ TEST(FormattingTest, FormatAngleInTheThreeModes) {
       {2, 22, 10.0 + 5.0 / 60 + 30.0 / 3600, u"10°05'"}, {2, 22, 10.0 + 5.0 / 60 + 31.0 / 3600, u"10°06'"},
       // Mode 0 shows the seconds, truncated; a value a hair below a second shows that second.
       {3, 0, 123.0 + 4.0 / 60 + 5.9 / 3600, u"123°04'05\""}, {2, 0, -1.5, u"-01°30'00\""},
-      {3, 0, 53.55, u"053°33'00\""}, {2, 0, 12.0 - 1e-12, u"12°00'00\""}, {2, 0, 12.0 - 0.5 / 3600, u"11°59'59\""},
+      {2, 0, 12.0 - 1e-12, u"12°00'00\""}, {2, 0, 12.0 - 0.5 / 3600, u"11°59'59\""},
       // Any number gives a text.
       {2, 30, kNaN, u"00°00'"}, {2, 0, 1e300, u"999°00'00\""}, {2, 0, -kInf, u"-999°00'00\""}};
   for (const auto& c : cases) EXPECT_EQ(FormatAngle(c.width, c.mode, c.value), QString::fromUtf16(c.text)) << c.value;
   EXPECT_LE(FormatAngle(99, 0, 123456.0).size(), 14);
-  EXPECT_LE(FormatAngle(-3, 22, 3.0).size(), 14);
   for (int d = 0; d < 30; ++d) {
     for (int m = 0; m < 60; ++m) {
       for (int s = 0; s < 60; s += 7) {
@@ -51,6 +47,11 @@ TEST(FormattingTest, FormatAngleInTheThreeModes) {
       }
     }
   }
+  const std::pair<double, const char16_t*> coordinates[] = {
+      {8.6834, u"008°41'"}, {179.9834, u"179°59'"}, {8.9999, u"009°00'"}, {kInf, u"999999°00'"}};
+  for (const auto& [value, text] : coordinates) EXPECT_EQ(FormatCoordinate(false, value), QString::fromUtf16(text));
+  EXPECT_EQ(FormatCoordinate(true, 53.55), u"053°33'00");
+  EXPECT_EQ(FormatCoordinate(true, -2.5), u"002°30'00");
 }
 
 TEST(FormattingTest, EverySecondOfTheDayAndTheEndsOfTheClock) {
@@ -67,34 +68,18 @@ TEST(FormattingTest, EverySecondOfTheDayAndTheEndsOfTheClock) {
       {10 + 29.0 / 60 + 50.999 / 3600, "10:29:50"}, {23.999999, "23:59:59"}, {24.0, "24:00:00"},
       {99.5, "99:30:00"}, {-3.0, "00:00:00"}, {kNaN, "00:00:00"}};
   for (const auto& [hours, text] : clocks) EXPECT_EQ(FormatClock(hours), text) << hours;
-  EXPECT_EQ(FormatClock(1e300).size(), 8);
   // The label shows what the clock holds, past 100 hours and below zero too.
   const std::pair<double, const char*> shown[] = {
-      {25.5, "25:30:00"}, {123.25, "123:15:00"}, {-1.5, "-01:30:00"}, {-0.0001, "00:00:00"},
-      {kNaN, "00:00:00"}, {1e300, "1000000000000:00:00"}, {-kInf, "-1000000000000:00:00"}};
+      {123.25, "123:15:00"}, {-1.5, "-01:30:00"}, {-0.0001, "00:00:00"}, {1e300, "1000000000000:00:00"}};
   for (const auto& [hours, text] : shown) EXPECT_EQ(ShownClock(hours), text) << hours;
   EXPECT_EQ(TimeLabel(10 + 29 / 60.0 + 50 / 3600.0), "10:29:50 WZ/GMT");
-}
-
-TEST(FormattingTest, FormatCoordinate) {
-  const struct {
-    bool withSeconds;
-    double value;
-    const char16_t* text;
-  } cases[] = {{false, 8.6834, u"008°41'"},    {true, 53.5501, u"053°33'00"},        {true, 53.55, u"053°33'00"},
-               {false, 179.9834, u"179°59'"},  {false, 8.9999, u"009°00'"},          {true, 10.0 - 1e-12, u"010°00'00"},
-               {true, -2.5, u"002°30'00"},     {true, kNaN, u"000°00'00"},           {false, kInf, u"999999°00'"}};
-  for (const auto& c : cases) EXPECT_EQ(FormatCoordinate(c.withSeconds, c.value), QString::fromUtf16(c.text)) << c.value;
 }
 
 TEST(FormattingTest, WeekdaysAndTheMomentsLabels) {
   EXPECT_EQ(WeekdayName(2000, 1, 1), "Sa");
   EXPECT_EQ(WeekdayName(1900, 3, 1), "Do");
   EXPECT_EQ(WeekdayName(2100, 12, 31), "Fr");
-  const char* week[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(WeekdayName(2025, 6, 2 + i), week[i]);
   EXPECT_EQ(WeekdayName(-1, -5, 1000000).size(), 2);  // any numbers give one of the names
-
   Chart chart;
   chart.texts.dateText = "05.12.2026";
   ReadDateFields(chart.texts.dateText, chart.moment);
@@ -103,19 +88,15 @@ TEST(FormattingTest, WeekdaysAndTheMomentsLabels) {
   chart.moment.latitude = -33.7501;
   chart.moment.westLongitude = chart.moment.southLatitude = true;
   EXPECT_EQ(PlaceLabel(chart.moment), u"008°30' W, 33°45' S");
-  EXPECT_EQ(PlaceLabelFromTexts("-008°30'", "-33°45'"), u"008°30' W, 33°45' S");
   EXPECT_EQ(PlaceLabelFromTexts("+010°00'", "+50°00'"), u"010°00' E, 50°00' N");
 }
 
 // The readers of the texts that the formatters write.
 TEST(FieldReadersTest, FieldsCountTheDigitsBeforeTheFirstOtherCharacter) {
-  EXPECT_EQ(LeadingNumber(u"2026"), 2026);
   EXPECT_EQ(LeadingNumber(u"1x9"), 1);
   EXPECT_EQ(LeadingNumber(u" 5"), 0);
-  EXPECT_EQ(LeadingNumber(u""), 0);
   EXPECT_EQ(LeadingNumber(u"999999999999999999"), 999999999);  // held in range
   EXPECT_EQ(FieldNumber("05.12.20", 7, 4), 20);                  // a short line
-  EXPECT_EQ(FieldNumber("05", 4, 2), 0);
   // The separators are not looked at.
   EXPECT_DOUBLE_EQ(HoursFromTimeText("10.29.50"), 10 + 29 / 60.0 + 50 / 3600.0);
   EXPECT_DOUBLE_EQ(HoursFromTimeText("10:3"), 10 + 3 / 60.0);
@@ -124,8 +105,7 @@ TEST(FieldReadersTest, FieldsCountTheDigitsBeforeTheFirstOtherCharacter) {
   ReadPlaceFields("-008°30'", "+50°00'", m);
   EXPECT_DOUBLE_EQ(m.longitude, -8.5001);
   EXPECT_DOUBLE_EQ(m.latitude, 50.0001);
-  EXPECT_TRUE(m.westLongitude);
-  EXPECT_FALSE(m.southLatitude);
+  EXPECT_TRUE(m.westLongitude && !m.southLatitude);
   // Every date that the formatter writes reads back.
   for (const auto& [d, mo, y] : {std::tuple{1, 1, 1}, {29, 2, 2024}, {31, 12, 9999}}) {
     ReadDateFields(FormatDateText(d, mo, y), m);

@@ -4,18 +4,15 @@
 
 #include <QDir>
 #include <QLineEdit>
-#include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
-#include <QTimer>
 
 #include "evaluation/axis_lookup_window.h"
 #include "evaluation/enlarged_dial_window.h"
 #include "evaluation/evaluation_window.h"
 #include "platform/scripted_prompter.h"
 #include "session/session.h"
+#include "tests/test_support/files.h"
 #include "tests/test_support/temp_working_dir.h"
 #include "tests/test_support/widgets.h"
 
@@ -23,6 +20,7 @@ namespace gyrolux {
 namespace {
 
 using testing::Child;
+using testing::Click;
 
 // Runs a program; its exit status and what it wrote.
 std::pair<int, QString> RunProgram(const QString& program, const QStringList& arguments) {
@@ -85,8 +83,7 @@ QString PrintedText(const PrivateCups& cups) {
   EXPECT_EQ(found.size(), 1) << "no PDF in " << pdfs.path().toStdString();
   if (found.isEmpty()) return QString();
   QThread::msleep(500);  // written completely
-  return RunProgram(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfs.filePath(found[0]), QStringLiteral("-")})
-      .second;
+  return testing::PdfText(pdfs.filePath(found[0]));
 }
 
 #define SKIP_WITHOUT_CUPS()                                                                          \
@@ -105,15 +102,15 @@ TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
   SetMoment(session);
   EvaluationWindow window(session);
   auto* lookup = Child<AxisLookupWindow>(&window, QStringLiteral("degreeAxisLookup"));
-  QTimer::singleShot(0, &window, [&] {
-    QTimer::singleShot(50, lookup, [&] {
-      QTest::keyClicks(Child<QLineEdit>(lookup, QStringLiteral("firstField")), QStringLiteral("07"));
-      QTest::keyClicks(Child<QLineEdit>(lookup, QStringLiteral("secondField")), QStringLiteral("05"));
-      QTest::mouseClick(Child<QPushButton>(lookup, QStringLiteral("printButton")), Qt::LeftButton);
+  testing::WhenShown(&window, [&] {
+    testing::WhenShown(lookup, [&] {
+      QTest::keyClicks(Child<QLineEdit>(lookup, "firstField"), QStringLiteral("07"));
+      QTest::keyClicks(Child<QLineEdit>(lookup, "secondField"), QStringLiteral("05"));
+      Click(lookup, "printButton");
       lookup->reject();
-      QTimer::singleShot(50, &window, [&] { window.reject(); });
+      testing::WhenShown(&window, [&] { window.reject(); });
     });
-    QTest::mouseClick(Child<QPushButton>(&window, QStringLiteral("degreeAxisButton")), Qt::LeftButton);
+    Click(&window, "degreeAxisButton");
   });
   window.run();
   EXPECT_TRUE(prompter.shown().empty());
@@ -135,11 +132,7 @@ TEST(CupsPrintTest, TheEnlargedDialPrintsOnTheDefaultCupsQueue) {
   Session session(prompter);
   SetMoment(session);
   EnlargedDialWindow window(session);
-  QTimer::singleShot(0, &window, [&] {
-    QTest::mouseClick(Child<QPushButton>(&window, QStringLiteral("printButton")), Qt::LeftButton);
-    window.reject();
-  });
-  window.run();
+  testing::RunWindow(window, [&] { Click(&window, "printButton"); });
   ASSERT_EQ(prompter.shown().size(), 1u);  // the print dialog, no error
 
   // The date line and the circle title; the table's columns run through the lines of a

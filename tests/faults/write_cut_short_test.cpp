@@ -17,9 +17,8 @@
 #include <QScrollBar>
 
 #include "clock/title_window.h"
-#include "tests/clock/window_test_support.h"
 #include "tests/test_support/file_size_limit.h"
-#include "tests/test_support/while_open.h"
+#include "tests/test_support/started_clock.h"
 
 namespace gyrolux {
 namespace {

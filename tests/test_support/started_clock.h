@@ -1,49 +1,20 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 
-#include <QApplication>
-#include <QByteArray>
 #include <QCheckBox>
 #include <QDateTime>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
-#include <QTimer>
 
-#include "clock/interval_dialog.h"
 #include "clock/main_window.h"
-#include "platform/scripted_prompter.h"
 #include "platform/window_kit.h"
 #include "session/session.h"
+#include "tests/test_support/files.h"
 #include "tests/test_support/widgets.h"
 
 namespace gyrolux::testing {
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-inline QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
-}
-
-// The texts of the boxes of one kind shown so far.
-inline QStringList ShownTexts(const ScriptedPrompter& prompter, ScriptedPrompter::Kind kind) {
-  QStringList texts;
-  for (const ScriptedPrompter::Shown& box : prompter.shown()) {
-    if (box.kind == kind) texts << box.text;
-  }
-  return texts;
-}
 
 inline QDateTime Moment(int day, int month, int year, int h, int m, int s) {
   return QDateTime(QDate(year, month, day), QTime(h, m, s));
@@ -53,8 +24,7 @@ inline QDateTime Moment(int day, int month, int year, int h, int m, int s) {
 // replaced by `now`, the stellium question answered, the title picture switched off by
 // its flag file unless asked for.
 struct StartedClock {
-  explicit StartedClock(const QDateTime& now, bool stopAtStellium = false,
-                        bool titleSwitchedOff = true) {
+  explicit StartedClock(const QDateTime& now, bool stopAtStellium = false, bool titleSwitchedOff = true) {
     if (titleSwitchedOff) WriteBytes(QStringLiteral("Titel.DAT"), "0\r\n");
     session.now = [this] { return this->now; };
     this->now = now;
@@ -65,19 +35,16 @@ struct StartedClock {
   }
 
   template <typename T = QWidget>
-  T* widget(const char* name) const { return Child<T>(window.get(), QString::fromLatin1(name)); }
-  QPushButton* button(MainButton which) const {
-    return Child<QPushButton>(window.get(), MainButtonObjectName(which));
-  }
+  T* widget(const char* name) const { return Child<T>(window.get(), name); }
+  QPushButton* button(MainButton which) const { return Child<QPushButton>(window.get(), MainButtonObjectName(which)); }
   QLabel* label(const char* name) const { return widget<QLabel>(name); }
   QString text(const char* labelName) const { return label(labelName)->text(); }
   QString dateLabel() const { return text("dateLabel"); }
   QString timeLabel() const { return text("timeLabel"); }
   QScrollBar* tempoBar() const { return widget<QScrollBar>("tempoScrollBar"); }
   QCheckBox* checkBox(const char* name) const { return widget<QCheckBox>(name); }
-  QPlainTextEdit* axisList(const char* name) const { return widget<QPlainTextEdit>(name); }
   DialView& dial() const { return *widget<DialView>("dialView"); }
-  QTimer& timer() const { return *Child<QTimer>(window.get(), QStringLiteral("clockTimer")); }
+  QTimer& timer() const { return *widget<QTimer>("clockTimer"); }
   bool running() const { return timer().isActive(); }
 
   void click(MainButton which) { QTest::mouseClick(button(which), Qt::LeftButton); }
@@ -91,15 +58,10 @@ struct StartedClock {
     });
     click(which);
   }
-  // Clicks "&Intervall" and acts in the dialog while it is open.
-  void withIntervalDialog(const std::function<void(IntervalDialog&)>& act) {
-    QTimer::singleShot(0, window.get(), [this, act] {
-      auto* dialog = window->findChild<IntervalDialog*>(QStringLiteral("intervalDialog"));
-      ASSERT_NE(dialog, nullptr);
-      act(*dialog);
-      if (dialog->isVisible()) dialog->reject();
-    });
-    click(MainButton::Interval);
+  // Clicks the command and acts in the window of that name while it is open.
+  void clickWhileOpen(MainButton which, const char* name, std::function<void(QDialog&)> act) {
+    WhileOpen(name, std::move(act));
+    click(which);
   }
 
   QDateTime now;
