@@ -128,16 +128,5 @@ TEST(EnlargedDialTest, HouseCirclesTheirColoursNumbersAndTurning) {
   EXPECT_EQ(RotationLabel(RotationOfScrollPosition(360)), QStringLiteral("+180"));
 }
 
-TEST(EnlargedDialTest, TheMomentAndPlaceInTheTopLine) {
-  const Picture picture = DrawEnlargedDial(Spread(), {}, true, QStringLiteral("010°00' E, 50°00' N"));
-  const PictureOp* moment = TextOp(picture, QStringLiteral("Datum / Zeit: Sa, 05.12.2026 / 10:29:50 WZ/GMT"));
-  ASSERT_NE(moment, nullptr);
-  EXPECT_EQ(QPoint(moment->x1, moment->y1), QPoint(10, 10));
-  EXPECT_EQ(moment->font, (PictureFont{QStringLiteral("Ariel"), 9, false, clBlack}));
-  const PictureOp* place = TextOp(picture, QStringLiteral("Ort: 010°00' E, 50°00' N"));
-  ASSERT_NE(place, nullptr);
-  EXPECT_EQ(QPoint(place->x1, place->y1), QPoint(300, 10));
-}
-
 }  // namespace
 }  // namespace gyrolux
