@@ -1,3 +1,5 @@
+// The scroll bar and the halted commands are driven through the main window
+// (main_window_test.cpp); here the ticks up to the last year.
 #include "clock/clock_controller.h"
 
 #include <gtest/gtest.h>
@@ -25,40 +27,6 @@ struct Running {
   Session session{prompter};
   ClockController controller{session};
 };
-
-TEST(ClockControllerTest, TheScrollBarSetsTempoPeriodAndLabels) {
-  Running r;
-  ClockController& c = r.controller;
-  ASSERT_TRUE(c.running());
-  EXPECT_EQ(HaltedCommandsOn(c.state()), 0);
-  const struct {
-    int position;
-    bool running;
-    const char *tempo, *ticks;
-    int period;
-  } positions[] = {{20, false, "0", "Takte/Sek:0", 950}, {25, true, "5", "Takte/Sek:5", 191},
-                   {40, true, "20", "Takte/Sek:20", 47}, {0, true, "-20", "Takte/Sek:20", 47},
-                   {17, true, "-3", "Takte/Sek:3", 318}, {20, false, "0", "Takte/Sek:0", 318}};
-  for (const auto& p : positions) {
-    c.moveScrollBar(p.position);
-    EXPECT_EQ(c.running(), p.running) << p.position;
-    EXPECT_EQ(c.state().tempoLabel, p.tempo) << p.position;
-    EXPECT_EQ(c.state().ticksLabel, p.ticks) << p.position;
-    EXPECT_EQ(r.session.clock.periodMs, p.period) << p.position;  // kept while halted
-    EXPECT_EQ(HaltedCommandsOn(c.state()), p.running ? 0 : 4) << p.position;
-  }
-  // Continuing at tempo 0 sets the tempo to 1 through the scroll bar at 21.
-  c.haltOrContinue();
-  EXPECT_TRUE(c.running());
-  EXPECT_EQ(r.session.clock.tempo, 1);
-  EXPECT_EQ(c.state().scrollPosition, 21);
-  EXPECT_EQ(r.session.clock.periodMs, 955);
-  // Halting shows the dial and offers the halted commands, the focus on the enlarge button.
-  c.haltOrContinue();
-  EXPECT_EQ(HaltedCommandsOn(c.state()), 4);
-  EXPECT_EQ(c.state().focus, FocusRequest::EnlargeButton);
-  EXPECT_TRUE(r.session.flags.dialShown);
-}
 
 TEST(ClockControllerTest, TicksDrawWhileTheDialIsShownAndHaltAtTheLastYear) {
   Running r;

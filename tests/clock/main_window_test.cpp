@@ -179,15 +179,31 @@ TEST(MainWindowTicks, TheUnitChosenInTheDialogStepsEachTick) {
 
 TEST(MainWindowTempo, TheScrollBarItsKeysAndRealTimeDriveTheTimer) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
-  clock.tempoBar()->setValue(20);
-  EXPECT_FALSE(clock.running());
-  EXPECT_EQ(clock.text("statusLabel"), QStringLiteral(" Diagramm steht "));
-  EXPECT_EQ(clock.button(MainButton::Halt)->text(), QStringLiteral("&Weiter"));
-  EXPECT_TRUE(clock.button(MainButton::Evaluate)->isEnabled());
+  const struct {
+    int position;
+    bool running;
+    const char *tempo, *ticks;
+    int period;
+  } positions[] = {{20, false, "0", "Takte/Sek:0", 950}, {25, true, "5", "Takte/Sek:5", 191},
+                   {40, true, "20", "Takte/Sek:20", 47}, {0, true, "-20", "Takte/Sek:20", 47},
+                   {17, true, "-3", "Takte/Sek:3", 318}, {20, false, "0", "Takte/Sek:0", 318}};
+  for (const auto& p : positions) {
+    SCOPED_TRACE(p.position);
+    clock.tempoBar()->setValue(p.position);
+    EXPECT_EQ(clock.running(), p.running);
+    EXPECT_EQ(clock.text("tempoLabel"), QString::fromLatin1(p.tempo));
+    EXPECT_EQ(clock.text("ticksLabel"), QString::fromLatin1(p.ticks));
+    EXPECT_EQ(clock.session.clock.periodMs, p.period);  // kept while halted
+    EXPECT_EQ(clock.text("statusLabel"), p.running ? QStringLiteral(" Diagramm dreht ") : QStringLiteral(" Diagramm steht "));
+    EXPECT_EQ(clock.button(MainButton::Halt)->text(), p.running ? QStringLiteral("&Halt") : QStringLiteral("&Weiter"));
+    for (MainButton halted : {MainButton::Evaluate, MainButton::PictureSearch, MainButton::Enlarge, MainButton::MidpointSearch})
+      EXPECT_EQ(clock.button(halted)->isEnabled(), !p.running);
+  }
   // "&Weiter" at tempo 0 puts the bar back to 21.
   clock.click(MainButton::Halt);
   EXPECT_TRUE(clock.running());
   EXPECT_EQ(clock.tempoBar()->value(), 21);
+  EXPECT_EQ(clock.timer().interval(), 955);
   clock.tempoBar()->setValue(25);
   EXPECT_EQ(clock.timer().interval(), 191);
   QTest::keyClick(clock.tempoBar(), Qt::Key_Left);  // one step left: tempo 4
@@ -245,8 +261,12 @@ TEST(MainWindowCommands, CoverAboutAndLinearGraphic) {
   EXPECT_FALSE(clock.checkBox("withTransplutoBox")->isVisible());
 }
 
-TEST(MainWindowCommands, EnterIsTheHaltButtonAndEscTheAboutButton) {
+// The focus on a button that goes off (here "&Vergrößern ..." when Alt+W restarts the
+// clock) must not fall on to "&Datum/Zeit/Ort", which Enter would then open.
+TEST(MainWindowCommands, EnterIsTheHaltButtonEvenAfterTheFocusedButtonWentOffAndEscTheAboutButton) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  MainWindow& w = *clock.window;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
   auto* list = clock.widget<QPlainTextEdit>("mcAxisList");
   QTest::keyClick(list, Qt::Key_Return);
   EXPECT_FALSE(clock.running());
@@ -257,14 +277,6 @@ TEST(MainWindowCommands, EnterIsTheHaltButtonAndEscTheAboutButton) {
   list->setFocus();
   QTest::keyClick(list, Qt::Key_Enter);
   EXPECT_TRUE(clock.running());
-}
-
-// The focus on a button that goes off (here "&Vergrößern ..." when Alt+W restarts the
-// clock) must not fall on to "&Datum/Zeit/Ort", which Enter would then open.
-TEST(MainWindowCommands, EnterKeepsHaltingAfterTheFocusedButtonWentOff) {
-  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
-  MainWindow& w = *clock.window;
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
   QTest::keyClick(&w, Qt::Key_Return);
   ASSERT_FALSE(clock.running());
   ASSERT_EQ(w.focusWidget(), clock.button(MainButton::Enlarge));
