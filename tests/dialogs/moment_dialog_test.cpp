@@ -129,22 +129,6 @@ TEST(MomentDialog, EachRefusedGroupShowsItsMessageAndTakesTheFocusBack) {
   EXPECT_DOUBLE_EQ(d.session.chart.moment.latitude, 50.0001);
 }
 
-TEST(MomentDialog, EscAfterAValidDateAndTimeKeepsThem) {
-  DialogRun d;
-  d.session.chart.moment.longitude = 10 + 30 / 3600.0;  // a place picked with seconds
-  EXPECT_FALSE(d.run([&] {
-    Type(QStringLiteral("290220002400"));
-    Key(Qt::Key_Return);
-    d.field(MomentField::Day)->setFocus();
-    Key(Qt::Key_Escape);
-  }));
-  EXPECT_TRUE(d.errors().empty());
-  EXPECT_EQ(d.session.chart.texts.dateText, QStringLiteral("29.02.2000"));
-  EXPECT_DOUBLE_EQ(d.session.chart.moment.hours, 24.0001);
-  // The activation read the longitude back from its text.
-  EXPECT_DOUBLE_EQ(d.session.chart.moment.longitude, 10.0001);
-}
-
 TEST(MomentDialog, PickingPlaces) {
   DialogRun d;
   const auto pick = [&d](int row) {

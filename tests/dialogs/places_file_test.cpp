@@ -7,26 +7,11 @@
 #include <QDir>
 #include <QFile>
 
-#include "platform/prompter.h"
+#include "platform/scripted_prompter.h"
 #include "tests/test_support/files.h"
 
 namespace gyrolux {
 namespace {
-
-// Records the error boxes; nothing else may be asked while the places file is loaded.
-class RecordingPrompter : public Prompter {
- public:
-  void information(const QString& text) override {
-    ADD_FAILURE() << "information: " << text.toStdString();
-  }
-  void error(const QString& text) override { errors.append(text); }
-  bool question(const QString& text) override {
-    ADD_FAILURE() << "question: " << text.toStdString();
-    return false;
-  }
-  bool choosePrinter(QPrinter&) override { return false; }
-  QStringList errors;
-};
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).path());
@@ -40,69 +25,60 @@ QStringList ReadLines(const QByteArray& bytes) {
   return lines.value_or(QStringList{});
 }
 
-// HOME and XDG_DATA_HOME point into the test's working directory, so the user's folders
-// are ./home/astro and ./data/gyrolux.
-class PlacesLookupTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    savedHome_ = qgetenv("HOME");
-    savedDataHome_ = qgetenv("XDG_DATA_HOME");
-    home_ = QDir::current().filePath(QStringLiteral("home"));
-    dataHome_ = QDir::current().filePath(QStringLiteral("data"));
-    qputenv("HOME", home_.toLocal8Bit());
-    qputenv("XDG_DATA_HOME", dataHome_.toLocal8Bit());
+// Sets an environment variable while it lives.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const QString& value) : name_(name), had_(qEnvironmentVariableIsSet(name)), saved_(qgetenv(name)) {
+    qputenv(name, value.toLocal8Bit());
   }
-  void TearDown() override {
-    qputenv("HOME", savedHome_);
-    if (savedDataHome_.isEmpty()) {
-      qunsetenv("XDG_DATA_HOME");
-    } else {
-      qputenv("XDG_DATA_HOME", savedDataHome_);
-    }
-  }
-
-  QString home_, dataHome_;
+  ~ScopedEnv() { had_ ? qputenv(name_, saved_) : qunsetenv(name_); }
 
  private:
-  QByteArray savedHome_, savedDataHome_;
+  const char* name_;
+  bool had_;
+  QByteArray saved_;
 };
 
-TEST_F(PlacesLookupTest, TheUsersFilesComeFirstInAnyCaseThenTheShippedOne) {
+TEST(PlacesLookup, TheUsersFilesComeFirstInAnyCaseThenTheShippedOne) {
+  // The user's folders inside the test's working directory: ./home/astro, ./data/gyrolux.
+  const QString home = QDir::current().filePath(QStringLiteral("home"));
+  const QString dataHome = QDir::current().filePath(QStringLiteral("data"));
+  const ScopedEnv homeEnv("HOME", home), dataHomeEnv("XDG_DATA_HOME", dataHome);
   const QStringList candidates = PlacesFileCandidates();
   ASSERT_GE(candidates.size(), 4);
-  EXPECT_EQ(candidates[0], home_ + "/astro/w-orte.txt");
-  EXPECT_EQ(candidates[1], dataHome_ + "/gyrolux/w-orte.txt");
+  EXPECT_EQ(candidates[0], home + "/astro/w-orte.txt");
+  EXPECT_EQ(candidates[1], dataHome + "/gyrolux/w-orte.txt");
   const QString programFolder = QCoreApplication::applicationDirPath();
   EXPECT_EQ(candidates[2], programFolder + "/w-orte.txt");
   EXPECT_EQ(candidates[3], QDir::cleanPath(programFolder + "/../share/gyrolux/w-orte.txt"));
 
-  RecordingPrompter prompter;
+  ScriptedPrompter prompter;
   // Without a file of the user's the shipped one (copied beside the program) is read.
   EXPECT_EQ(LoadPlacesTable(candidates, prompter)->lines,
             ReadPlacesLines(QStringLiteral(GYROLUX_SOURCE_DIR "/resources/W-ORTE.TXT")).value());
-  WriteFile(dataHome_ + "/gyrolux/W-Orte.TXT", "data folder\r\n");
+  WriteFile(dataHome + "/gyrolux/W-Orte.TXT", "data folder\r\n");
   EXPECT_EQ(LoadPlacesTable(candidates, prompter)->lines, QStringList{"data folder"});
-  WriteFile(home_ + "/astro/W-ORTE.TXT", "home\r\n");
+  WriteFile(home + "/astro/W-ORTE.TXT", "home\r\n");
   EXPECT_EQ(LoadPlacesTable(candidates, prompter)->lines, QStringList{"home"});
-  EXPECT_TRUE(prompter.errors.isEmpty());
+  EXPECT_TRUE(prompter.shown().empty());
 }
 
 TEST(PlacesFile, WhatIsNoPlacesFileIsPassedOverAndAMissingFileReportedOnce) {
-  RecordingPrompter prompter;
+  ScriptedPrompter prompter;
   QDir().mkpath("folder/w-orte.txt");  // a folder of that name is no places file
   QDir().mkpath("device");             // nor is a device, which would never end
   ASSERT_TRUE(QFile::link("/dev/zero", "device/W-ORTE.TXT"));
   EXPECT_FALSE(LoadPlacesTable({"nowhere/w-orte.txt", "folder/w-orte.txt", "device/w-orte.txt"}, prompter));
-  ASSERT_EQ(prompter.errors.size(), 1);
-  EXPECT_EQ(prompter.errors[0],
-            QString::fromUtf8("\r\r     Die Datei W-ORTE.TXT fehlt in C:\\ASTRO;\r\r"
-                              "Sie müssen daher Orte mit Koordinaten eingeben.     \r"));
+  const std::vector<ScriptedPrompter::Shown> missing = {
+      {ScriptedPrompter::Kind::Error, QString::fromUtf8("\r\r     Die Datei W-ORTE.TXT fehlt in C:\\ASTRO;\r\r"
+                                                        "Sie müssen daher Orte mit Koordinaten eingeben.     \r")}};
+  EXPECT_EQ(prompter.shown(), missing);
 
   // The exact spelling wins over other cases in one folder; an empty file is one entry.
   WriteFile("a/W-ORTE.TXT", "upper\n");
   WriteFile("a/w-orte.txt", "");
   EXPECT_EQ(LoadPlacesTable({"a/w-orte.txt"}, prompter)->lines, QStringList{""});
-  EXPECT_EQ(prompter.errors.size(), 1);
+  EXPECT_EQ(prompter.shown(), missing);
 }
 
 TEST(PlacesFile, ReadingStopsAtTheLastEntryOfTheTable) {

@@ -46,6 +46,11 @@ struct SearchRun {
     EXPECT_EQ(session.chart.moment.hours, reference.moment.moment.hours);
     EXPECT_EQ(session.chart.texts.dateText, reference.moment.dateText);
     EXPECT_TRUE(session.search.resultLine.contains(reference.moment.dateText));
+    // The place stays, and the chart is the one of the moment found.
+    EXPECT_EQ(session.chart.moment.longitude, kStart2000.longitude);
+    Chart recomputed = session.chart;
+    RecomputeChart(recomputed);
+    EXPECT_EQ(session.chart.state.factorLongitude, recomputed.state.factorLongitude);
   }
 
   ScriptedPrompter prompter;

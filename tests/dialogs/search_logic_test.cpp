@@ -1,10 +1,9 @@
-// The fields of the search dialogs and the reporting of a hit.
+// The fields of the search dialogs and the reporting of a hit; the end of a search
+// applied to the session is search_dialog_test.cpp's.
 #include <gtest/gtest.h>
 
 #include "dialogs/search_input.h"
 #include "dialogs/search_report.h"
-#include "dialogs/search_session.h"
-#include "platform/scripted_prompter.h"
 
 namespace gyrolux {
 namespace {
@@ -79,29 +78,6 @@ TEST(SearchReport, ResultLinesAndLabelsShowTheMarkReached) {
                   .startsWith(QStringLiteral("     MC/SO=MA/-- 07°30'/05°00' ")));
   EXPECT_EQ(FoundDateLabel(chart.moment), QStringLiteral("Di, 24.12.2030"));
   EXPECT_EQ(FoundTimeLabel(chart.moment.hours), QStringLiteral("12:40:00 WZ/GMT"));
-}
-
-TEST(SearchSession, TheEndOfASearchAppliedToTheChart) {
-  ScriptedPrompter prompter;
-  Session session(prompter);
-  session.chart.moment = {5, 12, 2026, 10.5, 13.4, 52.5, false, false};
-  SearchResult found;
-  found.found = true;
-  found.moment.moment = {24, 12, 2030, 13.0, 0, 0, false, false};
-  found.moment.dateText = QStringLiteral("24.12.2030");
-  ApplySearchResult(session, PictureQuery(MC, SO, MA, JU), found);
-  const ChartMoment& m = session.chart.moment;
-  EXPECT_TRUE(m.day == 24 && m.year == 2030 && m.hours == 13.0);
-  EXPECT_EQ(m.longitude, 13.4);  // the place stays
-  EXPECT_TRUE(session.search.searchFound);
-  EXPECT_TRUE(session.search.resultLine.endsWith(QStringLiteral("Datum:24.12.2030  WZ:13:00:00")));
-  // The chart is computed at the moment found.
-  EXPECT_GT(session.chart.state.factorLongitude[SO], 270.0);
-
-  found.found = false;
-  ApplySearchResult(session, PictureQuery(MC, SO, MA, JU), found);
-  EXPECT_FALSE(session.search.searchFound);
-  EXPECT_TRUE(session.search.resultLine.isEmpty());
 }
 
 }  // namespace
