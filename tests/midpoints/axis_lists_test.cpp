@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 
-#include "midpoints/axes_report.h"
 #include "midpoints/axis_lists.h"
 #include "session/session.h"
 #include "midpoints/stellium.h"
@@ -138,20 +137,6 @@ TEST(StelliumTest, LogFileIsMadeAtTheFirstStelliumAndRetriedAfterAFailure) {
   EXPECT_EQ(file.readAll(), QByteArray("  Stellia:\r\n  SO=ME=VE=MA  12\xb0" "34' STI\r\n  zwei\r\n"));
   EXPECT_TRUE(CloseStelliumFile(state));
   EXPECT_FALSE(CloseStelliumFile(state));
-}
-
-TEST(AxesReportTest, ListsSeparatedByOneEmptyLineThenTheStellium) {
-  Chart chart;
-  chart.state.factorLongitude = Spread();
-  chart.texts.dateText = QStringLiteral("05.12.2026");
-  chart.moment.hours = 1.5;
-  QStringList lines = AxesReportLines(chart, 1.18);
-  EXPECT_EQ(lines.count(QString()), 3);
-  EXPECT_FALSE(lines.last().isEmpty());
-  chart.state.factorLongitude[SO] = chart.state.factorLongitude[ME] = 10.0;
-  chart.state.factorLongitude[VE] = chart.state.factorLongitude[MA] = 10.5;
-  lines = AxesReportLines(chart, 1.18);
-  EXPECT_EQ(lines.last(), QStringLiteral("  SO=ME=VE=MA  10\u00B000' WID (10\u00B000') 05.12.2026, 01:30:00"));
 }
 
 }  // namespace

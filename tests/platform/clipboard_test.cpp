@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
-#include <QtEndian>
 
 #include "platform/colors.h"
 #include "platform/wmf_writer.h"
@@ -30,10 +29,7 @@ TEST(ClipboardTest, APictureGoesOnAsImageAndAsMetafile) {
   EXPECT_EQ(image.pixel(50, 60), clWhite);
 
   ASSERT_TRUE(data->hasFormat(QLatin1String(kWmfMimeType)));
-  const QByteArray wmf = data->data(QLatin1String(kWmfMimeType));
-  ASSERT_GT(wmf.size(), 22);
-  EXPECT_EQ(qFromLittleEndian<quint32>(wmf.constData()), 0x9AC6CDD7u);
-  EXPECT_EQ(wmf, WmfBytes(picture).value());
+  EXPECT_EQ(data->data(QLatin1String(kWmfMimeType)), WmfBytes(picture).value());
 
   // Every drawing replaces what was there.
   Picture next(100, 50);

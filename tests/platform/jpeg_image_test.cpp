@@ -3,18 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QFile>
 #include <QRandomGenerator>
 
 #include "platform/pictures.h"
+#include "tests/test_support/files.h"
 
 namespace gyrolux {
 namespace {
 
-QByteArray Resource(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::ReadBytes;
 
 TEST(PicturesTest, TitleCoverAndIconDecodeToTheirSizes) {
   QString error;
@@ -46,7 +43,7 @@ TEST(JpegImageTest, ColoursComeOutInTheirPlaces) {
 }
 
 TEST(JpegImageTest, BrokenInputIsReportedNeverDecoded) {
-  const QByteArray title = Resource(QStringLiteral(":/gyrolux/title.jpg"));
+  const QByteArray title = ReadBytes(QStringLiteral(":/gyrolux/title.jpg"));
   ASSERT_GT(title.size(), 1000);
   QString error;
   // Cut short at several places, from inside the header to just before the end marker.
@@ -55,7 +52,7 @@ TEST(JpegImageTest, BrokenInputIsReportedNeverDecoded) {
     EXPECT_TRUE(DecodeJpeg(QByteArrayView(title).first(length), &error).isNull()) << length;
     EXPECT_TRUE(error.startsWith(QStringLiteral("Das Bild kann nicht gelesen werden"))) << length;
   }
-  for (const QByteArray& other : {QByteArray("not a picture at all"), Resource(QStringLiteral(":/gyrolux/icon.png"))}) {
+  for (const QByteArray& other : {QByteArray("not a picture at all"), ReadBytes(QStringLiteral(":/gyrolux/icon.png"))}) {
     EXPECT_TRUE(DecodeJpeg(other, &error).isNull());
   }
 

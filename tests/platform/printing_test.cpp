@@ -5,21 +5,15 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QPrinter>
-#include <QProcess>
 
 #include "platform/colors.h"
 #include "platform/font_faces.h"
+#include "tests/test_support/files.h"
 
 namespace gyrolux {
 namespace {
 
-// The text of a PDF file, pages separated by form feeds (pdftotext of poppler-utils).
-QString PdfText(const QString& pdf) {
-  QProcess process;
-  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  EXPECT_TRUE(process.waitForFinished(30000)) << "pdftotext (poppler-utils)";
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
+using testing::PdfText;
 
 TEST(PrintingTest, PageSizesRoundUpToTheNextHundredStrictlyAbove) {
   const std::pair<int, int> rounded[] = {{4960, 5000}, {5000, 5100}, {-5, 100}, {INT_MAX, 2147483600}};

@@ -78,24 +78,13 @@ TEST(QtPrompterTest, ThePrintDialogTellsWhetherToPrint) {
   }
 }
 
-TEST(ScriptedPrompterTest, AnswersFromItsQueueRecordsEveryBoxAndReportsWhatIsUnscripted) {
+// The queue and the record of shown boxes serve every window test; here what happens
+// when a box comes that no answer was queued for.
+TEST(ScriptedPrompterTest, ReportsWhatIsUnscripted) {
   ScriptedPrompter prompter;
-  prompter.answerQuestion(true);
-  QString printedTo;
-  prompter.answerPrintDialog(true, [&](QPrinter&) { printedTo = QStringLiteral("out.pdf"); });
-  prompter.information(QStringLiteral("info"));
-  EXPECT_TRUE(prompter.question(QStringLiteral("first?")));
-  QPrinter printer;
-  EXPECT_TRUE(prompter.choosePrinter(printer));
-  EXPECT_EQ(printedTo, QStringLiteral("out.pdf"));
-  EXPECT_EQ(prompter.pendingAnswers(), 0u);
-  using Kind = ScriptedPrompter::Kind;
-  const std::vector<ScriptedPrompter::Shown> expected = {
-      {Kind::Information, "info"}, {Kind::Question, "first?"}, {Kind::PrintDialog, ""}};
-  EXPECT_EQ(prompter.takeShown(), expected);
-
   QStringList reported;
   prompter.onUnscripted([&](const QString& description) { reported << description; });
+  QPrinter printer;
   EXPECT_FALSE(prompter.choosePrinter(printer));
   EXPECT_EQ(reported.size(), 1);
 }

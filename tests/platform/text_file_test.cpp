@@ -3,27 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "tests/test_support/file_size_limit.h"
+#include "tests/test_support/files.h"
 
 namespace gyrolux {
 namespace {
 
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-  return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 using testing::FileSizeLimit;
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 TEST(Windows1252Test, EveryByteComesBackAndStrangersBecomeQuestionMarks) {
   QByteArray all;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/test_support/file_size_limit.h"
+#include "tests/test_support/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtEndian>
@@ -118,9 +118,8 @@ TEST(WmfWriterTest, AConverterFindsEveryShapeAndTextInItsPlace) {
   process.start(converter, {QStringLiteral("-o"), QStringLiteral("picture.svg"), QStringLiteral("MCPic-01.WMF")});
   ASSERT_TRUE(process.waitForFinished(20000));
   ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-  QFile file(QStringLiteral("picture.svg"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QString svg = QString::fromLatin1(file.readAll());  // the converter copies the text bytes as they are
+  // The converter copies the text bytes as they are.
+  const QString svg = QString::fromLatin1(testing::ReadBytes(QStringLiteral("picture.svg")));
 
   const QRegularExpression elements(QStringLiteral("<(rect|ellipse|line|text|image)\\b[^>]*>([^<]*)"));
   QStringList rects, ellipses, lines, texts, images;
@@ -191,11 +190,7 @@ TEST(WmfWriterTest, FailuresAreReportedAndLeaveTheOldFileAlone) {
   ASSERT_TRUE(WriteWmf(EveryOperation(), QStringLiteral("dia.wmf")));
   ASSERT_TRUE(WriteWmf(small, QStringLiteral("dia.wmf")));
   const QByteArray earlier = WmfBytes(small).value();
-  const auto content = [] {
-    QFile file(QStringLiteral("dia.wmf"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  };
-  EXPECT_EQ(content(), earlier);
+  EXPECT_EQ(testing::ReadBytes(QStringLiteral("dia.wmf")), earlier);
 
   // A write cut short (a full disk) is reported and the earlier picture survives. The
   // metafile is built in memory, so a temporary folder that cannot be written does not
@@ -210,7 +205,7 @@ TEST(WmfWriterTest, FailuresAreReportedAndLeaveTheOldFileAlone) {
   EXPECT_TRUE(WriteWmf(small, QStringLiteral("copy.wmf")));
   qputenv("TMPDIR", savedTemp);
   EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei dia.wmf kann nicht geschrieben werden."))) << error.toStdString();
-  EXPECT_EQ(content(), earlier);
+  EXPECT_EQ(testing::ReadBytes(QStringLiteral("dia.wmf")), earlier);
 }
 
 TEST(WmfWriterTest, OutOfRangeInputIsClampedNotBroken) {
