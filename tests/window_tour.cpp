@@ -47,14 +47,20 @@ void Shoot(const QString& name) {
                                               g_folder + u'/' + g_part + u'_' + name + ".png"});
 }
 
-// The first widget of that name and type among the windows and their children.
+// The widget of that name and type among the windows and their children, a visible one
+// first: the main window keeps hidden windows of the same names as the enlarged dial's.
 template <typename T = QWidget>
 T* Find(const char* name) {
+  T* hidden = nullptr;
   for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top->objectName() == QLatin1String(name)) return qobject_cast<T*>(top);
-    if (T* child = top->findChild<T*>(QString::fromLatin1(name))) return child;
+    QList<T*> found = top->findChildren<T*>(QString::fromLatin1(name));
+    if (top->objectName() == QLatin1String(name)) found.prepend(qobject_cast<T*>(top));
+    for (T* widget : found) {
+      if (widget && widget->isVisible()) return widget;
+      if (widget && !hidden) hidden = widget;
+    }
   }
-  return nullptr;
+  return hidden;
 }
 
 QPushButton* Button(const QObject* root, gyrolux::MainButton which) {
@@ -139,6 +145,14 @@ int main(int argc, char** argv) {
   const auto haltIfRunning = [&] {
     if (window.controller().running()) Button(&window, MainButton::Halt)->click();
   };
+  // A hit is shown in the evaluation window, which opens by itself: photographed, then closed.
+  const auto showHit = [&](const char* name) {
+    return [&, name] {
+      out << session.search.resultLine << Qt::endl;
+      Shoot(QString::fromLatin1(name));
+      if (auto* evaluation = Find<QDialog>("evaluationWindow")) evaluation->reject();
+    };
+  };
   Steps stops = {
       {4000, [] { Shoot(QStringLiteral("2_running")); }},
       {500, [] { Find<QScrollBar>("tempoScrollBar")->setValue(40); }},
@@ -202,11 +216,7 @@ int main(int argc, char** argv) {
       {800, [&] {
          haltIfRunning();
          searchDialog("pictureSearchDialog")->setSearchFunction(gyrolux::FastAlarmSearch);
-         open(MainButton::PictureSearch, {{500, [] { Type(QStringLiteral("somomaju")); }}});
-       }},
-      {800, [&] {
-         out << session.search.resultLine << Qt::endl;
-         Shoot(QStringLiteral("6_picture_hit"));
+         open(MainButton::PictureSearch, {{500, [] { Type(QStringLiteral("somomaju")); }}, {1500, showHit("6_picture_hit")}});
        }},
       {100, [&] {
          haltIfRunning();
@@ -216,11 +226,8 @@ int main(int argc, char** argv) {
              {100, [] { Type(QStringLiteral("2")); }},
              {100, [] { Type(QStringLiteral("31")); }},
              {1000, [] { Type(QStringLiteral("05")); }},
+             {1500, showHit("8_midpoint_hit")},
          });
-       }},
-      {800, [&] {
-         out << session.search.resultLine << Qt::endl;
-         Shoot(QStringLiteral("8_midpoint_hit"));
        }},
       {100, [&] { window.close(); }},
   };
