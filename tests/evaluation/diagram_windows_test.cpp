@@ -119,7 +119,8 @@ TEST(EnlargedDialWindowTest, PrintsTheDialWithItsTableInFourColumns) {
   const std::vector<PdfWord> plain = PdfWords(QStringLiteral("plain.pdf"));
   EXPECT_NE(FindWord(plain, QStringLiteral("MC-Häuser")), nullptr);
   EXPECT_NE(FindWord(plain, QStringLiteral("10:29:50")), nullptr);
-  EXPECT_EQ(FindWord(PdfWords(QStringLiteral("turned.pdf")), QStringLiteral("MC-Häuser")), nullptr);
+  const std::vector<PdfWord> turned = PdfWords(QStringLiteral("turned.pdf"));
+  EXPECT_EQ(FindWord(turned, QStringLiteral("MC-Häuser")), nullptr);
   // A4 at 600 dpi is wider than 3000 pixels: 10 points, and columns of MC.., ME.., NE..,
   // AP.. rows; SO is the third row of the first. The steps in points of 1/72 inch.
   const PdfWord* mc = FindWord(plain, QStringLiteral("MC"));

@@ -152,7 +152,8 @@ TEST_F(EvaluationFixture, PrintsTheShownLinesWithTheMarginAndBreaksThePage) {
   // 12 characters of Courier New (0.6 of the 8-point height each) from the printable left.
   QPrinter printer(QPrinter::HighResolution);
   SetUpPdfPrinter(printer, QString());
-  const PdfWord* word = FindWord(PdfWords(QStringLiteral("list.pdf")), QStringLiteral("Halbsummen"));
+  const std::vector<PdfWord> words = PdfWords(QStringLiteral("list.pdf"));
+  const PdfWord* word = FindWord(words, QStringLiteral("Halbsummen"));
   ASSERT_NE(word, nullptr);
   // 8 points are 67 pixels at 600 dpi; a character of Liberation Mono advances 1229/2048 of that.
   const double advance = 67 * 1229.0 / 2048 * 72 / 600;

@@ -56,5 +56,7 @@ inline const PdfWord* FindWord(const std::vector<PdfWord>& words, const QString&
   }
   return nullptr;
 }
+// The word points into the list, so the list must outlive it.
+const PdfWord* FindWord(std::vector<PdfWord>&& words, const QString& text) = delete;
 
 }  // namespace gyrolux::testing
