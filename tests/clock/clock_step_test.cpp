@@ -2,19 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/field_readers.h"
 #include "engine/formatting.h"
+#include "tests/test_support/charts.h"
 
 namespace gyrolux {
 namespace {
 
-Chart ChartAt(const QString& date, double hours) {
-  Chart chart;
-  chart.texts.dateText = date;
-  ReadDateFields(date, chart.moment);
-  chart.moment.hours = hours;
-  return chart;
-}
+using testing::ChartAt;
 
 ClockState Unit(IntervalUnit unit, double minutes = 1.0 / 60.0) {
   ClockState clock;

@@ -116,30 +116,23 @@ TEST(MainWindowCommands, NoTickRunsWhileACommandShowsItsBox) {
   // "&Alt-Datum/Zeit" restores a moment with a stellium while STELLIA.TXT cannot be
   // written: one error box, and the moment is the stored one, not a tick later.
   WriteBytes(QStringLiteral("ALT.DAT"), "12.01.2020\r\n12:00:00\r\n+010\xB0" "00'\r\n+50\xB0" "00'\r\n");
-  WriteBytes(QStringLiteral("Titel.DAT"), "0\r\n");
   ASSERT_TRUE(QDir().mkdir(QStringLiteral("STELLIA.TXT")));
-  EventLoopPrompter prompter;
-  prompter.answerQuestion(false);
-  Session session(prompter);
-  session.now = [] { return Moment(5, 12, 2026, 10, 29, 50); };
-  MainWindow window(session);
-  window.show();
-  window.startUp();
-  prompter.takeShown();  // the boxes of the start-up (a missing places file) are not the command's
-  QTest::mouseClick(Child<QPushButton>(&window, MainButtonObjectName(MainButton::LastMoment)), Qt::LeftButton);
-  EXPECT_EQ(Errors(prompter).size(), 1);
-  EXPECT_EQ(Errors(prompter).filter(QStringLiteral("STELLIA.TXT")).size(), 1);
-  EXPECT_EQ(session.chart.moment.hours, 12.0);
-  EXPECT_EQ(Child<QLabel>(&window, "timeLabel")->text(), QStringLiteral("12:00:00 WZ/GMT"));
+  BasicStartedClock<EventLoopPrompter> clock(Moment(5, 12, 2026, 10, 29, 50));
+  clock.prompter.takeShown();  // the boxes of the start-up (a missing places file) are not the command's
+  clock.click(MainButton::LastMoment);
+  EXPECT_EQ(Errors(clock.prompter).size(), 1);
+  EXPECT_EQ(Errors(clock.prompter).filter(QStringLiteral("STELLIA.TXT")).size(), 1);
+  EXPECT_EQ(clock.session.chart.moment.hours, 12.0);
+  EXPECT_EQ(clock.timeLabel(), QStringLiteral("12:00:00 WZ/GMT"));
 
   // A tick whose strip cannot be written as dia.wmf: one box for the one tick.
   ASSERT_TRUE(QDir().mkdir(QStringLiteral("dia.wmf")));
-  Child<QCheckBox>(&window, "linearGraphicBox")->setChecked(true);
-  QTest::mouseClick(Child<QPushButton>(&window, MainButtonObjectName(MainButton::Halt)), Qt::LeftButton);
-  prompter.takeShown();
-  window.tick();
-  EXPECT_EQ(Errors(prompter).size(), 1);
-  EXPECT_EQ(Errors(prompter).filter(QStringLiteral("dia.wmf")).size(), 1);
+  clock.checkBox("linearGraphicBox")->setChecked(true);
+  clock.click(MainButton::Halt);
+  clock.prompter.takeShown();
+  clock.window->tick();
+  EXPECT_EQ(Errors(clock.prompter).size(), 1);
+  EXPECT_EQ(Errors(clock.prompter).filter(QStringLiteral("dia.wmf")).size(), 1);
 }
 
 // The steps themselves are the clock's logic (clock_step_test.cpp); here the unit chosen

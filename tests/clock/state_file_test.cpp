@@ -5,7 +5,7 @@
 #include <QFile>
 
 #include "clock/system_moment.h"
-#include "engine/field_readers.h"
+#include "tests/test_support/charts.h"
 #include "tests/test_support/files.h"
 
 namespace gyrolux {
@@ -13,15 +13,7 @@ namespace {
 
 using testing::WriteBytes;
 
-Chart ChartAt(const QString& date, double hours) {
-  Chart chart;
-  chart.texts.dateText = date;
-  ReadDateFields(date, chart.moment);
-  chart.moment.hours = hours;
-  chart.texts.longitudeText = QStringLiteral("+010\u00B000'");
-  chart.texts.latitudeText = QStringLiteral("+50\u00B000'");
-  return chart;
-}
+using testing::ChartAt;
 
 // Written at close and read at the next start: main_window_test.cpp; here the damaged
 // files and the times past the day.

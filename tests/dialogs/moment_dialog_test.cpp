@@ -11,6 +11,7 @@
 #include "dialogs/moment_dialog.h"
 #include "platform/scripted_prompter.h"
 #include "session/session.h"
+#include "tests/test_support/charts.h"
 #include "tests/test_support/widgets.h"
 
 namespace gyrolux {
@@ -25,12 +26,10 @@ const QString kBroken = QStringLiteral("Kaputt").leftJustified(33) + "5  33 00 N
 
 struct DialogRun {
   explicit DialogRun(bool placesFile = true) {
-    Chart& chart = session.chart;
-    chart.texts.dateText = QStringLiteral("05.12.2026");
-    chart.texts.timeText = QStringLiteral("10:29:50");
-    chart.texts.longitudeText = QStringLiteral("+010°00'");
-    chart.texts.latitudeText = QStringLiteral("+50°00'");
-    chart.moment = {5, 12, 2026, 10 + 29 / 60.0 + 50 / 3600.0, 10.0001, 50.0001, false, false};
+    session.chart = testing::ChartOn(5, 12, 2026, testing::kMorning);
+    session.chart.texts.timeText = QStringLiteral("10:29:50");
+    session.chart.moment.longitude = 10.0001;
+    session.chart.moment.latitude = 50.0001;
     session.flags.placesFilePresent = placesFile;
     if (placesFile) session.places.lines = {QStringLiteral("Aachen (D)"), kHamburg, kBroken};
   }
@@ -42,11 +41,7 @@ struct DialogRun {
   }
   QListWidget* list() const { return Child<QListWidget>(&dialog, "placesList"); }
   bool focusIn(MomentField which) const { return QApplication::focusWidget() == field(which); }
-  QStringList errors() {
-    QStringList texts;
-    for (const auto& box : prompter.takeShown()) texts << box.text;
-    return texts;
-  }
+  QStringList errors() { return testing::TakeTexts(prompter); }
 
   ScriptedPrompter prompter;
   Session session{prompter};

@@ -31,11 +31,7 @@ struct SearchRun {
   QLineEdit* field(const char* name) const { return Child<QLineEdit>(&dialog, name); }
   QString label(const char* name) const { return Child<QLabel>(&dialog, name)->text(); }
   QWidget* focus() const { return QApplication::focusWidget(); }
-  QStringList errors() {
-    QStringList texts;
-    for (const auto& box : prompter.takeShown()) texts << box.text;
-    return texts;
-  }
+  QStringList errors() { return testing::TakeTexts(prompter); }
   // Waits for the dialog to close at the end of its search.
   void waitForTheEnd() { EXPECT_TRUE(QTest::qWaitFor([this] { return !dialog.isVisible(); }, 60000)); }
   // The session ended where the plain loop, the reference, stops.

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "engine/field_readers.h"
+#include "tests/test_support/charts.h"
 
 namespace gyrolux {
 namespace {
@@ -80,9 +81,7 @@ TEST(FormattingTest, WeekdaysAndTheMomentsLabels) {
   EXPECT_EQ(WeekdayName(1900, 3, 1), "Do");
   EXPECT_EQ(WeekdayName(2100, 12, 31), "Fr");
   EXPECT_EQ(WeekdayName(-1, -5, 1000000).size(), 2);  // any numbers give one of the names
-  Chart chart;
-  chart.texts.dateText = "05.12.2026";
-  ReadDateFields(chart.texts.dateText, chart.moment);
+  Chart chart = testing::ChartAt("05.12.2026", 0.0);
   EXPECT_EQ(DateLabel(chart), "Sa, 05.12.2026");
   chart.moment.longitude = -8.5001;
   chart.moment.latitude = -33.7501;

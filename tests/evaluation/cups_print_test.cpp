@@ -12,6 +12,7 @@
 #include "evaluation/evaluation_window.h"
 #include "platform/scripted_prompter.h"
 #include "session/session.h"
+#include "tests/test_support/charts.h"
 #include "tests/test_support/files.h"
 #include "tests/test_support/temp_working_dir.h"
 #include "tests/test_support/widgets.h"
@@ -22,18 +23,13 @@ namespace {
 using testing::Child;
 using testing::Click;
 
-// Runs a program; its exit status and what it wrote.
-std::pair<int, QString> RunProgram(const QString& program, const QStringList& arguments) {
+// Runs the script of the private server; its exit status and what it wrote.
+std::pair<int, QString> Harness(const QStringList& arguments) {
   QProcess process;
-  process.start(program, arguments);
+  process.start(QStringLiteral("bash"), QStringList{testing::SourceDir() + QStringLiteral("/tests/test_support/private_cups.sh")} + arguments);
   process.waitForFinished(120000);
   const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
   return {status, QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()).trimmed()};
-}
-
-std::pair<int, QString> Harness(const QStringList& arguments) {
-  return RunProgram(QStringLiteral("bash"),
-                    QStringList{testing::SourceDir() + QStringLiteral("/tests/test_support/private_cups.sh")} + arguments);
 }
 
 // The private server, stopped again however the test ends.
@@ -64,15 +60,13 @@ void UsePrivateServer(const PrivateCups& cups) {
 }
 
 void SetMoment(Session& session) {
-  session.chart.moment = {5, 12, 2026, 10.5, 10.0, 50.0, false, false};
-  session.chart.texts.dateText = QStringLiteral("05.12.2026");
-  session.chart.texts.longitudeText = QStringLiteral("+010°00'");
-  session.chart.texts.latitudeText = QStringLiteral("+50°00'");
+  session.chart = testing::ChartOn(5, 12, 2026, 10.5);
   session.placeLabel = QStringLiteral("010°00' E, 50°00' N");
   RecomputeChart(session.chart);
 }
 
-// The text of the one PDF that cups-pdf writes a few seconds after the job.
+// The text of the one PDF that cups-pdf writes a few seconds after the job; the file is
+// removed after reading, so that the next job's is the one again.
 QString PrintedText(const PrivateCups& cups) {
   const QDir pdfs(cups.value(QStringLiteral("PDF_DIR")));
   QStringList found;
@@ -83,23 +77,24 @@ QString PrintedText(const PrivateCups& cups) {
   EXPECT_EQ(found.size(), 1) << "no PDF in " << pdfs.path().toStdString();
   if (found.isEmpty()) return QString();
   QThread::msleep(500);  // written completely
-  return testing::PdfText(pdfs.filePath(found[0]));
+  const QString text = testing::PdfText(pdfs.filePath(found[0]));
+  QFile::remove(pdfs.filePath(found[0]));
+  return text;
 }
 
-#define SKIP_WITHOUT_CUPS()                                                                          \
-  if (const QString lacking = CupsLacking(); !lacking.isEmpty())                                     \
-  GTEST_SKIP() << "printing through a private CUPS queue is not possible here (" << lacking.toStdString() \
-               << "); it runs as root with the packages cups and printer-driver-cups-pdf"
-
-TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
-  SKIP_WITHOUT_CUPS();
+// A lookup prints without a dialog, the enlarged dial's "&Drucken" with the print dialog
+// left as it comes: both on the default queue.
+TEST(CupsPrintTest, ALookupAndTheEnlargedDialPrintOnTheDefaultCupsQueue) {
+  if (const QString lacking = CupsLacking(); !lacking.isEmpty())
+    GTEST_SKIP() << "printing through a private CUPS queue is not possible here (" << lacking.toStdString()
+                 << "); it runs as root with the packages cups and printer-driver-cups-pdf";
   PrivateCups cups;
   ASSERT_EQ(cups.started.first, 0) << cups.started.second.toStdString();
   UsePrivateServer(cups);
-
   ScriptedPrompter prompter;
   Session session(prompter);
   SetMoment(session);
+
   EvaluationWindow window(session);
   auto* lookup = Child<AxisLookupWindow>(&window, QStringLiteral("degreeAxisLookup"));
   testing::WhenShown(&window, [&] {
@@ -114,30 +109,17 @@ TEST(CupsPrintTest, ALookupPrintsOnTheDefaultCupsQueue) {
   });
   window.run();
   EXPECT_TRUE(prompter.shown().empty());
-
-  const QString printed = PrintedText(cups);
+  QString printed = PrintedText(cups);
   EXPECT_TRUE(printed.contains(QStringLiteral("05.12.2026, 10:30:00 WZ/GMT, L:+010°00', B:+50°00'"))) << printed.toStdString();
   EXPECT_TRUE(printed.contains(QStringLiteral("Suchachse = 07°05´")));
-}
 
-// The enlarged dial's "&Drucken" with the print dialog left as it comes: the default queue.
-TEST(CupsPrintTest, TheEnlargedDialPrintsOnTheDefaultCupsQueue) {
-  SKIP_WITHOUT_CUPS();
-  PrivateCups cups;
-  ASSERT_EQ(cups.started.first, 0) << cups.started.second.toStdString();
-  UsePrivateServer(cups);
-
-  ScriptedPrompter prompter;
   prompter.answerPrintDialog(true);
-  Session session(prompter);
-  SetMoment(session);
-  EnlargedDialWindow window(session);
-  testing::RunWindow(window, [&] { Click(&window, "printButton"); });
+  EnlargedDialWindow dial(session);
+  testing::RunWindow(dial, [&] { Click(&dial, "printButton"); });
   ASSERT_EQ(prompter.shown().size(), 1u);  // the print dialog, no error
-
   // The date line and the circle title; the table's columns run through the lines of a
   // layout read-back, so single words are looked for.
-  const QString printed = PrintedText(cups);
+  printed = PrintedText(cups);
   for (const char* word : {"05.12.2026", "10:30:00", "WZ/GMT", "Ort:", "MC-Häuser"}) {
     EXPECT_TRUE(printed.contains(QString::fromUtf8(word))) << word << "\n" << printed.toStdString();
   }

@@ -3,16 +3,12 @@
 #include "evaluation/diagram_prints.h"
 #include "pictures/factor_table.h"
 #include "platform/colors.h"
+#include "tests/test_support/charts.h"
 
 namespace gyrolux {
 namespace {
 
-Chart Moment() {
-  Chart chart;
-  chart.moment = {5, 12, 2026, 10.0 + 29.0 / 60 + 50.0 / 3600, 10.0, 50.0, false, false};
-  chart.texts.dateText = QStringLiteral("05.12.2026");
-  return chart;
-}
+Chart Moment() { return testing::ChartOn(5, 12, 2026, testing::kMorning); }
 
 TEST(DiagramPrintsTest, TheDialPageByPageWidth) {
   struct Case {

@@ -11,6 +11,7 @@
 #include "evaluation/evaluation_lists.h"
 #include "evaluation/list_files.h"
 #include "evaluation/mc_texts.h"
+#include "tests/test_support/charts.h"
 #include "tests/test_support/file_size_limit.h"
 #include "tests/test_support/files.h"
 
@@ -20,11 +21,7 @@ namespace {
 // A chart whose longitudes are set by hand: every factor at background, then the listed
 // ones moved; the texts of 01.01.2000, 12:00 at 10°00' E, 50°00' N.
 Chart HandChart(std::initializer_list<std::pair<int, double>> placed, double background = 10.0) {
-  Chart chart;
-  chart.moment = {1, 1, 2000, 12.0, 10.0, 50.0, false, false};
-  chart.texts.dateText = QStringLiteral("01.01.2000");
-  chart.texts.longitudeText = QStringLiteral("+010°00'");
-  chart.texts.latitudeText = QStringLiteral("+50°00'");
+  Chart chart = testing::ChartOn(1, 1, 2000, 12.0);
   chart.state.factorLongitude.fill(background);
   for (const auto& [factor, longitude] : placed) chart.state.factorLongitude[static_cast<size_t>(factor)] = longitude;
   return chart;
@@ -118,15 +115,13 @@ TEST(AxisLookupTest, CaptionsOfTheTwoLookups) {
 }
 
 TEST(AxisLookupTest, TheNextDayStopsAtTheLastDayOfYear9999) {
-  Chart chart = HandChart({});
-  chart.moment = {28, 2, 2024, 10.25, 10.0, 50.0, false, false};
-  chart.texts.dateText = QStringLiteral("28.02.2024");
+  Chart chart = testing::ChartOn(28, 2, 2024, 10.25);
+  chart.state.factorLongitude.fill(10.0);
   ASSERT_TRUE(StepLookupDay(chart));
   EXPECT_EQ(chart.texts.dateText, QStringLiteral("29.02.2024"));
   EXPECT_TRUE(chart.moment.day == 29 && chart.moment.hours == 10.25);
   EXPECT_NE(chart.state.factorLongitude[SO], 10.0);  // recomputed
-  chart.moment = {31, 12, 9999, 10.25, 10.0, 50.0, false, false};
-  chart.texts.dateText = QStringLiteral("31.12.9999");
+  chart = testing::ChartOn(31, 12, 9999, 10.25);
   EXPECT_FALSE(StepLookupDay(chart));
   EXPECT_EQ(chart.texts.dateText, QStringLiteral("31.12.9999"));
 }

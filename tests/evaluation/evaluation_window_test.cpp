@@ -10,6 +10,7 @@
 #include "evaluation/evaluation_window.h"
 #include "evaluation/list_view.h"
 #include "platform/printing.h"
+#include "tests/test_support/charts.h"
 #include "tests/test_support/started_clock.h"
 
 namespace gyrolux {
@@ -31,19 +32,9 @@ void Enter(AxisLookupWindow* lookup, const char* first, const char* second) {
   QTest::keyClicks(fields[1], QString::fromLatin1(second));
 }
 
-QStringList NonEmptyTrimmed(const QStringList& lines) {
-  QStringList kept;
-  for (const QString& line : lines)
-    if (!line.trimmed().isEmpty()) kept << line.trimmed();
-  return kept;
-}
-
 struct EvaluationFixture : ::testing::Test {
   EvaluationFixture() {
-    session.chart.moment = {5, 12, 2026, 10.5, 10.0, 50.0, false, false};
-    session.chart.texts.dateText = QStringLiteral("05.12.2026");
-    session.chart.texts.longitudeText = QStringLiteral("+010°00'");
-    session.chart.texts.latitudeText = QStringLiteral("+50°00'");
+    session.chart = ChartOn(5, 12, 2026, 10.5);
     RecomputeChart(session.chart);
     window.setTextsFolders({});
   }

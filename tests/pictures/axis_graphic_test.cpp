@@ -3,16 +3,12 @@
 #include "pictures/axis_graphic.h"
 #include "pictures/dial_picture.h"
 #include "platform/colors.h"
+#include "tests/test_support/charts.h"
 
 namespace gyrolux {
 namespace {
 
-const PictureOp* TextOp(const Picture& picture, const QString& text) {
-  for (const PictureOp& op : picture.ops()) {
-    if (op.kind == PictureOp::Kind::Text && op.text == text) return &op;
-  }
-  return nullptr;
-}
+using testing::FindText;
 
 // The red mark's column and rows.
 std::vector<int> MarkRows(const Picture& picture, int column) {
@@ -24,14 +20,10 @@ std::vector<int> MarkRows(const Picture& picture, int column) {
 }
 
 Chart Moment() {
-  Chart chart;
+  Chart chart = testing::ChartOn(5, 12, 2026, testing::kMorning);
   // Every factor on a degree of its own from 10 on, away from the cases below.
   for (int i = 0; i < kFactorCount; ++i) chart.state.factorLongitude[i] = 22.5 * i + 10.25 + 0.5 * (i % 12);
   chart.state.factorLongitude[WI] = 0.0;
-  chart.moment = {5, 12, 2026, 10.0 + 29.0 / 60 + 50.0 / 3600, 10.0, 50.0, false, false};
-  chart.texts.dateText = QStringLiteral("05.12.2026");
-  chart.texts.longitudeText = QStringLiteral("+010°00'");
-  chart.texts.latitudeText = QStringLiteral("+50°00'");
   return chart;
 }
 
@@ -49,7 +41,7 @@ TEST(AxisGraphicTest, GlyphsStackOnTheirDegreeAndHandTheirDepthToTheNeighbour) {
   };
   for (const Place& p : {Place{SO, 156, 0}, Place{MO, 177, 20}, Place{ME, 183, 40}, Place{VE, 141, 20},
                          Place{PO, 674, 0}, Place{WI, 0, 0}}) {
-    const PictureOp* glyph = TextOp(picture, FactorGlyph(p.factor));
+    const PictureOp* glyph = FindText(picture, FactorGlyph(p.factor));
     ASSERT_NE(glyph, nullptr) << p.factor;
     EXPECT_EQ(QPoint(glyph->x1, glyph->y1), QPoint(p.x + 12, 50 + p.depth)) << FactorAbbrev[p.factor];
     // The mark right above the glyph in the factor's exact column (0 degrees at x = 17).
@@ -59,8 +51,8 @@ TEST(AxisGraphicTest, GlyphsStackOnTheirDegreeAndHandTheirDepthToTheNeighbour) {
     EXPECT_TRUE(std::search(rows.begin(), rows.end(), expected.begin(), expected.end()) != rows.end())
         << FactorAbbrev[p.factor];
   }
-  EXPECT_EQ(TextOp(picture, FactorGlyph(AS))->font.color, clRed);
-  EXPECT_EQ(TextOp(picture, FactorGlyph(GZ)), nullptr);
+  EXPECT_EQ(FindText(picture, FactorGlyph(AS))->font.color, clRed);
+  EXPECT_EQ(FindText(picture, FactorGlyph(GZ)), nullptr);
 }
 
 TEST(AxisGraphicTest, TheListInTheFactorsColoursAndTheMomentLine) {
@@ -75,8 +67,8 @@ TEST(AxisGraphicTest, TheListInTheFactorsColoursAndTheMomentLine) {
     }
   }
   EXPECT_EQ(listed, 22);
-  EXPECT_NE(TextOp(picture, QStringLiteral("WI 00°00'")), nullptr);
-  EXPECT_NE(TextOp(picture, QStringLiteral("Sa, 05.12.2026, 10:29:50, L:+010°00', B:+50°00'")), nullptr);
+  EXPECT_NE(FindText(picture, QStringLiteral("WI 00°00'")), nullptr);
+  EXPECT_NE(FindText(picture, QStringLiteral("Sa, 05.12.2026, 10:29:50, L:+010°00', B:+50°00'")), nullptr);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "pictures/dial_picture.h"
 #include "platform/colors.h"
+#include "tests/test_support/charts.h"
 
 namespace gyrolux {
 namespace {
@@ -17,12 +18,7 @@ ChartState Spread() {
   return state;
 }
 
-const PictureOp* TextOp(const Picture& picture, const QString& text) {
-  for (const PictureOp& op : picture.ops()) {
-    if (op.kind == PictureOp::Kind::Text && op.text == text) return &op;
-  }
-  return nullptr;
-}
+using testing::FindText;
 
 // The radius of a glyph's corner; the horizontal is shrunk back by 99/100.
 double GlyphRadius(const PictureOp* op) { return std::hypot((op->x1 - 260) * 0.99, 260 - op->y1); }
@@ -37,10 +33,10 @@ TEST(DialPictureTest, CrowdedCellsPushTheGlyphsOutwardsAndInwards) {
   state.factorLongitude[VE] = 359.5;  // cell 119: the first ring, not pushed by MC at 0.5
   const Picture picture = DrawDial(state, true, QImage());
   const std::pair<int, double> radii[] = {{SO, 235}, {AS, 250}, {MO, 265}, {KN, 280}, {CU, 200}, {HA, 185}, {VE, 235}};
-  for (const auto& [factor, radius] : radii) EXPECT_NEAR(GlyphRadius(TextOp(picture, FactorGlyph(factor))), radius, 2.0) << factor;
+  for (const auto& [factor, radius] : radii) EXPECT_NEAR(GlyphRadius(FindText(picture, FactorGlyph(factor))), radius, 2.0) << factor;
   // The fifth stands at the outer end of its tick, 220 at its own longitude 101.2, turned
   // along the circle: longitude in tenths plus 270 degrees.
-  const PictureOp* fifth = TextOp(picture, FactorGlyph(ME));
+  const PictureOp* fifth = FindText(picture, FactorGlyph(ME));
   EXPECT_EQ(QPoint(fifth->x1, fifth->y1), QPoint(260 + static_cast<int>(220 * std::cos(101.2 * M_PI / 180)),
                                                  260 - static_cast<int>(220 * std::sin(101.2 * M_PI / 180))));
   EXPECT_EQ(fifth->escapement, 1012 + 2700);
@@ -48,14 +44,14 @@ TEST(DialPictureTest, CrowdedCellsPushTheGlyphsOutwardsAndInwards) {
 
 TEST(DialPictureTest, LettersWithoutTheFont) {
   const Picture picture = DrawDial(Spread(), true, QImage());
-  EXPECT_EQ(TextOp(picture, FactorGlyph(AS))->font.color, clRed);
+  EXPECT_EQ(FindText(picture, FactorGlyph(AS))->font.color, clRed);
   // Without the font the signs and factors as letters; WI and GZ get a glyph in neither form.
   const Picture without = DrawDial(Spread(), false, QImage());
-  EXPECT_TRUE(TextOp(without, QStringLiteral("WID")) && TextOp(without, QStringLiteral("FIS")));
-  EXPECT_TRUE(TextOp(without, QStringLiteral("MC")) && !TextOp(without, FactorGlyph(MC)));
-  EXPECT_EQ(TextOp(without, QStringLiteral("GZ")), nullptr);
-  EXPECT_EQ(TextOp(picture, FactorGlyph(WI)), nullptr);
-  EXPECT_EQ(TextOp(picture, FactorGlyph(GZ)), nullptr);
+  EXPECT_TRUE(FindText(without, QStringLiteral("WID")) && FindText(without, QStringLiteral("FIS")));
+  EXPECT_TRUE(FindText(without, QStringLiteral("MC")) && !FindText(without, FactorGlyph(MC)));
+  EXPECT_EQ(FindText(without, QStringLiteral("GZ")), nullptr);
+  EXPECT_EQ(FindText(picture, FactorGlyph(WI)), nullptr);
+  EXPECT_EQ(FindText(picture, FactorGlyph(GZ)), nullptr);
 }
 
 }  // namespace

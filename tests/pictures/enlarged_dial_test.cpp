@@ -6,30 +6,23 @@
 #include "pictures/dial_picture.h"
 #include "pictures/enlarged_dial.h"
 #include "platform/colors.h"
+#include "tests/test_support/charts.h"
 
 namespace gyrolux {
 namespace {
 
 // Factor i at 0.5 + 15 i degrees: no two share a cell or a neighbouring one.
 Chart Spread() {
-  Chart chart;
+  Chart chart = testing::ChartOn(5, 12, 2026, testing::kMorning);
   for (int i = 0; i < kFactorCount; ++i) chart.state.factorLongitude[i] = 0.5 + 15.0 * i;
-  chart.moment = {5, 12, 2026, 10.0 + 29.0 / 60 + 50.0 / 3600, 10.0, 50.0, false, false};
-  chart.texts.dateText = QStringLiteral("05.12.2026");
   chart.state.ramc = 1.0;
   chart.state.negObliquity = -0.409;
   return chart;
 }
 
-// The first text op with that text (and that size, when given).
-const PictureOp* TextOp(const Picture& picture, const QString& text, int pointSize = 0) {
-  for (const PictureOp& op : picture.ops()) {
-    if (op.kind == PictureOp::Kind::Text && op.text == text && (!pointSize || op.font.pointSize == pointSize)) return &op;
-  }
-  return nullptr;
-}
+using testing::FindText;
 // A factor's glyph (12 points; the centre emblem draws some of the same characters).
-const PictureOp* GlyphOp(const Picture& picture, int factor) { return TextOp(picture, FactorGlyph(factor), 12); }
+const PictureOp* GlyphOp(const Picture& picture, int factor) { return FindText(picture, FactorGlyph(factor), 12); }
 
 double Radius(int x, int y, int centre) { return std::hypot(x - centre, y - centre); }
 double Angle(int x, int y, int centre) { return std::fmod(std::atan2(centre - y, x - centre) * 180 / M_PI + 360, 360); }
@@ -80,13 +73,13 @@ TEST(EnlargedDialTest, WiIsNeverDrawnGzHasATickWithoutALabelLettersWithoutTheFon
     EXPECT_EQ(wiTicks, 0);
     EXPECT_EQ(gzTicks, 1);
     EXPECT_EQ(wiTexts, 1);
-    EXPECT_EQ(symbolFont ? GlyphOp(picture, GZ) : TextOp(picture, QStringLiteral("GZ")), nullptr);
+    EXPECT_EQ(symbolFont ? GlyphOp(picture, GZ) : FindText(picture, QStringLiteral("GZ")), nullptr);
     // MC bold; AS bold only as letters.
-    EXPECT_TRUE(TextOp(picture, symbolFont ? FactorGlyph(MC) : QStringLiteral("MC"), symbolFont ? 12 : 8)->font.bold);
-    EXPECT_EQ(TextOp(picture, symbolFont ? FactorGlyph(AS) : QStringLiteral("AS"), symbolFont ? 12 : 8)->font.bold,
+    EXPECT_TRUE(FindText(picture, symbolFont ? FactorGlyph(MC) : QStringLiteral("MC"), symbolFont ? 12 : 8)->font.bold);
+    EXPECT_EQ(FindText(picture, symbolFont ? FactorGlyph(AS) : QStringLiteral("AS"), symbolFont ? 12 : 8)->font.bold,
               !symbolFont);
   }
-  EXPECT_EQ(TextOp(DrawEnlargedDial(chart, {}, false, QString()), QStringLiteral("WID"))->font.face, QStringLiteral("Arial"));
+  EXPECT_EQ(FindText(DrawEnlargedDial(chart, {}, false, QString()), QStringLiteral("WID"))->font.face, QStringLiteral("Arial"));
 }
 
 TEST(EnlargedDialTest, HouseCirclesTheirColoursNumbersAndTurning) {
@@ -117,7 +110,7 @@ TEST(EnlargedDialTest, HouseCirclesTheirColoursNumbersAndTurning) {
                                    : std::fmod(30.0 * k + chart.state.factorLongitude[c.circle.factor] + c.circle.rotation + 720, 360);
       EXPECT_NEAR(Angle(cusps[k].x2, cusps[k].y2, 370), cusp, 0.3) << k;
       // The number 15 degrees on at radius 110 about (362, 362), navy and bold.
-      const PictureOp* number = TextOp(picture, QString::number((c.firstHouse + k - 1) % 12 + 1), 10);
+      const PictureOp* number = FindText(picture, QString::number((c.firstHouse + k - 1) % 12 + 1), 10);
       ASSERT_NE(number, nullptr);
       EXPECT_NEAR(Radius(number->x1, number->y1, 362), 110, 1.5);
       EXPECT_NEAR(std::fmod(Angle(number->x1, number->y1, 362) - cusp + 720, 360), 15, 0.5);

@@ -5,7 +5,6 @@
 
 #include <QClipboard>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QtEndian>
 
@@ -18,17 +17,14 @@
 #include "platform/picture_bounds.h"
 #include "platform/symbol_font.h"
 #include "platform/wmf_writer.h"
+#include "tests/test_support/charts.h"
 #include "tests/test_support/started_clock.h"
 
 namespace gyrolux {
 namespace {
 
-Chart MomentChart(double hours, double longitude) {
-  Chart chart;
-  chart.moment = {5, 12, 2026, hours, longitude, 50.0, longitude < 0, false};
-  chart.texts.dateText = QStringLiteral("05.12.2026");
-  chart.texts.longitudeText = QStringLiteral("+010°00'");
-  chart.texts.latitudeText = QStringLiteral("+50°00'");
+Chart MomentChart(double hours) {
+  Chart chart = testing::ChartOn(5, 12, 2026, hours);
   RecomputeChart(chart);
   return chart;
 }
@@ -53,7 +49,7 @@ TEST(PictureFramesTest, EachDiagramsFrameHoldsWhatItDraws) {
   ASSERT_TRUE(font.registered());
   // Moments a few hours apart.
   for (double hours : {0.0, 7.3, 15.9}) {
-    const Chart chart = MomentChart(hours, 10.0);
+    const Chart chart = MomentChart(hours);
     for (const Diagram& diagram : Diagrams(chart)) {
       // The main window's wheel cuts its own frame line and outer glyphs as it always has.
       if (QLatin1String(diagram.name) == QLatin1String("wheel")) continue;
@@ -65,7 +61,7 @@ TEST(PictureFramesTest, EachDiagramsFrameHoldsWhatItDraws) {
   }
   // Every factor at the end of the strip: the glyphs stand right of the white strip, the
   // picture still holds them.
-  Chart crowded = MomentChart(10.5, 10.0);
+  Chart crowded = MomentChart(10.5);
   for (int i = 0; i < kFactorCount; ++i) crowded.state.factorLongitude[i] = 22.49 + 22.5 * i;
   const Picture strip = DrawAxisStrip(crowded, {true, true, true});
   EXPECT_TRUE(QRectF(0, 0, strip.width(), strip.height()).contains(DrawnBounds(strip)));
@@ -115,13 +111,7 @@ Axis Fit(const std::vector<std::pair<double, double>>& points) {
 // Reads the metafile back with wmf2svg and finds each of the picture's texts in it, in
 // drawing order and, unless turned, at its place.
 void ExpectTextsInPlace(const Picture& picture, const QString& wmf) {
-  QProcess converter;
-  converter.start(QStringLiteral("wmf2svg"), {QStringLiteral("-o"), QStringLiteral("picture.svg"), wmf});
-  ASSERT_TRUE(converter.waitForFinished(30000));
-  ASSERT_EQ(converter.exitCode(), 0) << converter.readAllStandardError().toStdString();
-  QFile file(QStringLiteral("picture.svg"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QString svg = QString::fromLatin1(file.readAll());  // the texts' Windows-1252 bytes as they are
+  const QString svg = testing::WmfToSvg(wmf);
 
   // The converter scales the drawing to a size of its own: the lines tell how.
   std::vector<const PictureOp*> lines, texts;
@@ -161,7 +151,7 @@ void ExpectTextsInPlace(const Picture& picture, const QString& wmf) {
 
 TEST(PictureFramesTest, EveryMetafileReadsBackWithItsTextsInPlace) {
   const SymbolFontRegistration font;
-  for (const Diagram& diagram : Diagrams(MomentChart(10.4972, 10.0))) {
+  for (const Diagram& diagram : Diagrams(MomentChart(10.4972))) {
     SCOPED_TRACE(diagram.name);
     ASSERT_TRUE(WriteWmf(diagram.picture, QStringLiteral("picture.wmf")));
     ExpectTextsInPlace(diagram.picture, QStringLiteral("picture.wmf"));

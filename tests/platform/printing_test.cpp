@@ -53,9 +53,7 @@ TEST(PrintingTest, AListComesOutLineByLineWithAPageBreakWhereItBelongs) {
   ASSERT_GE(pages.size(), 2);
   auto numbersOn = [](const QString& page) {
     QList<int> numbers;
-    for (const QString& line : page.split(QLatin1Char('\n'))) {
-      const QString trimmed = line.trimmed();
-      if (trimmed.isEmpty()) continue;
+    for (const QString& trimmed : testing::NonEmptyTrimmed(page.split(u'\n'))) {
       EXPECT_TRUE(trimmed.startsWith(QStringLiteral("Zeile ")) && trimmed.endsWith(QStringLiteral("mit 12°34'")))
           << trimmed.toStdString();
       numbers << trimmed.mid(6, 3).toInt();
@@ -78,10 +76,7 @@ TEST(PrintingTest, EmptyLinesAdvanceAndLongLinesWrap) {
   text.writeLine(QString(300, QLatin1Char('x')));  // far wider than the page
   text.writeLine(QStringLiteral("Ende"));
   ASSERT_TRUE(text.end());
-  const QString pdf = PdfText(QStringLiteral("wrap.pdf"));
-  QStringList lines;
-  for (const QString& line : pdf.split(QLatin1Char('\n')))
-    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+  const QStringList lines = testing::NonEmptyTrimmed(PdfText(QStringLiteral("wrap.pdf")).split(u'\n'));
   ASSERT_GE(lines.size(), 4);
   EXPECT_EQ(lines.front(), QStringLiteral("Kopf"));
   EXPECT_EQ(lines.back(), QStringLiteral("Ende"));

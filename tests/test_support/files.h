@@ -32,6 +32,24 @@ inline QString PdfText(const QString& pdf, const QString& option = QStringLitera
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The lines that hold more than blanks, trimmed.
+inline QStringList NonEmptyTrimmed(const QStringList& lines) {
+  QStringList kept;
+  for (const QString& line : lines)
+    if (!line.trimmed().isEmpty()) kept << line.trimmed();
+  return kept;
+}
+
+// A metafile read back by wmf2svg (libwmf-bin), an independent converter, as SVG text; it
+// copies the texts' Windows-1252 bytes as they are.
+inline QString WmfToSvg(const QString& wmf) {
+  QProcess converter;
+  converter.start(QStringLiteral("wmf2svg"), {QStringLiteral("-o"), QStringLiteral("picture.svg"), wmf});
+  EXPECT_TRUE(converter.waitForFinished(30000));
+  EXPECT_EQ(converter.exitCode(), 0) << converter.readAllStandardError().toStdString();
+  return QString::fromLatin1(ReadBytes(QStringLiteral("picture.svg")));
+}
+
 struct PdfWord {
   QString text;
   QRectF box;  // points

@@ -23,8 +23,9 @@ inline QDateTime Moment(int day, int month, int year, int h, int m, int s) {
 // The main window of one run, started up as the program starts it: the system clock
 // replaced by `now`, the stellium question answered, the title picture switched off by
 // its flag file unless asked for.
-struct StartedClock {
-  explicit StartedClock(const QDateTime& now, bool stopAtStellium = false, bool titleSwitchedOff = true) {
+template <typename Prompter = ScriptedPrompter>
+struct BasicStartedClock {
+  explicit BasicStartedClock(const QDateTime& now, bool stopAtStellium = false, bool titleSwitchedOff = true) {
     if (titleSwitchedOff) WriteBytes(QStringLiteral("Titel.DAT"), "0\r\n");
     session.now = [this] { return this->now; };
     this->now = now;
@@ -65,9 +66,10 @@ struct StartedClock {
   }
 
   QDateTime now;
-  ScriptedPrompter prompter;
+  Prompter prompter;
   Session session{prompter};
   std::unique_ptr<MainWindow> window;
 };
+using StartedClock = BasicStartedClock<>;
 
 }  // namespace gyrolux::testing

@@ -83,6 +83,13 @@ inline void WhileOpen(const char* name, std::function<void(QDialog&)> act) {
   });
 }
 
+// The texts of the boxes shown since the last call, of every kind.
+inline QStringList TakeTexts(ScriptedPrompter& prompter) {
+  QStringList texts;
+  for (const ScriptedPrompter::Shown& box : prompter.takeShown()) texts << box.text;
+  return texts;
+}
+
 // The texts of the boxes of one kind shown so far.
 inline QStringList ShownTexts(const ScriptedPrompter& prompter, ScriptedPrompter::Kind kind) {
   QStringList texts;
