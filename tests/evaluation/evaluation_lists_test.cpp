@@ -1,6 +1,6 @@
-// The lists and lookups on charts set by hand, where every cell can be worked out. The
-// code, midpoint and axis lists are compared cell by cell with the independent
-// implementation (reference_lists_compare); here the factors, the MC/MC texts and the files.
+// The lists and lookups on charts set by hand, where every cell can be worked out; the
+// comparison with the independent implementation (reference_lists_compare) adds many
+// random moments, orbs, axes and pairs.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -24,6 +24,14 @@ Chart HandChart(std::initializer_list<std::pair<int, double>> placed, double bac
   Chart chart = testing::ChartOn(1, 1, 2000, 12.0);
   chart.state.factorLongitude.fill(background);
   for (const auto& [factor, longitude] : placed) chart.state.factorLongitude[static_cast<size_t>(factor)] = longitude;
+  return chart;
+}
+
+// Factor i at i + 1 degrees: the midpoint of A/B lies at (A + B + 2) / 2, so the pairs with
+// one sum A + B share one midpoint (seven pairs for the sums 12 and 13, eight for 14).
+Chart StepChart() {
+  Chart chart = HandChart({});
+  for (int i = 0; i < kFactorCount; ++i) chart.state.factorLongitude[static_cast<size_t>(i)] = i + 1.0;
   return chart;
 }
 
@@ -54,6 +62,70 @@ TEST(EvaluationListsTest, FactorsWithTheMcHousesAndTheMainData) {
   EXPECT_TRUE(lines[24].startsWith(QStringLiteral("  GZ  ")) && lines[24].endsWith(QStringLiteral("      Index Dat:   02.07.1999")));
   EXPECT_EQ(lines[26], QStringLiteral("  Bedeutungsbereiche der MC-Häuser:"));
   EXPECT_EQ(lines.last(), QStringLiteral("      geschlossene Gesellschaften und Räumlichkeiten"));
+}
+
+TEST(EvaluationListsTest, AlphaCodeGroupsOfNineCells) {
+  const QStringList lines = AlphaCodeList(StepChart());
+  // Groups of 22 down to 1 cells: 3 line pairs for 22..19 cells, 2 for 18..10, 1 for 9..1.
+  ASSERT_EQ(lines.size(), 2 + 2 * (4 * 3 + 9 * 2 + 9));
+  EXPECT_EQ(lines[2], QStringLiteral(" MC/MC10 MC/WI10 MC/SO10 MC/AS10 MC/MO10 MC/KN10 MC/ME10 MC/VE10 MC/MA10 "));
+  EXPECT_EQ(lines[3], QStringLiteral(" 01°00'  01°30'  02°00'  02°30'  03°00'  03°30'  04°00'  04°30'  05°00'  "));
+  EXPECT_EQ(lines[6], QStringLiteral(" MC/AP10 MC/AD10 MC/VU10 MC/PO10 "));
+  // The Sun's circle for factors above KN: PO/PO is the factor itself, house 4.
+  EXPECT_EQ(lines.mid(lines.size() - 2), (QStringList{QStringLiteral(" PO/PO04 "), QStringLiteral(" 22°00'  ")}));
+}
+
+// The pairs of a Winkel-Code list in the order the list gives them: down the rows, then
+// the next column.
+QStringList WinkelCodeOrder(const QStringList& lines) {
+  QStringList order;
+  for (int column = 0; column < 9; ++column) {
+    for (int row = 0; row < 29; ++row) {
+      const QString cell = lines[2 + 2 * row].mid(1 + 8 * column, 5);
+      if (!cell.isEmpty()) order << cell;
+    }
+  }
+  return order;
+}
+
+TEST(EvaluationListsTest, WinkelCodeReadsDownTwentyNineRowsInOrderOfThousandths) {
+  // All factors at 0: one key for all pairs, so the Alpha-Code order stays; the ninth
+  // cell of a row loses its blank.
+  const QStringList flat = WinkelCodeList(HandChart({}, 0.0));
+  ASSERT_EQ(flat.size(), 2 + 58);
+  EXPECT_TRUE(flat[2].startsWith(QStringLiteral(" MC/MC10 WI/MA07 ")));  // pairs 0 and 29
+  EXPECT_EQ(flat[2].size(), 72);
+
+  // AS/MO at 5.0001 and MC/SO at 5.0004 share the thousandth 5000: Alpha-Code order, so MC/SO
+  // first; MC/MA at 4.9999 comes before both, WI/MA at 5.0019 after.
+  const QStringList order = WinkelCodeOrder(WinkelCodeList(
+      HandChart({{MC, 0.0}, {SO, 10.0008}, {AS, 0.0}, {MO, 10.0002}, {MA, 9.9998}, {WI, 0.004}}, 30.0)));
+  ASSERT_EQ(order.size(), 253);
+  EXPECT_LT(order.indexOf(QStringLiteral("MC/MA")), order.indexOf(QStringLiteral("MC/SO")));
+  EXPECT_LT(order.indexOf(QStringLiteral("MC/SO")), order.indexOf(QStringLiteral("AS/MO")));
+  EXPECT_LT(order.indexOf(QStringLiteral("AS/MO")), order.indexOf(QStringLiteral("WI/MA")));
+}
+
+TEST(EvaluationListsTest, MidpointsSixToALineThenADittoLine) {
+  // MC at 0 and some factors at 1.5: each MC/X stands at 0.75 in the MC/MC axis, while X/X
+  // and X/Y (1.5) and every pair with the background (5 and more) stay outside the orb.
+  const auto chart = [](int placed) {
+    Chart c = HandChart({{MC, 0.0}});
+    for (int i = 1; i <= placed; ++i) c.state.factorLongitude[static_cast<size_t>(i)] = 1.5;
+    return c;
+  };
+  const QString six = QStringLiteral(" MC/MC = MC/WI10 = MC/SO10 = MC/AS10 = MC/MO10 = MC/KN10 = MC/ME10");
+  QStringList lines = MidpointsList(chart(6), 1.18);
+  EXPECT_EQ(lines[2], six);
+  EXPECT_TRUE(lines[3].startsWith(QStringLiteral(" MC/WI = "))) << lines[3].toStdString();
+  lines = MidpointsList(chart(7), 1.18);
+  EXPECT_EQ(lines[2], six);
+  EXPECT_EQ(lines[3], QStringLiteral(" --\"-- = MC/VE10"));
+  // Only the pairs from the axis's second factor on are asked: MC/WI (0.75) is no
+  // candidate of WI/WI (1.5), WI/SO (1.5) is.
+  const QString wiwi = lines.filter(QStringLiteral(" WI/WI = ")).value(0);
+  EXPECT_TRUE(wiwi.startsWith(QStringLiteral(" WI/WI = WI/SO07 = "))) << wiwi.toStdString();
+  EXPECT_FALSE(wiwi.contains(QStringLiteral("MC/")));
 }
 
 TEST(EvaluationListsTest, McTextsShowTheEntriesInTheAxisWithTheirHouses) {
@@ -99,19 +171,34 @@ TEST(EvaluationListsTest, McTextsShowTheEntriesInTheAxisWithTheirHouses) {
             (QStringList{QStringLiteral("  MC/MC = SO|MC hier,04"), QStringLiteral("  Text im Verzeichnis")}));
 }
 
-TEST(AxisLookupTest, CaptionsOfTheTwoLookups) {
+TEST(AxisLookupTest, TheChecksOfTheTwoFields) {
   const struct {
-    const char *degrees, *minutes, *caption;
-  } cases[] = {{"22", "30", "22°30´"}, {"0", "0", "00°00´"}, {"07", "05", "07°05´"}, {"1,5", "0", "01°30´"}};
+    const char* degrees;
+    const char* minutes;
+    bool valid;
+    const char* caption;  // the angle after "Halbsummen in der Achse  "
+  } cases[] = {
+      {"22", "30", true, "22°30´"}, {"22", "31", false, ""},   {"23", "0", false, ""},  {"5", "60", false, ""},
+      {"0", "0", true, "00°00´"},   {"07", "05", true, "07°05´"}, {"1,5", "0", true, "01°30´"},
+      {"-1", "0", false, ""},       {"", "5", false, ""},        {"x", "1", false, ""},
+  };
   for (const auto& c : cases) {
     const auto entry = ReadDegreeAxis(QString::fromLatin1(c.degrees), QString::fromLatin1(c.minutes));
-    ASSERT_TRUE(entry.has_value()) << c.degrees << " " << c.minutes;
-    EXPECT_EQ(DegreeAxisCaption(*entry),
-              QString(31, u' ') + QStringLiteral("Halbsummen in der Achse  ") + QString::fromUtf8(c.caption));
+    ASSERT_EQ(entry.has_value(), c.valid) << c.degrees << " " << c.minutes;
+    if (entry) {
+      EXPECT_EQ(DegreeAxisCaption(*entry), QString(31, u' ') + QStringLiteral("Halbsummen in der Achse  ") +
+                                               QString::fromUtf8(c.caption));
+    }
   }
+  EXPECT_DOUBLE_EQ(DegreeAxisValue(*ReadDegreeAxis(QStringLiteral("22"), QStringLiteral("30"))), 22.51);
+  EXPECT_EQ(DegreeAxisList(HandChart({}), 22.51, 1.18)[3], QStringLiteral("  Suchachse = 22°30´"));
+
   const auto pair = ReadAxisPair(QStringLiteral("so"), QStringLiteral("Mc"));
   ASSERT_TRUE(pair.has_value());
   EXPECT_EQ(MidpointAxisCaption(*pair), QString(35, u' ') + QStringLiteral("Halbsummen in der Achse  MC/SO"));
+  const auto filler = ReadAxisPair(QStringLiteral("--"), QStringLiteral("gz"));
+  EXPECT_TRUE(filler && filler->a == 22 && filler->b == 23);
+  EXPECT_FALSE(ReadAxisPair(QStringLiteral("XY"), QStringLiteral("MC")).has_value());
 }
 
 TEST(AxisLookupTest, TheNextDayStopsAtTheLastDayOfYear9999) {
@@ -124,6 +211,28 @@ TEST(AxisLookupTest, TheNextDayStopsAtTheLastDayOfYear9999) {
   chart = testing::ChartOn(31, 12, 9999, 10.25);
   EXPECT_FALSE(StepLookupDay(chart));
   EXPECT_EQ(chart.texts.dateText, QStringLiteral("31.12.9999"));
+}
+
+TEST(AxisLookupTest, GroupsOfSeven) {
+  // Sum 12 (7 degrees): seven pairs, one group and " "; sum 14 (8 degrees): eight pairs.
+  const QStringList seven = DegreeAxisList(StepChart(), 7.01, 0.1);
+  EXPECT_EQ(seven, (QStringList{QStringLiteral(" "), QStringLiteral("  01.01.2000, ") + kMoment,
+                                QStringLiteral(" "), QStringLiteral("  Suchachse = 07°00´"), QStringLiteral(" "),
+                                QStringLiteral("  MC/NE10 = WI/UR07 = SO/SA04 = AS/JU01 = MO/MA10 = KN/VE01 = ME/ME04 = "),
+                                QStringLiteral("  ") + QStringLiteral("07°00'    ").repeated(7), QStringLiteral(" ")}));
+  const QStringList eight = DegreeAxisList(StepChart(), 8.01, 0.1);
+  ASSERT_EQ(eight.size(), 5 + 3 + 2);
+  EXPECT_EQ(eight[7], QStringLiteral(" "));
+  EXPECT_EQ(eight.mid(8), (QStringList{QStringLiteral("  VE/VE04 = "), QStringLiteral("  08°00'    ")}));
+
+  // SO/MC, stored as MC/SO: the pair itself is not listed, WI/WI (2 degrees) is.
+  EXPECT_EQ(MidpointAxisList(StepChart(), {MC, SO}, 0.1).mid(2),
+            (QStringList{QStringLiteral("  "), QStringLiteral("  MC/SO10 ="), QStringLiteral("  02°00'"),
+                         QStringLiteral(" "), QStringLiteral("  WI/WI07 = "), QStringLiteral("  02°00'    ")}));
+  // WI/-- (the filler at 0 degrees) lies on the MC at 1 degree: MC/MC is listed.
+  EXPECT_EQ(MidpointAxisList(StepChart(), {WI, 23}, 0.1).mid(3),
+            (QStringList{QStringLiteral("  WI/--06 ="), QStringLiteral("  01°00'"), QStringLiteral(" "),
+                         QStringLiteral("  MC/MC10 = "), QStringLiteral("  01°00'    ")}));
 }
 
 // Which number a save takes is numbered_files_test.cpp's; here what is written, and a
