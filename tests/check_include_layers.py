@@ -4,8 +4,11 @@
     python3 tests/check_include_layers.py [SOURCE_DIR]
 
 The folders stand in layers; a file may include its own folder and the folders listed for
-it below. Every `#include "folder/..."` line of the C++ files (tests and the generated
-build folders aside) is checked against the table. Exits 1 and names each offending line.
+it below. tests/ and fuzz/ mirror the source folders: a file in tests/clock/ may include
+what clock/ may, and clock/ itself; a file elsewhere in them (shared helpers, targets of the
+lower folders) may include everything but clock/ and app/. Every `#include "folder/..."` line
+of the C++ files (the generated build folders aside) is checked. Exits 1 and names each
+offending line.
 """
 import re
 import sys
@@ -29,27 +32,41 @@ ALLOWED = {
     "tools": BOTTOM | LOGIC | WINDOWS,
     "app": BOTTOM | LOGIC | WINDOWS | {"clock"},
     "bench": BOTTOM | LOGIC | WINDOWS | {"clock"},
-    "fuzz": BOTTOM | LOGIC | WINDOWS | {"clock", "tools"},
 }
+# Beside the mirrored folders of tests/ and fuzz/: the helpers and what tests the lower folders.
+MIRRORS = {"tests", "fuzz"}
+BELOW_THE_CLOCK = BOTTOM | LOGIC | WINDOWS | {"tools"}
+
+
+def allowed_for(root, path):
+    """The folder a file counts as, and the folders it may include besides that one."""
+    parts = path.relative_to(root).parts
+    if parts[0] not in MIRRORS:
+        return parts[0], ALLOWED[parts[0]]
+    mirrored = parts[1] if len(parts) > 2 and parts[1] in ALLOWED else None
+    if mirrored:
+        return mirrored, ALLOWED[mirrored]
+    return parts[0], BELOW_THE_CLOCK
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^/"]+)/')
 
 
 def offences(root):
-    for folder, allowed in ALLOWED.items():
-        base = root / folder
+    for top in sorted(ALLOWED.keys() | MIRRORS):
+        base = root / top
         if not base.is_dir():
             continue
         for path in sorted(base.rglob("*")):
             if path.suffix not in {".h", ".cpp"}:
                 continue
+            folder, allowed = allowed_for(root, path)
             for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
                 match = INCLUDE.match(line)
                 if not match:
                     continue
                 target = match.group(1)
                 if target in ALLOWED and target != folder and target not in allowed:
-                    yield f"{path.relative_to(root)}:{number}: {folder}/ may not include {target}/"
+                    yield f"{path.relative_to(root)}:{number}: {path.parent.relative_to(root)}/ may not include {target}/"
 
 
 def self_check():

@@ -11,7 +11,7 @@
 
 #include "clock/start_up_texts.h"
 #include "platform/symbol_font.h"
-#include "tests/test_support/started_clock.h"
+#include "tests/clock/started_clock.h"
 #include "tests/test_support/temp_working_dir.h"
 
 namespace gyrolux {

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 
 #include "clock/title_window.h"
-#include "tests/test_support/started_clock.h"
+#include "tests/clock/started_clock.h"
 
 namespace gyrolux {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "platform/printing.h"
 #include "platform/symbol_font.h"
-#include "tests/test_support/started_clock.h"
+#include "tests/clock/started_clock.h"
 
 namespace gyrolux {
 namespace {

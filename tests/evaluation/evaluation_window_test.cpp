@@ -11,7 +11,7 @@
 #include "evaluation/list_view.h"
 #include "platform/printing.h"
 #include "tests/test_support/charts.h"
-#include "tests/test_support/started_clock.h"
+#include "tests/clock/started_clock.h"
 
 namespace gyrolux {
 namespace {

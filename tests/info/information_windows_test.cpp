@@ -6,7 +6,7 @@
 #include <QTextDocument>
 
 #include "info/information_texts.h"
-#include "tests/test_support/started_clock.h"
+#include "tests/clock/started_clock.h"
 
 namespace gyrolux {
 namespace {

@@ -18,7 +18,7 @@
 #include "platform/symbol_font.h"
 #include "platform/wmf_writer.h"
 #include "tests/test_support/charts.h"
-#include "tests/test_support/started_clock.h"
+#include "tests/clock/started_clock.h"
 
 namespace gyrolux {
 namespace {

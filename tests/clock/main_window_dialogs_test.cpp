@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "dialogs/search_dialog.h"
-#include "tests/test_support/started_clock.h"
+#include "tests/clock/started_clock.h"
 
 namespace gyrolux {
 namespace {

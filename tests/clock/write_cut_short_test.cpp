@@ -18,7 +18,7 @@
 
 #include "clock/title_window.h"
 #include "tests/test_support/file_size_limit.h"
-#include "tests/test_support/started_clock.h"
+#include "tests/clock/started_clock.h"
 
 namespace gyrolux {
 namespace {
