@@ -4,6 +4,10 @@
 #include <array>
 #include <cerrno>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +52,30 @@ void SetError(QString* error, const QString& text) {
   if (error) *error = text;
 }
 
+QString NotARegularFileText() { return QStringLiteral("Das ist keine gewöhnliche Datei."); }
+
+// The file a write to path may replace: path itself when nothing stands under that name,
+// or the regular file it names, through any chain of links. A folder, a device, a pipe, a
+// socket or a link that leads nowhere is refused with the German reason in *reason, so a
+// save never creates, replaces or opens anything but a regular file of that name.
+std::optional<QString> WritableTarget(const QString& path, QString* reason) {
+  const QFileInfo info(path);
+  if (!info.exists() && !info.isSymLink()) return path;
+  // A link's whole chain resolved; empty when it ends nowhere or loops.
+  const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
+  const QFileInfo final(target);
+  if (target.isEmpty()) {
+    *reason = QStringLiteral("Die Verknüpfung führt zu keiner Datei.");
+  } else if (final.isDir()) {
+    *reason = GermanSystemError(EISDIR);
+  } else if (!final.isFile()) {
+    *reason = NotARegularFileText();
+  } else {
+    return target;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 QString DecodeWindows1252(QByteArrayView bytes) {
@@ -88,7 +116,7 @@ TextFileReader::TextFileReader(const QString& path, TextReadOptions options)
   options_.maxLineLength = std::max(0, options_.maxLineLength);
   const QFileInfo info(path);
   if (info.exists() && !info.isFile()) {
-    error_ = CannotOpenFileText(path, QStringLiteral("Das ist keine gewöhnliche Datei."));
+    error_ = CannotOpenFileText(path, NotARegularFileText());
     file_.reset();
     return;
   }
@@ -174,9 +202,14 @@ bool ReplaceFileContents(const QString& path, const QByteArray& bytes, QString* 
     SetError(error, CannotWriteFileText(path, GermanSystemError(errorNumber)));
     return false;
   };
-  // Renaming the new file onto a folder would fail only at the very end.
-  if (QFileInfo(path).isDir()) return failed(EISDIR);
-  QSaveFile file(path);
+  QString reason;
+  const std::optional<QString> target = WritableTarget(path, &reason);
+  if (!target) {
+    SetError(error, CannotWriteFileText(path, reason));
+    return false;
+  }
+  // The link resolved here, so the new file is renamed onto the regular file it names.
+  QSaveFile file(*target);
   // Unbuffered, so that a write cut short (a full disk) shows in the count written: the
   // buffered flush of QSaveFile::commit() would let it pass and put the cut file in place.
   errno = 0;
@@ -198,11 +231,32 @@ TextLogWriter::~TextLogWriter() = default;
 
 bool TextLogWriter::open(const QString& path, QString* error) {
   close();
-  auto file = std::make_unique<QFile>(path);
-  errno = 0;
-  if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-    SetError(error, CannotWriteFileText(path, GermanSystemError(errno)));
+  const auto failed = [&](const QString& reason) {
+    SetError(error, CannotWriteFileText(path, reason));
     return false;
+  };
+  QString reason;
+  const std::optional<QString> target = WritableTarget(path, &reason);
+  if (!target) return failed(reason);
+  // Should something else take the name meanwhile: no link is followed, a pipe does not
+  // block the open, and nothing but a regular file is kept (and only then emptied).
+  const int descriptor =
+      ::open(QFile::encodeName(*target).constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (descriptor < 0) return failed(GermanSystemError(errno));
+  struct stat status {};
+  if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(descriptor);
+    return failed(NotARegularFileText());
+  }
+  if (ftruncate(descriptor, 0) != 0) {
+    const int errorNumber = errno;
+    ::close(descriptor);
+    return failed(GermanSystemError(errorNumber));
+  }
+  auto file = std::make_unique<QFile>();
+  if (!file->open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+    ::close(descriptor);
+    return failed(GermanSystemError(0));
   }
   file_ = std::move(file);
   fileName_ = path;

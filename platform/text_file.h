@@ -75,6 +75,9 @@ std::optional<QStringList> ReadTextLines(const QString& path, QString* error = n
 // Replaces the file at path with lines, each ended by CR LF, in one step: the new content
 // is written beside it and put in its place only when complete, so a failure leaves the
 // old file as it was. False with the German reason in *error on failure.
+// Every writer here writes only a regular file: a link to one is followed and its target
+// written; a name that is, or leads to, a folder, a device, a pipe, a socket or nothing at
+// all is refused, and then nothing is created, replaced or opened.
 bool WriteTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // The same for any bytes: path holds exactly bytes afterwards, or is as it was.
@@ -89,7 +92,8 @@ class TextLogWriter {
   TextLogWriter(const TextLogWriter&) = delete;
   TextLogWriter& operator=(const TextLogWriter&) = delete;
 
-  // Creates or overwrites path; false with the German reason in *error.
+  // Creates or empties path (never blocking on a pipe); false with the German reason in
+  // *error.
   bool open(const QString& path, QString* error = nullptr);
   bool isOpen() const;
   // Writes text and CR LF and flushes; false with the German reason in *error, and then

@@ -1,8 +1,19 @@
 #include "platform/text_file.h"
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 #include "tests/test_support/file_size_limit.h"
@@ -10,6 +21,8 @@
 
 namespace gyrolux {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 using testing::FileSizeLimit;
 using testing::ReadBytes;
@@ -82,21 +95,105 @@ TEST(TextFileTest, LongLinesAreCutAndNulBytesDoNotEndALine) {
   EXPECT_EQ(ReadTextLines(QStringLiteral("odd.txt"), nullptr, TextReadOptions{10}).value().at(1), QString(10, u'x'));
 }
 
-TEST(TextFileTest, MissingFilesAndFoldersInTheWayAreReportedInGerman) {
+TEST(TextFileTest, MissingFilesAreReportedInGerman) {
   QString error;
   EXPECT_FALSE(ReadTextLines(QStringLiteral("ALT.DAT"), &error).has_value());
   EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei ALT.DAT kann nicht geöffnet werden."))) << error.toStdString();
   EXPECT_FALSE(TextFileReader(QStringLiteral("no/such/folder/ALT.DAT")).readLine().has_value());
   EXPECT_FALSE(WriteTextLines(QStringLiteral("no/such/folder/ALT.DAT"), {QStringLiteral("x")}, &error));
   EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden."))) << error.toStdString();
-  // A folder is no text file, and a folder in the way is left as it was.
-  ASSERT_TRUE(QDir().mkpath(QStringLiteral("ALT.DAT/inner")));
-  EXPECT_FALSE(ReadTextLines(QStringLiteral("ALT.DAT"), &error).has_value());
-  EXPECT_FALSE(WriteTextLines(QStringLiteral("ALT.DAT"), {QStringLiteral("new")}, &error));
-  EXPECT_EQ(error, QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden.\r"
-                                  "Unter diesem Namen steht ein Ordner im Weg."));
-  EXPECT_TRUE(QFileInfo(QStringLiteral("ALT.DAT/inner")).isDir());
-  EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{QStringLiteral("ALT.DAT")});
+}
+
+// Everything under the working folder as lstat sees it: name, kind, link target, bytes.
+std::string Everything() {
+  QStringList seen;
+  QDirIterator it(QStringLiteral("."), QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = it.next();
+    struct stat status {};
+    lstat(QFile::encodeName(path).constData(), &status);
+    seen << path + u' ' + QString::number(status.st_mode & S_IFMT, 8) + u' ' + QFileInfo(path).symLinkTarget() +
+                u' ' + QString::fromLatin1(S_ISREG(status.st_mode) ? ReadBytes(path).toHex() : QByteArray());
+  }
+  seen.sort();
+  return seen.join(u'\n').toStdString();
+}
+
+// A socket under the name (it stays in the folder after its descriptor is closed).
+void BindSocket(const char* name) {
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", name);
+  EXPECT_EQ(bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ::close(socket);
+}
+
+void EmptyWorkingFolder() {
+  for (const QFileInfo& entry : QDir().entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)) {
+    if (entry.isDir() && !entry.isSymLink()) QDir(entry.filePath()).removeRecursively();
+    else QFile::remove(entry.filePath());
+  }
+}
+
+// Both writers (the atomic replace and the log) under a name that is, or leads to, each
+// kind of thing: a regular file is written (through a link, its target), anything else is
+// refused with the file's name and left exactly as it was, and nothing else appears.
+TEST(TextFileTest, OnlyARegularFileIsWrittenThroughAnyLink) {
+  const auto link = [](const char* target) { ASSERT_EQ(symlink(target, "ALT.DAT"), 0); };
+  const auto folder = [] { ASSERT_TRUE(QDir().mkpath(QStringLiteral("in/way"))); };
+  const auto pipe = [] { ASSERT_EQ(mkfifo("in/pipe", 0600), 0); };
+  const QString notRegular = QStringLiteral("Das ist keine gewöhnliche Datei.");
+  const struct {
+    const char* kind;
+    std::function<void()> make;
+    QString reason;  // empty: written
+    const char* written = "ALT.DAT";
+  } rows[] = {
+      {"absent", [] {}, {}},
+      {"regular", [] { WriteBytes(QStringLiteral("ALT.DAT"), "old\r\n"); }, {}},
+      {"link to a regular file", [&] { folder(); WriteBytes(QStringLiteral("in/real.dat"), "old"); link("in/real.dat"); },
+       {}, "in/real.dat"},
+      {"folder", [] { ASSERT_TRUE(QDir().mkpath(QStringLiteral("ALT.DAT/inner"))); },
+       QStringLiteral("Unter diesem Namen steht ein Ordner im Weg.")},
+      {"link to a folder", [&] { folder(); link("in/way"); }, QStringLiteral("Unter diesem Namen steht ein Ordner im Weg.")},
+      {"pipe", [] { ASSERT_EQ(mkfifo("ALT.DAT", 0600), 0); }, notRegular},
+      {"link to a pipe", [&] { folder(); pipe(); link("in/pipe"); }, notRegular},
+      // A device of its own as root; else the system's, which no other user may replace.
+      {"link to a device",
+       [&] { link(mknod("null", S_IFCHR | 0666, makedev(1, 3)) == 0 ? "null" : "/dev/null"); }, notRegular},
+      {"socket", [] { BindSocket("ALT.DAT"); }, notRegular},
+      {"link that leads nowhere", [&] { folder(); link("in/gone/file"); },
+       QStringLiteral("Die Verknüpfung führt zu keiner Datei.")},
+  };
+  const QByteArray written = "new\r\n";
+  for (const bool log : {false, true}) {
+    for (const auto& row : rows) {
+      const QString what = QString::fromLatin1(row.kind) + (log ? u" (log)"_s : u" (replace)"_s);
+      EmptyWorkingFolder();
+      row.make();
+      // A reader on the pipe, so that a writer that opens it does not hang the test.
+      const int reader = ::open("ALT.DAT", O_RDONLY | O_NONBLOCK);
+      const std::string before = Everything();
+      QString error;
+      TextLogWriter writer;
+      const bool ok = log ? writer.open(QStringLiteral("ALT.DAT"), &error) && writer.writeLine(QStringLiteral("new"), &error)
+                          : ReplaceFileContents(QStringLiteral("ALT.DAT"), written, &error);
+      writer.close();
+      if (row.reason.isEmpty()) {
+        EXPECT_TRUE(ok) << what.toStdString() << ": " << error.toStdString();
+        EXPECT_EQ(ReadBytes(QString::fromLatin1(row.written)), written) << what.toStdString();
+        EXPECT_EQ(QFileInfo(QStringLiteral("ALT.DAT")).isSymLink(), qstrcmp(row.written, "ALT.DAT") != 0) << what.toStdString();
+      } else {
+        EXPECT_FALSE(ok) << what.toStdString();
+        EXPECT_EQ(error.toStdString(), (u"Die Datei ALT.DAT kann nicht geschrieben werden.\r"_s + row.reason).toStdString())
+            << what.toStdString();
+        EXPECT_EQ(Everything(), before) << what.toStdString();
+      }
+      if (reader >= 0) ::close(reader);
+    }
+  }
 }
 
 TEST(TextFileTest, AFailedReplaceLeavesTheOldFileIntact) {
