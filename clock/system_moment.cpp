@@ -6,8 +6,9 @@
 namespace gyrolux {
 
 void SetMomentFromSystemClock(Chart& chart, const QDateTime& now) {
-  const QDate date = now.date();
-  const QTime time = now.time();
+  const QDateTime utc = now.toUTC();
+  const QDate date = utc.date();
+  const QTime time = utc.time();
   chart.texts.dateText = FormatDateText(date.day(), date.month(), date.year());
   chart.texts.timeText = ZeroPad(static_cast<unsigned>(time.hour()), 2) + u'.' +
                          ZeroPad(static_cast<unsigned>(time.minute()), 2) + u'.' +

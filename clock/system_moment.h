@@ -8,9 +8,9 @@
 namespace gyrolux {
 
 // The date and time of day of the system clock as the moment: dateText "dd.mm.yyyy" and
-// timeText "hh.mm.ss" from the local clock, taken as universal time without any zone
-// conversion, and day, month, year and hours read back from those texts. The place is
-// not touched.
+// timeText "hh.mm.ss" of now in universal time (the clock runs in world time, so a
+// computer set to any zone shows the same chart), and day, month, year and hours read
+// back from those texts. The place is not touched.
 void SetMomentFromSystemClock(Chart& chart, const QDateTime& now);
 
 // The place used when there is no ALT.DAT: 10° east, 50° north, exactly.

@@ -96,8 +96,9 @@ struct Session {
   QString placeLabel;
 
   Prompter& prompter;
-  // The system's local date and time (taken as universal time); tests replace it.
-  std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+  // The computer's clock in universal time, whatever zone the computer is set to; tests
+  // replace it.
+  std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
 };
 
 }  // namespace gyrolux

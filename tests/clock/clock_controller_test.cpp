@@ -2,6 +2,9 @@
 // (main_window_test.cpp); here the ticks up to the last year.
 #include "clock/clock_controller.h"
 
+#include <ctime>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "engine/field_readers.h"
@@ -19,7 +22,7 @@ int HaltedCommandsOn(const MainWindowState& s) {
 
 struct Running {
   Running() {
-    session.now = [] { return QDateTime(QDate(2026, 12, 5), QTime(10, 29, 50)); };
+    session.now = [] { return QDateTime(QDate(2026, 12, 5), QTime(10, 29, 50), Qt::UTC); };
     controller.beginStartUp(std::nullopt);
     controller.finishStartUp();
   }
@@ -27,6 +30,42 @@ struct Running {
   Session session{prompter};
   ClockController controller{session};
 };
+
+// The C library's universal date and time now, as the chart's texts spell them.
+std::pair<QString, QString> UtcTextsNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char date[16], time[16];
+  std::strftime(date, sizeof date, "%d.%m.%Y", &utc);
+  std::strftime(time, sizeof time, "%H.%M.%S", &utc);
+  return {QString::fromLatin1(date), QString::fromLatin1(time)};
+}
+
+// The clock runs in world time: start-up and "&Real Time  " take the computer's clock in
+// universal time, whatever zone the computer is set to.
+TEST(ClockControllerTest, StartUpAndRealTimeTakeUniversalTimeInAnyZone) {
+  const QByteArray zoneBefore = qgetenv("TZ");
+  for (const char* zone : {"Pacific/Kiritimati", "America/Los_Angeles", "UTC"}) {
+    qputenv("TZ", zone);
+    tzset();
+    ScriptedPrompter prompter;
+    Session session{prompter};
+    ClockController controller{session};
+    for (const bool realTime : {false, true}) {
+      // Read on both sides, in case a second turns in between.
+      const auto before = UtcTextsNow();
+      realTime ? controller.realTime() : controller.beginStartUp(std::nullopt);
+      const auto after = UtcTextsNow();
+      const std::pair shown{session.chart.texts.dateText, session.chart.texts.timeText};
+      EXPECT_TRUE(shown == before || shown == after)
+          << zone << (realTime ? " real time: " : " start-up: ") << shown.first.toStdString() << " "
+          << shown.second.toStdString() << " instead of " << after.first.toStdString() << " " << after.second.toStdString();
+    }
+  }
+  zoneBefore.isNull() ? qunsetenv("TZ") : qputenv("TZ", zoneBefore);
+  tzset();
+}
 
 TEST(ClockControllerTest, TicksDrawWhileTheDialIsShownAndHaltAtTheLastYear) {
   Running r;

@@ -17,7 +17,7 @@
 namespace gyrolux::testing {
 
 inline QDateTime Moment(int day, int month, int year, int h, int m, int s) {
-  return QDateTime(QDate(year, month, day), QTime(h, m, s));
+  return QDateTime(QDate(year, month, day), QTime(h, m, s), Qt::UTC);
 }
 
 // The main window of one run, started up as the program starts it: the system clock

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QTimeZone>
 
 #include "clock/system_moment.h"
 #include "tests/test_support/charts.h"
@@ -74,13 +75,14 @@ TEST(StateFileTest, TimesBeyondTheDayAreCarriedIntoTheDate) {
   EXPECT_EQ(lines.mid(0, 2), (QStringList{QStringLiteral("04.01.2027"), QStringLiteral("03:45:00")}));
 }
 
-TEST(SystemMomentTest, TheSystemClockGivesTextsAndNumbers) {
+TEST(SystemMomentTest, TheSystemClockGivesTextsAndNumbersInUniversalTime) {
   Chart chart;
-  SetMomentFromSystemClock(chart, QDateTime(QDate(2026, 12, 5), QTime(10, 29, 50)));
+  // 4.12.2026, 21:29:50 eight hours west of Greenwich is 5.12.2026, 05:29:50 there.
+  SetMomentFromSystemClock(chart, QDateTime(QDate(2026, 12, 4), QTime(21, 29, 50), QTimeZone(-8 * 3600)));
   EXPECT_EQ(chart.texts.dateText, QStringLiteral("05.12.2026"));
-  EXPECT_EQ(chart.texts.timeText, QStringLiteral("10.29.50"));
+  EXPECT_EQ(chart.texts.timeText, QStringLiteral("05.29.50"));
   EXPECT_TRUE(chart.moment.day == 5 && chart.moment.month == 12 && chart.moment.year == 2026);
-  EXPECT_DOUBLE_EQ(chart.moment.hours, 10 + 29 / 60.0 + 50 / 3600.0);
+  EXPECT_DOUBLE_EQ(chart.moment.hours, 5 + 29 / 60.0 + 50 / 3600.0);
 }
 
 }  // namespace
