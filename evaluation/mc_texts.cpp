@@ -1,6 +1,7 @@
 #include "evaluation/mc_texts.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "engine/factors.h"
 #include "engine/formatting.h"
@@ -47,6 +48,10 @@ std::optional<EntryHead> ReadHead(const QString& line) {
 QString McTextsFileName() { return QStringLiteral("mc-ergnw.txt"); }
 
 QString MissingMcTextsMessage() { return QStringLiteral("Die Datei MC-ERGNW.TXT fehlt im aktuellen Verzeichnis! "); }
+
+QString McTextsTooLargeMessage() {
+  return QStringLiteral("Die Datei MC-ERGNW.TXT ist zu groß: gelesen werden höchstens 4 MB und 65536 Zeilen.");
+}
 
 QStringList McTextsFolders() {
   QStringList folders = {UserDataFolder()};
@@ -107,8 +112,22 @@ McTextsList BuildMcTextsList(const Chart& chart, double orb, const std::optional
     list.message = MissingMcTextsMessage();
     return list;
   }
-  list.lines += McTextEntries(chart, orb, [&reader] { return reader.readLine(); });
-  list.message = reader.error();
+  if (QFileInfo(*path).size() > kMaxMcTextsBytes) {
+    list.message = McTextsTooLargeMessage();
+    return list;
+  }
+  qsizetype linesRead = 0;
+  bool tooLong = false;
+  list.lines += McTextEntries(chart, orb, [&]() -> std::optional<QString> {
+    if (linesRead == kMaxMcTextsLines) {
+      // One line more tells whether the file goes on (asked once: the reader is left there).
+      if (!tooLong) tooLong = reader.readLine().has_value();
+      return std::nullopt;
+    }
+    ++linesRead;
+    return reader.readLine();
+  });
+  list.message = tooLong ? McTextsTooLargeMessage() : reader.error();
   return list;
 }
 

@@ -21,6 +21,12 @@ QString McTextsFileName();  // "mc-ergnw.txt"
 // Shown when no texts file is found.
 QString MissingMcTextsMessage();  // "Die Datei MC-ERGNW.TXT fehlt im aktuellen Verzeichnis! "
 
+// The largest texts file read, far above any real one (the shipped file has 64 KB and
+// about 2,000 lines): a larger one would take seconds and a gigabyte for its list.
+inline constexpr qint64 kMaxMcTextsBytes = 4 * 1024 * 1024;
+inline constexpr qsizetype kMaxMcTextsLines = 65536;
+QString McTextsTooLargeMessage();
+
 // Where the texts file is looked for after the current directory: the user's data folder
 // and the folders of the program's data.
 QStringList McTextsFolders();
@@ -44,7 +50,8 @@ QStringList McTextEntries(const Chart& chart, double orb, const QStringList& fil
 
 // The whole list from the texts file at path (nothing: none was found). When the file is
 // missing or cannot be opened, or a read fails inside it, the list holds what was built
-// up to there and message says why, in German.
+// up to there and message says why, in German. A file of more than kMaxMcTextsBytes is
+// not read; after kMaxMcTextsLines lines the reading stops; both say so.
 struct McTextsList {
   QStringList lines;
   QString message;  // empty when the whole file was read

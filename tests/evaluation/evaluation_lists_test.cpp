@@ -171,6 +171,32 @@ TEST(EvaluationListsTest, McTextsShowTheEntriesInTheAxisWithTheirHouses) {
             (QStringList{QStringLiteral("  MC/MC = SO|MC hier,04"), QStringLiteral("  Text im Verzeichnis")}));
 }
 
+// A texts file is read up to 4 MB and 65,536 lines; beyond either the list says so.
+TEST(EvaluationListsTest, McTextsFileHasALimit) {
+  const Chart chart = HandChart({{MC, 0.0}, {SO, 0.0}});
+  const QByteArray head = "MC/MC = SO|MC hier\r\n";  // in the axis: shown when read
+  const QString tooLarge =
+      QStringLiteral("Die Datei MC-ERGNW.TXT ist zu groß: gelesen werden höchstens 4 MB und 65536 Zeilen.");
+  const struct {
+    const char* what;
+    QByteArray bytes;
+    bool headShown;
+    QString message;
+  } rows[] = {
+      {"4 MB", head + QByteArray(4 * 1024 * 1024 - head.size(), 'x'), true, {}},
+      {"4 MB and a byte", head + QByteArray(4 * 1024 * 1024 - head.size() + 1, 'x'), false, tooLarge},
+      {"65,536 lines", QByteArray("\r\n").repeated(65535) + head, true, {}},
+      {"65,537 lines", QByteArray("\r\n").repeated(65535) + head + "x", true, tooLarge},
+      {"65,537th line holds the head", QByteArray("\r\n").repeated(65536) + head, false, tooLarge},
+  };
+  for (const auto& row : rows) {
+    testing::WriteBytes(QStringLiteral("MC-ERGNW.TXT"), row.bytes);
+    const McTextsList list = BuildMcTextsList(chart, 1.18, QStringLiteral("MC-ERGNW.TXT"));
+    EXPECT_EQ(list.lines.contains(QStringLiteral("  MC/MC = SO|MC hier,04")), row.headShown) << row.what;
+    EXPECT_EQ(list.message.toStdString(), row.message.toStdString()) << row.what;
+  }
+}
+
 TEST(AxisLookupTest, TheChecksOfTheTwoFields) {
   const struct {
     const char* degrees;
