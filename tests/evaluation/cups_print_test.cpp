@@ -65,18 +65,33 @@ void SetMoment(Session& session) {
   RecomputeChart(session.chart);
 }
 
-// The text of the one PDF that cups-pdf writes a few seconds after the job; the file is
-// removed after reading, so that the next job's is the one again.
-QString PrintedText(const PrivateCups& cups) {
+// The jobs of the private server that lpstat lists: those completed, or those not yet.
+int Jobs(const PrivateCups& cups, bool completed) {
+  // -W acts on the -o after it.
+  QStringList arguments = {QStringLiteral("-h"), cups.value(QStringLiteral("CUPS_SERVER"))};
+  if (completed) arguments << QStringLiteral("-W") << QStringLiteral("completed");
+  arguments << QStringLiteral("-o");
+  QProcess lpstat;
+  lpstat.start(QStringLiteral("lpstat"), arguments);
+  EXPECT_TRUE(lpstat.waitForFinished(30000));
+  return static_cast<int>(QString::fromUtf8(lpstat.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).size());
+}
+
+// The text of the PDF of the server's job number `job`. The job counts as done when CUPS
+// says it is completed (cups-pdf has then written and closed the file) and the file ends
+// as a PDF ends; the file is removed after reading, so that the next job's is the one again.
+QString PrintedText(const PrivateCups& cups, int job) {
   const QDir pdfs(cups.value(QStringLiteral("PDF_DIR")));
   QStringList found;
-  for (int wait = 0; wait < 600 && found.isEmpty(); ++wait) {
-    QThread::msleep(100);
+  const auto whole = [&] {
     found = pdfs.entryList({QStringLiteral("*.pdf")}, QDir::Files);
-  }
-  EXPECT_EQ(found.size(), 1) << "no PDF in " << pdfs.path().toStdString();
+    return found.size() == 1 && testing::ReadBytes(pdfs.filePath(found[0])).trimmed().endsWith("%%EOF");
+  };
+  for (int wait = 0; wait < 1200 && !(Jobs(cups, true) >= job && Jobs(cups, false) == 0 && whole()); ++wait)
+    QThread::msleep(100);
+  EXPECT_TRUE(whole()) << "no whole PDF of job " << job << " in " << pdfs.path().toStdString() << ": "
+                       << found.join(u' ').toStdString();
   if (found.isEmpty()) return QString();
-  QThread::msleep(500);  // written completely
   const QString text = testing::PdfText(pdfs.filePath(found[0]));
   QFile::remove(pdfs.filePath(found[0]));
   return text;
@@ -109,7 +124,7 @@ TEST(CupsPrintTest, ALookupAndTheEnlargedDialPrintOnTheDefaultCupsQueue) {
   });
   window.run();
   EXPECT_TRUE(prompter.shown().empty());
-  QString printed = PrintedText(cups);
+  QString printed = PrintedText(cups, 1);
   EXPECT_TRUE(printed.contains(QStringLiteral("05.12.2026, 10:30:00 WZ/GMT, L:+010°00', B:+50°00'"))) << printed.toStdString();
   EXPECT_TRUE(printed.contains(QStringLiteral("Suchachse = 07°05´")));
 
@@ -119,7 +134,7 @@ TEST(CupsPrintTest, ALookupAndTheEnlargedDialPrintOnTheDefaultCupsQueue) {
   ASSERT_EQ(prompter.shown().size(), 1u);  // the print dialog, no error
   // The date line and the circle title; the table's columns run through the lines of a
   // layout read-back, so single words are looked for.
-  printed = PrintedText(cups);
+  printed = PrintedText(cups, 2);
   for (const char* word : {"05.12.2026", "10:30:00", "WZ/GMT", "Ort:", "MC-Häuser"}) {
     EXPECT_TRUE(printed.contains(QString::fromUtf8(word))) << word << "\n" << printed.toStdString();
   }

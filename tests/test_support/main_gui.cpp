@@ -2,11 +2,13 @@
 #include <QApplication>
 
 #include "tests/test_support/modal_watchdog.h"
+#include "tests/test_support/private_environment.h"
 #include "tests/test_support/temp_working_dir.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  const gyrolux::testing::PrivateEnvironment environment;
   QApplication app(argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new gyrolux::testing::TempWorkingDirListener);
   gyrolux::testing::TheModalWatchdog();
