@@ -1,8 +1,6 @@
 #include "platform/translations.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 namespace gyrolux {
@@ -10,8 +8,9 @@ namespace gyrolux {
 bool InstallGermanTranslations(QCoreApplication& app) {
   // Owned by the application, so it lives as long as the texts are looked up.
   auto* translator = new QTranslator(&app);
-  if (!translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+  // Compiled in (platform/CMakeLists.txt), not looked up in Qt's translations folder: an
+  // optional package there must not decide whether the buttons speak German.
+  if (!translator->load(QStringLiteral(":/gyrolux/translations/qtbase_de.qm"))) {
     delete translator;
     return false;
   }

@@ -8,6 +8,8 @@
 
 namespace gyrolux::calc {
 
+QString MissingOptionText(const QString& name) { return QStringLiteral("Option --%1 fehlt").arg(name); }
+
 QList<QCommandLineOption> MomentOptions() {
   return {
       {QStringLiteral("date"), QStringLiteral("The date, DD.MM.YYYY, years 1600 to 9999."),
@@ -39,8 +41,8 @@ bool ReadOrbOption(const QCommandLineParser& parser, double& orb, QString& error
   const std::optional<double> value = ParseNumber(text);
   const bool tooSmall = value && (zeroAllowed ? *value < 0.0 : *value <= 0.0);
   if (!value || tooSmall || *value > 11.25) {
-    error = zeroAllowed ? QStringLiteral("invalid value '%1' for --orb (a number from 0 to 11.25)").arg(text)
-                        : QStringLiteral("invalid value '%1' for --orb (a number above 0 up to 11.25)").arg(text);
+    error = zeroAllowed ? QStringLiteral("ungültiger Wert '%1' für --orb (eine Zahl von 0 bis 11.25)").arg(text)
+                        : QStringLiteral("ungültiger Wert '%1' für --orb (eine Zahl über 0 bis 11.25)").arg(text);
     return false;
   }
   orb = *value;
@@ -73,7 +75,7 @@ std::optional<int> ParseDigits(QStringView text) {
 
 bool ReadDate(const QString& text, Chart& chart, QString& error) {
   const auto bad = [&] {
-    error = QStringLiteral("invalid date '%1' (DD.MM.YYYY, years 1600 to 9999)").arg(text);
+    error = QStringLiteral("ungültiges Datum '%1' (TT.MM.JJJJ, Jahre 1600 bis 9999)").arg(text);
     return false;
   };
   if (text.size() != 10 || text[2] != u'.' || text[5] != u'.') return bad();
@@ -93,13 +95,13 @@ bool ReadDate(const QString& text, Chart& chart, QString& error) {
 bool ReadNumberOption(const QCommandLineParser& parser, const QString& name, double low,
                       double high, double& out, QString& error) {
   if (!parser.isSet(name)) {
-    error = QStringLiteral("missing option --%1").arg(name);
+    error = MissingOptionText(name);
     return false;
   }
   const QString text = parser.value(name);
   const auto value = ParseNumber(text);
   if (!value || *value < low || *value > high) {
-    error = QStringLiteral("invalid value '%1' for --%2 (a number from %3 to %4)")
+    error = QStringLiteral("ungültiger Wert '%1' für --%2 (eine Zahl von %3 bis %4)")
                 .arg(text, name, QString::number(low), QString::number(high));
     return false;
   }
@@ -111,7 +113,7 @@ bool ReadNumberOption(const QCommandLineParser& parser, const QString& name, dou
 
 bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error) {
   if (!parser.isSet(QStringLiteral("date"))) {
-    error = QStringLiteral("missing option --date");
+    error = MissingOptionText(QStringLiteral("date"));
     return false;
   }
   if (!ReadDate(parser.value(QStringLiteral("date")), chart, error)) return false;

@@ -32,6 +32,9 @@ QString TypedCoordinateText(double value, int degreeDigits);
 // zeroAllowed at least 0. False with the message in error for any other value.
 bool ReadOrbOption(const QCommandLineParser& parser, double& orb, QString& error, bool zeroAllowed = false);
 
+// "Option --NAME fehlt".
+QString MissingOptionText(const QString& name);
+
 // A finite decimal number with a point as separator, nothing else around it.
 std::optional<double> ParseNumber(const QString& text);
 

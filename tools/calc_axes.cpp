@@ -1,33 +1,40 @@
 // gyrolux-calc axes: the four main-axis lists and the stellium line of one moment.
+#include <QJsonArray>
+#include <QJsonObject>
+
 #include "midpoints/axes_report.h"
-#include "engine/chart.h"
-#include "tools/calc_args.h"
+#include "midpoints/axis_lists.h"
+#include "midpoints/stellium.h"
 #include "tools/calc_verbs.h"
 
 namespace gyrolux::calc {
 
 void DefineAxesVerb(QCommandLineParser& parser) {
-  parser.addOptions(MomentOptions());
-  parser.addOption({QStringLiteral("orb"),
-                    QStringLiteral("Orb in degrees, above 0 up to 11.25; 1.18 if not given."),
-                    QStringLiteral("O")});
+  parser.addOption({QStringLiteral("json"),
+                    QStringLiteral("The lists and the stellium line as one JSON object.")});
 }
 
-int RunAxesVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err) {
-  QString error;
-  Chart chart;
-  if (!ReadMoment(parser, chart, error)) {
-    err << error;
-    return 2;
+int RunAxesVerb(VerbCall& call) {
+  const Chart& chart = call.chart;
+  if (!call.parser.isSet(QStringLiteral("json"))) {
+    for (const QString& line : AxesReportLines(chart, call.orb)) call.out << line << "\n";
+    return kDone;
   }
-  double orb = 0.0;
-  if (!ReadOrbOption(parser, orb, error)) {
-    err << error;
-    return 2;
+  // The keys are listed in gyrolux-calc.1.
+  QJsonArray lists;
+  for (const QStringList& list : MainAxisLists(chart.state.factorLongitude, call.orb)) {
+    lists.append(QJsonArray::fromStringList(list));
   }
-  RecomputeChart(chart);
-  for (const QString& line : AxesReportLines(chart, orb)) out << line << "\n";
-  return 0;
+  const auto stellium = FindStellium(chart.state.factorLongitude);
+  PrintJsonLine(QJsonObject{
+                    {QStringLiteral("orb"), call.orb},
+                    {QStringLiteral("lists"), lists},
+                    {QStringLiteral("stellium"),
+                     stellium ? QJsonValue(StelliumLogLine(*stellium, chart.texts.dateText, chart.moment.hours))
+                              : QJsonValue(QJsonValue::Null)},
+                },
+                call.out);
+  return kDone;
 }
 
 }  // namespace gyrolux::calc

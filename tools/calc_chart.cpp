@@ -1,21 +1,18 @@
 // gyrolux-calc chart: one chart as a table or as one JSON object.
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include "engine/chart.h"
 #include "engine/factors.h"
 #include "engine/formatting.h"
 #include "engine/houses.h"
-#include "tools/calc_args.h"
 #include "tools/calc_verbs.h"
 
 namespace gyrolux::calc {
 
 namespace {
 
-// QJsonDocument writes each double in the shortest form that reads back to the same
-// double, a non-finite one as null; QJsonObject puts the keys in alphabetical order.
+// The keys are listed in gyrolux-calc.1; QJsonObject puts them in alphabetical order.
 void PrintJson(const Chart& chart, QTextStream& out) {
   const ChartState& st = chart.state;
   QJsonArray longitudes, retrograde;
@@ -23,19 +20,19 @@ void PrintJson(const Chart& chart, QTextStream& out) {
     longitudes.append(st.factorLongitude[id]);
     retrograde.append(st.retrograde[id] ? 1 : 0);
   }
-  const QJsonObject object{
-      {QStringLiteral("factorLongitude"), longitudes},
-      {QStringLiteral("retrograde"), retrograde},
-      {QStringLiteral("centuriesT"), st.centuriesT},
-      {QStringLiteral("negObliquity"), st.negObliquity},
-      {QStringLiteral("ramc"), st.ramc},
-      {QStringLiteral("localSiderealHours"), st.localSiderealHours},
-      {QStringLiteral("siderealText"), chart.texts.siderealText},
-      {QStringLiteral("ramcText"), chart.texts.ramcText},
-      {QStringLiteral("indexSiderealText"), chart.texts.indexSiderealText},
-      {QStringLiteral("indexDateText"), chart.texts.indexDateText},
-  };
-  out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) << '\n';
+  PrintJsonLine(QJsonObject{
+                    {QStringLiteral("factorLongitude"), longitudes},
+                    {QStringLiteral("retrograde"), retrograde},
+                    {QStringLiteral("centuriesT"), st.centuriesT},
+                    {QStringLiteral("negObliquity"), st.negObliquity},
+                    {QStringLiteral("ramc"), st.ramc},
+                    {QStringLiteral("localSiderealHours"), st.localSiderealHours},
+                    {QStringLiteral("siderealText"), chart.texts.siderealText},
+                    {QStringLiteral("ramcText"), chart.texts.ramcText},
+                    {QStringLiteral("indexSiderealText"), chart.texts.indexSiderealText},
+                    {QStringLiteral("indexDateText"), chart.texts.indexDateText},
+                },
+                out);
 }
 
 void PrintTable(const Chart& chart, QTextStream& out) {
@@ -61,25 +58,17 @@ void PrintTable(const Chart& chart, QTextStream& out) {
 }  // namespace
 
 void DefineChartVerb(QCommandLineParser& parser) {
-  parser.addOptions(MomentOptions());
   parser.addOption({QStringLiteral("json"),
                     QStringLiteral("All numbers of the chart as one JSON object, not the table.")});
 }
 
-int RunChartVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err) {
-  QString error;
-  Chart chart;
-  if (!ReadMoment(parser, chart, error)) {
-    err << error;
-    return 2;
-  }
-  RecomputeChart(chart);
-  if (parser.isSet(QStringLiteral("json"))) {
-    PrintJson(chart, out);
+int RunChartVerb(VerbCall& call) {
+  if (call.parser.isSet(QStringLiteral("json"))) {
+    PrintJson(call.chart, call.out);
   } else {
-    PrintTable(chart, out);
+    PrintTable(call.chart, call.out);
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace gyrolux::calc

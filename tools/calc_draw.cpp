@@ -58,7 +58,7 @@ bool ReadCircle(const QCommandLineParser& parser, HouseCircle& circle, QString& 
       }
     }
     if (!found) {
-      error = QStringLiteral("invalid value '%1' for --circle (MC, WI, SO, AS, MO or KN)").arg(text);
+      error = QStringLiteral("ungültiger Wert '%1' für --circle (MC, WI, SO, AS, MO oder KN)").arg(text);
       return false;
     }
   }
@@ -66,7 +66,7 @@ bool ReadCircle(const QCommandLineParser& parser, HouseCircle& circle, QString& 
     const QString text = parser.value(QStringLiteral("rotation"));
     const std::optional<double> value = ParseNumber(text);
     if (!value || *value < -180 || *value > 180 || *value != std::trunc(*value)) {
-      error = QStringLiteral("invalid value '%1' for --rotation (whole degrees from -180 to 180)").arg(text);
+      error = QStringLiteral("ungültiger Wert '%1' für --rotation (ganze Grad von -180 bis 180)").arg(text);
       return false;
     }
     circle.rotation = static_cast<int>(*value);
@@ -94,7 +94,6 @@ void DefineDrawVerb(QCommandLineParser& parser) {
       QStringLiteral("KIND"),
       QStringLiteral("dial (the enlarged dial), rscheibe (the calculating dial), axes (the 22.5-degree "
                      "axis graphic), wheel (the main window's dial) or strip (the main window's axis strip)."));
-  parser.addOptions(MomentOptions());
   parser.addOptions({
       {QStringLiteral("out"),
        QStringLiteral("The file to write; its extension chooses the format: .wmf (the program's own "
@@ -109,61 +108,58 @@ void DefineDrawVerb(QCommandLineParser& parser) {
   });
 }
 
-int RunDrawVerb(const QCommandLineParser& parser, QTextStream&, QTextStream& err) {
+int RunDrawVerb(VerbCall& call) {
+  const QCommandLineParser& parser = call.parser;
+  QTextStream& err = call.err;
   const QString kindText = parser.positionalArguments().value(0);
   const std::optional<Kind> kind = ReadKind(kindText);
   if (!kind) {
-    err << QStringLiteral("unknown kind '%1' (dial, rscheibe, axes, wheel or strip)").arg(kindText);
-    return 2;
-  }
-  QString error;
-  Chart chart;
-  if (!ReadMoment(parser, chart, error)) {
-    err << error;
-    return 2;
+    err << QStringLiteral("unbekannte Art '%1' (dial, rscheibe, axes, wheel oder strip)").arg(kindText);
+    return kRefused;
   }
   if (!parser.isSet(QStringLiteral("out"))) {
-    err << "missing option --out";
-    return 2;
+    err << MissingOptionText(QStringLiteral("out"));
+    return kRefused;
   }
   const QString out = parser.value(QStringLiteral("out"));
   const bool metafile = QFileInfo(out).suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) == 0;
   const std::optional<ExportFormat> format = ExportFormatOfFile(out);
   if (!metafile && !format) {
-    err << QStringLiteral("cannot tell the format of '%1' (the file name must end in .wmf, .pdf, .svg or .png)")
+    err << QStringLiteral("das Format von '%1' ist unbekannt (der Dateiname endet auf .wmf, .pdf, .svg oder .png)")
                .arg(out);
-    return 2;
+    return kRefused;
   }
+  QString error;
   HouseCircle circle;
   if (!ReadCircle(parser, circle, error)) {
     err << error;
-    return 2;
+    return kRefused;
   }
   const bool circleGiven = parser.isSet(QStringLiteral("circle")) || parser.isSet(QStringLiteral("rotation"));
   if (circleGiven && *kind != Kind::Dial) {
-    err << "--circle and --rotation belong to the kind dial";
-    return 2;
+    err << "--circle und --rotation gehören zur Art dial";
+    return kRefused;
   }
   const bool longLines = parser.isSet(QStringLiteral("long-lines"));
   if (longLines && *kind != Kind::CalculatingDial) {
-    err << "--long-lines belongs to the kind rscheibe";
-    return 2;
+    err << "--long-lines gehört zur Art rscheibe";
+    return kRefused;
   }
 
   const SymbolFontRegistration symbolFont;
   if (!symbolFont.registered()) {
-    err << "the symbol font " << kSymbolFontFileName << " was not found beside the program or in its data folder";
-    return 1;
+    err << "die Symbolschrift " << kSymbolFontFileName
+        << " liegt weder neben dem Programm noch in seinem Datenordner";
+    return kFailed;
   }
-  RecomputeChart(chart);
-  const Picture picture = Draw(*kind, chart, circle, longLines);
+  const Picture picture = Draw(*kind, call.chart, circle, longLines);
   const bool written =
       metafile ? WriteWmf(picture, out, &error) : ExportPicture(picture, out, *format, &error);
   if (!written) {
     err << error;
-    return 1;
+    return kFailed;
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace gyrolux::calc

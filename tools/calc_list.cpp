@@ -2,6 +2,9 @@
 // exactly as the list is built, before a view wraps them.
 #include <cmath>
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 #include "engine/chart.h"
 #include "engine/formatting.h"
 #include "evaluation/axis_lookup.h"
@@ -29,10 +32,7 @@ void DefineListVerb(QCommandLineParser& parser) {
   parser.addPositionalArgument(
       QStringLiteral("KIND"),
       QStringLiteral("faktoren, alpha-code, winkel-code, halbsummen, mc-texte, grad-achse or hs-achse."));
-  parser.addOptions(MomentOptions());
   parser.addOptions({
-      {QStringLiteral("orb"), QStringLiteral("Orb in degrees, above 0 up to 11.25; 1.18 if not given."),
-       QStringLiteral("O")},
       {QStringLiteral("textsfile"),
        QStringLiteral("The MC/MC texts file (mc-texte); looked for as mc-ergnw.txt if not given."),
        QStringLiteral("F")},
@@ -45,39 +45,32 @@ void DefineListVerb(QCommandLineParser& parser) {
       {QStringLiteral("next-days"),
        QStringLiteral("Presses \"Nächster Tag\" N times before the list is built; 0 if not given."),
        QStringLiteral("N")},
+      {QStringLiteral("json"), QStringLiteral("The list as one JSON object.")},
   });
 }
 
-int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err) {
+int RunListVerb(VerbCall& call) {
+  const QCommandLineParser& parser = call.parser;
+  QTextStream& err = call.err;
+  Chart& chart = call.chart;
+  const double orb = call.orb;
   const QString kind = parser.positionalArguments().value(0);
   static const QStringList kKinds = {QStringLiteral("faktoren"),   QStringLiteral("alpha-code"),
                                      QStringLiteral("winkel-code"), QStringLiteral("halbsummen"),
                                      QStringLiteral("mc-texte"),    QStringLiteral("grad-achse"),
                                      QStringLiteral("hs-achse")};
   if (!kKinds.contains(kind)) {
-    err << "unknown list '" << kind << "' (one of " << kKinds.join(QStringLiteral(", ")) << ")";
-    return 2;
-  }
-  QString error;
-  Chart chart;
-  if (!ReadMoment(parser, chart, error)) {
-    err << error;
-    return 2;
-  }
-
-  double orb = 0.0;
-  if (!ReadOrbOption(parser, orb, error)) {
-    err << error;
-    return 2;
+    err << "unbekannte Liste '" << kind << "' (eine von " << kKinds.join(QStringLiteral(", ")) << ")";
+    return kRefused;
   }
   int nextDays = 0;
   if (IsSet(parser, "next-days")) {
     bool ok = false;
     nextDays = Option(parser, "next-days").toInt(&ok);
     if (!ok || nextDays < 0 || nextDays > kMostNextDays) {
-      err << "invalid value '" << Option(parser, "next-days") << "' for --next-days (a whole number from 0 to "
+      err << "ungültiger Wert '" << Option(parser, "next-days") << "' für --next-days (eine ganze Zahl von 0 bis "
           << kMostNextDays << ")";
-      return 2;
+      return kRefused;
     }
   }
   const bool degreeAxis = kind == QLatin1String("grad-achse"), midpointAxis = kind == QLatin1String("hs-achse");
@@ -86,8 +79,8 @@ int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
                          (midpointAxis && qstrcmp(option, "pair") == 0) ||
                          (kind == QLatin1String("mc-texte") && qstrcmp(option, "textsfile") == 0);
     if (IsSet(parser, option) && !belongs) {
-      err << "option --" << option << " does not belong to the list '" << kind << "'";
-      return 2;
+      err << "Option --" << option << " gehört nicht zur Liste '" << kind << "'";
+      return kRefused;
     }
   }
 
@@ -96,33 +89,32 @@ int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
   std::optional<FactorPair> pair;
   if (degreeAxis) {
     if (!IsSet(parser, "axis-deg") || !IsSet(parser, "axis-min")) {
-      err << "missing option --axis-deg or --axis-min";
-      return 2;
+      err << MissingOptionText(QString::fromLatin1(IsSet(parser, "axis-deg") ? "axis-min" : "axis-deg"));
+      return kRefused;
     }
     degreeEntry = ReadDegreeAxis(Option(parser, "axis-deg"), Option(parser, "axis-min"));
     if (!degreeEntry) {
       err << LookupTexts(AxisLookupKind::Degree).checkMessage;
-      return 2;
+      return kRefused;
     }
   }
   if (midpointAxis) {
     if (!IsSet(parser, "pair")) {
-      err << "missing option --pair";
-      return 2;
+      err << MissingOptionText(QStringLiteral("pair"));
+      return kRefused;
     }
     const QStringList names = Option(parser, "pair").split(u'/');
     if (names.size() == 2) pair = ReadAxisPair(names[0], names[1]);
     if (!pair) {
       err << LookupTexts(AxisLookupKind::Midpoint).checkMessage;
-      return 2;
+      return kRefused;
     }
   }
 
-  RecomputeChart(chart);
   for (int day = 0; day < nextDays; ++day) {
     if (!StepLookupDay(chart)) {
-      err << "--next-days " << nextDays << " steps past 31.12.9999";
-      return 2;
+      err << "--next-days " << nextDays << " führt über den 31.12.9999 hinaus";
+      return kRefused;
     }
   }
 
@@ -136,12 +128,16 @@ int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
   } else if (kind == QLatin1String("halbsummen")) {
     lines = MidpointsList(chart, orb);
   } else if (kind == QLatin1String("mc-texte")) {
+    const bool named = IsSet(parser, "textsfile");
     const std::optional<QString> path =
-        IsSet(parser, "textsfile") ? std::optional<QString>(Option(parser, "textsfile")) : FindMcTextsFile(McTextsFolders());
+        named ? std::optional<QString>(Option(parser, "textsfile")) : FindMcTextsFile(McTextsFolders());
     const McTextsList list = BuildMcTextsList(chart, orb, path);
     if (!list.message.isEmpty()) {
-      err << list.message;
-      return 2;
+      // A file named on the command line is named back, not the one looked for.
+      err << (named && list.message == MissingMcTextsMessage()
+                  ? QStringLiteral("Die Datei %1 fehlt oder kann nicht gelesen werden.").arg(*path)
+                  : list.message);
+      return kFailed;
     }
     lines = list.lines;
   } else if (degreeAxis) {
@@ -149,8 +145,14 @@ int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
   } else {
     lines = MidpointAxisList(chart, *pair, orb);
   }
-  for (const QString& line : lines) out << line << '\n';
-  return 0;
+  if (IsSet(parser, "json")) {
+    // The keys are listed in gyrolux-calc.1.
+    PrintJsonLine(QJsonObject{{QStringLiteral("kind"), kind}, {QStringLiteral("lines"), QJsonArray::fromStringList(lines)}},
+                  call.out);
+  } else {
+    for (const QString& line : lines) call.out << line << '\n';
+  }
+  return kDone;
 }
 
 }  // namespace gyrolux::calc

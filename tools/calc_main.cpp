@@ -31,7 +31,6 @@ int main(int argc, char** argv) {
     application = std::make_unique<QCoreApplication>(argc, argv);
   }
   QCoreApplication::setApplicationName(QStringLiteral("gyrolux-calc"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(GYROLUX_VERSION));
   QTextStream out(stdout);
   QTextStream err(stderr);
   return gyrolux::calc::RunCalc(QCoreApplication::arguments(), out, err);

@@ -64,11 +64,12 @@ struct SearchRequest {
   bool json = false;
 };
 
-bool ReadRequest(const QCommandLineParser& parser, SearchRequest& request, QString& error) {
+bool ReadRequest(const VerbCall& call, SearchRequest& request, QString& error) {
+  const QCommandLineParser& parser = call.parser;
   const QStringList args = parser.positionalArguments();
   const QString kind = args[0];
   if (kind != u"picture" && kind != u"angle") {
-    error = QStringLiteral("unknown search '%1' (picture or angle)").arg(kind);
+    error = QStringLiteral("unbekannte Suche '%1' (picture oder angle)").arg(kind);
     return false;
   }
   const bool picture = kind == u"picture";
@@ -79,12 +80,10 @@ bool ReadRequest(const QCommandLineParser& parser, SearchRequest& request, QStri
     return false;
   }
   if (picture) {
-    double orb = kStartPictureOrb;
-    if (!ReadOrbOption(parser, orb, error, /*zeroAllowed=*/true)) return false;
-    request.query = PictureQuery(first->first, first->second, second->first, second->second, orb);
+    request.query = PictureQuery(first->first, first->second, second->first, second->second, call.orb);
   } else {
     if (parser.isSet(QStringLiteral("orb"))) {
-      error = QStringLiteral("--orb is for the picture search; the angle search always uses 1.1");
+      error = QStringLiteral("--orb gilt für die Bildsuche; die Winkelsuche nimmt immer 1.1");
       return false;
     }
     // Read as the dialog reads its two fields.
@@ -96,15 +95,13 @@ bool ReadRequest(const QCommandLineParser& parser, SearchRequest& request, QStri
     request.query = MidpointAngleQuery(first->first, first->second, *angle.angle);
   }
 
-  Chart chart;
-  if (!ReadMoment(parser, chart, error)) return false;
-  request.start = SearchStart(chart);
+  request.start = SearchStart(call.chart);
   if (parser.isSet(QStringLiteral("max-steps"))) {
     const QString text = parser.value(QStringLiteral("max-steps"));
     bool ok = false;
     const qlonglong steps = text.toLongLong(&ok);
     if (!ok || steps < 1 || text.trimmed() != text || text.startsWith(u'+')) {
-      error = QStringLiteral("invalid value '%1' for --max-steps (a whole number from 1 on)").arg(text);
+      error = QStringLiteral("ungültiger Wert '%1' für --max-steps (eine ganze Zahl ab 1)").arg(text);
       return false;
     }
     request.options.maxSteps = steps;
@@ -113,7 +110,7 @@ bool ReadRequest(const QCommandLineParser& parser, SearchRequest& request, QStri
   request.all = parser.isSet(QStringLiteral("all"));
   request.json = parser.isSet(QStringLiteral("json"));
   if (request.plain && request.all) {
-    error = QStringLiteral("--plain runs the alarm only; --all has no plain form");
+    error = QStringLiteral("--plain gilt nur für den Alarm; --all hat keine einfache Form");
     return false;
   }
   return true;
@@ -133,18 +130,14 @@ QJsonObject MomentObject(const SearchMoment& m, bool withTimeText) {
 
 QString MomentText(const SearchMoment& m) { return m.dateText + u' ' + ShownClock(m.moment.hours); }
 
-void PrintJson(const QJsonValue& value, QTextStream& out) {
-  // QJsonDocument writes each double in the shortest form that reads back to it.
-  const QJsonDocument document = value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
-  out << QString::fromUtf8(document.toJson(QJsonDocument::Compact)) << '\n';
-}
+void PrintJson(const QJsonValue& value, QTextStream& out) { PrintJsonLine(value, out); }
 
 int RunAlarm(const SearchRequest& request, QTextStream& out, QTextStream& err) {
   const SearchResult result = request.plain ? PlainAlarmSearch(request.query, request.start, request.options)
                                             : FastAlarmSearch(request.query, request.start, request.options);
   if (result.stop == SearchStop::Rejected || result.stop == SearchStop::Aborted) {
-    err << "the search did not run (" << ReasonName(result.stop) << ")";
-    return 2;
+    err << "die Suche lief nicht (" << ReasonName(result.stop) << ")";
+    return kRefused;
   }
   // The chart at the moment where the search stopped, as the clock then shows it.
   Chart chart;
@@ -168,20 +161,20 @@ int RunAlarm(const SearchRequest& request, QTextStream& out, QTextStream& err) {
                   {QStringLiteral("timeLabel"), textOrNull(FoundTimeLabel(chart.moment.hours))},
               },
               out);
-    return 0;
+    return kDone;
   }
   out << (result.found ? resultLine : QStringLiteral("no hit (%1)").arg(ReasonName(result.stop))) << '\n';
   out << "moment: " << MomentText(result.moment) << " WZ/GMT (hours "
       << QString::number(result.moment.moment.hours, 'g', 17) << ")\n";
   out << "steps: " << result.steps << '\n';
-  return 0;
+  return kDone;
 }
 
 int RunAllHits(const SearchRequest& request, QTextStream& out, QTextStream& err) {
   const AllHitsResult all = FindAllHits(request.query, request.start, request.options);
   if (all.stop == SearchStop::Rejected || all.stop == SearchStop::Aborted) {
-    err << "the search did not run (" << ReasonName(all.stop) << ")";
-    return 2;
+    err << "die Suche lief nicht (" << ReasonName(all.stop) << ")";
+    return kRefused;
   }
   if (request.json) {
     QJsonArray hits;
@@ -195,14 +188,14 @@ int RunAllHits(const SearchRequest& request, QTextStream& out, QTextStream& err)
       });
     }
     PrintJson(hits, out);
-    return 0;
+    return kDone;
   }
   for (const HitRun& run : all.runs) {
     out << "first " << MomentText(run.alarm) << "  enters " << MomentText(run.enters) << "  exact "
         << MomentText(run.closest) << " (" << QString::number(run.leastDistance, 'f', 6) << "°)  leaves "
         << MomentText(run.leaves) << '\n';
   }
-  return 0;
+  return kDone;
 }
 
 }  // namespace
@@ -215,11 +208,6 @@ void DefineSearchVerb(QCommandLineParser& parser) {
                      "two-letter name in any case or its number 0 to 23; -- or 23 is the "
                      "placeholder."),
       QStringLiteral("picture A B C D | angle A B DEG MIN"));
-  parser.addOptions(MomentOptions());
-  parser.addOption({QStringLiteral("orb"),
-                    QStringLiteral("Orb of the picture search in degrees, 0 to 11.25; 1.18 if not "
-                                   "given. The angle search always uses 1.1."),
-                    QStringLiteral("O")});
   parser.addOption({QStringLiteral("max-steps"),
                     QStringLiteral("End after N tested moments (reason max-steps)."), QStringLiteral("N")});
   parser.addOption({QStringLiteral("plain"),
@@ -231,14 +219,14 @@ void DefineSearchVerb(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("json"), QStringLiteral("The result as JSON.")});
 }
 
-int RunSearchVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err) {
+int RunSearchVerb(VerbCall& call) {
   SearchRequest request;
   QString error;
-  if (!ReadRequest(parser, request, error)) {
-    err << error;
-    return 2;
+  if (!ReadRequest(call, request, error)) {
+    call.err << error;
+    return kRefused;
   }
-  return request.all ? RunAllHits(request, out, err) : RunAlarm(request, out, err);
+  return request.all ? RunAllHits(request, call.out, call.err) : RunAlarm(request, call.out, call.err);
 }
 
 }  // namespace gyrolux::calc

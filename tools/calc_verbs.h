@@ -1,33 +1,57 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QJsonValue>
 #include <QTextStream>
+
+#include "engine/chart.h"
 
 namespace gyrolux::calc {
 
+// What a verb's run is handed. The entry has parsed the arguments and, for a verb that
+// reads a moment (Verb::readsMoment), read --date, --hours, --lon and --lat into chart and
+// computed it, and read --orb (Verb::orbHelp) into orb: the shared first step of those
+// verbs, so that a verb starts from a checked chart.
+struct VerbCall {
+  const QCommandLineParser& parser;
+  QTextStream& out;  // the result; reaches stdout only when run returns 0
+  QTextStream& err;  // a complaint, without "gyrolux-calc VERB:" and without line end
+  Chart chart;       // computed at the moment given (readsMoment), else default
+  double orb = 1.18;  // the --orb given, or 1.18
+};
+
+// The exit status of run: 0 done, 1 a failure while working (a file that cannot be read
+// or written), 2 a refused argument. err reaches stderr, as one line after
+// "gyrolux-calc VERB: ", only when run does not return 0.
+inline constexpr int kDone = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kRefused = 2;
+
 // One verb of gyrolux-calc, a row of the table in gyrolux_calc.cpp.
 //
-// define adds the verb's options (QCommandLineParser::addOption) and describes its
+// define adds the verb's own options (QCommandLineParser::addOption) and describes its
 // positional arguments (addPositionalArgument), so that "gyrolux-calc VERB --help" shows
-// them; -h/--help is added by the entry. A verb with kinds ("list KIND") takes the kind
-// as its first positional argument, names the kinds in that argument's description and
-// checks the kind and the arguments that follow it in run.
+// them; -h/--help, --version and the options of the first step are added by the entry. A
+// verb with kinds ("list KIND") takes the kind as its first positional argument, names the
+// kinds in that argument's description and checks the kind and the arguments that follow
+// it in run.
 //
 // Before run is called the entry refuses an unknown option, a missing or unexpected
-// value, a repeated option and fewer than leastArguments or more than mostArguments
-// positional arguments.
-//
-// run does the work on the parsed arguments and returns the exit status: it writes its
-// result to out, or a complaint about a bad argument to err (without "gyrolux-calc VERB:"
-// and without line end) and returns 2. out reaches stdout only when run returns 0, err
-// reaches stderr, as one line after "gyrolux-calc VERB: ", only when it does not.
+// value, a repeated option, fewer than leastArguments or more than mostArguments
+// positional arguments, and a moment or orb it cannot read.
 struct Verb {
   const char* name;
   const char* summary;  // one line, shown by "gyrolux-calc --help" and "VERB --help"
   void (*define)(QCommandLineParser& parser);
-  int (*run)(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+  int (*run)(VerbCall& call);
   int leastArguments = 0;
   int mostArguments = 0;
+  // The verb works on one moment: --date, --hours, --lon and --lat are required.
+  bool readsMoment = false;
+  // The verb takes --orb, described by this text (nullptr: no --orb). The orb lies above
+  // 0 (with orbMayBeZero at 0 or above) and at most at half the 22.5-degree mode.
+  const char* orbHelp = nullptr;
+  bool orbMayBeZero = false;
   // The verb draws with fonts: the program then runs on a QGuiApplication (on the offscreen
   // platform unless QT_QPA_PLATFORM names another) instead of a QCoreApplication.
   bool drawsWithFonts = false;
@@ -37,16 +61,18 @@ struct Verb {
 };
 
 void DefineChartVerb(QCommandLineParser& parser);
-int RunChartVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
-
+int RunChartVerb(VerbCall& call);
 void DefineAxesVerb(QCommandLineParser& parser);
-int RunAxesVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
-
+int RunAxesVerb(VerbCall& call);
 void DefineListVerb(QCommandLineParser& parser);
-int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+int RunListVerb(VerbCall& call);
 void DefineDrawVerb(QCommandLineParser& parser);
-int RunDrawVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+int RunDrawVerb(VerbCall& call);
 void DefineSearchVerb(QCommandLineParser& parser);
-int RunSearchVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+int RunSearchVerb(VerbCall& call);
+
+// Writes a value as one line of compact JSON (QJsonDocument writes each double in the
+// shortest form that reads back to it, a non-finite one as null).
+void PrintJsonLine(const QJsonValue& value, QTextStream& out);
 
 }  // namespace gyrolux::calc

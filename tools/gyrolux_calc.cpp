@@ -3,39 +3,53 @@
 #include "tools/gyrolux_calc.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 #include <QTextStream>
+#include <QTranslator>
 
+#include "tools/calc_args.h"
 #include "tools/calc_verbs.h"
 
 namespace gyrolux::calc {
 namespace {
 
+constexpr const char* kOrbHelp = "Orb in degrees, above 0 up to 11.25; 1.18 if not given.";
+
 // To add a verb: a file calc_VERB.cpp with its define and run functions (calc_verbs.h),
-// a row here and the file in CMakeLists.txt.
+// a row here, the file in CMakeLists.txt and a section in packaging/gyrolux-calc.1.
 constexpr Verb kVerbs[] = {
     {.name = "chart",
      .summary = "One chart: the factors as a table, or all its numbers as JSON.",
      .define = DefineChartVerb,
-     .run = RunChartVerb},
+     .run = RunChartVerb,
+     .readsMoment = true},
     {.name = "axes",
      .summary = "The four main-axis lists and the stellium line of one moment.",
      .define = DefineAxesVerb,
-     .run = RunAxesVerb},
+     .run = RunAxesVerb,
+     .readsMoment = true,
+     .orbHelp = kOrbHelp},
     {.name = "list",
      .summary = "One list of the evaluation window or an axis lookup, line by line.",
      .define = DefineListVerb,
      .run = RunListVerb,
      .leastArguments = 1,
-     .mostArguments = 1},
+     .mostArguments = 1,
+     .readsMoment = true,
+     .orbHelp = kOrbHelp},
     {.name = "draw",
      .summary = "One of the diagrams of a moment as WMF, PDF, SVG or PNG.",
      .define = DefineDrawVerb,
      .run = RunDrawVerb,
      .leastArguments = 1,
      .mostArguments = 1,
+     .readsMoment = true,
      .drawsWithFonts = true},
     {.name = "search",
      .summary = "The alarm searches: the first moment of a planetary picture or of a midpoint "
@@ -44,10 +58,34 @@ constexpr Verb kVerbs[] = {
      .run = RunSearchVerb,
      .leastArguments = 5,
      .mostArguments = 5,
+     .readsMoment = true,
+     .orbHelp = "Orb of the picture search in degrees, 0 to 11.25; 1.18 if not given. The angle "
+                "search always uses 1.1.",
+     .orbMayBeZero = true,
      .dashDashArgument = "23"},
 };
 
 QString Program() { return QStringLiteral("gyrolux-calc"); }
+
+// QCommandLineParser's complaints in German: it asks the application's translators for
+// them, so one is installed while the arguments are parsed.
+class GermanParserTexts final : public QTranslator {
+ public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    static constexpr std::pair<const char*, const char*> kTexts[] = {
+        {"Unknown option '%1'.", "unbekannte Option '%1'"},
+        {"Unknown options: %1.", "unbekannte Optionen: %1"},
+        {"Missing value after '%1'.", "Wert nach '%1' fehlt"},
+        {"Unexpected value after '%1'.", "unerwarteter Wert nach '%1'"},
+    };
+    if (qstrcmp(context, "QCommandLineParser") != 0) return {};
+    for (const auto& [english, german] : kTexts) {
+      if (qstrcmp(source, english) == 0) return QString::fromUtf8(german);
+    }
+    return {};
+  }
+};
 
 QCommandLineOption HelpOption() {
   return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -65,19 +103,37 @@ QString HelpText(const QCommandLineParser& parser, const QString& usage) {
 }
 
 // Writes "WHO: complaint" as one line: line ends and other control characters in the
-// complaint (an argument quoted back may hold any) are written as \uXXXX.
+// complaint (an argument quoted back, a reason set on a line of its own) become blanks.
 void Complain(QTextStream& err, const QString& who, const QString& complaint) {
   QString line = who + QStringLiteral(": ");
   for (QChar c : complaint.trimmed()) {
     const QChar::Category category = c.category();
-    if (category == QChar::Other_Control || category == QChar::Separator_Line ||
-        category == QChar::Separator_Paragraph) {
-      line += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    } else {
-      line += c;
-    }
+    const bool breaks = category == QChar::Other_Control || category == QChar::Separator_Line ||
+                        category == QChar::Separator_Paragraph;
+    line += breaks ? QChar(u' ') : c;
   }
   err << line << '\n';
+  err.flush();
+}
+
+// Writes the result and checks that it arrived: a full disk or a closed pipe behind stdout
+// is a failure, not a silent success.
+int Deliver(QTextStream& out, QTextStream& err, const QString& who, const QString& text) {
+  out << text;
+  out.flush();
+  if (out.status() == QTextStream::Ok) return kDone;
+  Complain(err, who, QStringLiteral("Schreibfehler auf der Standardausgabe"));
+  return kFailed;
+}
+
+// The first step of the verbs that work on a moment: the moment read and computed, the
+// orb read.
+bool ReadFirstStep(const Verb& verb, VerbCall& call, QString& error) {
+  if (verb.readsMoment) {
+    if (!ReadMoment(call.parser, call.chart, error)) return false;
+    RecomputeChart(call.chart);
+  }
+  return verb.orbHelp == nullptr || ReadOrbOption(call.parser, call.orb, error, verb.orbMayBeZero);
 }
 
 int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -86,6 +142,11 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   parser.setApplicationDescription(QString::fromUtf8(verb.summary));
   const QCommandLineOption help = HelpOption();
   parser.addOption(help);
+  const QCommandLineOption version = parser.addVersionOption();
+  if (verb.readsMoment) parser.addOptions(MomentOptions());
+  if (verb.orbHelp != nullptr) {
+    parser.addOption({QStringLiteral("orb"), QString::fromUtf8(verb.orbHelp), QStringLiteral("O")});
+  }
   verb.define(parser);
   QStringList given = arguments;
   if (verb.dashDashArgument != nullptr) {
@@ -96,60 +157,68 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   // parse(), not process(): process() would print Qt's own messages and exit by itself.
   if (!parser.parse(QStringList{who} + given)) {
     Complain(err, who, parser.errorText());
-    return 2;
+    return kRefused;
   }
-  if (parser.isSet(help)) {
-    out << HelpText(parser, who);
-    return 0;
+  if (parser.isSet(help)) return Deliver(out, err, who, HelpText(parser, who));
+  if (parser.isSet(version)) {
+    return Deliver(out, err, who, Program() + u' ' + QStringLiteral(GYROLUX_VERSION) + u'\n');
   }
   // QCommandLineParser keeps every value of a repeated option; here an option counts once.
   QSet<QString> seen;
   for (const QString& name : parser.optionNames()) {
     if (seen.contains(name) || parser.values(name).size() > 1) {
       const QString dashes = name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-      Complain(err, who, QStringLiteral("option %1%2 given twice").arg(dashes, name));
-      return 2;
+      Complain(err, who, QStringLiteral("Option %1%2 ist doppelt angegeben").arg(dashes, name));
+      return kRefused;
     }
     seen.insert(name);
   }
   const QStringList positional = parser.positionalArguments();
   if (positional.size() > verb.mostArguments) {
-    Complain(err, who,
-             QStringLiteral("unexpected argument '%1'").arg(positional[verb.mostArguments]));
-    return 2;
+    Complain(err, who, QStringLiteral("unerwartetes Argument '%1'").arg(positional[verb.mostArguments]));
+    return kRefused;
   }
   if (positional.size() < verb.leastArguments) {
-    Complain(err, who, QStringLiteral("missing arguments (see %1 --help)").arg(who));
-    return 2;
+    Complain(err, who, QStringLiteral("Argumente fehlen (siehe %1 --help)").arg(who));
+    return kRefused;
   }
   // The verb writes into buffers, so that a failure leaves stdout empty.
   QString result, complaint;
   QTextStream resultStream(&result), complaintStream(&complaint);
-  const int status = verb.run(parser, resultStream, complaintStream);
+  VerbCall call{.parser = parser, .out = resultStream, .err = complaintStream, .chart = {}, .orb = 1.18};
+  if (!ReadFirstStep(verb, call, complaint)) {
+    Complain(err, who, complaint);
+    return kRefused;
+  }
+  const int status = verb.run(call);
   resultStream.flush();
   complaintStream.flush();
-  if (status == 0) {
-    out << result;
-  } else {
+  if (status != kDone) {
     Complain(err, who, complaint);
+    return status;
   }
-  return status;
+  return Deliver(out, err, who, result);
 }
 
 QString TopHelpText(const QCommandLineParser& parser) {
   QString text = HelpText(parser, Program()) + QStringLiteral("\nVerbs:\n");
+  QList<std::pair<QString, QString>> rows;
+  for (const Verb& verb : kVerbs) rows.append({QLatin1String(verb.name), QString::fromUtf8(verb.summary)});
+  rows.append({QStringLiteral("help"), QStringLiteral("The options of one verb: \"gyrolux-calc help VERB\".")});
   qsizetype width = 0;
-  for (const Verb& verb : kVerbs) width = std::max<qsizetype>(width, qstrlen(verb.name));
-  for (const Verb& verb : kVerbs) {
-    text += QStringLiteral("  ") + QLatin1String(verb.name).toString().leftJustified(width + 2) +
-            QString::fromUtf8(verb.summary) + u'\n';
-  }
+  for (const auto& row : rows) width = std::max(width, row.first.size());
+  for (const auto& [name, summary] : rows) text += QStringLiteral("  ") + name.leftJustified(width + 2) + summary + u'\n';
   return text;
 }
 
-}  // namespace
+const Verb* FindVerb(const QString& name) {
+  for (const Verb& verb : kVerbs) {
+    if (name == QLatin1String(verb.name)) return &verb;
+  }
+  return nullptr;
+}
 
-int RunCalc(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int RunCalcParsed(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("The chart engine and the lists of the clock without a window."));
@@ -164,36 +233,53 @@ int RunCalc(const QStringList& arguments, QTextStream& out, QTextStream& err) {
       QStringLiteral("VERB [VERB options]"));
   if (!parser.parse(arguments)) {
     Complain(err, Program(), parser.errorText());
-    return 2;
+    return kRefused;
   }
-  if (parser.isSet(help)) {
-    out << TopHelpText(parser);
-    return 0;
-  }
+  if (parser.isSet(help)) return Deliver(out, err, Program(), TopHelpText(parser));
   if (parser.isSet(version)) {
-    out << Program() << u' ' << QCoreApplication::applicationVersion() << '\n';
-    return 0;
+    return Deliver(out, err, Program(), Program() + u' ' + QStringLiteral(GYROLUX_VERSION) + u'\n');
   }
   QStringList rest = parser.positionalArguments();
   if (rest.isEmpty()) {
     err << TopHelpText(parser);
-    return 2;
+    return kRefused;
   }
   const QString name = rest.takeFirst();
-  for (const Verb& verb : kVerbs) {
-    if (name == QLatin1String(verb.name)) return RunVerb(verb, rest, out, err);
+  if (name == u"help") {
+    if (rest.isEmpty() || rest == QStringList{QStringLiteral("--help")} || rest == QStringList{QStringLiteral("-h")}) {
+      return Deliver(out, err, Program(), TopHelpText(parser));
+    }
+    const Verb* verb = rest.size() == 1 ? FindVerb(rest[0]) : nullptr;
+    if (verb != nullptr) return RunVerb(*verb, {QStringLiteral("--help")}, out, err);
+    Complain(err, Program() + QStringLiteral(" help"),
+             QStringLiteral("unbekanntes Verb '%1'").arg(rest.join(u' ')));
+    return kRefused;
   }
-  Complain(err, Program(), QStringLiteral("unknown verb '%1'").arg(name));
-  return 2;
+  if (const Verb* verb = FindVerb(name)) return RunVerb(*verb, rest, out, err);
+  Complain(err, Program(), QStringLiteral("unbekanntes Verb '%1'").arg(name));
+  return kRefused;
+}
+
+}  // namespace
+
+void PrintJsonLine(const QJsonValue& value, QTextStream& out) {
+  const QJsonDocument document = value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+  out << QString::fromUtf8(document.toJson(QJsonDocument::Compact)) << '\n';
+}
+
+int RunCalc(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  GermanParserTexts german;
+  QCoreApplication::installTranslator(&german);
+  const int status = RunCalcParsed(arguments, out, err);
+  QCoreApplication::removeTranslator(&german);
+  return status;
 }
 
 bool VerbDrawsWithFonts(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (argv[i][0] == '-') continue;
-    for (const Verb& verb : kVerbs) {
-      if (qstrcmp(argv[i], verb.name) == 0) return verb.drawsWithFonts;
-    }
-    return false;
+    const Verb* verb = FindVerb(QString::fromLocal8Bit(argv[i]));
+    return verb != nullptr && verb->drawsWithFonts;
   }
   return false;
 }

@@ -4,6 +4,7 @@ as root, installed with apt and removed again.
     package_test.py build <build folder> <package folder>
     package_test.py contents <package folder>
     package_test.py install <package folder>
+    package_test.py lintian <package folder>
 """
 import configparser
 import os
@@ -14,7 +15,7 @@ from pathlib import Path
 
 from packaging_support import APP_ID, SKIP, check, check_chart, check_run, installed_files, run
 
-VERSION = "5.0.0"
+VERSION = "5.0.0-1"  # the upstream version and the Debian revision
 
 
 def the_package(folder):
@@ -60,6 +61,22 @@ def contents(folder):
     for path, mode in files.items():
         expected = "-rwxr-xr-x" if path.startswith("bin/") else "-rw-r--r--"
         check(mode == expected, f"{path} has mode {mode}")
+
+
+# The lintian warnings the package keeps on purpose, each with its reason (none yet).
+JUSTIFIED = {}
+
+
+def lintian(folder):
+    """No error and no warning from lintian but the justified ones, no hardening note."""
+    deb = the_package(folder)
+    result = run(["lintian", "--info", "--no-tag-display-limit", str(deb)])
+    tags = [line for line in result.stdout.splitlines() if line[:3] in ("E: ", "W: ", "I: ")]
+    print("\n".join(tags) or "lintian: no tag")
+    refused = [line for line in tags if line.startswith(("E: ", "W: ")) and line.split()[2] not in JUSTIFIED]
+    refused += [line for line in tags if line.split()[2].startswith("hardening-")]
+    check(not refused, "lintian:\n  " + "\n  ".join(refused))
+    check(result.returncode == 0 or tags, f"lintian failed: {result.stderr}")
 
 
 def install(folder):
@@ -119,5 +136,7 @@ if mode == "build":
     build(Path(sys.argv[2]), Path(sys.argv[3]))
 elif mode == "contents":
     contents(Path(sys.argv[2]))
+elif mode == "lintian":
+    lintian(Path(sys.argv[2]))
 elif mode == "install":
     sys.exit(install(Path(sys.argv[2])))
