@@ -82,6 +82,8 @@ IntervalDialog::IntervalDialog(ClockState& clock, QWidget* parent)
   minutesField_->setFont(WindowFont("MS Sans Serif", 13, true));
   SetBaseColor(minutesField_, clSilver);
   SetTextColor(minutesField_, clNavy);
+  // Enter in the field, or the focus leaving it, takes the minutes.
+  connect(minutesField_, &QLineEdit::returnPressed, this, &IntervalDialog::acceptMinutes);
   leaveWatch_ = new FieldLeaveWatch(this, {minutesField_}, [this](int, QWidget*) { acceptMinutes(); });
   connect(minutesField_, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (text.size() >= kIntervalFieldLength) acceptMinutes();
@@ -109,12 +111,6 @@ void IntervalDialog::showEvent(QShowEvent* event) {
   } else {
     unitButtons_[0]->setFocus();
   }
-}
-
-bool IntervalDialog::enterPressed() {
-  if (!minutesField_->hasFocus()) return false;
-  acceptMinutes();
-  return true;
 }
 
 void IntervalDialog::done(int result) {

@@ -23,7 +23,6 @@ class IntervalDialog : public KitWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  bool enterPressed() override;
 
  private:
   void acceptMinutes();

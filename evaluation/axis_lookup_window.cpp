@@ -75,8 +75,10 @@ AxisLookupWindow::AxisLookupWindow(Session& session, AxisLookupKind kind, QWidge
     field->setFont(WindowFont("MS Sans Serif", 16, true));
     SetBaseColor(field, clWhite, clNavy);
     field->installEventFilter(this);
-    connect(field, &QLineEdit::textChanged, this, [this, i](const QString& text) {
-      if (text.size() < kFieldLength || leaveWatch_->quiet()) return;
+    connect(field, &QLineEdit::textChanged, this, [this, i, field](const QString& text) {
+      // Only a field being typed in moves on: the upper-casing below changes the text of a
+      // field that has already moved on, and must not take the focus back to the list.
+      if (text.size() < kFieldLength || leaveWatch_->quiet() || !field->hasFocus()) return;
       moveOn(i);
     });
     if (kind == AxisLookupKind::Midpoint) {

@@ -73,18 +73,21 @@ TEST(WindowAccess, ADarkPaletteTabAndScreenReadersInTheMainWindowAndEveryWindowI
                                "realTimeButton", "linearGraphicBox", "intervalButton", "tempoScrollBar",
                                "lastMomentButton", "haltButton"};
   const QString soText = clock.widget<QPlainTextEdit>("soAxisList")->toPlainText();
+  QStringList expected;  // what is on (no ALT.DAT: no "&Alt-Datum/Zeit")
+  for (const char* name : order) {
+    const QWidget* widget = clock.widget(name);
+    if (widget->isVisible() && widget->isEnabled()) expected << QString::fromLatin1(name);
+  }
   clock.window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(clock.window.get()));
   clock.button(MainButton::Halt)->setFocus();
   QStringList visited;
-  for (size_t i = 0; i < std::size(order); ++i) {
+  while (visited.size() < expected.size()) {
     QWidget* focused = clock.window->focusWidget();
-    ASSERT_NE(focused, nullptr) << i;
+    ASSERT_NE(focused, nullptr) << visited.size();
     visited << focused->objectName();
     QTest::keyClick(focused, Qt::Key_Tab);
   }
-  QStringList expected;
-  for (const char* name : order) expected << QString::fromLatin1(name);
   EXPECT_EQ(visited, expected);
   EXPECT_EQ(clock.widget<QPlainTextEdit>("soAxisList")->toPlainText(), soText);
 

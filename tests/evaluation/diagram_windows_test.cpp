@@ -45,8 +45,9 @@ TEST(EnlargedDialWindowTest, ShowsTurnsSavesAndCloses) {
     // No command lies over the dial, where it would hide glyphs.
     const QRect dial(0, 0, kEnlargedDialSize, kEnlargedDialSize);
     for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (child->isVisible() && child->objectName() != QStringLiteral("enlargedDialView"))
+      if (child->isVisible() && child->objectName() != QStringLiteral("enlargedDialView")) {
         EXPECT_FALSE(child->geometry().intersects(dial)) << child->objectName().toStdString();
+      }
     }
     // Drawn, written to img.wmf and put on the clipboard; every step of the bar redraws.
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(740, 740));
