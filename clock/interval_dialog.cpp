@@ -50,22 +50,18 @@ constexpr UnitButton kUnitButtons[] = {{"1 Tag", "dayButton", IntervalUnit::Day,
 }  // namespace
 
 IntervalDialog::IntervalDialog(ClockState& clock, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), clock_(clock) {
-  setObjectName(QStringLiteral("intervalDialog"));
-  setWindowTitle(QStringLiteral("                Die Schrittweite pro Takt"));
-  setFixedSize(305, 348);
-  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
-  SetBackground(this, clYellow);
+    : KitWindow(parent, {QStringLiteral("intervalDialog"),
+                         QStringLiteral("                Die Schrittweite pro Takt"),
+                         {305, 348},
+                         clYellow,
+                         WindowFrame::TitleOnly,
+                         WindowPlace::DesktopCentre}),
+      clock_(clock) {
 
-  helpText_ = new QPlainTextEdit(this);
-  helpText_->setGeometry(8, 8, 289, 289);
-  helpText_->setReadOnly(true);
-  helpText_->setFont(WindowFont("Arial", 11));
-  helpText_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  SetBaseColor(helpText_, clCream);
   QStringList lines;
   for (const char* line : kHelpLines) lines << QString::fromUtf8(line);
-  helpText_->setPlainText(lines.join(u'\n'));
+  helpText_ = MakeTextPanel(this, QString(), QStringLiteral("Hilfe"), {8, 8, 289, 289}, WindowFont("Arial", 11),
+                            clCream, lines.join(u'\n'));
 
   for (int i = 0; i < 4; ++i) {
     const UnitButton& unitButton = kUnitButtons[i];
@@ -80,12 +76,15 @@ IntervalDialog::IntervalDialog(ClockState& clock, QWidget* parent)
 
   minutesField_ = new QLineEdit(this);
   minutesField_->setObjectName(QStringLiteral("minutesField"));
+  minutesField_->setAccessibleName(QStringLiteral("Minuten"));
   minutesField_->setGeometry(240, 304, 57, 24);
   minutesField_->setMaxLength(kIntervalFieldLength);
   minutesField_->setFont(WindowFont("MS Sans Serif", 13, true));
   SetBaseColor(minutesField_, clSilver);
   SetTextColor(minutesField_, clNavy);
-  connect(minutesField_, &QLineEdit::editingFinished, this, &IntervalDialog::acceptMinutes);
+  // Enter in the field, or the focus leaving it, takes the minutes.
+  connect(minutesField_, &QLineEdit::returnPressed, this, &IntervalDialog::acceptMinutes);
+  leaveWatch_ = new FieldLeaveWatch(this, {minutesField_}, [this](int, QWidget*) { acceptMinutes(); });
   connect(minutesField_, &QLineEdit::textChanged, this, [this](const QString& text) {
     if (text.size() >= kIntervalFieldLength) acceptMinutes();
   });
@@ -99,14 +98,13 @@ IntervalDialog::IntervalDialog(ClockState& clock, QWidget* parent)
 
 void IntervalDialog::run() {
   minutesField_->setText(QStringLiteral("0"));
-  exec();
+  // In the middle of the desktop, not of the main window.
+  runModal();
 }
 
 void IntervalDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  // In the middle of the desktop, not of the main window.
-  CentreOnDesktop(this);
-  closing_ = false;
+  leaveWatch_->setQuiet(false);
   minutesField_->selectAll();
   if (clock_.unit != IntervalUnit::Seconds) {
     minutesField_->setFocus();
@@ -116,7 +114,7 @@ void IntervalDialog::showEvent(QShowEvent* event) {
 }
 
 void IntervalDialog::done(int result) {
-  closing_ = true;
+  leaveWatch_->setQuiet(true);
   // The field must not keep the focus into the next showing, where losing it would
   // store its text.
   helpText_->setFocus();
@@ -124,7 +122,7 @@ void IntervalDialog::done(int result) {
 }
 
 void IntervalDialog::acceptMinutes() {
-  if (closing_ || !isVisible()) return;
+  if (leaveWatch_->quiet() || !isVisible()) return;
   const IntervalAcceptance acceptance = AcceptIntervalText(minutesField_->text(), clock_);
   if (!acceptance.cleanNumber) minutesField_->setFocus();
   if (acceptance.closeDialog) {

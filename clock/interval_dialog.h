@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/window_kit.h"
 
 #include "session/clock_state.h"
 
@@ -12,7 +12,7 @@ namespace gyrolux {
 
 // "Die Schrittweite pro Takt": the clock's step per tick as minutes or as one of the fixed
 // steps of a day, a week, thirty days or a year. It writes the clock's unit and minutes.
-class IntervalDialog : public QDialog {
+class IntervalDialog : public KitWindow {
  public:
   IntervalDialog(ClockState& clock, QWidget* parent = nullptr);
 
@@ -32,8 +32,8 @@ class IntervalDialog : public QDialog {
   QPlainTextEdit* helpText_;
   QLineEdit* minutesField_;
   QPushButton* unitButtons_[4];
-  // Set while the dialog closes, so that the field losing its focus then stores nothing.
-  bool closing_ = false;
+  // Quiet while the dialog closes, so that the field losing its focus then stores nothing.
+  FieldLeaveWatch* leaveWatch_;
 };
 
 }  // namespace gyrolux

@@ -1,6 +1,7 @@
 #include "clock/main_window.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -119,17 +120,13 @@ QIcon RealTimeIcon() {
   return QIcon(pixmap);
 }
 
-QPlainTextEdit* MakeAxisList(QWidget* parent, const char* objectName, QRect geometry, bool readOnly,
-                             QRgb base) {
-  auto* list = new QPlainTextEdit(parent);
-  list->setObjectName(QString::fromLatin1(objectName));
-  list->setGeometry(geometry);
+QPlainTextEdit* MakeAxisList(QWidget* parent, const char* objectName, const QString& name, QRect geometry,
+                             bool readOnly, QRgb base) {
+  QPlainTextEdit* list = MakeTextPanel(parent, QString::fromLatin1(objectName), name, geometry,
+                                       WindowFont("Courier New", 13, true), base);
   list->setReadOnly(readOnly);
-  list->setFont(WindowFont("Courier New", 13, true));
-  list->setLineWrapMode(QPlainTextEdit::NoWrap);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  SetBaseColor(list, base);
   SetTextColor(list, clNavy);
   return list;
 }
@@ -143,6 +140,7 @@ QString MainButtonObjectName(MainButton which) {
 MainWindow::MainWindow(Session& session, QWidget* parent)
     : QWidget(parent), session_(session), controller_(session, ApplicationIconImage()) {
   setObjectName(QStringLiteral("mainWindow"));
+  AnnounceAsWindow(this);
   setWindowTitle(MainWindowCaption());
   setWindowIcon(QIcon(QPixmap::fromImage(ApplicationIconImage())));
   setFixedSize(kWindowWidth, controller_.state().windowHeight);
@@ -203,6 +201,7 @@ void MainWindow::setModalWindow(ModalWindow which, std::function<void()> show) {
 void MainWindow::buildLayout() {
   dialView_ = new DialView(this);
   dialView_->setObjectName(QStringLiteral("dialView"));
+  dialView_->setAccessibleName(QStringLiteral("Diagramm"));
   dialView_->setGeometry(0, 0, 520, 525);
 
   cover_ = new QLabel(this);
@@ -243,15 +242,11 @@ void MainWindow::buildLayout() {
   auto* about = new Panel(this, clMoneyGreen, 4, false);
   about->setObjectName(QStringLiteral("aboutPanel"));
   about->setGeometry(77, 184, 367, 105);
-  auto* aboutText = new QPlainTextEdit(about);
-  aboutText->setGeometry(16, 16, 337, 73);
-  aboutText->setReadOnly(true);
-  aboutText->setPlainText(AboutText());
-  aboutText->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QPlainTextEdit* aboutText = MakeTextPanel(about, QStringLiteral("aboutText"), QStringLiteral("Quell-Information"),
+                                            {16, 16, 337, 73}, font(), clSilver, AboutText());
   aboutText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   aboutText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   aboutText->document()->setDocumentMargin(2);
-  SetBaseColor(aboutText, clSilver);
   about->hide();
   aboutPanel_ = about;
 
@@ -313,6 +308,8 @@ void MainWindow::buildLayout() {
 
   tempoScrollBar_ = new QScrollBar(Qt::Horizontal, control);
   tempoScrollBar_->setObjectName(QStringLiteral("tempoScrollBar"));
+  tempoScrollBar_->setAccessibleName(QStringLiteral("Tempo und Richtung der Uhr"));
+  tempoScrollBar_->setFocusPolicy(Qt::StrongFocus);
   tempoScrollBar_->setGeometry(130, 72, 93, 14);
   tempoScrollBar_->setRange(0, 40);
   tempoScrollBar_->setPageStep(1);
@@ -332,12 +329,25 @@ void MainWindow::buildLayout() {
     run([this] { controller_.draw(); });
   });
 
-  axisLists_[0] = MakeAxisList(this, "mcAxisList", {528, 250, 234, 233}, true, clCream);
+  axisLists_[0] = MakeAxisList(this, "mcAxisList", QStringLiteral("Halbsummen MC/MC"), {528, 250, 234, 233}, true, clCream);
   axisLists_[0]->setToolTip(QStringLiteral(" Hier sehen Sie alle Halbsummen im Orbis der Achse MC/MC "));
   axisLists_[0]->setToolTipDuration(kHintMilliseconds);
-  axisLists_[1] = MakeAxisList(this, "soAxisList", {768, 6, 234, 182}, false, clWhite);
-  axisLists_[2] = MakeAxisList(this, "asAxisList", {768, 184, 234, 182}, false, clWhite);
-  axisLists_[3] = MakeAxisList(this, "moAxisList", {768, 366, 234, 182}, false, clWhite);
+  axisLists_[1] = MakeAxisList(this, "soAxisList", QStringLiteral("Halbsummen SO/SO"), {768, 6, 234, 182}, false, clWhite);
+  axisLists_[2] = MakeAxisList(this, "asAxisList", QStringLiteral("Halbsummen AS/AS"), {768, 184, 234, 182}, false, clWhite);
+  axisLists_[3] = MakeAxisList(this, "moAxisList", QStringLiteral("Halbsummen MO/MO"), {768, 366, 234, 182}, false, clWhite);
+
+  // Tab runs down the control panel's columns, to the halt button, the search panel, the
+  // four lists, the enlarge button and its options, and the bottom panel.
+  const std::vector<QWidget*> tabOrder = {button(MainButton::Moment), button(MainButton::RealTime), linearBox,
+                                          button(MainButton::Interval), tempoScrollBar_,
+                                          button(MainButton::LastMoment), button(MainButton::Halt),
+                                          button(MainButton::Evaluate), button(MainButton::PictureSearch),
+                                          button(MainButton::MidpointSearch), axisLists_[0], axisLists_[1],
+                                          axisLists_[2], axisLists_[3], button(MainButton::Enlarge),
+                                          optionBoxes_[0], optionBoxes_[1], optionBoxes_[2],
+                                          button(MainButton::About), button(MainButton::Introduction),
+                                          button(MainButton::Exit)};
+  for (size_t i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
   // What lies on top: the cover over the dial, the about panel and the labels over both.
   cover_->raise();
@@ -365,7 +375,7 @@ void MainWindow::startUp() {
   if (startUpDone_) return;
   startUpDone_ = true;
   setWindowTitle(MainWindowCaption());
-  if (TitlePictureWanted()) titleWindow_->exec();
+  if (TitlePictureWanted()) titleWindow_->run();
   applyHintSettings();
   run([this] { RunStartUp(controller_, MachineStartUpEnvironment()); });
 }

@@ -14,16 +14,19 @@
 namespace gyrolux {
 
 TitleWindow::TitleWindow(Prompter& prompter, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), prompter_(prompter) {
-  setFixedSize(765, 569);
-  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
+    : KitWindow(parent, {QStringLiteral("titleWindow"),
+                         QStringLiteral("Die Mini-Gyrolux"),  // not shown on the frameless window; a screen reader reads it
+                         {765, 569},
+                         std::nullopt,
+                         WindowFrame::Frameless,
+                         WindowPlace::DesktopCentre}),
+      prompter_(prompter) {
 
   auto* picture = new QLabel(this);
   picture->setGeometry(0, 0, 765, 569);
   picture->setPixmap(QPixmap::fromImage(TitlePicture()));
   picture->setScaledContents(true);
 
-  setObjectName(QStringLiteral("titleWindow"));
   continueButton_ = new QPushButton(QStringLiteral("weiter"), this);
   continueButton_->setObjectName(QStringLiteral("continueButton"));
   continueButton_->setGeometry(712, 544, 45, 18);
@@ -42,7 +45,6 @@ TitleWindow::TitleWindow(Prompter& prompter, QWidget* parent)
 
 void TitleWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  CentreOnDesktop(this);
   continueButton_->setFocus();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/window_kit.h"
 
 class QPushButton;
 class QRadioButton;
@@ -11,9 +11,12 @@ class Prompter;
 
 // The title picture shown at start-up, with "weiter" and the switch that keeps it away
 // in future (the file Titel.dat in the working directory).
-class TitleWindow : public QDialog {
+class TitleWindow : public KitWindow {
  public:
   TitleWindow(Prompter& prompter, QWidget* parent = nullptr);
+
+  // Shows the picture modally in the middle of the desktop; returns when it has closed.
+  void run() { runModal(); }
 
  protected:
   void showEvent(QShowEvent* event) override;

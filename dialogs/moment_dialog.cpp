@@ -75,37 +75,41 @@ struct GroupLabel {
 };
 constexpr GroupLabel kGroupLabels[] = {{"Datum", 8}, {"WZ/GMT", 118}, {"Länge", 184}, {"Breite", 278}};
 
-QPlainTextEdit* MakeMemo(QWidget* parent, const QString& text, QRect geometry) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setGeometry(geometry);
-  memo->setReadOnly(true);
-  memo->setFont(WindowFont("Arial", 11));
-  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo->setPlainText(text);
-  SetBaseColor(memo, clCream);
-  return memo;
+QPlainTextEdit* MakeMemo(QWidget* parent, const QString& objectName, const QString& name, const QString& text,
+                         QRect geometry) {
+  return MakeTextPanel(parent, objectName, name, geometry, WindowFont("Arial", 11), clCream, text);
+}
+
+// What a screen reader calls a field.
+QString FieldName(MomentField field) {
+  static const char* const kNames[kMomentFieldCount] = {
+      "Tag",          "Monat",         "Jahr",           "Stunde",        "Minute",         "Länge Ost/West",
+      "Länge Grad",   "Länge Minuten", "Breite Nord/Süd", "Breite Grad",  "Breite Minuten"};
+  return QString::fromUtf8(kNames[static_cast<int>(field)]);
 }
 
 }  // namespace
 
 MomentDialog::MomentDialog(Session& session, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), session_(session) {
-  setObjectName(QStringLiteral("momentDialog"));
-  setWindowTitle(QStringLiteral("                    Datum / Zeit / Ort "));
-  setFixedSize(360, 470);
-  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
-  SetBackground(this, clYellow);
+    : KitWindow(parent, {QStringLiteral("momentDialog"),
+                         QStringLiteral("                    Datum / Zeit / Ort "),
+                         {360, 470},
+                         clYellow,
+                         WindowFrame::TitleOnly,
+                         WindowPlace::DesktopCentre}),
+      session_(session) {
 
-  helpText_ = MakeMemo(this, Lines(kHelpLines, std::size(kHelpLines)), {8, 8, 344, 378});
-  helpText_->setObjectName(QStringLiteral("helpText"));
+  helpText_ = MakeMemo(this, QStringLiteral("helpText"), QStringLiteral("Hilfe"),
+                       Lines(kHelpLines, std::size(kHelpLines)), {8, 8, 344, 378});
 
-  placesNote_ = MakeMemo(this, Lines(kPlacesNoteLines, std::size(kPlacesNoteLines)), {8, 8, 344, 52});
-  placesNote_->setObjectName(QStringLiteral("placesNote"));
+  placesNote_ = MakeMemo(this, QStringLiteral("placesNote"), QStringLiteral("Hinweis zur Ortsliste"),
+                         Lines(kPlacesNoteLines, std::size(kPlacesNoteLines)), {8, 8, 344, 52});
   placesNote_->setFocusPolicy(Qt::NoFocus);
   placesNote_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   placesList_ = new QListWidget(this);
   placesList_->setObjectName(QStringLiteral("placesList"));
+  placesList_->setAccessibleName(QStringLiteral("Ortsliste"));
   placesList_->setGeometry(8, 60, 344, 326);
   placesList_->setFont(WindowFont("Courier New", 12));
   placesList_->setUniformItemSizes(true);
@@ -122,20 +126,20 @@ MomentDialog::MomentDialog(Session& session, QWidget* parent)
   escLabel_ = MakeLabel(this, QStringLiteral("  ESC  "), {2, 450}, QStringLiteral("escLabel"));
   SetBackground(escLabel_, clSilver);
 
-  focusConnection_ = connect(qApp, &QApplication::focusChanged, this, &MomentDialog::focusChanged);
+  // Only a move within the dialog leaves a field; a message box or another window taking
+  // the focus for a while does not.
+  leaveWatch_ = new FieldLeaveWatch(this, std::vector<QWidget*>(fields_.begin(), fields_.end()),
+                                    [this](int index, QWidget*) { checkOnLeaving(static_cast<MomentField>(index)); });
 }
 
-MomentDialog::~MomentDialog() {
-  // The fields are destroyed after this part of the dialog, and the focus leaving them
-  // must not reach it.
-  disconnect(focusConnection_);
-}
+MomentDialog::~MomentDialog() = default;
 
 void MomentDialog::buildFields() {
   for (const MomentFieldLayout& layout : kMomentFields) {
     const auto [left, width] = kFieldPlaces[static_cast<int>(layout.field)];
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(layout.objectName));
+    edit->setAccessibleName(FieldName(layout.field));
     edit->setGeometry(left, kFieldTop, width, kFieldHeight);
     edit->setMaxLength(layout.maxLength);
     edit->setFont(WindowFont("MS Sans Serif", 13, true));
@@ -152,13 +156,6 @@ void MomentDialog::buildFields() {
   setTabOrder(placesList_, field(MomentField::LongitudeSign));
 }
 
-int MomentDialog::fieldIndex(const QObject* object) const {
-  for (int i = 0; i < kMomentFieldCount; ++i) {
-    if (fields_[i] == object) return i;
-  }
-  return -1;
-}
-
 MomentFieldTexts MomentDialog::fieldTexts() const {
   MomentFieldTexts texts;
   for (int i = 0; i < kMomentFieldCount; ++i) texts[i] = fields_[i]->text();
@@ -166,20 +163,19 @@ MomentFieldTexts MomentDialog::fieldTexts() const {
 }
 
 void MomentDialog::run() {
-  closing_ = true;
+  leaveWatch_->setQuiet(true);
   const MomentFieldTexts texts = ActivateMomentFields(session_.chart);
   for (int i = 0; i < kMomentFieldCount; ++i) fields_[i]->setText(texts[i]);
   escLabel_->show();
   showPlaces(false);
-  CentreOnDesktop(this);
   field(MomentField::Day)->setFocus();
   field(MomentField::Day)->selectAll();
-  closing_ = false;
-  exec();
+  leaveWatch_->setQuiet(false);
+  runModal();
 }
 
 void MomentDialog::done(int result) {
-  closing_ = true;
+  leaveWatch_->setQuiet(true);
   // No field keeps the focus into the next showing.
   helpText_->setFocus();
   QDialog::done(result);
@@ -191,7 +187,7 @@ void MomentDialog::showPlaces(bool shown) {
 }
 
 bool MomentDialog::eventFilter(QObject* watched, QEvent* event) {
-  const int index = fieldIndex(watched);
+  const int index = leaveWatch_ ? leaveWatch_->indexOf(qobject_cast<QWidget*>(watched)) : -1;
   if (index < 0 || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   const auto which = static_cast<MomentField>(index);
   const int key = static_cast<QKeyEvent*>(event)->key();
@@ -212,20 +208,9 @@ bool MomentDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void MomentDialog::keyPressEvent(QKeyEvent* event) {
-  // ESC outside the day field and Enter on the list (which picks by itself) do nothing
-  // here; QDialog would close on ESC.
-  if (event->key() == Qt::Key_Escape) return;
-  QDialog::keyPressEvent(event);
-}
-
-void MomentDialog::focusChanged(QWidget* old, QWidget* now) {
-  if (closing_ || putting_ || !isVisible()) return;
-  const int index = fieldIndex(old);
-  // Only a move within the dialog leaves a field; a message box or another window taking
-  // the focus for a while does not.
-  if (index < 0 || now == nullptr || now->window() != this) return;
-  checkOnLeaving(static_cast<MomentField>(index));
+bool MomentDialog::escapePressed() {
+  // ESC outside the day field does nothing here.
+  return true;
 }
 
 void MomentDialog::checkOnLeaving(MomentField which) {
@@ -296,9 +281,7 @@ void MomentDialog::moveFocus(MomentField to) {
 }
 
 void MomentDialog::putFocus(MomentField to) {
-  putting_ = true;
-  moveFocus(to);
-  putting_ = false;
+  leaveWatch_->putFocus(to == MomentField::PlacesList ? static_cast<QWidget*>(placesList_) : field(to));
 }
 
 void MomentDialog::fillPlacesList() {
@@ -315,7 +298,7 @@ void MomentDialog::fillPlacesList() {
 void MomentDialog::pickPlace(int row) {
   const QStringList& lines = session_.places.lines;
   // The list holds at most as many entries as the table, 65,536: a 16-bit index.
-  if (closing_ || row < 0 || row >= lines.size()) return;
+  if (leaveWatch_->quiet() || row < 0 || row >= lines.size()) return;
   const PlacePick pick = PickPlace(lines[row], session_.chart);
   if (!pick.message.isEmpty()) session_.prompter.error(pick.message);
   const auto show = [this](const std::optional<std::array<QString, 3>>& texts, MomentField sign) {

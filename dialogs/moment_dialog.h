@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include <QDialog>
 
 #include "dialogs/moment_input.h"
+#include "platform/window_kit.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,7 +20,7 @@ struct Session;
 // into the session's chart the moment its check passes; the dialog closes by ESC in the
 // day field, after a valid latitude or on a click on a place. The fields carry the object
 // names of kMomentFields; the list is "placesList".
-class MomentDialog : public QDialog {
+class MomentDialog : public KitWindow {
  public:
   explicit MomentDialog(Session& session, QWidget* parent = nullptr);
   ~MomentDialog() override;
@@ -33,14 +33,12 @@ class MomentDialog : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  bool escapePressed() override;
 
  private:
   QLineEdit* field(MomentField which) const { return fields_[static_cast<int>(which)]; }
-  int fieldIndex(const QObject* object) const;
   MomentFieldTexts fieldTexts() const;
   void buildFields();
-  void focusChanged(QWidget* old, QWidget* now);
   void fieldEdited(MomentField which, const QString& text);
   void checkOnLeaving(MomentField which);
   void apply(MomentField checked, const FieldCheck& check);
@@ -58,9 +56,8 @@ class MomentDialog : public QDialog {
   QPlainTextEdit* placesNote_ = nullptr;
   QListWidget* placesList_ = nullptr;
   QLabel* escLabel_ = nullptr;
-  bool putting_ = false;  // a check is putting the focus somewhere
-  bool closing_ = false;  // activation or closing: focus changes check nothing
-  QMetaObject::Connection focusConnection_;
+  // Quiet while the dialog opens or closes: focus changes then check nothing.
+  FieldLeaveWatch* leaveWatch_ = nullptr;
 };
 
 }  // namespace gyrolux

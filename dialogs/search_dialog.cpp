@@ -73,6 +73,7 @@ struct FieldLayout {
   bool factorName;  // typed letters become upper case
   OnLeaving onLeaving;
   QRect geometry;
+  const char* accessibleName;  // what a screen reader calls the field
 };
 
 // Where everything stands in one of the two dialogs.
@@ -96,10 +97,10 @@ const DialogLayout kPictureLayout = {
     std::size(kPictureHelpLines),
     {360, 462},
     322,
-    {{{"fieldA", true, OnLeaving::FocusNext, {62, 336, 34, 26}},
-      {"fieldB", true, OnLeaving::FirstPairCheck, {124, 336, 34, 26}},
-      {"fieldC", true, OnLeaving::FocusNext, {190, 336, 34, 26}},
-      {"fieldD", true, OnLeaving::CheckAndSearch, {252, 336, 34, 26}}}},
+    {{{"fieldA", true, OnLeaving::FocusNext, {62, 336, 34, 26}, "1. Faktor des ersten Paares"},
+      {"fieldB", true, OnLeaving::FirstPairCheck, {124, 336, 34, 26}, "2. Faktor des ersten Paares"},
+      {"fieldC", true, OnLeaving::FocusNext, {190, 336, 34, 26}, "1. Faktor des zweiten Paares"},
+      {"fieldD", true, OnLeaving::CheckAndSearch, {252, 336, 34, 26}, "2. Faktor des zweiten Paares"}}},
     {{{" / ", {100, 340}}, {"=", {166, 340}}, {"/", {234, 340}}, {nullptr, {}}}},
     376,
 };
@@ -111,10 +112,10 @@ const DialogLayout kMidpointLayout = {
     std::size(kMidpointHelpLines),
     {360, 338},
     172,
-    {{{"factor1Field", true, OnLeaving::FocusNext, {24, 206, 40, 26}},
-      {"factor2Field", true, OnLeaving::FirstPairCheck, {94, 206, 40, 26}},
-      {"degreesField", false, OnLeaving::FocusNext, {194, 206, 40, 26}},
-      {"minutesField", false, OnLeaving::CheckAndSearch, {264, 206, 40, 26}}}},
+    {{{"factor1Field", true, OnLeaving::FocusNext, {24, 206, 40, 26}, "1.Faktor"},
+      {"factor2Field", true, OnLeaving::FirstPairCheck, {94, 206, 40, 26}, "2.Faktor"},
+      {"degreesField", false, OnLeaving::FocusNext, {194, 206, 40, 26}, "Grad"},
+      {"minutesField", false, OnLeaving::CheckAndSearch, {264, 206, 40, 26}, "Minuten"}}},
     {{{"1.Faktor", {24, 188}}, {"2.Faktor", {94, 188}}, {"Grad", {194, 188}}, {"Minuten", {264, 188}}}},
     252,
 };
@@ -130,26 +131,21 @@ constexpr int kPollMilliseconds = 20;
 }  // namespace
 
 SearchDialog::SearchDialog(Session& session, AlarmKind kind, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : KitWindow(parent, {QString::fromLatin1(LayoutOf(kind).objectName),
+                         QString::fromUtf8(LayoutOf(kind).caption),
+                         LayoutOf(kind).size,
+                         clYellow,
+                         WindowFrame::TitleOnly,
+                         WindowPlace::DesktopCentre}),
       session_(session),
       kind_(kind) {
   const DialogLayout& layout = LayoutOf(kind);
-  setObjectName(QString::fromLatin1(layout.objectName));
-  setWindowTitle(QString::fromUtf8(layout.caption));
-  setFixedSize(layout.size);
-  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
-  SetBackground(this, clYellow);
 
-  helpText_ = new QPlainTextEdit(this);
-  helpText_->setObjectName(QStringLiteral("helpText"));
-  helpText_->setGeometry(8, 8, layout.size.width() - 16, layout.memoHeight);
-  helpText_->setReadOnly(true);
-  helpText_->setFont(WindowFont("Arial", 11));
-  helpText_->setLineWrapMode(QPlainTextEdit::NoWrap);
   QStringList lines;
   for (size_t i = 0; i < layout.helpLineCount; ++i) lines << QString::fromUtf8(layout.helpLines[i]);
-  helpText_->setPlainText(lines.join(u'\n'));
-  SetBaseColor(helpText_, clCream);
+  helpText_ = MakeTextPanel(this, QStringLiteral("helpText"), QStringLiteral("Hilfe"),
+                            {8, 8, layout.size.width() - 16, layout.memoHeight}, WindowFont("Arial", 11), clCream,
+                            lines.join(u'\n'));
 
   buildFieldRow();
 
@@ -174,14 +170,12 @@ SearchDialog::SearchDialog(Session& session, AlarmKind kind, QWidget* parent)
   pollTimer_ = new QTimer(this);
   pollTimer_->setInterval(kPollMilliseconds);
   connect(pollTimer_, &QTimer::timeout, this, &SearchDialog::poll);
-  focusConnection_ = connect(qApp, &QApplication::focusChanged, this, &SearchDialog::focusChanged);
+  leaveWatch_ = new FieldLeaveWatch(this, std::vector<QWidget*>(fields_.begin(), fields_.end()),
+                                    [this](int index, QWidget* now) { leaveField(index, now); });
 }
 
-SearchDialog::~SearchDialog() {
-  // The fields are destroyed after this part of the dialog, and the focus leaving them
-  // must not reach it. A search still running is aborted and waited for with the job.
-  disconnect(focusConnection_);
-}
+// A search still running is aborted and waited for with the job.
+SearchDialog::~SearchDialog() = default;
 
 void SearchDialog::buildFieldRow() {
   const DialogLayout& layout = LayoutOf(kind_);
@@ -189,6 +183,7 @@ void SearchDialog::buildFieldRow() {
     const FieldLayout& f = layout.fields[i];
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(f.objectName));
+    edit->setAccessibleName(QString::fromUtf8(f.accessibleName));
     edit->setGeometry(f.geometry);
     edit->setMaxLength(2);
     edit->setFont(WindowFont("MS Sans Serif", 16, true));
@@ -209,31 +204,23 @@ void SearchDialog::buildFieldRow() {
   }
 }
 
-int SearchDialog::fieldIndex(const QObject* object) const {
-  for (int i = 0; i < 4; ++i) {
-    if (fields_[i] == object) return i;
-  }
-  return -1;
-}
-
 void SearchDialog::run() {
-  closing_ = true;
+  leaveWatch_->setQuiet(true);
   abortButton_->hide();
   SetLabelText(intervalLine_, QString());
   SetLabelText(yearLine_, QString());
   SetLabelText(escLabel_, QStringLiteral("  ESC  "));
   for (QLineEdit* field : fields_) field->setReadOnly(false);
-  CentreOnDesktop(this);
   fields_[0]->setFocus();
   fields_[0]->selectAll();
-  closing_ = false;
-  exec();
+  leaveWatch_->setQuiet(false);
+  runModal();
 }
 
 void SearchDialog::reject() {
   // ESC does not stop a running search; the dialog closes when the search ends.
   if (job_) return;
-  closing_ = true;
+  leaveWatch_->setQuiet(true);
   helpText_->setFocus();
   QDialog::reject();
 }
@@ -247,7 +234,7 @@ void SearchDialog::closeEvent(QCloseEvent* event) {
 }
 
 bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
-  const int index = fieldIndex(watched);
+  const int index = leaveWatch_ ? leaveWatch_->indexOf(qobject_cast<QWidget*>(watched)) : -1;
   if (index < 0 || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   const int key = static_cast<QKeyEvent*>(event)->key();
   if (key == Qt::Key_Escape) {
@@ -266,12 +253,10 @@ bool SearchDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void SearchDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    reject();
-    return;
-  }
-  QDialog::keyPressEvent(event);
+bool SearchDialog::escapePressed() {
+  // Not QDialog's: this reject() waits for a running search.
+  reject();
+  return true;
 }
 
 void SearchDialog::fieldEdited(int index, const QString& text) {
@@ -295,18 +280,10 @@ void SearchDialog::moveFocus(QWidget* to) {
   if (auto* field = qobject_cast<QLineEdit*>(to)) field->selectAll();
 }
 
-void SearchDialog::putFocus(QWidget* to) {
-  putting_ = true;
-  moveFocus(to);
-  putting_ = false;
-}
+void SearchDialog::putFocus(QWidget* to) { leaveWatch_->putFocus(to); }
 
-void SearchDialog::focusChanged(QWidget* old, QWidget* now) {
-  if (closing_ || putting_ || job_ || !isVisible()) return;
-  const int index = fieldIndex(old);
-  // Only a move within the dialog leaves a field; a message box taking the focus for a
-  // while does not.
-  if (index < 0 || now == nullptr || now->window() != this) return;
+void SearchDialog::leaveField(int index, QWidget* now) {
+  if (job_) return;
   switch (LayoutOf(kind_).fields[index].onLeaving) {
     case OnLeaving::FocusNext:
       if (now != fields_[index + 1]) putFocus(fields_[index + 1]);
@@ -400,7 +377,7 @@ void SearchDialog::finishSearch() {
   const SearchResult result = job_->result();
   job_.reset();
   ApplySearchResult(session_, query_, result);
-  closing_ = true;
+  leaveWatch_->setQuiet(true);
   helpText_->setFocus();
   accept();
 }

@@ -3,9 +3,9 @@
 #include <array>
 #include <memory>
 
-#include <QDialog>
 
 #include "dialogs/alarm_search_job.h"
+#include "platform/window_kit.h"
 
 class QLabel;
 class QLineEdit;
@@ -27,7 +27,7 @@ struct Session;
 // Object names: the dialog "pictureSearchDialog" or "midpointSearchDialog"; the fields
 // "fieldA" .. "fieldD" or "factor1Field", "factor2Field", "degreesField", "minutesField";
 // "intervalLine", "yearLine", "abortButton", "escLabel", "helpText".
-class SearchDialog : public QDialog {
+class SearchDialog : public KitWindow {
  public:
   SearchDialog(Session& session, AlarmKind kind, QWidget* parent = nullptr);
   ~SearchDialog() override;
@@ -43,13 +43,12 @@ class SearchDialog : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  bool escapePressed() override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  int fieldIndex(const QObject* object) const;
   void buildFieldRow();
-  void focusChanged(QWidget* old, QWidget* now);
+  void leaveField(int index, QWidget* now);
   void fieldEdited(int index, const QString& text);
   void moveFocus(QWidget* to);
   void putFocus(QWidget* to);
@@ -74,9 +73,8 @@ class SearchDialog : public QDialog {
   std::unique_ptr<AlarmSearchJob> job_;
   AlarmQuery query_;
   int shownYear_ = 0;
-  bool putting_ = false;  // a check is putting the focus somewhere
-  bool closing_ = false;  // opening or closing: focus changes check nothing
-  QMetaObject::Connection focusConnection_;
+  // Quiet while the dialog opens or closes: focus changes then check nothing.
+  FieldLeaveWatch* leaveWatch_ = nullptr;
 };
 
 }  // namespace gyrolux

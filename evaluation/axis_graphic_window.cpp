@@ -31,16 +31,17 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const char* cap
 }  // namespace
 
 AxisGraphicWindow::AxisGraphicWindow(Session& session, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : KitWindow(parent, {QStringLiteral("axisGraphicWindow"),
+                         QString(69, u' ') + QStringLiteral("Die Achsen 0° bis 22,5°"),
+                         {759, 368},
+                         clGreen,
+                         WindowFrame::TitleAndClose,
+                         WindowPlace::DesktopCentre}),
       session_(session) {
-  setObjectName(QStringLiteral("axisGraphicWindow"));
-  setWindowTitle(QString(69, u' ') + QStringLiteral("Die Achsen 0° bis 22,5°"));
-  setFixedSize(759, 368);
-  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
-  SetBackground(this, clGreen);
 
   view_ = new DialView(this);
   view_->setObjectName(QStringLiteral("axisGraphicView"));
+  view_->setAccessibleName(QStringLiteral("Achsen-Grafik"));
   view_->setGeometry(0, 0, kAxisGraphicWidth, kAxisGraphicHeight);
   AddPictureExportActions(view_, session_.prompter, [this] { return picture_; },
                           [this] { return ExportBaseName(QStringLiteral("Achsen_"), session_.chart); });
@@ -60,8 +61,7 @@ AxisGraphicWindow::AxisGraphicWindow(Session& session, QWidget* parent)
 void AxisGraphicWindow::run() {
   picture_ = RedrawAxisGraphic(session_);
   if (picture_) view_->setPicture(*picture_);
-  CentreOnDesktop(this);
-  exec();
+  runModal();
 }
 
 void AxisGraphicWindow::done(int result) {
@@ -71,7 +71,7 @@ void AxisGraphicWindow::done(int result) {
 }
 
 void AxisGraphicWindow::print() {
-  if (picture_) PrintDiagramPage(session_.prompter, *picture_, [](int pageWidth, int) { return AxisGraphicPrintPage(pageWidth); });
+  if (picture_) PrintDiagramPage(session_.prompter, *picture_, [](QSize page, int) { return AxisGraphicPrintPage(page.width()); });
 }
 
 void AxisGraphicWindow::save() {

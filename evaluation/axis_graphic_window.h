@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include <QDialog>
 
 #include "evaluation/diagram_files.h"
 #include "platform/picture.h"
+#include "platform/window_kit.h"
 
 namespace gyrolux {
 
@@ -16,7 +16,7 @@ class DialView;
 // saved as yyyymmdd_nnn.WMF (one name for every save of a showing) and exported. Each
 // drawing goes to "dia.wmf" and the clipboard; "dia.wmf" is deleted when the window
 // closes.
-class AxisGraphicWindow : public QDialog {
+class AxisGraphicWindow : public KitWindow {
  public:
   AxisGraphicWindow(Session& session, QWidget* parent = nullptr);
 

@@ -11,6 +11,7 @@
 #include "evaluation/list_files.h"
 #include "evaluation/list_view.h"
 #include "platform/colors.h"
+#include "platform/printing.h"
 #include "platform/prompter.h"
 #include "platform/window_kit.h"
 #include "session/session.h"
@@ -40,12 +41,16 @@ QString EscText() { return QStringLiteral("  ESC  "); }
 }  // namespace
 
 AxisLookupWindow::AxisLookupWindow(Session& session, AxisLookupKind kind, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), session_(session), kind_(kind) {
+    : KitWindow(parent, {kind == AxisLookupKind::Degree ? QStringLiteral("degreeAxisLookup")
+                                                        : QStringLiteral("midpointAxisLookup"),
+                         LookupTexts(kind).openCaption,
+                         {535, 414},
+                         clYellow,
+                         WindowFrame::TitleOnly,
+                         WindowPlace::DesktopCentre}),
+      session_(session),
+      kind_(kind) {
   const AxisLookupTexts& texts = LookupTexts(kind);
-  setObjectName(kind == AxisLookupKind::Degree ? QStringLiteral("degreeAxisLookup")
-                                               : QStringLiteral("midpointAxisLookup"));
-  setFixedSize(535, 414);
-  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
 
   // Wide and high enough for the help texts and for a group of seven (72 characters of
   // 12 pixels) without scroll bars.
@@ -64,26 +69,26 @@ AxisLookupWindow::AxisLookupWindow(Session& session, AxisLookupKind kind, QWidge
     x += label->width() + 6;
     auto* field = new QLineEdit(this);
     field->setObjectName(QString::fromLatin1(fieldNames[i]));
+    field->setAccessibleName(labels[i].trimmed());
     field->setGeometry(x, 370, 34, 26);
     field->setMaxLength(kFieldLength);
     field->setFont(WindowFont("MS Sans Serif", 16, true));
-    SetTextColor(field, clNavy);
+    SetBaseColor(field, clWhite, clNavy);
     field->installEventFilter(this);
-    connect(field, &QLineEdit::textChanged, this, [this, i](const QString& text) {
-      if (text.size() < kFieldLength || quiet_) return;
-      // A full field moves on: the first to the second, the second to the list view, which
-      // makes it lose the focus and so checks the entry.
-      if (i == 0) {
-        fields_[1]->setFocus();
-      } else {
-        view_->setFocus();
-      }
+    connect(field, &QLineEdit::textChanged, this, [this, i, field](const QString& text) {
+      // Only a field being typed in moves on: the upper-casing below changes the text of a
+      // field that has already moved on, and must not take the focus back to the list.
+      if (text.size() < kFieldLength || leaveWatch_->quiet() || !field->hasFocus()) return;
+      moveOn(i);
     });
     if (kind == AxisLookupKind::Midpoint) {
       connect(field, &QLineEdit::textEdited, field, [field](const QString& text) {
-        if (text != text.toUpper()) {
+        // Letter by letter: "ß" stays one letter (and is refused) instead of becoming "SS".
+        QString upper = text;
+        for (QChar& c : upper) c = c.toUpper();
+        if (upper != text) {
           const int cursor = field->cursorPosition();
-          field->setText(text.toUpper());
+          field->setText(upper);
           field->setCursorPosition(cursor);
         }
       });
@@ -114,14 +119,33 @@ AxisLookupWindow::AxisLookupWindow(Session& session, AxisLookupKind kind, QWidge
 
   escLabel_ = MakeLabel(this, EscText(), {2, 399}, QStringLiteral("escLabel"));
   SetBackground(escLabel_, clSilver);
+
+  // Leaving the first field goes to the second; leaving the second checks the entry.
+  leaveWatch_ = new FieldLeaveWatch(this, {fields_[0], fields_[1]}, [this](int index, QWidget* now) {
+    if (index == 1) {
+      checkFields();
+    } else if (now != fields_[1]) {
+      leaveWatch_->putFocus(fields_[1]);
+    }
+  });
+}
+
+void AxisLookupWindow::moveOn(int field) {
+  // A full or entered field moves on: the first to the second, the second to the list
+  // view, which makes it leave the field and so checks the entry.
+  if (field == 0) {
+    leaveWatch_->putFocus(fields_[1]);
+  } else {
+    view_->setFocus();
+  }
 }
 
 void AxisLookupWindow::run() {
-  quiet_ = true;
+  leaveWatch_->setQuiet(true);
   setWindowTitle(LookupTexts(kind_).openCaption);
   setWaiting(true);
   SetLabelText(escLabel_, EscText());
-  exec();
+  runModal();
 }
 
 void AxisLookupWindow::setWaiting(bool waiting) {
@@ -131,41 +155,25 @@ void AxisLookupWindow::setWaiting(bool waiting) {
 
 void AxisLookupWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  CentreOnDesktop(this);
-  fields_[0]->setFocus();
-  quiet_ = false;
+  // The last entry selected, so that typing replaces it.
+  leaveWatch_->putFocus(fields_[0]);
+  leaveWatch_->setQuiet(false);
 }
 
 void AxisLookupWindow::done(int result) {
-  quiet_ = true;
+  leaveWatch_->setQuiet(true);
   // A field must not keep the focus into the next showing, where losing it would check.
   view_->setFocus();
   QDialog::done(result);
 }
 
 bool AxisLookupWindow::eventFilter(QObject* watched, QEvent* event) {
-  const int field = watched == fields_[0] ? 0 : watched == fields_[1] ? 1 : -1;
-  if (field < 0) return QDialog::eventFilter(watched, event);
-  if (event->type() == QEvent::KeyPress) {
+  const int field = leaveWatch_->indexOf(qobject_cast<QWidget*>(watched));
+  if (field >= 0 && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      if (field == 0) {
-        fields_[1]->setFocus();
-      } else {
-        view_->setFocus();
-      }
+      moveOn(field);
       return true;
-    }
-  } else if (event->type() == QEvent::FocusOut && !quiet_) {
-    // Only the focus moving inside the window counts, not the window losing it (to a
-    // message box, say).
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      if (field == 0) {
-        fields_[1]->setFocus();
-      } else {
-        checkFields();
-      }
     }
   }
   return QDialog::eventFilter(watched, event);
@@ -177,7 +185,7 @@ void AxisLookupWindow::checkFields() {
     const std::optional<DegreeAxisEntry> entry = ReadDegreeAxis(first, second);
     if (!entry) {
       session_.prompter.error(LookupTexts(kind_).checkMessage);
-      fields_[0]->setFocus();
+      leaveWatch_->putFocus(fields_[0]);
       return;
     }
     degreeEntry_ = *entry;
@@ -186,7 +194,7 @@ void AxisLookupWindow::checkFields() {
     const std::optional<FactorPair> pair = ReadAxisPair(first, second);
     if (!pair) {
       session_.prompter.error(LookupTexts(kind_).checkMessage);
-      fields_[0]->setFocus();
+      leaveWatch_->putFocus(fields_[0]);
       return;
     }
     session_.search.pairA = pair->a;
@@ -218,8 +226,14 @@ void AxisLookupWindow::nextDay() {
 }
 
 void AxisLookupWindow::print() {
+  // Straight to the default printer; where there is none, the print dialog offers the
+  // others and a PDF file.
   QPrinter printer(QPrinter::HighResolution);
-  if (printerSetUp_) printerSetUp_(printer);
+  if (printerSetUp_) {
+    printerSetUp_(printer);
+  } else if (!HasDefaultPrinter() && !session_.prompter.choosePrinter(printer)) {
+    return;
+  }
   QString error;
   if (!PrintList(printer, DisplayedLines(view_), &error)) session_.prompter.error(error);
 }

@@ -2,7 +2,8 @@
 
 #include <functional>
 
-#include <QDialog>
+
+#include "platform/window_kit.h"
 
 #include "evaluation/axis_lookup.h"
 
@@ -20,7 +21,9 @@ struct Session;
 // axis, given by two fields (degrees and minutes, or two factor names). Yellow while it
 // waits for input, green with its list and its buttons once a lookup is made. It writes
 // the search angle or the first search pair, and with "&Nächster Tag" the moment's date.
-class AxisLookupWindow : public QDialog {
+class FieldLeaveWatch;
+
+class AxisLookupWindow : public KitWindow {
   Q_OBJECT
 
  public:
@@ -42,6 +45,7 @@ class AxisLookupWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void moveOn(int field);
   void checkFields();
   void rebuildList();
   void nextDay();
@@ -53,9 +57,7 @@ class AxisLookupWindow : public QDialog {
   AxisLookupKind kind_;
   std::function<void(QPrinter&)> printerSetUp_;
   DegreeAxisEntry degreeEntry_;
-  // Set while the window closes or opens, so that a field losing its focus then checks
-  // nothing.
-  bool quiet_ = true;
+  FieldLeaveWatch* leaveWatch_;
 
   QPlainTextEdit* view_;
   QLineEdit* fields_[2];

@@ -26,9 +26,12 @@ CivilDate ChartDate(const Chart& chart) { return {chart.moment.day, chart.moment
 
 }  // namespace
 
-std::optional<Picture> RedrawEnlargedDial(Session& session, const HouseCircle& circle) {
-  return Publish(DrawEnlargedDial(session.chart, circle, session.flags.symbolFontPresent, session.placeLabel),
-                 QLatin1String(kEnlargedDialFileName), session.prompter);
+EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circle) {
+  EnlargedDialDrawing drawn{
+      DrawEnlargedDial(session.chart, circle, session.flags.symbolFontPresent, session.placeLabel), QString()};
+  CopyPictureToClipboard(drawn.picture);
+  WriteWmf(drawn.picture, QLatin1String(kEnlargedDialFileName), &drawn.writeError);
+  return drawn;
 }
 
 std::optional<Picture> RedrawAxisGraphic(Session& session) {

@@ -11,9 +11,14 @@
 namespace gyrolux {
 
 // One drawing of the enlarged dial for the session's chart: the picture, put on the
-// clipboard and written to "img.wmf". Nothing when "img.wmf" cannot be written (the
-// error is shown; the drawing ends there).
-std::optional<Picture> RedrawEnlargedDial(Session& session, const HouseCircle& circle);
+// clipboard and written to "img.wmf", and why "img.wmf" could not be written (empty when
+// it was). The caller decides when to show that error, so that a run of drawings reports
+// it once.
+struct EnlargedDialDrawing {
+  Picture picture;
+  QString writeError;
+};
+EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circle);
 
 // One drawing of the axis graphic: the picture, on the clipboard and in "dia.wmf".
 std::optional<Picture> RedrawAxisGraphic(Session& session);

@@ -44,7 +44,12 @@ PrintedPage DialPrintPage(const Chart& chart, const HouseCircle& circle, const Q
   PrintedPage page;
   page.pictureTarget = QRect(0, 0, pageWidth, pageWidth);
   if (circle.rotation == 0) {
-    page.texts.push_back({{35, 120}, HouseCircleTitle(circle.factor), {QStringLiteral("arial"), 12, false, clBlack}});
+    // Below the dial's moment line, which grows with the page's resolution.
+    const int belowMoment = static_cast<int>(
+        (static_cast<long long>(kEnlargedDialMomentBottom) * pageWidth + kEnlargedDialSize - 1) / kEnlargedDialSize);
+    page.texts.push_back({{35, std::max(120, belowMoment)},
+                          HouseCircleTitle(circle.factor),
+                          {QStringLiteral("arial"), 12, false, clBlack}});
   }
   const bool wide = pageWidth > kWidePage;
   const PictureFont tableFont{QStringLiteral("courier new"), wide ? 10 : 8, false, clBlack};

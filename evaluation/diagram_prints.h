@@ -37,9 +37,9 @@ QString CalculatingDialQuestion();
 QString HouseCircleTitle(int circle);
 
 // "&Drucken" of the enlarged dial on a page pageWidth (the printable width raised to the
-// next hundred above) wide, pageHeight (taken at start-up the same way) high, of a printer
+// next hundred above) wide, pageHeight (measured the same way) high, of a printer
 // of printerDpi dots per inch: the dial stretched into the square of the page width, the
-// circle's title while it is not turned, the moment and place at three quarters of the
+// circle's title while it is not turned (below the dial's moment line), the moment and place at three quarters of the
 // page height, and the factor table in four columns of 6, 6, 6 and 5 rows below; from a
 // page width above 3000 in 10 points with rows 80 and columns 800 apart, else in 8 points
 // with rows 40 and columns 500 apart. Where the printer's resolution makes the text larger

@@ -1,6 +1,7 @@
 #include "evaluation/enlarged_dial_window.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +26,11 @@ namespace {
 
 constexpr int kHintMilliseconds = 15000;
 constexpr int kNoRotation = 180;  // the scroll bar's middle
+// The commands stand in a column of their own right of the dial, so that they hide none
+// of its glyphs: as wide as the scroll bar, with a margin on both sides.
+constexpr int kColumnLeft = kEnlargedDialSize + 8;
+constexpr int kColumnWidth = 185;
+constexpr int kWindowWidth = kColumnLeft + kColumnWidth + 8;
 
 QPushButton* MakeButton(QWidget* parent, const char* objectName, const char* caption, QRect geometry,
                         const char* hint = nullptr) {
@@ -41,17 +47,18 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const char* cap
 }  // namespace
 
 EnlargedDialWindow::EnlargedDialWindow(Session& session, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : KitWindow(parent, {QStringLiteral("enlargedDialWindow"),
+                         QString(67, u' ') + QStringLiteral("Diagramm-Vergrößerung"),
+                         {kWindowWidth, kEnlargedDialSize},
+                         clWhite,
+                         WindowFrame::TitleAndClose,
+                         WindowPlace::TopLeft}),
       session_(session) {
-  setObjectName(QStringLiteral("enlargedDialWindow"));
-  setWindowTitle(QString(67, u' ') + QStringLiteral("Diagramm-Vergrößerung"));
   setWindowIcon(QIcon(QPixmap::fromImage(DrawEnlargedDialIcon().toImage())));
-  setFixedSize(kEnlargedDialSize, kEnlargedDialSize);
-  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
-  SetBackground(this, clWhite);
 
   view_ = new DialView(this);
   view_->setObjectName(QStringLiteral("enlargedDialView"));
+  view_->setAccessibleName(QStringLiteral("Diagramm-Vergrößerung"));
   view_->setGeometry(0, 0, kEnlargedDialSize, kEnlargedDialSize);
   AddPictureExportActions(
       view_, session_.prompter, [this] { return picture_; },
@@ -59,7 +66,8 @@ EnlargedDialWindow::EnlargedDialWindow(Session& session, QWidget* parent)
 
   auto* circles = new Panel(this, clSilver, 2, true);
   circles->setObjectName(QStringLiteral("houseCirclePanel"));
-  circles->setGeometry(652, 565, 63, 97);
+  circles->setAccessibleName(QStringLiteral("Häuser:"));
+  circles->setGeometry(kColumnLeft, 240, 63, 97);
   circles->setToolTip(QStringLiteral(" Hier wählen Sie einen anderen als den MC-Häuserkreis "));
   circles->setToolTipDuration(kHintMilliseconds);
   QLabel* heading = MakeLabel(circles, QStringLiteral("Häuser:"), {6, 2});
@@ -78,7 +86,9 @@ EnlargedDialWindow::EnlargedDialWindow(Session& session, QWidget* parent)
 
   rotationBar_ = new QScrollBar(Qt::Horizontal, this);
   rotationBar_->setObjectName(QStringLiteral("rotationScrollBar"));
-  rotationBar_->setGeometry(440, 664, 185, 12);
+  rotationBar_->setAccessibleName(QStringLiteral("Drehung des Häuserkreises"));
+  rotationBar_->setFocusPolicy(Qt::StrongFocus);
+  rotationBar_->setGeometry(kColumnLeft, 186, kColumnWidth, 12);
   rotationBar_->setRange(0, 360);
   rotationBar_->setSingleStep(1);
   rotationBar_->setPageStep(10);
@@ -89,20 +99,21 @@ EnlargedDialWindow::EnlargedDialWindow(Session& session, QWidget* parent)
     circle_.rotation = RotationOfScrollPosition(position);
     draw();
   });
-  rotationLabel_ = MakeLabel(this, RotationLabel(0), {536, 684}, QStringLiteral("rotationLabel"));
+  rotationBar_->installEventFilter(this);
+  rotationLabel_ = MakeLabel(this, RotationLabel(0), {kColumnLeft + 96, 204}, QStringLiteral("rotationLabel"));
 
   calculatingDialButton_ = MakeButton(
-      this, "calculatingDialButton", "&R-Scheibe drucken", {16, 664, 121, 22},
+      this, "calculatingDialButton", "&R-Scheibe drucken", {kColumnLeft, 56, 121, 22},
       " Druckt das Diagramm in der für die astrologische Rechenscheibe erforderlichen Form und Größe ");
-  printButton_ = MakeButton(this, "printButton", "&Drucken", {152, 664, 75, 22},
+  printButton_ = MakeButton(this, "printButton", "&Drucken", {kColumnLeft, 86, 75, 22},
                             " Druckt das Diagramm in der dargestellten Form sowie die aktuelle Faktorenliste ");
-  saveButton_ = MakeButton(this, "saveButton", "&Speichern", {232, 664, 75, 22},
+  saveButton_ = MakeButton(this, "saveButton", "&Speichern", {kColumnLeft, 116, 75, 22},
                            " Speichert in einem Programmlauf auch mehrere Diagramme nacheinander mit fortlaufenden "
                            "Nummern als Metafile (*.WMF) ");
-  axisGraphicButton_ = MakeButton(this, "axisGraphicButton", "&Achsen-Darstellung", {320, 664, 113, 22},
+  axisGraphicButton_ = MakeButton(this, "axisGraphicButton", "&Achsen-Darstellung", {kColumnLeft, 146, 113, 22},
                                   " Zeigt eine 22,5°-Grafik mit der Lage aller Faktoren ");
-  QPushButton* helpButton = MakeButton(this, "helpButton", "&Hilfe", {16, 632, 75, 22});
-  backButton_ = MakeButton(this, "backButton", "&Zurück", {640, 672, 75, 22});
+  QPushButton* helpButton = MakeButton(this, "helpButton", "&Hilfe", {kColumnLeft, 16, 75, 22});
+  backButton_ = MakeButton(this, "backButton", "&Zurück", {kColumnLeft + kColumnWidth - 75, kEnlargedDialSize - 38, 75, 22});
   backButton_->setFont(WindowFont("MS Sans Serif", kEightPointPixels, true));
 
   connect(calculatingDialButton_, &QPushButton::clicked, this, &EnlargedDialWindow::printCalculatingDial);
@@ -117,6 +128,7 @@ EnlargedDialWindow::EnlargedDialWindow(Session& session, QWidget* parent)
 }
 
 void EnlargedDialWindow::run() {
+  writeErrorShown_ = false;
   circle_ = HouseCircle{};
   circleButtons_[MC]->setChecked(true);
   {
@@ -124,8 +136,7 @@ void EnlargedDialWindow::run() {
     rotationBar_->setValue(kNoRotation);
   }
   draw();
-  move(1, 0);
-  exec();
+  runModal();
 }
 
 void EnlargedDialWindow::done(int result) {
@@ -135,14 +146,37 @@ void EnlargedDialWindow::done(int result) {
 }
 
 void EnlargedDialWindow::draw() {
-  SetLabelText(rotationLabel_, RotationLabel(circle_.rotation));
-  std::optional<Picture> drawn = RedrawEnlargedDial(session_, circle_);
-  if (!drawn) return;
-  picture_ = std::move(drawn);
+  EnlargedDialDrawing drawn = RedrawEnlargedDial(session_, circle_);
+  picture_ = std::move(drawn.picture);
   view_->setPicture(*picture_);
+  SetLabelText(rotationLabel_, RotationLabel(circle_.rotation));
+  if (drawn.writeError.isEmpty()) {
+    writeErrorShown_ = false;
+    return;
+  }
+  // One box per action of the user: the steps a held arrow repeats say nothing new. The
+  // box takes the mouse, so the bar would never see the button go up and would go on
+  // stepping under it: its press ends first.
+  if (writeErrorShown_) return;
+  writeErrorShown_ = true;
+  EndMousePress(rotationBar_);
+  session_.prompter.error(drawn.writeError);
+}
+
+bool EnlargedDialWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A new press of the mouse or a key on the bar is a new action: a failing img.wmf is
+  // reported again.
+  if (watched == rotationBar_) {
+    if (event->type() == QEvent::MouseButtonPress ||
+        (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->isAutoRepeat())) {
+      writeErrorShown_ = false;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void EnlargedDialWindow::chooseCircle(int factor) {
+  writeErrorShown_ = false;
   circle_.factor = factor;
   const QSignalBlocker block(rotationBar_);
   rotationBar_->setValue(kNoRotation);
@@ -153,8 +187,8 @@ void EnlargedDialWindow::chooseCircle(int factor) {
 void EnlargedDialWindow::printDial() {
   if (!picture_) return;
   const Chart& chart = session_.chart;
-  PrintDiagramPage(session_.prompter, *picture_, [&](int pageWidth, int printerDpi) {
-    return DialPrintPage(chart, circle_, session_.placeLabel, pageWidth, session_.printerPage.height, printerDpi);
+  PrintDiagramPage(session_.prompter, *picture_, [&](QSize page, int printerDpi) {
+    return DialPrintPage(chart, circle_, session_.placeLabel, page.width(), page.height(), printerDpi);
   });
 }
 
@@ -162,7 +196,7 @@ void EnlargedDialWindow::printCalculatingDial() {
   const bool longLines = session_.prompter.question(CalculatingDialQuestion());
   const Picture dial =
       DrawCalculatingDial(session_.chart, longLines, session_.flags.symbolFontPresent, session_.placeLabel);
-  PrintDiagramPage(session_.prompter, dial, [](int pageWidth, int) { return CalculatingDialPrintPage(pageWidth); });
+  PrintDiagramPage(session_.prompter, dial, [](QSize page, int) { return CalculatingDialPrintPage(page.width()); });
 }
 
 void EnlargedDialWindow::save() {

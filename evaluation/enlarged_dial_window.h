@@ -3,10 +3,10 @@
 #include <array>
 #include <optional>
 
-#include <QDialog>
 
 #include "pictures/enlarged_dial.h"
 #include "platform/picture.h"
+#include "platform/window_kit.h"
 
 class QLabel;
 class QPushButton;
@@ -25,7 +25,7 @@ class HelpWindow;
 // calculating dial, saves the dial as MCPic-nn.WMF, exports it, and opens the axis
 // graphic and the help. Every drawing is written to "img.wmf" and put on the clipboard;
 // "img.wmf" is deleted when the window closes.
-class EnlargedDialWindow : public QDialog {
+class EnlargedDialWindow : public KitWindow {
  public:
   EnlargedDialWindow(Session& session, QWidget* parent = nullptr);
 
@@ -33,6 +33,9 @@ class EnlargedDialWindow : public QDialog {
   void run();
 
   void done(int result) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void draw();
@@ -46,6 +49,7 @@ class EnlargedDialWindow : public QDialog {
   Session& session_;
   HouseCircle circle_;
   std::optional<Picture> picture_;
+  bool writeErrorShown_ = false;
 
   DialView* view_ = nullptr;
   std::array<QRadioButton*, 6> circleButtons_{};

@@ -99,12 +99,14 @@ QStringList EvaluationIntroduction() {
 }
 
 EvaluationWindow::EvaluationWindow(Session& session, QWidget* parent)
-    : QDialog(parent), session_(session), textsFolders_(McTextsFolders()) {
-  setObjectName(QStringLiteral("evaluationWindow"));
-  setWindowTitle(QString(13, u' ') + QStringLiteral("Die Auswertungsmöglichkeiten;  bitte unten auswählen "));
-  setFixedSize(kClientSize);
-  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
-  SetBackground(this, clGreen);
+    : KitWindow(parent, {QStringLiteral("evaluationWindow"),
+                         QString(13, u' ') + QStringLiteral("Die Auswertungsmöglichkeiten;  bitte unten auswählen "),
+                         kClientSize,
+                         clGreen,
+                         WindowFrame::Standard,
+                         WindowPlace::DesktopCentre}),
+      session_(session),
+      textsFolders_(McTextsFolders()) {
 
   view_ = MakeListView(this, QStringLiteral("listView"), QRect(4, 4, 533, 485), ListFont(false), true);
   view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -170,8 +172,7 @@ void EvaluationWindow::execShown() {
   // A lookup hides this window while it is open and shows it again when it closes.
   for (;;) {
     pendingLookup_.reset();
-    CentreOnDesktop(this);
-    exec();
+    runModal();
     if (!pendingLookup_) return;
     lookups_[*pendingLookup_ == AxisLookupKind::Degree ? 0 : 1]->run();
   }

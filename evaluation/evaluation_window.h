@@ -4,8 +4,9 @@
 #include <functional>
 #include <optional>
 
-#include <QDialog>
 #include <QStringList>
+
+#include "platform/window_kit.h"
 
 #include "evaluation/axis_lookup.h"
 #include "evaluation/evaluation_lists.h"
@@ -23,7 +24,7 @@ class AxisLookupWindow;
 // which can be printed and saved, and the door to the two axis lookups. It reads the
 // session's chart and writes only the file counters (and, through a lookup, the moment's
 // date and the search axis). Buttons and the view carry object names.
-class EvaluationWindow : public QDialog {
+class EvaluationWindow : public KitWindow {
   Q_OBJECT
 
  public:

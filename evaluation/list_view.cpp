@@ -14,16 +14,11 @@ namespace gyrolux {
 
 QPlainTextEdit* MakeListView(QWidget* parent, const QString& objectName, const QRect& geometry, const QFont& font,
                              bool wrap) {
-  auto* view = new QPlainTextEdit(parent);
-  view->setObjectName(objectName);
-  view->setGeometry(geometry);
-  view->setReadOnly(true);
-  view->setFont(font);
+  QPlainTextEdit* view = MakeTextPanel(parent, objectName, QStringLiteral("Liste"), geometry, font, clCream);
   view->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   view->setWordWrapMode(QTextOption::WordWrap);
   view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   view->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-  SetBaseColor(view, clCream);
   return view;
 }
 

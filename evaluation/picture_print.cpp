@@ -7,11 +7,15 @@
 namespace gyrolux {
 
 bool PrintDiagramPage(Prompter& prompter, const Picture& picture,
-                      const std::function<PrintedPage(int pageWidth, int printerDpi)>& layout) {
+                      const std::function<PrintedPage(QSize page, int printerDpi)>& layout) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setCopyCount(1);
   if (!prompter.choosePrinter(printer)) return false;
-  const PrintedPage page = layout(NextHundredAbove(PrintablePageSize(printer).width()), printer.resolution());
+  // Measured now, on the printer the dialog chose: its resolution may differ from the
+  // default printer's.
+  const QSize printable = PrintablePageSize(printer);
+  const PrintedPage page =
+      layout(QSize(NextHundredAbove(printable.width()), NextHundredAbove(printable.height())), printer.resolution());
   PrintJob job(printer);
   QString error;
   if (!job.begin(&error)) {

@@ -9,11 +9,11 @@
 namespace gyrolux {
 
 // Prints a diagram on one page: the print dialog (one copy preset); when it is accepted,
-// layout is asked for the page of width W (the printable width raised to the next hundred
-// above, taken now) on a printer of the resolution given, and the picture and texts are
-// printed. A refused job is reported
-// through the prompter. False when nothing was printed.
+// layout is asked for the page of the printer chosen there (its printable width and height,
+// each raised to the next hundred above) at that printer's resolution, and the picture and
+// texts are printed. A refused job is reported through the prompter. False when nothing was
+// printed.
 bool PrintDiagramPage(Prompter& prompter, const Picture& picture,
-                      const std::function<PrintedPage(int pageWidth, int printerDpi)>& layout);
+                      const std::function<PrintedPage(QSize page, int printerDpi)>& layout);
 
 }  // namespace gyrolux

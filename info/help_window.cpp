@@ -13,29 +13,23 @@ namespace {
 
 constexpr int kTenPointPixels = 13;
 
-QPlainTextEdit* MakePanel(QWidget* parent, const char* objectName, QRect geometry, const QStringList& lines) {
-  auto* text = new QPlainTextEdit(parent);
-  text->setObjectName(QString::fromLatin1(objectName));
-  text->setGeometry(geometry);
-  text->setFont(WindowFont("Arial", kTenPointPixels));
-  text->setReadOnly(true);
-  text->setLineWrapMode(QPlainTextEdit::NoWrap);
-  text->setPlainText(lines.join(u'\n'));
-  SetBaseColor(text, clWhite);
-  return text;
+QPlainTextEdit* MakePanel(QWidget* parent, const char* objectName, const QString& name, QRect geometry,
+                          const QStringList& lines) {
+  return MakeTextPanel(parent, QString::fromLatin1(objectName), name, geometry, WindowFont("Arial", kTenPointPixels),
+                       clWhite, lines.join(u'\n'));
 }
 
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-  setObjectName(QStringLiteral("helpWindow"));
-  setWindowTitle(QString(12, u' ') + QStringLiteral("Hilfen zur vergrößerten Diagramm-Anzeige"));
-  setFixedSize(472, 550);
-  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
-  SetBackground(this, clMaroon);
-  MakePanel(this, "helpPanel", {2, 2, 451, 375}, HelpLines());
-  MakePanel(this, "readingPanel", {2, 380, 451, 105}, ReadingRecommendation());
+    : KitWindow(parent, {QStringLiteral("helpWindow"),
+                         QString(12, u' ') + QStringLiteral("Hilfen zur vergrößerten Diagramm-Anzeige"),
+                         {472, 550},
+                         clMaroon,
+                         WindowFrame::TitleAndClose,
+                         WindowPlace::DesktopCentre}) {
+  MakePanel(this, "helpPanel", QStringLiteral("Hilfen"), {2, 2, 451, 375}, HelpLines());
+  MakePanel(this, "readingPanel", QStringLiteral("Leseempfehlung"), {2, 380, 451, 105}, ReadingRecommendation());
 
   backButton_ = new QPushButton(QStringLiteral("&Zurück"), this);
   backButton_->setObjectName(QStringLiteral("backButton"));
@@ -44,10 +38,7 @@ HelpWindow::HelpWindow(QWidget* parent)
   connect(backButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void HelpWindow::run() {
-  CentreOnDesktop(this);
-  exec();
-}
+void HelpWindow::run() { runModal(); }
 
 void HelpWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

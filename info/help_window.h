@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/window_kit.h"
 
 class QPushButton;
 
@@ -8,7 +8,7 @@ namespace gyrolux {
 
 // "Hilfen zur vergrößerten Diagramm-Anzeige": what the enlarged dial's commands do, and a
 // recommendation for reading a dial with its house circle turned.
-class HelpWindow : public QDialog {
+class HelpWindow : public KitWindow {
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
 

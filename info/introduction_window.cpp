@@ -18,28 +18,27 @@ constexpr int kTenPointPixels = 13;
 }  // namespace
 
 IntroductionWindow::IntroductionWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-  setObjectName(QStringLiteral("introductionWindow"));
-  setWindowTitle(QString(10, u' ') + QStringLiteral("Einige einführende Hinweise zu diesem Programm"));
-  setFixedSize(502, 559);
-  setFont(WindowFont("MS Sans Serif", kEightPointPixels));
-  SetBackground(this, clMaroon);
+    : KitWindow(parent, {QStringLiteral("introductionWindow"),
+                         QString(10, u' ') + QStringLiteral("Einige einführende Hinweise zu diesem Programm"),
+                         {502, 559},
+                         clMaroon,
+                         WindowFrame::TitleAndClose,
+                         WindowPlace::OverParent}) {
 
   int number = 0;
   for (const InformationPanel& panel : IntroductionPanels()) {
-    auto* text = new QPlainTextEdit(this);
-    text->setObjectName(QStringLiteral("introductionPanel%1").arg(++number));
-    text->setGeometry(1, panel.top, 482, panel.height);
-    text->setFont(WindowFont("MS Sans Serif", kTenPointPixels, panel.bold));
+    ++number;
+    QPlainTextEdit* text = MakeTextPanel(this, QStringLiteral("introductionPanel%1").arg(number),
+                                         QStringLiteral("Hinweise, Teil %1").arg(number),
+                                         {1, panel.top, 482, panel.height},
+                                         WindowFont("MS Sans Serif", kTenPointPixels, panel.bold), clWhite);
     text->setReadOnly(panel.readOnly);
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The panels are laid out to hold their lines; a narrow margin and no scroll bars give
     // the longest lines the room.
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->document()->setDocumentMargin(2);
     text->setPlainText(panel.lines.join(u'\n'));
-    SetBaseColor(text, clWhite);
   }
 
   backButton_ = new QPushButton(QStringLiteral("&Zurück"), this);
@@ -49,10 +48,7 @@ IntroductionWindow::IntroductionWindow(QWidget* parent)
   connect(backButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void IntroductionWindow::run() {
-  CentreOver(this, parentWidget());
-  exec();
-}
+void IntroductionWindow::run() { runModal(); }
 
 void IntroductionWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/window_kit.h"
 
 class QPushButton;
 
@@ -9,7 +9,7 @@ namespace gyrolux {
 // "Einige einführende Hinweise zu diesem Programm": five panels of fixed text about the
 // program, centred over the window that opens it. The main window halts the clock and
 // switches its commands off while it is open.
-class IntroductionWindow : public QDialog {
+class IntroductionWindow : public KitWindow {
  public:
   explicit IntroductionWindow(QWidget* parent = nullptr);
 

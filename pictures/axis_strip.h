@@ -5,10 +5,11 @@
 
 namespace gyrolux {
 
-// The white strip is 460 x 525. Its scale runs on to 22 degrees at x = 501 and its last
-// legend column starts at x = 440, right of the strip; the picture is as wide as what it
+// The white strip is 515 x 525: it holds the scale, which runs on to 22 degrees at x = 501,
+// and the legend's last column from x = 440, so that its frame crosses no text. The glyph
+// of a factor near 22.5 degrees stands on its right edge; the picture is as wide as what it
 // draws, so a saved or copied strip holds all of it.
-inline constexpr int kAxisStripWidth = 460;
+inline constexpr int kAxisStripWidth = 515;
 inline constexpr int kAxisStripHeight = 525;
 inline constexpr int kAxisStripPictureWidth = 530;
 inline constexpr const char* kAxisStripFileName = "dia.wmf";

@@ -8,6 +8,9 @@
 namespace gyrolux {
 
 inline constexpr int kEnlargedDialSize = 740;
+// The moment and place line at the top of the enlarged dial (9 points, from y 10) ends
+// above this line of the picture.
+inline constexpr int kEnlargedDialMomentBottom = 26;
 // The enlarged dial as last drawn; print and save take the same picture.
 inline constexpr const char* kEnlargedDialFileName = "img.wmf";
 

@@ -15,6 +15,8 @@ namespace gyrolux {
 
 QSize PrintablePageSize(const QPrinter& printer) { return QSize(printer.width(), printer.height()); }
 
+bool HasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+
 QSize DefaultPrinterPageSize() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (!info.isNull()) {

@@ -23,6 +23,9 @@ constexpr int NextHundredAbove(int pixels) {
 // The printable width and height of printer's page in device pixels.
 QSize PrintablePageSize(const QPrinter& printer);
 
+// Whether the print system names a default printer.
+bool HasDefaultPrinter();
+
 // The printable page size of the default printer. With no printer installed, that of
 // the PDF output the print dialog then offers (A4 at 600 dpi).
 QSize DefaultPrinterPageSize();

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <optional>
 
+#include <QPainter>
 
 #include "platform/font_faces.h"
 #include "platform/text_file.h"
@@ -220,7 +221,15 @@ class WmfBuilder {
 
   void image(const PictureOp& op) {
     if (op.image.isNull()) return;
-    const QImage source = op.image.convertToFormat(QImage::Format_RGB888);
+    // A bitmap record has no transparency: where the image is transparent, readers show
+    // whatever its colour channels hold (black, mostly). It goes in laid on white, as the
+    // screen shows it on the white dial.
+    QImage source(op.image.size(), QImage::Format_RGB888);
+    source.fill(Qt::white);
+    {
+      QPainter painter(&source);
+      painter.drawImage(0, 0, op.image);
+    }
     const int width = std::min(source.width(), 32767);
     const int height = std::min(source.height(), 32767);
     // A 24-bit device-independent bitmap: rows from the bottom up, each padded to 4 bytes.

@@ -2,8 +2,8 @@
 """Builds resources/Radivuru.TTF, the symbol font "RuduzodediRuvedur" of Gyrolux.
 
 The astrological glyphs are taken from Noto Sans Symbols and Noto Sans Symbols 2, the
-letter glyphs for MC, AS and GZ from Noto Sans Bold (all SIL Open Font License 1.1,
-Debian package fonts-noto-core). Every glyph is scaled to one common height and set on
+letter glyphs for MC, AS and GZ and the digits 0 to 9 (the house numbers of the wheel) from
+Noto Sans Bold (all SIL Open Font License 1.1, Debian package fonts-noto-core). Every glyph is scaled to one common height and set on
 the baseline, so that the glyphs of the wheel look alike in size.
 
 Run with the system Python, which has fontTools (Debian package python3-fonttools):
@@ -123,6 +123,21 @@ def fitted_glyph(recording, height=GLYPH_HEIGHT, max_width=GLYPH_MAX_WIDTH):
     return pen.glyph(), advance
 
 
+def digit_glyph(letters, char, height=600):
+    """A digit of the letters font scaled so that the digit 0 is height high, on the
+    baseline, with the font's own advance scaled alike: the digits keep one width, so
+    that numbers line up."""
+    zero = bounds_of(letters.outline(letters.cmap[ord("0")]))
+    scale = height / (zero[3] - zero[1])
+    name = letters.cmap[ord(char)]
+    scaled = DecomposingRecordingPen(letters.glyphs)
+    letters.outline(name).replay(TransformPen(scaled, (scale, 0, 0, scale, 0, 0)))
+    pen = TTGlyphPen(None)
+    scaled.replay(pen)
+    left_side_bearing = round(bounds_of(scaled)[0])
+    return pen.glyph(), round(letters.hmtx[name][0] * scale), left_side_bearing
+
+
 def empty_glyph():
     return TTGlyphPen(None).glyph()
 
@@ -171,6 +186,11 @@ def build(output):
     for sign, (code, name) in enumerate(zip(SIGN_CODES, SIGN_NAMES)):
         glyph, advance = fitted_glyph(symbol_recording(symbols, 0x2648 + sign))
         add("sign_" + name, glyph, advance, [code, 0x2648 + sign])
+
+    for digit in "0123456789":
+        glyph, advance, left_side_bearing = digit_glyph(letters, digit)
+        add("digit_" + digit, glyph, advance, [ord(digit)])
+        metrics["digit_" + digit] = (advance, left_side_bearing)
 
     builder = FontBuilder(UNITS_PER_EM, isTTF=True)
     builder.setupGlyphOrder(order)

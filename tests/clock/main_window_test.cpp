@@ -10,6 +10,7 @@
 #include <QLineEdit>
 
 #include "clock/start_up_texts.h"
+#include "pictures/axis_strip.h"
 #include "platform/symbol_font.h"
 #include "tests/clock/started_clock.h"
 #include "tests/test_support/temp_working_dir.h"
@@ -244,7 +245,7 @@ TEST(MainWindowCommands, CoverAboutAndLinearGraphic) {
   // "Linear-Grafik": the strip on green with its option boxes (its dia.wmf and clipboard
   // picture: picture_frames_test.cpp), the wheel again without it.
   clock.checkBox("linearGraphicBox")->setChecked(true);
-  EXPECT_EQ(clock.dial().picture()->ops().front().x2, 460);
+  EXPECT_EQ(clock.dial().picture()->ops().front().x2, kAxisStripWidth);
   EXPECT_EQ(w.palette().color(QPalette::Window), QColor(clGreen));
   EXPECT_TRUE(clock.checkBox("withTransplutoBox")->isVisible());
   clock.checkBox("linearGraphicBox")->setChecked(false);

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 
+#include "pictures/enlarged_dial.h"
 #include "platform/printing.h"
 #include "platform/symbol_font.h"
 #include "tests/clock/started_clock.h"
@@ -41,6 +42,13 @@ TEST(EnlargedDialWindowTest, ShowsTurnsSavesAndCloses) {
   halted.inEnlargedDial([&](QDialog& window) {
     opened = true;
     for (int b = 0; b < kMainButtonCount; ++b) EXPECT_FALSE(clock.button(MainButton(b))->isEnabled()) << b;
+    // No command lies over the dial, where it would hide glyphs.
+    const QRect dial(0, 0, kEnlargedDialSize, kEnlargedDialSize);
+    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child->isVisible() && child->objectName() != QStringLiteral("enlargedDialView")) {
+        EXPECT_FALSE(child->geometry().intersects(dial)) << child->objectName().toStdString();
+      }
+    }
     // Drawn, written to img.wmf and put on the clipboard; every step of the bar redraws.
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(740, 740));
     auto* bar = Child<QScrollBar>(&window, "rotationScrollBar");
@@ -95,38 +103,79 @@ TEST(EnlargedDialWindowTest, ShowsTurnsSavesAndCloses) {
   EXPECT_EQ(clock.session.counters.diagrams, 5);
 }
 
-TEST(EnlargedDialWindowTest, AnImgWmfThatCannotBeWrittenIsReportedAndTheWindowStays) {
+TEST(EnlargedDialWindowTest, AnImgWmfThatCannotBeWrittenIsReportedOncePerActionAndTheWindowStays) {
   HaltedClock halted;
+  Session& session = halted.clock.session;
   ASSERT_TRUE(QDir().mkpath(QStringLiteral("img.wmf/inner")));
   halted.inEnlargedDial([&](QDialog& window) {
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(Errors(halted.clock.prompter).size(), 1);
-    Click(&window, "saveButton");  // nothing drawn: nothing to save
-    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("MCPic-01.WMF")));
+    // A held arrow of the bar: one box for the press, none for the repeats, the press
+    // ended by the box, so the bar stops at one step; the label and the picture agree.
+    auto* bar = Child<QScrollBar>(&window, "rotationScrollBar");
+    const QPoint rightArrow(bar->width() - 3, bar->height() / 2);
+    QTest::mousePress(bar, Qt::LeftButton, {}, rightArrow);
+    QTest::qWait(1200);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, rightArrow);
+    EXPECT_EQ(Errors(halted.clock.prompter).size(), 2);
+    EXPECT_EQ(bar->value(), 181);
+    EXPECT_EQ(Child<QLabel>(&window, "rotationLabel")->text(), QStringLiteral("+1"));
+    const std::optional<Picture>& shown = Child<DialView>(&window, "enlargedDialView")->picture();
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->toImage(),
+              DrawEnlargedDial(session.chart, {MC, 1}, session.flags.symbolFontPresent, session.placeLabel).toImage());
+    // The next action reports again; the picture shown can still be saved.
+    QTest::mouseClick(bar, Qt::LeftButton, {}, rightArrow);
+    EXPECT_EQ(Errors(halted.clock.prompter).size(), 3);
+    Click(&window, "saveButton");
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral("MCPic-01.WMF")));
   });
   EXPECT_TRUE(QDir(QStringLiteral("img.wmf/inner")).exists());
 }
 
-TEST(EnlargedDialWindowTest, PrintsTheDialWithItsTableInFourColumns) {
+TEST(EnlargedDialWindowTest, PrintsTheDialWithItsTableInFourColumnsOnThePrinterChosen) {
   HaltedClock halted;
+  const int resolutions[] = {300, 600, 1200};
   halted.inEnlargedDial([&](QDialog& window) {
-    halted.printTo(QStringLiteral("plain.pdf"));
-    Click(&window, "printButton");
+    for (const int dpi : resolutions) {
+      halted.clock.prompter.answerPrintDialog(true, [dpi](QPrinter& p) {
+        SetUpPdfPrinter(p, QStringLiteral("plain%1.pdf").arg(dpi));
+        p.setResolution(dpi);
+      });
+      Click(&window, "printButton");
+    }
     Child<QScrollBar>(&window, "rotationScrollBar")->setValue(190);
     halted.printTo(QStringLiteral("turned.pdf"));
     Click(&window, "printButton");
   });
-  const std::vector<PdfWord> plain = PdfWords(QStringLiteral("plain.pdf"));
-  EXPECT_NE(FindWord(plain, QStringLiteral("MC-Häuser")), nullptr);
-  EXPECT_NE(FindWord(plain, QStringLiteral("10:29:50")), nullptr);
   const std::vector<PdfWord> turned = PdfWords(QStringLiteral("turned.pdf"));
   EXPECT_EQ(FindWord(turned, QStringLiteral("MC-Häuser")), nullptr);
+  for (const int dpi : resolutions) {
+    const std::vector<PdfWord> plain = PdfWords(QStringLiteral("plain%1.pdf").arg(dpi));
+    // The title under the dial's moment line; the moment line of the page at three quarters
+    // of the A4 height and the table from four fifths, both below the dial (the square of
+    // the page width), whatever the resolution the page was measured at start-up.
+    const PdfWord* title = FindWord(plain, QStringLiteral("MC-Häuser"));
+    const PdfWord* dialMoment = FindWord(plain, QStringLiteral("Datum"));
+    ASSERT_TRUE(title && dialMoment) << dpi;
+    EXPECT_LT(dialMoment->box.top(), 40) << dpi;
+    EXPECT_GE(title->box.top(), dialMoment->box.bottom()) << dpi;
+    const auto pageMoment = std::find_if(plain.begin(), plain.end(), [](const PdfWord& w) {
+      return w.text == QStringLiteral("Datum") && w.box.top() > 400;
+    });
+    const PdfWord* mc = FindWord(plain, QStringLiteral("MC"));
+    ASSERT_TRUE(pageMoment != plain.end() && mc) << dpi;
+    EXPECT_GT(pageMoment->box.top(), 0.75 * 842 - 20) << dpi;
+    EXPECT_GT(pageMoment->box.top(), 595) << dpi;
+    EXPECT_GT(mc->box.top(), 0.8 * 842 - 20) << dpi;
+    EXPECT_GT(mc->box.top(), pageMoment->box.bottom()) << dpi;
+  }
   // A4 at 600 dpi is wider than 3000 pixels: 10 points, and columns of MC.., ME.., NE..,
   // AP.. rows; SO is the third row of the first. The steps in points of 1/72 inch.
+  const std::vector<PdfWord> plain = PdfWords(QStringLiteral("plain600.pdf"));
   const PdfWord* mc = FindWord(plain, QStringLiteral("MC"));
   const PdfWord* so = FindWord(plain, QStringLiteral("SO"));
   ASSERT_TRUE(mc && so);
-  EXPECT_GT(mc->box.top(), 0.8 * 842 - 20);  // from four fifths of the page height
   EXPECT_NEAR(mc->box.height(), 10 * 1.13, 0.8);
   EXPECT_NEAR(so->box.top() - mc->box.top(), 2 * 100 * 72.0 / 600, 0.5);
   double column = mc->box.left();

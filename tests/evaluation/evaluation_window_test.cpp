@@ -151,6 +151,50 @@ TEST_F(EvaluationFixture, PrintsTheShownLinesWithTheMarginAndBreaksThePage) {
   EXPECT_NEAR((word->box.left() - printer.pageLayout().paintRectPoints().left()) / advance, 12.0, 0.2);
 }
 
+TEST_F(EvaluationFixture, TheMidpointLookupRefusesSharpSKeepsTheFocusSelectsTheOldEntryAndPrintsThroughTheDialog) {
+  // No print system: the lookup's print goes through the dialog.
+  qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+  ASSERT_FALSE(HasDefaultPrinter());
+  prompter.answerPrintDialog(true, [](QPrinter& printer) { SetUpPdfPrinter(printer, QStringLiteral("pair.pdf")); });
+  int showing = 0;
+  AxisLookupWindow* lookup = Lookup(&window, "midpointAxisLookup");
+  lookup->setPrinterSetUp({});
+  std::function<void()> inLookup = [&] {
+    ++showing;
+    auto* first = Child<QLineEdit>(lookup, "firstField");
+    if (showing == 1) {
+      Enter(lookup, "a\xdf", "mc");  // "aß": upper case letter by letter, no "SS"
+      EXPECT_EQ(first->text(), QStringLiteral("Aß"));
+      EXPECT_EQ(Errors(prompter).size(), 1);
+      Enter(lookup, "so", "mc");
+      EXPECT_TRUE(Button(lookup, "backButton")->hasFocus())
+          << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "none");
+      Click(lookup, "printButton");
+      lookup->reject();
+      WhenShown(&window, [&] {
+        WhenShown(lookup, inLookup);
+        Click(&window, "midpointAxisButton");
+      });
+    } else {
+      // The old entry selected: typing replaces it.
+      EXPECT_TRUE(first->hasFocus());
+      EXPECT_EQ(first->selectedText(), QStringLiteral("SO"));
+      QTest::keyClicks(first, QStringLiteral("mo"));
+      EXPECT_EQ(first->text(), QStringLiteral("MO"));
+      lookup->reject();
+      WhenShown(&window, [&] { window.reject(); });
+    }
+  };
+  WhenShown(&window, [&] {
+    WhenShown(lookup, inLookup);
+    Click(&window, "midpointAxisButton");
+  });
+  window.run();
+  EXPECT_EQ(showing, 2);
+  EXPECT_EQ(prompter.pendingAnswers(), 0u);
+  EXPECT_TRUE(PdfText(QStringLiteral("pair.pdf")).contains(QStringLiteral("WZ/GMT")));
+}
+
 TEST(EvaluationMainWindow, OpenedByEvaluateAndTheLookupStepsTheDate) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   clock.click(MainButton::Halt);

@@ -59,13 +59,24 @@ TEST(PictureFramesTest, EachDiagramsFrameHoldsWhatItDraws) {
           << drawn.bottom();
     }
   }
-  // Every factor at the end of the strip: the glyphs stand right of the white strip, the
-  // picture still holds them.
+  // Every factor at the end of the strip: the glyphs stand on the white strip's right edge,
+  // the picture still holds them; the frame crosses none of the legend's texts.
   Chart crowded = MomentChart(10.5);
   for (int i = 0; i < kFactorCount; ++i) crowded.state.factorLongitude[i] = 22.49 + 22.5 * i;
   const Picture strip = DrawAxisStrip(crowded, {true, true, true});
   EXPECT_TRUE(QRectF(0, 0, strip.width(), strip.height()).contains(DrawnBounds(strip)));
-  EXPECT_GT(DrawnBounds(strip).right(), kAxisStripWidth + 40);
+  EXPECT_GT(DrawnBounds(strip).right(), 510);
+  const auto frame = std::find_if(strip.ops().begin(), strip.ops().end(),
+                                  [](const PictureOp& op) { return op.kind == PictureOp::Kind::Rectangle; });
+  ASSERT_NE(frame, strip.ops().end());
+  for (const PictureOp& op : strip.ops()) {
+    if (op.kind != PictureOp::Kind::Text || op.font.face == SymbolFace()) continue;
+    Picture alone(strip.width(), strip.height());
+    alone.setFont(op.font.face, op.font.pointSize, op.font.bold, op.font.color);
+    alone.text(op.x1, op.y1, op.text);
+    const QRectF box = DrawnBounds(alone);
+    EXPECT_FALSE(box.left() < frame->x2 && box.right() > frame->x2) << op.text.toStdString();
+  }
 }
 
 // The elements of one kind in the converter's SVG, in the order they were drawn.

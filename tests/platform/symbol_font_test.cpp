@@ -32,7 +32,7 @@ TEST(SymbolFontTest, CharactersFollowTheFactorOrderAndTheSignCodes) {
   EXPECT_FALSE(HasSymbolFontFamily({QStringLiteral("ruduzodediruvedur")}));
 }
 
-TEST(SymbolFontTest, TheFontBesideTheProgramRegistersAndCoversAll35Codes) {
+TEST(SymbolFontTest, TheFontBesideTheProgramRegistersAndCoversAll35CodesAndTheDigits) {
   const QString file = FindSymbolFontFile();
   ASSERT_EQ(QFileInfo(file).absolutePath(), QCoreApplication::applicationDirPath());
   EXPECT_FALSE(SymbolFontPresent());
@@ -57,6 +57,17 @@ TEST(SymbolFontTest, TheFontBesideTheProgramRegistersAndCoversAll35Codes) {
     // WI is drawn as the sign of Aries; every other code has a glyph of its own.
     EXPECT_EQ(distinct.size(), 35u);
     EXPECT_FALSE(font.supportsCharacter(QLatin1Char('x')));
+    // The digits of the wheel's house numbers, each its own, all of one width.
+    const QString digits = QStringLiteral("0123456789");
+    const QList<quint32> digitGlyphs = font.glyphIndexesForString(digits);
+    const QList<QPointF> advances = font.advancesForGlyphIndexes(digitGlyphs);
+    for (int i = 0; i < digits.size(); ++i) {
+      EXPECT_TRUE(font.supportsCharacter(digits[i])) << i;
+      EXPECT_FALSE(font.pathForGlyph(digitGlyphs[i]).isEmpty()) << i;
+      EXPECT_EQ(advances[i], advances[0]) << i;
+      distinct.insert(digitGlyphs[i]);
+    }
+    EXPECT_EQ(distinct.size(), 45u);
   }
   // Removed at the end of the registration.
   EXPECT_FALSE(SymbolFontPresent());

@@ -32,8 +32,11 @@ Picture EveryOperation() {
   picture.setFont(QStringLiteral("RuduzodediRuvedur"), 10, true, clNavy);
   picture.text(250, 100, QStringLiteral("c"), 900);
   picture.text(150, 300, QStringLiteral("e"), 2700);
-  QImage image(8, 4, QImage::Format_RGB32);
-  image.fill(clTeal);
+  // Its left half transparent, as the main wheel's centre picture is around its circle.
+  QImage image(8, 4, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 4; x < 8; ++x) image.setPixel(x, y, clTeal);
   picture.image(60, 250, image);
   return picture;
 }
@@ -141,6 +144,12 @@ TEST(WmfWriterTest, AConverterFindsEveryShapeAndTextInItsPlace) {
     near(Attribute(p.element, QString::fromLatin1(p.attribute)), p.logical);
   }
   EXPECT_TRUE(rects[1].contains("fill:red") && ellipses[0].contains("fill:yellow") && lines[0].contains("stroke:green"));
+  // The image's transparent half white, not black, its other half teal.
+  // The converter writes it beside the SVG as a PNG file.
+  const QImage read(QRegularExpression(QStringLiteral("xlink:href=\"([^\"]+)\"")).match(images[0]).captured(1));
+  ASSERT_FALSE(read.isNull()) << images[0].left(200).toStdString();
+  EXPECT_EQ(read.pixel(0, 0) & 0xffffff, QColor(Qt::white).rgb() & 0xffffff);
+  EXPECT_EQ(read.pixel(read.width() - 1, 0) & 0xffffff, clTeal & 0xffffff);
 
   // Texts: content, and the transform that puts the baseline below the top-left point
   // (a quarter turn counter-clockwise puts it to the right of the point, three quarters to the left).
