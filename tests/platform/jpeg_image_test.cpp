@@ -5,7 +5,7 @@
 #include <QBuffer>
 #include <QRandomGenerator>
 
-#include "platform/pictures.h"
+#include "platform/bundled_images.h"
 #include "tests/test_support/files.h"
 
 namespace gyrolux {
