@@ -9,7 +9,9 @@ namespace gyrolux::calc {
 void DefineAxesVerb(QCommandLineParser& parser) {
   parser.addOptions(MomentOptions());
   parser.addOption({QStringLiteral("orb"),
-                    QStringLiteral("Orb in degrees, above 0 up to 11.25; 1.18 if not given."),
+                    QStringLiteral("Orb in degrees, above 0 up to %1; %2 if not given.")
+                        .arg(MaxOrbDegrees())
+                        .arg(kPictureOrb.degrees),
                     QStringLiteral("O")});
 }
 
@@ -20,7 +22,7 @@ int RunAxesVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
     err << error;
     return 2;
   }
-  double orb = 0.0;
+  Orb orb;
   if (!ReadOrbOption(parser, orb, error)) {
     err << error;
     return 2;

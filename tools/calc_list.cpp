@@ -31,7 +31,9 @@ void DefineListVerb(QCommandLineParser& parser) {
       QStringLiteral("faktoren, alpha-code, winkel-code, halbsummen, mc-texte, grad-achse or hs-achse."));
   parser.addOptions(MomentOptions());
   parser.addOptions({
-      {QStringLiteral("orb"), QStringLiteral("Orb in degrees, above 0 up to 11.25; 1.18 if not given."),
+      {QStringLiteral("orb"), QStringLiteral("Orb in degrees, above 0 up to %1; %2 if not given.")
+           .arg(MaxOrbDegrees())
+           .arg(kPictureOrb.degrees),
        QStringLiteral("O")},
       {QStringLiteral("textsfile"),
        QStringLiteral("The MC/MC texts file (mc-texte); looked for as mc-ergnw.txt if not given."),
@@ -65,7 +67,7 @@ int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
     return 2;
   }
 
-  double orb = 0.0;
+  Orb orb;
   if (!ReadOrbOption(parser, orb, error)) {
     err << error;
     return 2;

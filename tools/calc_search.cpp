@@ -79,12 +79,13 @@ bool ReadRequest(const QCommandLineParser& parser, SearchRequest& request, QStri
     return false;
   }
   if (picture) {
-    double orb = kStartPictureOrb;
+    Orb orb;
     if (!ReadOrbOption(parser, orb, error, /*zeroAllowed=*/true)) return false;
-    request.query = PictureQuery(first->first, first->second, second->first, second->second, orb);
+    request.query = PictureQuery(first->first, first->second, second->first, second->second, orb.degrees);
   } else {
     if (parser.isSet(QStringLiteral("orb"))) {
-      error = QStringLiteral("--orb is for the picture search; the angle search always uses 1.1");
+      error = QStringLiteral("--orb is for the picture search; the angle search always uses %1")
+                  .arg(kAngleSearchOrb.degrees);
       return false;
     }
     // Read as the dialog reads its two fields.
@@ -217,8 +218,11 @@ void DefineSearchVerb(QCommandLineParser& parser) {
       QStringLiteral("picture A B C D | angle A B DEG MIN"));
   parser.addOptions(MomentOptions());
   parser.addOption({QStringLiteral("orb"),
-                    QStringLiteral("Orb of the picture search in degrees, 0 to 11.25; 1.18 if not "
-                                   "given. The angle search always uses 1.1."),
+                    QStringLiteral("Orb of the picture search in degrees, 0 to %1; %2 if not "
+                                   "given. The angle search always uses %3.")
+                        .arg(MaxOrbDegrees())
+                        .arg(kPictureOrb.degrees)
+                        .arg(kAngleSearchOrb.degrees),
                     QStringLiteral("O")});
   parser.addOption({QStringLiteral("max-steps"),
                     QStringLiteral("End after N tested moments (reason max-steps)."), QStringLiteral("N")});
