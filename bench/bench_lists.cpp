@@ -36,17 +36,17 @@ void RunList(benchmark::State& state, Build build) {
 void BM_Factors(benchmark::State& s) { RunList(s, [](const Chart& c) { return FactorsList(c); }); }
 void BM_AlphaCode(benchmark::State& s) { RunList(s, [](const Chart& c) { return AlphaCodeList(c); }); }
 void BM_WinkelCode(benchmark::State& s) { RunList(s, [](const Chart& c) { return WinkelCodeList(c); }); }
-void BM_Midpoints(benchmark::State& s) { RunList(s, [](const Chart& c) { return MidpointsList(c, 1.18); }); }
+void BM_Midpoints(benchmark::State& s) { RunList(s, [](const Chart& c) { return MidpointsList(c, kPictureOrb); }); }
 void BM_McTextsInMemory(benchmark::State& s) {
   const QStringList file = ReadTextLines(ShippedTexts()).value_or(QStringList());
-  RunList(s, [&file](const Chart& c) { return McTextEntries(c, 1.18, file); });
+  RunList(s, [&file](const Chart& c) { return McTextEntries(c, kPictureOrb, file); });
 }
 void BM_McTextsFromFile(benchmark::State& s) {
-  RunList(s, [](const Chart& c) { return BuildMcTextsList(c, 1.18, ShippedTexts()).lines; });
+  RunList(s, [](const Chart& c) { return BuildMcTextsList(c, kPictureOrb, ShippedTexts()).lines; });
 }
-void BM_DegreeAxis(benchmark::State& s) { RunList(s, [](const Chart& c) { return DegreeAxisList(c, 7.51, 1.18); }); }
+void BM_DegreeAxis(benchmark::State& s) { RunList(s, [](const Chart& c) { return DegreeAxisList(c, 7.51, kPictureOrb); }); }
 void BM_MidpointAxis(benchmark::State& s) {
-  RunList(s, [](const Chart& c) { return MidpointAxisList(c, {0, 2}, 1.18); });
+  RunList(s, [](const Chart& c) { return MidpointAxisList(c, {0, 2}, kPictureOrb); });
 }
 
 BENCHMARK(BM_Factors)->Unit(benchmark::kMicrosecond);

@@ -16,7 +16,7 @@
 
 #include "clock/clock_controller.h"
 #include "pictures/dial_picture.h"
-#include "platform/pictures.h"
+#include "platform/bundled_images.h"
 #include "platform/scripted_prompter.h"
 #include "platform/symbol_font.h"
 #include "session/session.h"

@@ -11,7 +11,7 @@
 #include "platform/colors.h"
 #include "platform/jpeg_image.h"
 #include "platform/picture.h"
-#include "platform/pictures.h"
+#include "platform/bundled_images.h"
 #include "platform/symbol_font.h"
 #include "platform/wmf_writer.h"
 

@@ -38,7 +38,7 @@ void Tick(benchmark::State& state, gyrolux::IntervalUnit unit) {
     QPainter painter(&image);
     dial.render(painter, QRectF(0, 0, gyrolux::kDialSize, gyrolux::kDialSize));
     painter.end();
-    benchmark::DoNotOptimize(gyrolux::MainAxisLists(chart.state.factorLongitude, 1.18));
+    benchmark::DoNotOptimize(gyrolux::MainAxisLists(chart.state.factorLongitude, gyrolux::kPictureOrb));
   }
   state.counters["symbolFont"] = font ? 1 : 0;
 }

@@ -8,7 +8,6 @@
 #include "dialogs/search_report.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
-#include "midpoints/picture_orb.h"
 #include "midpoints/stellium_file.h"
 #include "platform/prompter.h"
 #include "platform/wmf_writer.h"
@@ -97,7 +96,7 @@ void ClockController::beginStartUp(const std::optional<StoredMoment>& stored) {
 
 void ClockController::finishStartUp() {
   setButtons(true);
-  session_.pictureOrb = kStartPictureOrb;
+  session_.pictureOrb = kPictureOrb;
   session_.clock.periodMs = kStartPeriodMs;
   startTimer();
   vierButtons();

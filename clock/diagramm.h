@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "engine/chart.h"
+#include "engine/dial_mode.h"
 #include "midpoints/stellium.h"
 #include "pictures/axis_strip.h"
 #include "platform/picture.h"
@@ -21,7 +22,7 @@ struct DiagrammSettings {
   bool linearGraphic = false;  // "Linear-Grafik": the axis strip instead of the wheel
   AxisStripOptions stripOptions;
   bool symbolFontPresent = false;
-  double pictureOrb = 1.18;
+  Orb pictureOrb = kPictureOrb;
   QImage icon;  // the window icon in the middle of the wheel
 };
 

@@ -28,7 +28,7 @@
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
-#include "platform/pictures.h"
+#include "platform/bundled_images.h"
 #include "platform/printing.h"
 #include "platform/window_kit.h"
 #include "session/session.h"

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "clock/start_up.h"
-#include "platform/pictures.h"
+#include "platform/bundled_images.h"
 #include "platform/prompter.h"
 #include "platform/text_file.h"
 #include "platform/window_kit.h"

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "dialogs/places_file.h"
-#include "dialogs/typed_numbers.h"
 #include "engine/calendar.h"
 #include "engine/field_readers.h"
 #include "engine/formatting.h"
@@ -53,8 +52,8 @@ std::optional<TypedCoordinate> ReadTypedCoordinate(const MomentFieldTexts& field
                                                    const CoordinateRules& rules) {
   const QString degreesText = Field(fields, rules.degrees);
   const QString minutesText = Field(fields, rules.minutes);
-  const std::optional<double> degrees = ReadRealNumber(degreesText);
-  const std::optional<double> minutes = ReadRealNumber(minutesText);
+  const std::optional<double> degrees = ReadNumber(degreesText, kTypedDecimal);
+  const std::optional<double> minutes = ReadNumber(minutesText, kTypedDecimal);
   if (!degrees || !minutes) return std::nullopt;
   if (*degrees < 0.0 || *degrees > rules.maxDegrees || *minutes < 0.0 || *minutes > 59.0) {
     return std::nullopt;

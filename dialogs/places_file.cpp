@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "engine/field_readers.h"
 #include "platform/data_folders.h"
 #include "platform/prompter.h"
 #include "platform/text_file.h"
@@ -32,11 +33,11 @@ constexpr CoordinateColumns kLongitudeColumns = {46, 48, 50, 53, 56, u'W', u'w'}
 
 std::optional<PlaceCoordinate> ParseCoordinate(const QString& line, const CoordinateColumns& at) {
   const std::optional<int> degrees =
-      ParseWholeNumberField(Columns(line, at.degreesFirst, at.degreesLast));
+      ReadWholeNumber(Columns(line, at.degreesFirst, at.degreesLast));
   const std::optional<int> minutes =
-      ParseWholeNumberField(Columns(line, at.minutesFirst, at.minutesFirst + 1));
+      ReadWholeNumber(Columns(line, at.minutesFirst, at.minutesFirst + 1));
   const std::optional<int> seconds =
-      ParseWholeNumberField(Columns(line, at.secondsFirst, at.secondsFirst + 1));
+      ReadWholeNumber(Columns(line, at.secondsFirst, at.secondsFirst + 1));
   if (!degrees || !minutes || !seconds) return std::nullopt;
 
   PlaceCoordinate coordinate;
@@ -97,28 +98,6 @@ std::optional<PlacesTable> LoadPlacesTable(const QStringList& candidates, Prompt
 }
 
 QString PlaceName(const QString& line) { return line.left(kPlaceNameLength); }
-
-std::optional<int> ParseWholeNumberField(QStringView field) {
-  qsizetype i = 0;
-  while (i < field.size() && field[i] == u' ') ++i;
-  bool negative = false;
-  if (i < field.size() && (field[i] == u'+' || field[i] == u'-')) {
-    negative = field[i] == u'-';
-    ++i;
-  }
-  if (i == field.size()) return std::nullopt;  // no digit at all
-  // The fields are at most three columns wide; the bound only keeps a caller with a
-  // longer field from overflowing.
-  constexpr int kLimit = 100'000'000;
-  int value = 0;
-  for (; i < field.size(); ++i) {
-    const char16_t c = field[i].unicode();
-    if (c < u'0' || c > u'9') return std::nullopt;
-    if (value >= kLimit) return std::nullopt;
-    value = value * 10 + (c - u'0');
-  }
-  return negative ? -value : value;
-}
 
 double PlaceCoordinate::SignedDegrees() const {
   const double value = degrees + minutes / 60.0 + seconds / 3600.0;

@@ -43,11 +43,6 @@ std::optional<QStringList> ReadPlacesLines(const QString& path);
 // The place name of a line: its first 33 characters, trailing blanks included.
 QString PlaceName(const QString& line);
 
-// A number field of a places line read as a whole decimal number: leading blanks and one
-// sign are allowed, then at least one digit and nothing after the digits ("  5" and "-5"
-// are read, "5 ", "", " " and "+" are not).
-std::optional<int> ParseWholeNumberField(QStringView field);
-
 // One coordinate of a places line. Degrees, minutes and seconds are the field values
 // reduced to their low 8 bits, as the dialog takes them; no range check is made.
 struct PlaceCoordinate {

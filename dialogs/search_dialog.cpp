@@ -333,8 +333,8 @@ void SearchDialog::checkAndSearch() {
     return;
   }
   search.searchAngle = *angle.angle;
-  // From this search on, the orb is 1.1 for the rest of the run.
-  session_.pictureOrb = kMidpointSearchOrb;
+  // From this search on, the pictures' orb is the search's for the rest of the run.
+  session_.pictureOrb = kAngleSearchOrb;
   startSearch(MidpointSearchQuery(session_));
 }
 

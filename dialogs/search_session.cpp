@@ -6,7 +6,7 @@ namespace gyrolux {
 
 AlarmQuery PictureSearchQuery(const Session& session) {
   const SearchState& s = session.search;
-  return PictureQuery(s.pairA, s.pairB, s.pairC, s.pairD, session.pictureOrb);
+  return PictureQuery(s.pairA, s.pairB, s.pairC, s.pairD, session.pictureOrb.degrees);
 }
 
 AlarmQuery MidpointSearchQuery(const Session& session) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/dial_mode.h"
+
 namespace gyrolux {
 
 inline constexpr double kPi = 3.141592653589793;
@@ -10,7 +12,7 @@ inline constexpr double kHalfPi = 1.5707963267948966;
 
 // Angle reductions. Mod22_5, Mod30 and Mod360 truncate toward zero and so keep the sign
 // of a negative argument; ModPositive gives 0 up to below m.
-inline double Mod22_5(double x) { return x - std::trunc(x * 10.0 / 225.0) * 22.5; }
+inline double Mod22_5(double x) { return kMode22_5.Reduce(x); }
 inline double Mod30(double x) { return x - std::trunc(x / 30.0) * 30.0; }
 inline double Mod360(double x) { return x - std::trunc(x / 360.0) * 360.0; }
 inline double ModPositive(double x, double m) {

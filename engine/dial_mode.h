@@ -44,8 +44,17 @@ struct Orb {
   bool Holds(double distance, DialMode mode = kMode22_5) const {
     return distance < degrees || distance > mode.Width() - degrees;
   }
+  // Two positions p and q of the mode, each already reduced into it.
+  bool HoldsPositions(double p, double q, DialMode mode = kMode22_5) const {
+    return Holds(std::fabs(p - q), mode);
+  }
   friend constexpr bool operator==(Orb, Orb) = default;
 };
+
+// The orb of the pictures from start-up on, and the narrower one of the midpoint-angle
+// search, which stays the pictures' orb for the rest of the run once that search ran.
+inline constexpr Orb kPictureOrb{};
+inline constexpr Orb kAngleSearchOrb{1.1};
 
 // The widest orb a user may give: half the mode's width.
 inline constexpr double MaxOrbDegrees(DialMode mode = kMode22_5) { return mode.HalfWidth(); }

@@ -104,7 +104,7 @@ QString FormatDateText(int day, int month, int year) {
 QString FormatAngle(int width, int mode, double value) {
   const bool negative = value < 0.0;
   double v = std::fabs(value);
-  if (mode == 22) v = Mod22_5(v);
+  if (mode == 22) v = kMode22_5.Reduce(v);
   if (mode == 30) v = Mod30(v);
   auto [deg, sec] = SplitDegrees(v);
   int min = mode == 0 ? sec / 60 : RoundHalfDown(sec / 60.0);

@@ -6,11 +6,11 @@
 
 #include "engine/calendar.h"
 #include "engine/factors.h"
+#include "engine/field_readers.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
 #include "evaluation/list_cells.h"
 #include "midpoints/factor_names.h"
-#include "midpoints/picture_orb.h"
 
 namespace gyrolux {
 
@@ -49,12 +49,7 @@ AxisLookupTexts MakeMidpointTexts() {
 // A field read as a number: digits with a decimal point or comma, a sign allowed, blanks
 // around it ignored.
 std::optional<double> FieldNumber(const QString& text) {
-  QString number = text.trimmed();
-  number.replace(u',', u'.');
-  bool ok = false;
-  const double value = number.toDouble(&ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
-  return value;
+  return ReadNumber(text, {.blanks = NumberForm::Blanks::Around, .comma = true, .exponent = true});
 }
 
 // " ", the moment line.
@@ -66,14 +61,14 @@ QStringList MomentLines(const Chart& chart) {
 }
 
 // The midpoints of MC to PO in the axis, seven to a group; skip is a pair left out.
-void AppendAxisGroups(QStringList& lines, const ChartState& state, double axis, double orb,
+void AppendAxisGroups(QStringList& lines, const ChartState& state, double axis, Orb orb,
                       std::optional<FactorPair> skip) {
   QString pairs = QStringLiteral("  "), angles = QStringLiteral("  ");
   int count = 0;
   for (int a = 0; a < kMidpointFactorCount; ++a) {
     for (int b = a; b < kMidpointFactorCount; ++b) {
       if (skip && skip->a == a && skip->b == b) continue;
-      if (!WithinPictureOrb(axis, PairPosition(state, a, b), orb)) continue;
+      if (!orb.HoldsPositions(axis, PairPosition(state, a, b))) continue;
       pairs += PairWithHouse(state, a, b) + QStringLiteral(" = ");
       angles += FormatAngle(2, 22, PairMidpoint(state, a, b)) + QStringLiteral("    ");
       if (++count == kEntriesPerGroup) {
@@ -97,9 +92,7 @@ const AxisLookupTexts& LookupTexts(AxisLookupKind kind) {
 std::optional<DegreeAxisEntry> ReadDegreeAxis(const QString& degreesText, const QString& minutesText) {
   const auto degrees = FieldNumber(degreesText);
   const auto minutes = FieldNumber(minutesText);
-  if (!degrees || !minutes) return std::nullopt;
-  if (*degrees < 0.0 || *degrees > 22.0 || *minutes < 0.0 || *minutes > 59.0) return std::nullopt;
-  if (*degrees == 22.0 && *minutes > 30.0) return std::nullopt;
+  if (CheckModeAngle(degrees, minutes) != AngleFault::None) return std::nullopt;
   return DegreeAxisEntry{*degrees, *minutes};
 }
 
@@ -133,7 +126,7 @@ bool StepLookupDay(Chart& chart) {
   return true;
 }
 
-QStringList DegreeAxisList(const Chart& chart, double axis, double orb) {
+QStringList DegreeAxisList(const Chart& chart, double axis, Orb orb) {
   QStringList lines = MomentLines(chart);
   const int degrees = TruncClamped(axis, 0, 99);
   const int minutes = TruncClamped((axis - std::trunc(axis)) * 60.0 + 0.01, 0, 99);
@@ -145,7 +138,7 @@ QStringList DegreeAxisList(const Chart& chart, double axis, double orb) {
   return lines;
 }
 
-QStringList MidpointAxisList(const Chart& chart, const FactorPair& pair, double orb) {
+QStringList MidpointAxisList(const Chart& chart, const FactorPair& pair, Orb orb) {
   const ChartState& state = chart.state;
   QStringList lines = MomentLines(chart);
   lines << QStringLiteral("  ") << QStringLiteral("  ") + PairWithHouse(state, pair.a, pair.b) + QStringLiteral(" =")

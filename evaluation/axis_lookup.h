@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "engine/chart.h"
+#include "engine/dial_mode.h"
 
 namespace gyrolux {
 
@@ -66,8 +67,8 @@ bool StepLookupDay(Chart& chart);
 // The lists: " ", the moment, the axis, then the midpoints in the axis in groups of seven,
 // each a line of pairs ("MC/SO05 = ") above a line of angles ("07°30'    ") and " "
 // after a full group. axis is the value DegreeAxisValue gives.
-QStringList DegreeAxisList(const Chart& chart, double axis, double orb);
+QStringList DegreeAxisList(const Chart& chart, double axis, Orb orb);
 // The pair itself is not listed; its axis is taken from the chart's longitudes.
-QStringList MidpointAxisList(const Chart& chart, const FactorPair& pair, double orb);
+QStringList MidpointAxisList(const Chart& chart, const FactorPair& pair, Orb orb);
 
 }  // namespace gyrolux

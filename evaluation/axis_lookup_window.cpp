@@ -207,7 +207,7 @@ void AxisLookupWindow::checkFields() {
 }
 
 void AxisLookupWindow::rebuildList() {
-  const double orb = session_.pictureOrb;
+  const Orb orb = session_.pictureOrb;
   if (kind_ == AxisLookupKind::Degree) {
     ShowLines(view_, DegreeAxisList(session_.chart, session_.search.searchAngle, orb));
     setWindowTitle(DegreeAxisCaption(degreeEntry_));

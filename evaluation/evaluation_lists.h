@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "engine/chart.h"
+#include "engine/dial_mode.h"
 
 namespace gyrolux {
 
@@ -45,6 +46,6 @@ QStringList WinkelCodeList(const Chart& chart);
 
 // "&Halbsummen": every axis A/B that holds at least one planetary picture, with the
 // pairs C/D of the factors from B on that stand in it within the orb, six to a line.
-QStringList MidpointsList(const Chart& chart, double orb);
+QStringList MidpointsList(const Chart& chart, Orb orb);
 
 }  // namespace gyrolux

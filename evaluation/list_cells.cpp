@@ -22,7 +22,7 @@ double PairMidpoint(const ChartState& state, int a, int b) {
   return (PairLongitude(state, a) + PairLongitude(state, b)) / 2.0;
 }
 
-double PairPosition(const ChartState& state, int a, int b) { return Mod22_5(PairMidpoint(state, a, b)); }
+double PairPosition(const ChartState& state, int a, int b) { return kMode22_5.Reduce(PairMidpoint(state, a, b)); }
 
 int PairHouse(const ChartState& state, int a, int b) {
   return MidpointHouse(a, b, PairLongitude(state, a), PairLongitude(state, b));

@@ -8,7 +8,6 @@
 #include "engine/houses.h"
 #include "evaluation/evaluation_lists.h"
 #include "evaluation/list_cells.h"
-#include "midpoints/picture_orb.h"
 #include "platform/data_folders.h"
 #include "platform/text_file.h"
 
@@ -72,7 +71,7 @@ QStringList McTextsHeadLines(const Chart& chart) {
           QStringLiteral(" ")};
 }
 
-QStringList McTextEntries(const Chart& chart, double orb, const LineSource& nextLine) {
+QStringList McTextEntries(const Chart& chart, Orb orb, const LineSource& nextLine) {
   const ChartState& state = chart.state;
   const double axis = PairPosition(state, MC, MC);
   QStringList lines;
@@ -80,7 +79,7 @@ QStringList McTextEntries(const Chart& chart, double orb, const LineSource& next
     const std::optional<EntryHead> head = ReadHead(*line);
     // Not a head, or not in the axis: the entry's text lines are passed over as lines
     // that are no heads.
-    if (!head || !WithinPictureOrb(axis, PairPosition(state, head->a, head->b), orb)) continue;
+    if (!head || !orb.HoldsPositions(axis, PairPosition(state, head->a, head->b))) continue;
     const int house = PairHouse(state, head->a, head->b);
     lines << QStringLiteral("  ") + *line + u',' + ZeroPad(static_cast<unsigned>(house), 2);
     while (const std::optional<QString> text = nextLine()) {
@@ -93,7 +92,7 @@ QStringList McTextEntries(const Chart& chart, double orb, const LineSource& next
   return lines;
 }
 
-QStringList McTextEntries(const Chart& chart, double orb, const QStringList& fileLines) {
+QStringList McTextEntries(const Chart& chart, Orb orb, const QStringList& fileLines) {
   qsizetype next = 0;
   return McTextEntries(chart, orb, [&]() -> std::optional<QString> {
     if (next >= fileLines.size()) return std::nullopt;
@@ -101,7 +100,7 @@ QStringList McTextEntries(const Chart& chart, double orb, const QStringList& fil
   });
 }
 
-McTextsList BuildMcTextsList(const Chart& chart, double orb, const std::optional<QString>& path) {
+McTextsList BuildMcTextsList(const Chart& chart, Orb orb, const std::optional<QString>& path) {
   McTextsList list{McTextsHeadLines(chart), QString()};
   if (!path) {
     list.message = MissingMcTextsMessage();

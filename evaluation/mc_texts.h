@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "engine/chart.h"
+#include "engine/dial_mode.h"
 
 namespace gyrolux {
 
@@ -45,8 +46,8 @@ using LineSource = std::function<std::optional<QString>()>;
 // The entries whose picture stands in the MC/MC axis within the orb, in the order of the
 // file: "  " + head + "," + house, the text lines with two blanks in front, the meaning
 // of the house and " ".
-QStringList McTextEntries(const Chart& chart, double orb, const LineSource& nextLine);
-QStringList McTextEntries(const Chart& chart, double orb, const QStringList& fileLines);
+QStringList McTextEntries(const Chart& chart, Orb orb, const LineSource& nextLine);
+QStringList McTextEntries(const Chart& chart, Orb orb, const QStringList& fileLines);
 
 // The whole list from the texts file at path (nothing: none was found). When the file is
 // missing or cannot be opened, or a read fails inside it, the list holds what was built
@@ -56,6 +57,6 @@ struct McTextsList {
   QStringList lines;
   QString message;  // empty when the whole file was read
 };
-McTextsList BuildMcTextsList(const Chart& chart, double orb, const std::optional<QString>& path);
+McTextsList BuildMcTextsList(const Chart& chart, Orb orb, const std::optional<QString>& path);
 
 }  // namespace gyrolux

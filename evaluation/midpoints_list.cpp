@@ -2,7 +2,6 @@
 #include "engine/factors.h"
 #include "evaluation/evaluation_lists.h"
 #include "evaluation/list_cells.h"
-#include "midpoints/picture_orb.h"
 
 namespace gyrolux {
 
@@ -15,7 +14,7 @@ QString DittoStart() { return QStringLiteral(" --\"-- = "); }
 
 }  // namespace
 
-QStringList MidpointsList(const Chart& chart, double orb) {
+QStringList MidpointsList(const Chart& chart, Orb orb) {
   const ChartState& state = chart.state;
   QStringList lines = {ListHeaderLine(MidpointsTitle(), chart), QStringLiteral("  ")};
   for (int a = 0; a < kMidpointFactorCount; ++a) {
@@ -27,7 +26,7 @@ QStringList MidpointsList(const Chart& chart, double orb) {
       for (int c = b; c < kMidpointFactorCount; ++c) {
         for (int d = c; d < kMidpointFactorCount; ++d) {
           if (c == b && d == b) continue;
-          if (!WithinPictureOrb(axis, PairPosition(state, c, d), orb)) continue;
+          if (!orb.HoldsPositions(axis, PairPosition(state, c, d))) continue;
           line += PairWithHouse(state, c, d) + QStringLiteral(" = ");
           if (++count == kPicturesPerLine) {
             lines << line.chopped(3);

@@ -21,10 +21,10 @@ void UseTextsFile(const QString& path) {
     RecomputeChart(c);
     return c;
   }();
-  const McTextsList list = BuildMcTextsList(chart, 11.25, path);
+  const McTextsList list = BuildMcTextsList(chart, Orb{MaxOrbDegrees()}, path);
   FuzzCheck(list.message.isEmpty(), "a readable texts file reported as unreadable");
   FuzzCheck(list.lines.size() >= McTextsHeadLines(chart).size(), "the list without its head lines");
-  FuzzCheck(McTextEntries(chart, 11.25, *lines) == list.lines.mid(McTextsHeadLines(chart).size()),
+  FuzzCheck(McTextEntries(chart, Orb{MaxOrbDegrees()}, *lines) == list.lines.mid(McTextsHeadLines(chart).size()),
             "the entries differ between the file and its lines");
 }
 

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "dialogs/places_file.h"
+#include "engine/field_readers.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/text_file.h"
 
@@ -16,7 +17,7 @@ namespace {
 // The documented form of a number field: blanks, one sign, digits, nothing after.
 void CheckNumberField(QStringView field) {
   static const QRegularExpression kWhole(QStringLiteral("\\A *[+-]?[0-9]+\\z"));
-  const std::optional<int> value = ParseWholeNumberField(field);
+  const std::optional<int> value = ReadWholeNumber(field);
   const bool wellFormed = kWhole.match(field.toString()).hasMatch();
   if (value) FuzzCheck(wellFormed, "a number read from a field of another form");
   if (wellFormed && field.trimmed().size() <= 9) {

@@ -5,7 +5,7 @@
 
 namespace gyrolux {
 
-QStringList AxesReportLines(const Chart& chart, double orb) {
+QStringList AxesReportLines(const Chart& chart, Orb orb) {
   QStringList lines;
   const auto lists = MainAxisLists(chart.state.factorLongitude, orb);
   for (size_t n = 0; n < lists.size(); ++n) {

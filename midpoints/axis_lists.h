@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "engine/dial_mode.h"
 #include "engine/factors.h"
 #include "midpoints/picture_orb.h"
 
@@ -16,9 +17,9 @@ inline constexpr std::array<int, 4> kMainAxes = {MC, SO, AS, MO};
 // The list of the axis of factor k: the header " MC/MC = 12°34'", then the pairs i/j of
 // the factors k..PO (i <= j, the pair k/k left out) whose midpoint stands in the axis, as
 // "SO/MA07" with the house in the circle of i, three to a line.
-QStringList AxisList(const FactorLongitudes& longitudes, int k, double orb);
+QStringList AxisList(const FactorLongitudes& longitudes, int k, Orb orb);
 
 // The lists of the four main axes.
-std::array<QStringList, 4> MainAxisLists(const FactorLongitudes& longitudes, double orb);
+std::array<QStringList, 4> MainAxisLists(const FactorLongitudes& longitudes, Orb orb);
 
 }  // namespace gyrolux

@@ -34,7 +34,7 @@ Picture DrawAxisGraphic(const Chart& chart) {
   QRgb color = clNavy;
   for (int i = 0; i < kMidpointFactorCount; ++i) {
     const double lon = chart.state.factorLongitude[i];
-    const double v = Mod22_5(lon);
+    const double v = kMode22_5.Reduce(lon);
     const int x = TruncClamped(30.0 * v, -1000000, 1000000);
     const int d = TruncClamped(v, 0, 23);
     color = FactorColor(i);

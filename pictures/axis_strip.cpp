@@ -56,7 +56,7 @@ Picture DrawAxisStrip(const Chart& chart, const AxisStripOptions& options) {
   LegendCursor legend;
   for (const int factor : kAxisStripOrder) {
     const double lon = chart.state.factorLongitude[factor];
-    const int x = 12 + TruncClamped(22.0 * Mod22_5(lon), -1000000, 1000000);
+    const int x = 12 + TruncClamped(22.0 * kMode22_5.Reduce(lon), -1000000, 1000000);
     if (AxisStripShows(factor, options)) {
       picture.setFont(SymbolFace(), 10, true, FactorColor(factor));
       picture.text(x, rowTop + 10, FactorGlyph(factor));

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "engine/chart.h"
+#include "engine/dial_mode.h"
 #include "platform/text_file.h"
 #include "session/clock_state.h"
 
@@ -85,8 +86,9 @@ struct Session {
   // The clock's step and tempo: owned by the main window, written by the interval dialog.
   ClockState clock;
   SessionFlags flags;
-  // The orb of the pictures: 1.18 from start-up, 1.1 once the midpoint-angle search ran.
-  double pictureOrb = 1.18;
+  // The orb of the pictures: kPictureOrb from start-up, kAngleSearchOrb once the
+  // midpoint-angle search ran.
+  Orb pictureOrb = kPictureOrb;
   SearchState search;
   PlacesTable places;
   FileCounters counters;

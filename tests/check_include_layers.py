@@ -6,9 +6,10 @@
 The folders stand in layers; a file may include its own folder and the folders listed for
 it below. tests/ and fuzz/ mirror the source folders: a file in tests/clock/ may include
 what clock/ may, and clock/ itself; a file elsewhere in them (shared helpers, targets of the
-lower folders) may include everything but clock/ and app/. Every `#include "folder/..."` line
-of the C++ files (the generated build folders aside) is checked. Exits 1 and names each
-offending line.
+lower folders) may include everything but clock/ and app/. Every include line of the C++
+files (the generated build folders aside) is checked, in each of its spellings:
+`"folder/..."`, `<folder/...>` and a path relative to the file such as `"../folder/..."`.
+Exits 1 and names each offending line.
 """
 import re
 import sys
@@ -48,7 +49,24 @@ def allowed_for(root, path):
         return mirrored, ALLOWED[mirrored]
     return parts[0], BELOW_THE_CLOCK
 
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([^/"]+)/')
+INCLUDE = re.compile(r'^\s*#\s*include\s*(["<])([^">]+)[">]')
+
+
+def included_folder(root, path, line):
+    """The top folder of the source tree that an include line names, or None."""
+    match = INCLUDE.match(line)
+    if not match:
+        return None
+    quote, name = match.groups()
+    parts = Path(name).parts
+    if quote == '"' and parts and parts[0] in {".", ".."}:
+        # Relative to the including file; a path that leaves the tree names no folder.
+        target = (path.parent / name).resolve()
+        try:
+            parts = target.relative_to(root.resolve()).parts
+        except ValueError:
+            return None
+    return parts[0] if len(parts) > 1 else None
 
 
 def offences(root):
@@ -61,10 +79,7 @@ def offences(root):
                 continue
             folder, allowed = allowed_for(root, path)
             for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
-                match = INCLUDE.match(line)
-                if not match:
-                    continue
-                target = match.group(1)
+                target = included_folder(root, path, line)
                 if target in ALLOWED and target != folder and target not in allowed:
                     yield f"{path.relative_to(root)}:{number}: {path.parent.relative_to(root)}/ may not include {target}/"
 

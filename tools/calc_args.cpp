@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/calendar.h"
+#include "engine/field_readers.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
 
@@ -25,27 +26,24 @@ QList<QCommandLineOption> MomentOptions() {
 }
 
 std::optional<double> ParseNumber(const QString& text) {
-  bool ok = false;
-  // QString::toDouble takes the C locale's form (point as separator) and rejects
-  // surrounding junk; blanks are not trimmed away by us, so " 5" is refused as well.
-  if (text.isEmpty() || text.trimmed() != text) return std::nullopt;
-  const double value = text.toDouble(&ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
-  return value;
+  // The C locale's form: a point as separator, an exponent allowed, no blanks around it.
+  return ReadNumber(text, {.exponent = true});
 }
 
-bool ReadOrbOption(const QCommandLineParser& parser, double& orb, QString& error, bool zeroAllowed) {
-  orb = 1.18;
+bool ReadOrbOption(const QCommandLineParser& parser, Orb& orb, QString& error, bool zeroAllowed) {
+  orb = kPictureOrb;
   if (!parser.isSet(QStringLiteral("orb"))) return true;
   const QString text = parser.value(QStringLiteral("orb"));
   const std::optional<double> value = ParseNumber(text);
   const bool tooSmall = value && (zeroAllowed ? *value < 0.0 : *value <= 0.0);
-  if (!value || tooSmall || *value > 11.25) {
-    error = zeroAllowed ? QStringLiteral("ungültiger Wert '%1' für --orb (eine Zahl von 0 bis 11.25)").arg(text)
-                        : QStringLiteral("ungültiger Wert '%1' für --orb (eine Zahl über 0 bis 11.25)").arg(text);
+  if (!value || tooSmall || *value > MaxOrbDegrees()) {
+    error = (zeroAllowed ? QStringLiteral("ungültiger Wert '%1' für --orb (eine Zahl von 0 bis %2)")
+                         : QStringLiteral("ungültiger Wert '%1' für --orb (eine Zahl über 0 bis %2)"))
+                .arg(text)
+                .arg(MaxOrbDegrees());
     return false;
   }
-  orb = *value;
+  orb = Orb{*value};
   return true;
 }
 

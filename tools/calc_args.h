@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "engine/chart.h"
+#include "engine/dial_mode.h"
 
 namespace gyrolux::calc {
 
@@ -27,10 +28,10 @@ bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error);
 // (60 carries into the degrees), "'". "+010°00'", "-05°30'".
 QString TypedCoordinateText(double value, int degreeDigits);
 
-// The orb of --orb, 1.18 when not given. Beyond half of 22.5 degrees every position would
-// be within the orb of every other, so the orb is at most 11.25; it is above 0, or with
+// The orb of --orb, kPictureOrb when not given. Beyond half the mode's width every position
+// would be within the orb of every other, so the orb is at most MaxOrbDegrees(); it is above 0, or with
 // zeroAllowed at least 0. False with the message in error for any other value.
-bool ReadOrbOption(const QCommandLineParser& parser, double& orb, QString& error, bool zeroAllowed = false);
+bool ReadOrbOption(const QCommandLineParser& parser, Orb& orb, QString& error, bool zeroAllowed = false);
 
 // "Option --NAME fehlt".
 QString MissingOptionText(const QString& name);

@@ -27,7 +27,7 @@ int RunAxesVerb(VerbCall& call) {
   }
   const auto stellium = FindStellium(chart.state.factorLongitude);
   PrintJsonLine(QJsonObject{
-                    {QStringLiteral("orb"), call.orb},
+                    {QStringLiteral("orb"), call.orb.degrees},
                     {QStringLiteral("lists"), lists},
                     {QStringLiteral("stellium"),
                      stellium ? QJsonValue(StelliumLogLine(*stellium, chart.texts.dateText, chart.moment.hours))

@@ -15,7 +15,7 @@
 #include "pictures/dial_picture.h"
 #include "pictures/enlarged_dial.h"
 #include "platform/picture_export.h"
-#include "platform/pictures.h"
+#include "platform/bundled_images.h"
 #include "platform/symbol_font.h"
 #include "platform/wmf_writer.h"
 #include "tools/calc_args.h"

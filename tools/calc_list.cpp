@@ -53,7 +53,7 @@ int RunListVerb(VerbCall& call) {
   const QCommandLineParser& parser = call.parser;
   QTextStream& err = call.err;
   Chart& chart = call.chart;
-  const double orb = call.orb;
+  const Orb orb = call.orb;
   const QString kind = parser.positionalArguments().value(0);
   static const QStringList kKinds = {QStringLiteral("faktoren"),   QStringLiteral("alpha-code"),
                                      QStringLiteral("winkel-code"), QStringLiteral("halbsummen"),

@@ -80,10 +80,11 @@ bool ReadRequest(const VerbCall& call, SearchRequest& request, QString& error) {
     return false;
   }
   if (picture) {
-    request.query = PictureQuery(first->first, first->second, second->first, second->second, call.orb);
+    request.query = PictureQuery(first->first, first->second, second->first, second->second, call.orb.degrees);
   } else {
     if (parser.isSet(QStringLiteral("orb"))) {
-      error = QStringLiteral("--orb gilt für die Bildsuche; die Winkelsuche nimmt immer 1.1");
+      error = QStringLiteral("--orb gilt für die Bildsuche; die Winkelsuche nimmt immer %1")
+                  .arg(kAngleSearchOrb.degrees);
       return false;
     }
     // Read as the dialog reads its two fields.

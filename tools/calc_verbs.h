@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "engine/chart.h"
+#include "engine/dial_mode.h"
 
 namespace gyrolux::calc {
 
@@ -17,7 +18,7 @@ struct VerbCall {
   QTextStream& out;  // the result; reaches stdout only when run returns 0
   QTextStream& err;  // a complaint, without "gyrolux-calc VERB:" and without line end
   Chart chart;       // computed at the moment given (readsMoment), else default
-  double orb = 1.18;  // the --orb given, or 1.18
+  Orb orb = kPictureOrb;  // the --orb given, or the pictures' orb
 };
 
 // The exit status of run: 0 done, 1 a failure while working (a file that cannot be read

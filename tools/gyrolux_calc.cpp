@@ -185,7 +185,7 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   // The verb writes into buffers, so that a failure leaves stdout empty.
   QString result, complaint;
   QTextStream resultStream(&result), complaintStream(&complaint);
-  VerbCall call{.parser = parser, .out = resultStream, .err = complaintStream, .chart = {}, .orb = 1.18};
+  VerbCall call{.parser = parser, .out = resultStream, .err = complaintStream, .chart = {}, .orb = kPictureOrb};
   if (!ReadFirstStep(verb, call, complaint)) {
     Complain(err, who, complaint);
     return kRefused;

@@ -103,7 +103,7 @@ TEST(MainWindowDialogs, SearchLeftWithEscReturnsToRealTime) {
   EXPECT_EQ(TextColor(clock.label("timeLabel")), QColor(clMaroon));
   EXPECT_TRUE(clock.button(MainButton::Exit)->isEnabled());
   // Left before its check, the midpoint search leaves the orb as it was.
-  EXPECT_EQ(clock.session.pictureOrb, 1.18);
+  EXPECT_EQ(clock.session.pictureOrb, kPictureOrb);
 }
 
 }  // namespace

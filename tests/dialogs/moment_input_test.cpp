@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/moment_input.h"
-#include "dialogs/typed_numbers.h"
 
 namespace gyrolux {
 namespace {
@@ -21,22 +20,7 @@ MomentFieldTexts Fields(std::initializer_list<std::pair<MomentField, const char*
   return fields;
 }
 
-TEST(TypedNumbers, WholeAndRealForms) {
-  EXPECT_EQ(ReadWholeNumber(u" 5"), 5);
-  EXPECT_EQ(ReadWholeNumber(u"-05"), -5);
-  for (const char16_t* bad : {u"5 ", u"", u" ", u"-", u"1.0", u"5x", u"x5"}) {
-    EXPECT_FALSE(ReadWholeNumber(bad)) << QString::fromUtf16(bad).toStdString();
-  }
-  EXPECT_EQ(ReadRealNumber(u"7.5"), 7.5);
-  EXPECT_EQ(ReadRealNumber(u".5"), 0.5);
-  EXPECT_EQ(ReadRealNumber(u"5."), 5.0);
-  EXPECT_EQ(ReadRealNumber(u" -1 "), -1.0);
-  for (const char16_t* bad : {u"", u".", u"1e2", u"1,5", u"inf", u"nan", u"1.2.3", u"--1", u"+"}) {
-    EXPECT_FALSE(ReadRealNumber(bad)) << QString::fromUtf16(bad).toStdString();
-  }
-}
-
-TEST(MomentInput, DateCheck) {
+TEST(MomentInputTest, DateCheck) {
   struct Case {
     const char *day, *month, *year;
     bool valid;
@@ -66,7 +50,7 @@ TEST(MomentInput, DateCheck) {
   }
 }
 
-TEST(MomentInput, TimeCheck) {
+TEST(MomentInputTest, TimeCheck) {
   struct Case {
     const char *h, *m;
     double hours;  // 0: refused
@@ -99,7 +83,7 @@ TEST(MomentInput, TimeCheck) {
 }
 
 // The sign checks and a longitude beyond 180 are the window's (moment_dialog_test.cpp).
-TEST(MomentInput, LatitudeDegreesRefusedWithoutAMessageKeepTheFocus) {
+TEST(MomentInputTest, LatitudeDegreesRefusedWithoutAMessageKeepTheFocus) {
   EXPECT_TRUE(CheckDegrees(MomentField::LatitudeDegrees, QStringLiteral("90")).passed);
   const FieldCheck wide = CheckDegrees(MomentField::LatitudeDegrees, QStringLiteral("91"));
   EXPECT_TRUE(wide.message.isEmpty());
@@ -107,7 +91,7 @@ TEST(MomentInput, LatitudeDegreesRefusedWithoutAMessageKeepTheFocus) {
   EXPECT_FALSE(CheckDegrees(MomentField::LatitudeDegrees, QStringLiteral("5 ")).passed);
 }
 
-TEST(MomentInput, TypedCoordinates) {
+TEST(MomentInputTest, TypedCoordinates) {
   struct Case {
     bool latitude;
     const char *sign, *degrees, *minutes;
@@ -161,7 +145,7 @@ QString PlaceLine(const char* coordinates) {
   return QStringLiteral("Hamburg (D)").leftJustified(33) + QString::fromLatin1(coordinates);
 }
 
-TEST(MomentInput, PickingAPlace) {
+TEST(MomentInputTest, PickingAPlace) {
   // Lower-case s and w count as south and west; seconds are kept in the numbers. (A
   // northern and eastern place is picked in moment_dialog_test.cpp.)
   Chart chart;
@@ -197,7 +181,7 @@ TEST(MomentInput, PickingAPlace) {
   }
 }
 
-TEST(MomentInput, ActivationReadsTheCoordinatesBackFromTheirTexts) {
+TEST(MomentInputTest, ActivationReadsTheCoordinatesBackFromTheirTexts) {
   Chart chart;
   SetTexts(chart, "07.03.1999", "09:05:00", "-009°59'", "-33°52'");
   // A place picked before: its seconds are dropped, 0.0001 is added.

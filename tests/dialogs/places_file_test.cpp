@@ -39,7 +39,7 @@ class ScopedEnv {
   QByteArray saved_;
 };
 
-TEST(PlacesLookup, TheUsersFilesComeFirstInAnyCaseThenTheShippedOne) {
+TEST(PlacesFileTest, TheUsersFilesComeFirstInAnyCaseThenTheShippedOne) {
   // The user's folders inside the test's working directory: ./home/astro, ./data/gyrolux.
   const QString home = QDir::current().filePath(QStringLiteral("home"));
   const QString dataHome = QDir::current().filePath(QStringLiteral("data"));
@@ -63,7 +63,7 @@ TEST(PlacesLookup, TheUsersFilesComeFirstInAnyCaseThenTheShippedOne) {
   EXPECT_TRUE(prompter.shown().empty());
 }
 
-TEST(PlacesFile, WhatIsNoPlacesFileIsPassedOverAndAMissingFileReportedOnce) {
+TEST(PlacesFileTest, WhatIsNoPlacesFileIsPassedOverAndAMissingFileReportedOnce) {
   ScriptedPrompter prompter;
   QDir().mkpath("folder/w-orte.txt");  // a folder of that name is no places file
   QDir().mkpath("device");             // nor is a device, which would never end
@@ -81,7 +81,7 @@ TEST(PlacesFile, WhatIsNoPlacesFileIsPassedOverAndAMissingFileReportedOnce) {
   EXPECT_EQ(prompter.shown(), missing);
 }
 
-TEST(PlacesFile, ReadingStopsAtTheLastEntryOfTheTable) {
+TEST(PlacesFileTest, ReadingStopsAtTheLastEntryOfTheTable) {
   QByteArray bytes;
   for (int i = 1; i <= 70000; ++i) bytes += QByteArray::number(i) + "\r\n";
   const QStringList lines = ReadLines(bytes);
@@ -89,7 +89,7 @@ TEST(PlacesFile, ReadingStopsAtTheLastEntryOfTheTable) {
   EXPECT_EQ(lines.back(), "65536");
 }
 
-TEST(PlacesFile, ABinaryFileGivesNothingReadable) {
+TEST(PlacesFileTest, ABinaryFileGivesNothingReadable) {
   QByteArray bytes;
   for (int b = 0; b < 256; ++b) bytes.append(static_cast<char>(b));
   for (const QString& line : ReadLines(bytes + bytes)) {
@@ -107,7 +107,7 @@ std::string Shown(const std::optional<PlaceCoordinate>& c) {
          (c->southOrWest ? " -" : " +");
 }
 
-TEST(PlaceLine, CoordinatesFromTheFixedColumns) {
+TEST(PlacesFileTest, CoordinatesFromTheFixedColumns) {
   const struct {
     const char* tail;  // from column 34 on
     const char *latitude, *longitude;
@@ -136,11 +136,6 @@ TEST(PlaceLine, CoordinatesFromTheFixedColumns) {
   const QString sydney = QStringLiteral("Sydney").leftJustified(33, u' ') + "33 52 04 S  151 12 36 W";
   EXPECT_DOUBLE_EQ(ParsePlaceLongitude(sydney)->SignedDegrees(), -(151 + 12 / 60.0 + 36 / 3600.0));
   EXPECT_EQ(PlaceName(sydney), QStringLiteral("Sydney").leftJustified(33, u' '));
-  EXPECT_EQ(ParseWholeNumberField(u"-12"), -12);
-  for (const char16_t* unreadable : {u"   ", u"- 5", u"+-5", u"\u0663", u"99999999999999999999"}) {
-    EXPECT_FALSE(ParseWholeNumberField(unreadable).has_value())
-        << QString::fromUtf16(unreadable).toStdString();
-  }
 }
 
 }  // namespace

@@ -151,7 +151,7 @@ TEST(MidpointSearchDialog, AngleChecksTheOrbAndAHit) {
     Type(QStringLiteral("2300"));
     EXPECT_EQ(s.errors(), QStringList{QStringLiteral("Das ist kein gültiger Gradwert!")});
     EXPECT_EQ(s.focus(), s.field("degreesField"));
-    EXPECT_EQ(s.session.pictureOrb, 1.18);
+    EXPECT_EQ(s.session.pictureOrb, kPictureOrb);
     // One digit and Enter; minutes that are no number keep their case and the focus.
     Type(QStringLiteral("7"));
     Key(Qt::Key_Return);
@@ -166,7 +166,7 @@ TEST(MidpointSearchDialog, AngleChecksTheOrbAndAHit) {
     s.waitForTheEnd();
   }));
   EXPECT_TRUE(s.errors().empty());
-  EXPECT_EQ(s.session.pictureOrb, 1.1);
+  EXPECT_EQ(s.session.pictureOrb, kAngleSearchOrb);
   s.expectFoundLikeThePlainLoop(MidpointAngleQuery(MO, JU, 7 + 5 / 60.0));
   EXPECT_TRUE(s.session.search.resultLine.startsWith(QStringLiteral("         MO/JU=")));
   // The first pair of the next picture search is MO/JU.

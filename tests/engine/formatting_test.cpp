@@ -4,7 +4,6 @@
 
 #include <limits>
 
-#include "engine/field_readers.h"
 #include "tests/test_support/charts.h"
 
 namespace gyrolux {
@@ -88,28 +87,6 @@ TEST(FormattingTest, WeekdaysAndTheMomentsLabels) {
   chart.moment.westLongitude = chart.moment.southLatitude = true;
   EXPECT_EQ(PlaceLabel(chart.moment), u"008°30' W, 33°45' S");
   EXPECT_EQ(PlaceLabelFromTexts("+010°00'", "+50°00'"), u"010°00' E, 50°00' N");
-}
-
-// The readers of the texts that the formatters write.
-TEST(FieldReadersTest, FieldsCountTheDigitsBeforeTheFirstOtherCharacter) {
-  EXPECT_EQ(LeadingNumber(u"1x9"), 1);
-  EXPECT_EQ(LeadingNumber(u" 5"), 0);
-  EXPECT_EQ(LeadingNumber(u"999999999999999999"), 999999999);  // held in range
-  EXPECT_EQ(FieldNumber("05.12.20", 7, 4), 20);                  // a short line
-  // The separators are not looked at.
-  EXPECT_DOUBLE_EQ(HoursFromTimeText("10.29.50"), 10 + 29 / 60.0 + 50 / 3600.0);
-  EXPECT_DOUBLE_EQ(HoursFromTimeText("10:3"), 10 + 3 / 60.0);
-  // A place adds the ten-thousandth and takes the sign.
-  ChartMoment m;
-  ReadPlaceFields("-008°30'", "+50°00'", m);
-  EXPECT_DOUBLE_EQ(m.longitude, -8.5001);
-  EXPECT_DOUBLE_EQ(m.latitude, 50.0001);
-  EXPECT_TRUE(m.westLongitude && !m.southLatitude);
-  // Every date that the formatter writes reads back.
-  for (const auto& [d, mo, y] : {std::tuple{1, 1, 1}, {29, 2, 2024}, {31, 12, 9999}}) {
-    ReadDateFields(FormatDateText(d, mo, y), m);
-    EXPECT_TRUE(m.day == d && m.month == mo && m.year == y) << y;
-  }
 }
 
 }  // namespace

@@ -9,10 +9,8 @@
 #include "engine/angles.h"
 #include "evaluation/axis_lookup.h"
 #include "evaluation/evaluation_lists.h"
-#include "evaluation/list_files.h"
 #include "evaluation/mc_texts.h"
 #include "tests/test_support/charts.h"
-#include "tests/test_support/file_size_limit.h"
 #include "tests/test_support/files.h"
 
 namespace gyrolux {
@@ -115,10 +113,10 @@ TEST(EvaluationListsTest, MidpointsSixToALineThenADittoLine) {
     return c;
   };
   const QString six = QStringLiteral(" MC/MC = MC/WI10 = MC/SO10 = MC/AS10 = MC/MO10 = MC/KN10 = MC/ME10");
-  QStringList lines = MidpointsList(chart(6), 1.18);
+  QStringList lines = MidpointsList(chart(6), kPictureOrb);
   EXPECT_EQ(lines[2], six);
   EXPECT_TRUE(lines[3].startsWith(QStringLiteral(" MC/WI = "))) << lines[3].toStdString();
-  lines = MidpointsList(chart(7), 1.18);
+  lines = MidpointsList(chart(7), kPictureOrb);
   EXPECT_EQ(lines[2], six);
   EXPECT_EQ(lines[3], QStringLiteral(" --\"-- = MC/VE10"));
   // Only the pairs from the axis's second factor on are asked: MC/WI (0.75) is no
@@ -153,10 +151,10 @@ TEST(EvaluationListsTest, McTextsShowTheEntriesInTheAxisWithTheirHouses) {
       QStringLiteral("  Innendarstellung"),
       QStringLiteral(" "),
   };
-  EXPECT_EQ(McTextEntries(chart, 1.18, file), expected);
+  EXPECT_EQ(McTextEntries(chart, kPictureOrb, file), expected);
   EXPECT_EQ(McTextsHeadLines(chart)[1], QStringLiteral("  MC/MC-Achsen-Texte 01.01.2000, ") + kMoment);
 
-  const McTextsList missing = BuildMcTextsList(chart, 1.18, std::nullopt);
+  const McTextsList missing = BuildMcTextsList(chart, kPictureOrb, std::nullopt);
   EXPECT_EQ(missing.lines, McTextsHeadLines(chart));
   EXPECT_EQ(missing.message, QStringLiteral("Die Datei MC-ERGNW.TXT fehlt im aktuellen Verzeichnis! "));
   // Found without regard to case, in the current directory before the other folders.
@@ -167,7 +165,7 @@ TEST(EvaluationListsTest, McTextsShowTheEntriesInTheAxisWithTheirHouses) {
   const auto found = FindMcTextsFile({QStringLiteral(GYROLUX_SOURCE_DIR "/resources")});
   ASSERT_TRUE(found.has_value());
   EXPECT_EQ(QFileInfo(*found).absoluteFilePath(), QDir::current().absoluteFilePath(QStringLiteral("Mc-Ergnw.TXT")));
-  EXPECT_EQ(BuildMcTextsList(chart, 1.18, found).lines.mid(6, 2),
+  EXPECT_EQ(BuildMcTextsList(chart, kPictureOrb, found).lines.mid(6, 2),
             (QStringList{QStringLiteral("  MC/MC = SO|MC hier,04"), QStringLiteral("  Text im Verzeichnis")}));
 }
 
@@ -204,9 +202,10 @@ TEST(AxisLookupTest, TheChecksOfTheTwoFields) {
     bool valid;
     const char* caption;  // the angle after "Halbsummen in der Achse  "
   } cases[] = {
-      {"22", "30", true, "22°30´"}, {"22", "31", false, ""},   {"23", "0", false, ""},  {"5", "60", false, ""},
-      {"0", "0", true, "00°00´"},   {"07", "05", true, "07°05´"}, {"1,5", "0", true, "01°30´"},
-      {"-1", "0", false, ""},       {"", "5", false, ""},        {"x", "1", false, ""},
+      // The ranges are CheckModeAngle's (field_readers_test.cpp); here the lookup's own
+      // spelling, a comma for the point, and the caption.
+      {"22", "30", true, "22°30´"}, {"0", "0", true, "00°00´"}, {"07", "05", true, "07°05´"},
+      {"1,5", "0", true, "01°30´"}, {"22", "31", false, ""},    {"x", "1", false, ""},
   };
   for (const auto& c : cases) {
     const auto entry = ReadDegreeAxis(QString::fromLatin1(c.degrees), QString::fromLatin1(c.minutes));
@@ -217,7 +216,7 @@ TEST(AxisLookupTest, TheChecksOfTheTwoFields) {
     }
   }
   EXPECT_DOUBLE_EQ(DegreeAxisValue(*ReadDegreeAxis(QStringLiteral("22"), QStringLiteral("30"))), 22.51);
-  EXPECT_EQ(DegreeAxisList(HandChart({}), 22.51, 1.18)[3], QStringLiteral("  Suchachse = 22°30´"));
+  EXPECT_EQ(DegreeAxisList(HandChart({}), 22.51, kPictureOrb)[3], QStringLiteral("  Suchachse = 22°30´"));
 
   const auto pair = ReadAxisPair(QStringLiteral("so"), QStringLiteral("Mc"));
   ASSERT_TRUE(pair.has_value());
@@ -241,43 +240,24 @@ TEST(AxisLookupTest, TheNextDayStopsAtTheLastDayOfYear9999) {
 
 TEST(AxisLookupTest, GroupsOfSeven) {
   // Sum 12 (7 degrees): seven pairs, one group and " "; sum 14 (8 degrees): eight pairs.
-  const QStringList seven = DegreeAxisList(StepChart(), 7.01, 0.1);
+  const QStringList seven = DegreeAxisList(StepChart(), 7.01, Orb{0.1});
   EXPECT_EQ(seven, (QStringList{QStringLiteral(" "), QStringLiteral("  01.01.2000, ") + kMoment,
                                 QStringLiteral(" "), QStringLiteral("  Suchachse = 07°00´"), QStringLiteral(" "),
                                 QStringLiteral("  MC/NE10 = WI/UR07 = SO/SA04 = AS/JU01 = MO/MA10 = KN/VE01 = ME/ME04 = "),
                                 QStringLiteral("  ") + QStringLiteral("07°00'    ").repeated(7), QStringLiteral(" ")}));
-  const QStringList eight = DegreeAxisList(StepChart(), 8.01, 0.1);
+  const QStringList eight = DegreeAxisList(StepChart(), 8.01, Orb{0.1});
   ASSERT_EQ(eight.size(), 5 + 3 + 2);
   EXPECT_EQ(eight[7], QStringLiteral(" "));
   EXPECT_EQ(eight.mid(8), (QStringList{QStringLiteral("  VE/VE04 = "), QStringLiteral("  08°00'    ")}));
 
   // SO/MC, stored as MC/SO: the pair itself is not listed, WI/WI (2 degrees) is.
-  EXPECT_EQ(MidpointAxisList(StepChart(), {MC, SO}, 0.1).mid(2),
+  EXPECT_EQ(MidpointAxisList(StepChart(), {MC, SO}, Orb{0.1}).mid(2),
             (QStringList{QStringLiteral("  "), QStringLiteral("  MC/SO10 ="), QStringLiteral("  02°00'"),
                          QStringLiteral(" "), QStringLiteral("  WI/WI07 = "), QStringLiteral("  02°00'    ")}));
   // WI/-- (the filler at 0 degrees) lies on the MC at 1 degree: MC/MC is listed.
-  EXPECT_EQ(MidpointAxisList(StepChart(), {WI, 23}, 0.1).mid(3),
+  EXPECT_EQ(MidpointAxisList(StepChart(), {WI, 23}, Orb{0.1}).mid(3),
             (QStringList{QStringLiteral("  WI/--06 ="), QStringLiteral("  01°00'"), QStringLiteral(" "),
                          QStringLiteral("  MC/MC10 = "), QStringLiteral("  01°00'    ")}));
-}
-
-// Which number a save takes is numbered_files_test.cpp's; here what is written, and a
-// full disk (an error naming the file, no file left behind, the next number taken next).
-TEST(ListFilesTest, SavedListsAreWindows1252WithCrLfAndAFailedSaveIsReported) {
-  FileCounters counters;
-  const ListSave first = SaveListFile(NumberedFileKind::Factors, {QStringLiteral(" Kopf"), QStringLiteral("12°34'ä")}, counters);
-  EXPECT_TRUE(first.saved);
-  EXPECT_EQ(first.message, QStringLiteral("Die aktuelle Liste wurde gespeichert in  FAKT-01.TXT  im aktuellen Verzeichnis."));
-  EXPECT_EQ(testing::ReadBytes(QStringLiteral("FAKT-01.TXT")), QByteArray("\r\n Kopf\r\n12\xB0" "34'\xE4\r\n"));
-  {
-    testing::FileSizeLimit limit(8);
-    const ListSave failed = SaveListFile(NumberedFileKind::Factors, {QString(100, u'x')}, counters);
-    EXPECT_FALSE(failed.saved);
-    EXPECT_TRUE(failed.message.contains(QStringLiteral("FAKT-02.TXT"))) << failed.message.toStdString();
-    EXPECT_FALSE(failed.message.contains(QStringLiteral("gespeichert")));
-  }
-  EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{QStringLiteral("FAKT-01.TXT")});
-  EXPECT_EQ(SaveListFile(NumberedFileKind::Factors, {}, counters).fileName, QStringLiteral("FAKT-03.TXT"));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
+#include "pictures/calculating_dial.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
 
-#include "pictures/calculating_dial.h"
 #include "pictures/dial_picture.h"
-#include "pictures/factor_table.h"
 
 namespace gyrolux {
 namespace {
@@ -104,20 +104,6 @@ TEST(CalculatingDialTest, TheLastFactorBelow360IsDrawnBackAndRunsOfSixOrMoreSpre
   const std::vector<double> expected = {-6.0, -3.6, -1.2, 1.2, 3.6, 6.0};
   ASSERT_EQ(six.size(), expected.size());
   for (size_t j = 0; j < six.size(); ++j) EXPECT_NEAR(six[j], expected[j], 1e-9);
-}
-
-TEST(FactorTableTest, RowsOfNineteenCharacters) {
-  ChartState state;
-  state.factorLongitude[SO] = 240 + 13 + 17.0 / 60 + 26.0 / 3600;
-  state.factorLongitude[SA] = 7 + 58.0 / 60;
-  state.retrograde[SA] = 1;
-  state.factorLongitude[MC] = 93.7;
-  EXPECT_EQ(FactorTableRow(state, SO), QStringLiteral("   SO 13°17'26  SCH"));
-  EXPECT_EQ(FactorTableRow(state, SA), QStringLiteral(" R SA   07°58'  WID"));
-  EXPECT_EQ(FactorTableRow(state, MC), QStringLiteral("   MC   03°42'  KRE"));
-  const QStringList rows = FactorTableRows(state);
-  ASSERT_EQ(rows.size(), kFactorCount);
-  for (const QString& row : rows) EXPECT_EQ(row.size(), 19) << row.toStdString();
 }
 
 }  // namespace

@@ -5,22 +5,12 @@
 #include <QBuffer>
 #include <QRandomGenerator>
 
-#include "platform/pictures.h"
 #include "tests/test_support/files.h"
 
 namespace gyrolux {
 namespace {
 
 using testing::ReadBytes;
-
-TEST(PicturesTest, TitleCoverAndIconDecodeToTheirSizes) {
-  QString error;
-  const QImage title = TitlePicture(&error);
-  EXPECT_EQ(title.size(), QSize(765, 569)) << error.toStdString();
-  const QImage cover = CoverPicture(&error);
-  EXPECT_EQ(cover.size(), QSize(525, 553)) << error.toStdString();
-  EXPECT_EQ(ApplicationIconImage().size(), QSize(32, 32));
-}
 
 TEST(JpegImageTest, ColoursComeOutInTheirPlaces) {
   // A picture made here with known halves: red on the left, blue on the right.

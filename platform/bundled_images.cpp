@@ -1,4 +1,4 @@
-#include "platform/pictures.h"
+#include "platform/bundled_images.h"
 
 #include <QFile>
 
