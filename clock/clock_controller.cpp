@@ -97,7 +97,7 @@ void ClockController::beginStartUp(const std::optional<StoredMoment>& stored) {
 
 void ClockController::finishStartUp() {
   setButtons(true);
-  session_.pictureOrb = kStartPictureOrb;
+  session_.pictureOrb = kStartPictureOrb.degrees;
   session_.clock.periodMs = kStartPeriodMs;
   startTimer();
   vierButtons();

@@ -357,7 +357,7 @@ void SearchDialog::checkAndSearch() {
   }
   search.searchAngle = *angle.angle;
   // From this search on, the orb is 1.1 for the rest of the run.
-  session_.pictureOrb = kMidpointSearchOrb;
+  session_.pictureOrb = kMidpointSearchOrb.degrees;
   startSearch(MidpointSearchQuery(session_));
 }
 

@@ -7,8 +7,8 @@
 
 #include "engine/calendar.h"
 #include "midpoints/alarm_evaluator.h"
-#include "midpoints/alarm_hit_test.h"
 #include "midpoints/chunked_scan.h"
+#include "midpoints/search_threads.h"
 
 namespace gyrolux {
 

@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "engine/integer_conversion.h"
-#include "midpoints/alarm_hit_test.h"
 #include "midpoints/motion_bounds.h"
 
 namespace gyrolux {
@@ -21,12 +20,12 @@ constexpr int64_t kCoarseProbes = 256;
 }  // namespace
 
 HitRefiner::HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, const SearchOptions& options)
-    : query_(query),
+    : watch_(WatchOf(query)),
       sequence_(sequence),
       options_(options),
-      mask_(AlarmFactorMask(query)),
-      motionPerStep_(AlarmMotionPerStep(query, sequence.MomentAt(0).latitude).total()),
-      newYearBreaks_(AlarmMovesAtNewYear(query)) {}
+      mask_(WatchedFactors(watch_)),
+      motionPerStep_(WatchMotionPerStep(watch_, sequence.MomentAt(0).latitude).total()),
+      newYearBreaks_(WatchMovesAtNewYear(watch_)) {}
 
 SearchMoment HitRefiner::MomentAt(int64_t index, double seconds) const {
   if (seconds <= 0.0) return sequence_.SearchMomentAt(index);
@@ -46,10 +45,7 @@ HitRefiner::Probe HitRefiner::ProbeAt(int64_t index, double seconds) const {
   ChartResult result;
   ComputeFactors(moment, mask_, result);
   const FactorLongitudes& longitudes = result.state.factorLongitude;
-  const auto& f = query_.factors;
-  const double m1 = Midpoint22_5(longitudes, f[0], f[1]);
-  const double m2 = query_.kind == AlarmKind::Picture ? Midpoint22_5(longitudes, f[2], f[3]) : query_.angle;
-  return {std::remainder(m1 - m2, 22.5), IsWithinOrb(AlarmDistance(query_, longitudes), query_.orb)};
+  return {WatchedOffset(watch_, longitudes), IsHit(watch_, WatchedDistance(watch_, longitudes))};
 }
 
 HitRefiner::Bracket HitRefiner::BisectVerdict(int64_t index) const {
@@ -101,8 +97,9 @@ double HitRefiner::LeastSecond(int64_t index) const {
   const auto distance = [&](double s) { return std::abs(ProbeAt(index, s).offset); };
   const double startOffset = ProbeAt(index, 0.0).offset;
   const double endOffset = ProbeAt(index, length).offset;
-  // A change of sign away from the wrap at 11.25: the positions pass each other.
-  if (startOffset * endOffset <= 0.0 && std::abs(startOffset) < 5.625 && std::abs(endOffset) < 5.625) {
+  // A change of sign away from the wrap at half the width: the positions pass each other.
+  const double quarter = watch_.mode.Width() / 4.0;
+  if (startOffset * endOffset <= 0.0 && std::abs(startOffset) < quarter && std::abs(endOffset) < quarter) {
     double before = 0.0;
     double after = length;
     while (after - before > 1.0) {

@@ -6,6 +6,7 @@
 #include "midpoints/alarm_search.h"
 #include "midpoints/all_hits.h"
 #include "midpoints/moment_sequence.h"
+#include "midpoints/watched_distance.h"
 
 namespace gyrolux {
 
@@ -18,8 +19,8 @@ class HitRefiner {
   bool Refine(HitRun& run) const;
 
  private:
-  // The test at a moment: the signed difference of the two positions, reduced to
-  // -11.25 .. 11.25, and the verdict.
+  // The test at a moment: the signed difference of the two positions, reduced to half
+  // the mode's width either way, and the verdict.
   struct Probe {
     double offset;
     bool hit;
@@ -38,7 +39,7 @@ class HitRefiner {
   // The second of least distance within the step from index to index + 1.
   double LeastSecond(int64_t index) const;
 
-  AlarmQuery query_;
+  Watch watch_;
   const MomentSequence& sequence_;
   const SearchOptions& options_;
   FactorMask mask_;

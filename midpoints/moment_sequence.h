@@ -47,6 +47,9 @@ class MomentSequence {
   ChartMoment MomentAt(int64_t index) const;
   SearchMoment SearchMomentAt(int64_t index) const;
   int YearAt(int64_t index) const;
+  // Days from the start's date to moment index (the day count plus the time of day): on
+  // a run of regular steps the chart's time scale up to a constant.
+  double DaysAt(int64_t index) const;
 
   // A moment seconds after moment index, within a step: the time of day grows, and from
   // 24 on it counts in the next day (the date of moment index + 1).

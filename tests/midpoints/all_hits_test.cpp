@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/chart_core.h"
-#include "midpoints/alarm_hit_test.h"
+#include "midpoints/watched_distance.h"
 #include "tests/midpoints/search_test_support.h"
 
 namespace gyrolux {
@@ -21,7 +21,7 @@ double DistanceAt(const AlarmQuery& query, const ChartMoment& moment) {
 }
 
 bool HitAt(const AlarmQuery& query, const ChartMoment& moment) {
-  return IsWithinOrb(DistanceAt(query, moment), query.orb);
+  return IsHit(WatchOf(query), DistanceAt(query, moment));
 }
 
 // The moment some seconds away on the clock, over midnight by the calendar.
@@ -86,7 +86,7 @@ TEST(AllHitsTest, RunsMatchThePlainStepsAndRefineToTheSecond) {
     std::vector<double> distance;
     Chart chart = testing::ChartAt(start);
     for (int i = 0; i < steps; ++i, testing::LiteralStep(chart)) {
-      distance.push_back(CircularDistance22_5(DistanceAt(query, chart.moment)));
+      distance.push_back(CircularDistance(WatchOf(query), DistanceAt(query, chart.moment)));
       if (!HitAt(query, chart.moment)) continue;
       if (!expected.empty() && expected.back().second == i - 1) {
         expected.back().second = i;
@@ -107,7 +107,7 @@ TEST(AllHitsTest, RunsMatchThePlainStepsAndRefineToTheSecond) {
         EXPECT_TRUE(HitAt(query, run.leaves.moment));
         EXPECT_FALSE(HitAt(query, SecondsAway(run.leaves, 1.0)));
       }
-      EXPECT_NEAR(CircularDistance22_5(DistanceAt(query, run.closest.moment)), run.leastDistance, 1e-9);
+      EXPECT_NEAR(CircularDistance(WatchOf(query), DistanceAt(query, run.closest.moment)), run.leastDistance, 1e-9);
       for (int64_t i = run.firstStep; i <= run.lastStep; ++i) EXPECT_LE(run.leastDistance, distance[i] + 1e-9);
       ++runsChecked;
     }
