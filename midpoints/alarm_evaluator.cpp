@@ -24,11 +24,14 @@ constexpr double kClearFloor = -kLowestLongitude;
 
 // The bodies' interpolation over a stretch may be off by this much at most (degrees):
 // it sets how long a stretch is for the factors' acceleration.
-constexpr double kStretchError = 0.004;
+constexpr double kStretchError = 0.01;
 // The longest stretch, in steps, and the most a body may move over one (the
 // interpolation reads each longitude's change as the shorter way round).
 constexpr int64_t kLongestStretch = 2048;
 constexpr double kLargestStretchMotion = 170.0;
+// The share of the way to the other position a look-ahead takes at the offset's recent
+// speed: a little short of it, since the speed changes.
+constexpr double kLookAheadShare = 0.9;
 
 // The whole steps k with k * perStep < margin (none for a margin of 0 or less or no
 // bound; all for a distance that does not move).
@@ -128,6 +131,7 @@ int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exa
   ChartResult from = exact;
   double fromOffset = WatchedOffset(watch_, from.state.factorLongitude);
   double stepChange = typicalStepChange_;
+  double direction = 0.0;  // the sign of the offset's last change
   for (int64_t s0 = index; s0 < limit;) {
     const int64_t s1 = std::min(limit, s0 + stretchSteps_);
     ChartResult to;
@@ -140,20 +144,29 @@ int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exa
     int64_t j = s0;
     WatchedStretch::Estimate at = stretch.At(sequence_.DaysAt(j));
     while (j + 1 < s1) {
-      const double margin = std::abs(std::remainder(at.offset, watch_.mode.Width())) - floor - stretch.PointError();
-      const double guess = margin > 0.0 ? margin / stepChange : 1.0;
-      int64_t k = std::min(s1 - 1, j + std::max<int64_t>(1, TruncClamped(guess, 1, std::numeric_limits<int>::max())));
+      // How far the other position lies ahead in the direction the offset moved last.
+      const double width = watch_.mode.Width();
+      const double inTurn = at.offset - width * std::floor(at.offset / width);
+      const double ahead = (direction >= 0.0 ? width - inTurn : inTurn) - floor - stretch.PointError();
+      const double guess = ahead > 0.0 ? kLookAheadShare * ahead / stepChange : 1.0;
+      int64_t k = std::min(s1 - 1, j + TruncClamped(guess, 1, std::numeric_limits<int>::max()));
       for (;;) {
-        const WatchedStretch::Estimate ahead = stretch.At(sequence_.DaysAt(k));
-        if (stretch.ClearBetween(at, ahead, floor) || (k == j + 1 && stretch.ClearAt(ahead, floor))) {
-          const double moved = std::abs(std::remainder(ahead.offset - at.offset, watch_.mode.Width()));
-          stepChange = std::max(moved / static_cast<double>(k - j), 1e-9);
-          j = k;
-          at = ahead;
-          break;
+        const WatchedStretch::Estimate next = stretch.At(sequence_.DaysAt(k));
+        double span = 0.0;
+        if (stretch.ClearBetween(at, next, floor, span)) {
+          stepChange = std::max(span / static_cast<double>(k - j), 1e-9);
+        } else if (k != j + 1 || !stretch.ClearAt(next, floor)) {
+          if (k == j + 1) return j;
+          k = j + (k - j) / 2;
+          continue;
         }
-        if (k == j + 1) return j;
-        k = j + (k - j) / 2;
+        if (span < width / 2.0) {
+          const double moved = next.offset - at.offset;
+          direction = moved - width * std::nearbyint(moved / width);
+        }
+        j = k;
+        at = next;
+        break;
       }
     }
     if (IsHit(watch_, WatchedDistance(watch_, toLongitudes))) return s1 - 1;

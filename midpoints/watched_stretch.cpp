@@ -63,10 +63,7 @@ constexpr std::array<double, kFactorCount> kMaxBodyDailyAcceleration = {
     0.0,     // GZ
 };
 
-double Positive360(double degrees) {
-  const double r = std::fmod(degrees, 360.0);
-  return r < 0.0 ? r + 360.0 : r;
-}
+double Positive360(double degrees) { return degrees - 360.0 * std::floor(degrees / 360.0); }
 
 }  // namespace
 
@@ -106,16 +103,29 @@ AngleTerms::AngleTerms(double weightMc, double weightAs, double latitude)
 // MC = atan2(sin theta, cos theta cos e); AS = 90 degrees + atan2(sin theta cos p cos e +
 // sin p sin e, cos theta cos p), the zenith's longitude turned on by a quadrant.
 AngleTerms::Angles AngleTerms::At(double theta, double obliquity) const {
+  return At(theta, std::cos(obliquity), std::sin(obliquity));
+}
+
+AngleTerms::Angles AngleTerms::At(double theta, double cosE, double sinE) const {
+  Angles angles;
+  if (!active()) return angles;
   const double s = std::sin(theta);
   const double c = std::cos(theta);
-  const double cosE = std::cos(obliquity);
-  Angles angles;
   if (weightMc_ != 0.0) angles.mc = std::atan2(s, c * cosE) * kDegreesPerRadian;
   if (weightAs_ != 0.0) {
-    const double y = s * cosLatitude_ * cosE + sinLatitude_ * std::sin(obliquity);
+    const double y = s * cosLatitude_ * cosE + sinLatitude_ * sinE;
     angles.as = 90.0 + std::atan2(y, c * cosLatitude_) * kDegreesPerRadian;
   }
   return angles;
+}
+
+double AngleTerms::ObliquitySlope(double obliquity) const {
+  double slope = std::abs(weightMc_) * 0.5;
+  if (weightAs_ != 0.0) {
+    const double gap = std::cos(obliquity) - std::abs(std::sin(obliquity) * tanLatitude_);
+    slope += std::abs(weightAs_) * (1.0 + std::abs(tanLatitude_)) / (gap * gap);
+  }
+  return slope;
 }
 
 // MC grows with theta (d MC / d theta >= cos e). So does AS this side of the polar
@@ -134,7 +144,6 @@ std::pair<double, double> AngleTerms::RangeBetween(double thetaFrom, const Angle
   };
   const double span = thetaTo - thetaFrom;
   if (weightMc_ != 0.0) add(weightMc_, 0.0, Positive360(to.mc - from.mc));
-  double obliquitySlope = std::abs(weightMc_) * 0.5;
   if (weightAs_ != 0.0) {
     const double e = (obliquityFrom + obliquityTo) / 2.0;
     const double a = std::sin(e) * tanLatitude_;
@@ -156,11 +165,10 @@ std::pair<double, double> AngleTerms::RangeBetween(double thetaFrom, const Angle
       }
       add(weightAs_, least - from.as, most - from.as);
     }
-    const double gap = b - std::abs(a);
-    obliquitySlope += std::abs(weightAs_) * (1.0 + std::abs(tanLatitude_)) / (gap * gap);
   }
-  const double margin =
-      obliquitySlope * std::abs(obliquityTo - obliquityFrom) * kDegreesPerRadian * 1.01 + kClosedFormError;
+  const double margin = ObliquitySlope((obliquityFrom + obliquityTo) / 2.0) *
+                            std::abs(obliquityTo - obliquityFrom) * kDegreesPerRadian * 1.01 +
+                        kClosedFormError;
   return {low - margin, high + margin};
 }
 
@@ -187,7 +195,14 @@ WatchedStretch::WatchedStretch(const Watch& watch, const AngleTerms& angles, con
   }
   bodiesRate_ = days > 0.0 ? change / days : 0.0;
   constant_ = from.offset - angles_.Sum(angles_.At(theta0_, obliquity0_)) - bodies0_;
-  pointError_ = BodiesAcceleration(weights) * days * days / 8.0 + kClosedFormError + kDistanceSafety;
+  // The estimates take the obliquity of the middle of the stretch.
+  const double middle = obliquity0_ + obliquityRate_ * days / 2.0;
+  cosObliquity_ = std::cos(middle);
+  sinObliquity_ = std::sin(middle);
+  const double obliquityError =
+      angles_.active() ? angles_.ObliquitySlope(middle) * std::abs(obliquityRate_ * days / 2.0) * kDegreesPerRadian * 1.01
+                       : 0.0;
+  pointError_ = BodiesAcceleration(weights) * days * days / 8.0 + obliquityError + kClosedFormError + kDistanceSafety;
 
   // A position falls below 0 only through a Sun or Moon below 0 (kLowestLongitude): not
   // while that stays clear of 0 and 360 however fast it moves.
@@ -208,18 +223,23 @@ WatchedStretch::Estimate WatchedStretch::At(double days) const {
   e.days = days;
   e.theta = theta0_ + thetaRate_ * dt;
   e.obliquity = obliquity0_ + obliquityRate_ * dt;
-  e.angles = angles_.At(e.theta, e.obliquity);
+  e.angles = angles_.At(e.theta, cosObliquity_, sinObliquity_);
   e.offset = angles_.Sum(e.angles) + bodies0_ + bodiesRate_ * dt + constant_;
   return e;
 }
 
-bool WatchedStretch::ClearAt(const Estimate& e, double floor) const {
-  return std::abs(std::remainder(e.offset, width_)) > floor + pointError_;
+double WatchedStretch::CircularOffset(double offset) const {
+  return std::abs(offset - width_ * std::nearbyint(offset / width_));
 }
 
-bool WatchedStretch::ClearBetween(const Estimate& a, const Estimate& b, double floor) const {
+bool WatchedStretch::ClearAt(const Estimate& e, double floor) const {
+  return CircularOffset(e.offset) > floor + pointError_;
+}
+
+bool WatchedStretch::ClearBetween(const Estimate& a, const Estimate& b, double floor, double& span) const {
   double low = 0.0;
   double high = 0.0;
+  span = HUGE_VAL;
   if (angles_.active()) {
     if (!(b.theta - a.theta < kTwoPi - 1e-9)) return false;
     std::tie(low, high) = angles_.RangeBetween(a.theta, a.angles, b.theta, b.angles, a.obliquity, b.obliquity);
@@ -227,6 +247,7 @@ bool WatchedStretch::ClearBetween(const Estimate& a, const Estimate& b, double f
   const double bodies = bodiesRate_ * (b.days - a.days);
   low += std::min(0.0, bodies);
   high += std::max(0.0, bodies);
+  span = high - low;
   const double reach = floor + pointError_;
   const double from = a.offset + low - reach;
   const double to = a.offset + high + reach;

@@ -34,6 +34,10 @@ class AngleTerms {
     double as = 0.0;
   };
   Angles At(double theta, double obliquity) const;
+  // The same with the obliquity's cosine and sine given.
+  Angles At(double theta, double cosObliquity, double sinObliquity) const;
+  // How much the weighted sum can change per radian of obliquity, at most.
+  double ObliquitySlope(double obliquity) const;
   double Sum(const Angles& angles) const { return weightMc_ * angles.mc + weightAs_ * angles.as; }
 
   // The least and largest weighted sum while theta runs from `from` to `to` (radians, at
@@ -74,9 +78,13 @@ class WatchedStretch {
   double PointError() const { return pointError_; }
 
   // Whether every moment between the two estimates (both included) certainly keeps a
-  // circular distance of more than `floor` from the other position.
-  bool ClearBetween(const Estimate& a, const Estimate& b, double floor) const;
+  // circular distance of more than `floor` from the other position. `span` receives how
+  // far the offset may range between them.
+  bool ClearBetween(const Estimate& a, const Estimate& b, double floor, double& span) const;
   bool ClearAt(const Estimate& e, double floor) const;
+  // The distance of an offset from the nearest whole multiple of the width (an estimate's
+  // circular distance; rounded like one).
+  double CircularOffset(double offset) const;
 
   // Whether a position can fall below 0 within the stretch (a midpoint of the Sun or Moon
   // when that stands near 0): only then can d exceed the mode's width.
@@ -94,6 +102,8 @@ class WatchedStretch {
   double bodiesRate_;
   double constant_;
   double pointError_;
+  double cosObliquity_;  // at the middle of the stretch: the obliquity's change over it
+  double sinObliquity_;  // is part of pointError_
   bool mayGoNegative_ = false;
 };
 

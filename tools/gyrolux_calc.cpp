@@ -44,7 +44,8 @@ constexpr Verb kVerbs[] = {
      .run = RunSearchVerb,
      .leastArguments = 5,
      .mostArguments = 5,
-     .dashDashArgument = "23"},
+     .dashDashArgument = "23",
+     .writesAsItGoes = true},
 };
 
 QString Program() { return QStringLiteral("gyrolux-calc"); }
@@ -125,7 +126,7 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   // The verb writes into buffers, so that a failure leaves stdout empty.
   QString result, complaint;
   QTextStream resultStream(&result), complaintStream(&complaint);
-  const int status = verb.run(parser, resultStream, complaintStream);
+  const int status = verb.run(parser, verb.writesAsItGoes ? out : resultStream, complaintStream);
   resultStream.flush();
   complaintStream.flush();
   if (status == 0) {
