@@ -32,6 +32,9 @@ constexpr double kLargestStretchMotion = 170.0;
 // The share of the way to the other position a look-ahead takes at the offset's recent
 // speed: a little short of it, since the speed changes.
 constexpr double kLookAheadShare = 0.9;
+// After a moment the estimates could not clear, the next stretch is this many times
+// shorter (its interpolation error 16^2 times smaller).
+constexpr int64_t kShortStretchDivisor = 16;
 
 // The whole steps k with k * perStep < margin (none for a margin of 0 or less or no
 // bound; all for a distance that does not move).
@@ -132,20 +135,22 @@ int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exa
   double fromOffset = WatchedOffset(watch_, from.state.factorLongitude);
   double stepChange = typicalStepChange_;
   double direction = 0.0;  // the sign of the offset's last change
+  int64_t length = stretchSteps_;
+  const double width = watch_.mode.Width();
   for (int64_t s0 = index; s0 < limit;) {
-    const int64_t s1 = std::min(limit, s0 + stretchSteps_);
+    const int64_t s1 = std::min(limit, s0 + length);
+    length = stretchSteps_;
     ChartResult to;
     ComputeFactors(sequence_.MomentAt(s1), mask_, to);
-    const FactorLongitudes& toLongitudes = to.state.factorLongitude;
-    const double toOffset = WatchedOffset(watch_, toLongitudes);
+    const double toOffset = WatchedOffset(watch_, to.state.factorLongitude);
     const WatchedStretch stretch(watch_, angles_, {sequence_.DaysAt(s0), &from, fromOffset},
                                  {sequence_.DaysAt(s1), &to, toOffset});
     const double floor = stretch.mayGoNegative() ? clearFloor_ : watch_.orb.degrees;
     int64_t j = s0;
     WatchedStretch::Estimate at = stretch.At(sequence_.DaysAt(j));
-    while (j + 1 < s1) {
+    bool uncertain = false;  // moment j + 1 needs the exact test
+    while (j + 1 < s1 && !uncertain) {
       // How far the other position lies ahead in the direction the offset moved last.
-      const double width = watch_.mode.Width();
       const double inTurn = at.offset - width * std::floor(at.offset / width);
       const double ahead = (direction >= 0.0 ? width - inTurn : inTurn) - floor - stretch.PointError();
       const double guess = ahead > 0.0 ? kLookAheadShare * ahead / stepChange : 1.0;
@@ -156,7 +161,10 @@ int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exa
         if (stretch.ClearBetween(at, next, floor, span)) {
           stepChange = std::max(span / static_cast<double>(k - j), 1e-9);
         } else if (k != j + 1 || !stretch.ClearAt(next, floor)) {
-          if (k == j + 1) return j;
+          if (k == j + 1) {
+            uncertain = true;
+            break;
+          }
           k = j + (k - j) / 2;
           continue;
         }
@@ -169,7 +177,19 @@ int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exa
         break;
       }
     }
-    if (IsHit(watch_, WatchedDistance(watch_, toLongitudes))) return s1 - 1;
+    if (uncertain) {
+      // Tested exactly; when clear, a short stretch from it, whose interpolation is the
+      // closer for it, so that a slow approach costs few exact tests.
+      ChartResult there;
+      ComputeFactors(sequence_.MomentAt(j + 1), mask_, there);
+      if (IsHit(watch_, WatchedDistance(watch_, there.state.factorLongitude))) return j;
+      s0 = j + 1;
+      from = there;
+      fromOffset = WatchedOffset(watch_, from.state.factorLongitude);
+      length = std::max<int64_t>(1, stretchSteps_ / kShortStretchDivisor);
+      continue;
+    }
+    if (IsHit(watch_, WatchedDistance(watch_, to.state.factorLongitude))) return s1 - 1;
     s0 = s1;
     from = to;
     fromOffset = toOffset;
