@@ -7,6 +7,7 @@
 #include "midpoints/all_hits.h"
 #include "midpoints/moment_sequence.h"
 #include "midpoints/watched_distance.h"
+#include "midpoints/watched_stretch.h"
 
 namespace gyrolux {
 
@@ -26,6 +27,11 @@ class HitRefiner {
     bool hit;
   };
   Probe ProbeAt(int64_t index, double seconds) const;
+  void ChartAt(int64_t index, double seconds, ChartResult& result) const;
+  // The watched offset estimated between the regular step index and index + 1 from the
+  // two exact charts (WatchedStretch), for a first guess of where something happens
+  // within the step; every answer is then checked with exact charts.
+  WatchedStretch StretchOf(int64_t index, ChartResult& from, ChartResult& to) const;
   SearchMoment MomentAt(int64_t index, double seconds) const;
 
   // The last second on the side of `index` before the verdict changes towards index + 1,
@@ -45,6 +51,7 @@ class HitRefiner {
   FactorMask mask_;
   double motionPerStep_;
   bool newYearBreaks_;
+  AngleTerms angles_;
 };
 
 }  // namespace gyrolux
