@@ -19,7 +19,7 @@ constexpr double kDistanceSafety = 1e-6;
 // d at most the width + 0.1. Beyond the width, d > width - orb is a hit that the circular
 // distance (then d - width, at most 0.1) does not explain when the orb is tiny, so a
 // moment counts as certainly clear only with a circular distance above this as well,
-// unless no position can fall below 0 (WatchedStretch::mayGoNegative).
+// unless no position can fall below 0 (WatchedStretch::MayGoNegative).
 constexpr double kClearFloor = -kLowestLongitude;
 
 // The bodies' interpolation over a stretch may be off by this much at most (degrees):
@@ -94,7 +94,7 @@ AlarmEvaluator::AlarmEvaluator(const Watch& watch, const MomentSequence& sequenc
                        motion_.bodies / 3.0 + 1e-9;
 }
 
-// After a hit: over j regular steps the two positions move by at most j * motion_.total()
+// After a hit: over j regular steps the two positions move by at most j * motion_.Total()
 // in all, so the circular distance c changes by no more, and the hit stays while c keeps
 // below the orb. After a moment without a hit: ClearOverStretches.
 StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
@@ -112,11 +112,11 @@ StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
   if (limit <= index) return verdict;
   const double c = CircularDistance(watch_, verdict.distance);
   if (verdict.hit) {
-    const int64_t steps = StepsWithin(watch_.orb.degrees - c - kDistanceSafety, motion_.total());
+    const int64_t steps = StepsWithin(watch_.orb.degrees - c - kDistanceSafety, motion_.Total());
     verdict.sameUntil = std::min(limit, index + steps);
-  } else if (motion_.total() == 0.0) {
+  } else if (motion_.Total() == 0.0) {
     verdict.sameUntil = limit;  // both sides the same factors, or none that move: d stays
-  } else if (angles_.usable()) {
+  } else if (angles_.Usable()) {
     verdict.sameUntil = ClearOverStretches(index, result, limit);
   } else {
     verdict.sameUntil = ClearWithAngleProbes(index, longitudes, c, limit);
@@ -145,7 +145,7 @@ int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exa
     const double toOffset = WatchedOffset(watch_, to.state.factorLongitude);
     const WatchedStretch stretch(watch_, angles_, {sequence_.DaysAt(s0), &from, fromOffset},
                                  {sequence_.DaysAt(s1), &to, toOffset});
-    const double floor = stretch.mayGoNegative() ? clearFloor_ : watch_.orb.degrees;
+    const double floor = stretch.MayGoNegative() ? clearFloor_ : watch_.orb.degrees;
     int64_t j = s0;
     WatchedStretch::Estimate at = stretch.At(sequence_.DaysAt(j));
     bool uncertain = false;  // moment j + 1 needs the exact test
@@ -210,7 +210,7 @@ int64_t AlarmEvaluator::ClearWithAngleProbes(int64_t index, const FactorLongitud
   double c = distance;  // c~ at j
   for (;;) {
     const double margin = c - kDistanceSafety - clearFloor_ - motion_.bodies * static_cast<double>(j - index);
-    j = std::min(limit, j + StepsWithin(margin, motion_.total()));
+    j = std::min(limit, j + StepsWithin(margin, motion_.Total()));
     if (j >= limit) return limit;
     const int64_t next = j + 1;
     const double drift = motion_.bodies * static_cast<double>(next - index) + kDistanceSafety;

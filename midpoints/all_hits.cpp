@@ -38,7 +38,7 @@ AllHitsResult FindAllHits(const AlarmQuery& query, const SearchMoment& start, co
   const MomentSequence sequence(start, options.maxSteps.value_or(std::numeric_limits<int64_t>::max()));
   const AlarmEvaluator evaluator(query, sequence);
   const HitRefiner refiner(query, sequence, options);
-  const int64_t size = sequence.size();
+  const int64_t size = sequence.Size();
   const int64_t chunkCount = (size + kScanChunkSteps - 1) / kScanChunkSteps;
   const int threads = options.threads > 0 ? options.threads : DefaultSearchThreads();
   const auto chunkEnd = [&](int64_t chunk) { return std::min((chunk + 1) * kScanChunkSteps, size); };
@@ -131,7 +131,7 @@ AllHitsResult FindAllHits(const AlarmQuery& query, const SearchMoment& start, co
   if (covered < size) {
     result.stop = SearchStop::Aborted;
   } else {
-    result.stop = sequence.endsAtStopYear() ? SearchStop::StopYear : SearchStop::MaxSteps;
+    result.stop = sequence.EndsAtStopYear() ? SearchStop::StopYear : SearchStop::MaxSteps;
   }
   options.ReportEnd(sequence.YearAt(covered), covered);
   return result;

@@ -24,7 +24,7 @@ HitRefiner::HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, 
       sequence_(sequence),
       options_(options),
       mask_(WatchedFactors(watch_)),
-      motionPerStep_(WatchMotionPerStep(watch_, sequence.MomentAt(0).latitude).total()),
+      motionPerStep_(WatchMotionPerStep(watch_, sequence.MomentAt(0).latitude).Total()),
       newYearBreaks_(WatchMovesAtNewYear(watch_)) {
   const FactorWeights weights = NetWeights(watch_);
   angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude);
@@ -201,7 +201,7 @@ double HitRefiner::LeastSecond(int64_t index) const {
 }
 
 bool HitRefiner::Refine(HitRun& run) const {
-  const int64_t size = sequence_.size();
+  const int64_t size = sequence_.Size();
   run.enters = run.alarm;
   run.entersRefined = false;
   if (run.firstStep > 0 && sequence_.IsRegularStep(run.firstStep - 1)) {

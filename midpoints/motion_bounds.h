@@ -84,7 +84,7 @@ struct AlarmMotion {
   double angles = 0.0;
   double bodies = 0.0;
   FactorMask angleFactors = 0;  // MC and AS where they count
-  double total() const { return angles + bodies; }
+  double Total() const { return angles + bodies; }
 };
 AlarmMotion WatchMotionPerStep(const Watch& watch, double latitude);
 AlarmMotion AlarmMotionPerStep(const AlarmQuery& query, double latitude);

@@ -108,7 +108,7 @@ AngleTerms::Angles AngleTerms::At(double theta, double obliquity) const {
 
 AngleTerms::Angles AngleTerms::At(double theta, double cosE, double sinE) const {
   Angles angles;
-  if (!active()) return angles;
+  if (!Active()) return angles;
   const double s = std::sin(theta);
   const double c = std::cos(theta);
   if (weightMc_ != 0.0) angles.mc = std::atan2(s, c * cosE) * kDegreesPerRadian;
@@ -200,7 +200,7 @@ WatchedStretch::WatchedStretch(const Watch& watch, const AngleTerms& angles, con
   cosObliquity_ = std::cos(middle);
   sinObliquity_ = std::sin(middle);
   const double obliquityError =
-      angles_.active() ? angles_.ObliquitySlope(middle) * std::abs(obliquityRate_ * days / 2.0) * kDegreesPerRadian * 1.01
+      angles_.Active() ? angles_.ObliquitySlope(middle) * std::abs(obliquityRate_ * days / 2.0) * kDegreesPerRadian * 1.01
                        : 0.0;
   pointError_ = BodiesAcceleration(weights) * days * days / 8.0 + obliquityError + kClosedFormError + kDistanceSafety;
 
@@ -240,7 +240,7 @@ bool WatchedStretch::ClearBetween(const Estimate& a, const Estimate& b, double f
   double low = 0.0;
   double high = 0.0;
   span = HUGE_VAL;
-  if (angles_.active()) {
+  if (angles_.Active()) {
     if (!(b.theta - a.theta < kTwoPi - 1e-9)) return false;
     std::tie(low, high) = angles_.RangeBetween(a.theta, a.angles, b.theta, b.angles, a.obliquity, b.obliquity);
   }

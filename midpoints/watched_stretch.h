@@ -21,10 +21,10 @@ class AngleTerms {
   AngleTerms() = default;
   AngleTerms(double weightMc, double weightAs, double latitude);
 
-  bool active() const { return weightMc_ != 0.0 || weightAs_ != 0.0; }
+  bool Active() const { return weightMc_ != 0.0 || weightAs_ != 0.0; }
   // Whether the closed form bounds the angles here: not where the ascendant turns
   // arbitrarily fast (near the polar circles).
-  bool usable() const { return usable_; }
+  bool Usable() const { return usable_; }
 
   // The two angles at the sidereal angle theta (radians) and obliquity e (radians), in
   // degrees; MC continuous over a turn apart from its wrap, AS likewise or, where it
@@ -88,7 +88,7 @@ class WatchedStretch {
 
   // Whether a position can fall below 0 within the stretch (a midpoint of the Sun or Moon
   // when that stands near 0): only then can d exceed the mode's width.
-  bool mayGoNegative() const { return mayGoNegative_; }
+  bool MayGoNegative() const { return mayGoNegative_; }
 
  private:
   double width_;
