@@ -73,7 +73,10 @@ void BM_AllHitsStreamed(benchmark::State& state, AlarmQuery query) {
   int64_t runs = 0;
   SearchOptions options;
   options.threads = 2;
-  for (auto _ : state) FindAllHits(query, CenturyStart(), options, [&](const HitRun&) { ++runs; });
+  for (auto _ : state) {
+    runs = 0;
+    FindAllHits(query, CenturyStart(), options, [&](const HitRun&) { ++runs; });
+  }
   state.counters["runs"] = static_cast<double>(runs);
   state.counters["peakMiB"] = PeakMiB();
 }
