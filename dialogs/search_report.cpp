@@ -2,7 +2,7 @@
 
 #include "engine/factors.h"
 #include "engine/formatting.h"
-#include "midpoints/alarm_hit_test.h"
+#include "midpoints/watched_distance.h"
 
 namespace gyrolux {
 

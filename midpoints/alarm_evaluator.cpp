@@ -11,15 +11,30 @@ namespace gyrolux {
 namespace {
 
 // Covers the rounding between the computed longitudes and the bounded motion: the time
-// scale's rounding moves the Moon by below 1e-9 degrees, the midpoints, Mod22_5 and the
-// distance round by below 1e-12.
+// scale's rounding moves the Moon by below 1e-9 degrees, the midpoints, the reduction to
+// the mode and the distance round by below 1e-12.
 constexpr double kDistanceSafety = 1e-6;
 
-// No longitude below kLowestLongitude makes every 22.5-degree position at least -0.1 and
-// d at most 22.6. Beyond 22.5, d > 22.5 - orb is a hit that the circular distance (then
-// d - 22.5, at most 0.1) does not explain when the orb is tiny, so a moment counts as
-// certainly clear only with a circular distance above this as well.
+// No longitude below kLowestLongitude makes every position of the mode at least -0.1 and
+// d at most the width + 0.1. Beyond the width, d > width - orb is a hit that the circular
+// distance (then d - width, at most 0.1) does not explain when the orb is tiny, so a
+// moment counts as certainly clear only with a circular distance above this as well,
+// unless no position can fall below 0 (WatchedStretch::MayGoNegative).
 constexpr double kClearFloor = -kLowestLongitude;
+
+// The bodies' interpolation over a stretch may be off by this much at most (degrees):
+// it sets how long a stretch is for the factors' acceleration.
+constexpr double kStretchError = 0.01;
+// The longest stretch, in steps, and the most a body may move over one (the
+// interpolation reads each longitude's change as the shorter way round).
+constexpr int64_t kLongestStretch = 2048;
+constexpr double kLargestStretchMotion = 170.0;
+// The share of the way to the other position a look-ahead takes at the offset's recent
+// speed: a little short of it, since the speed changes.
+constexpr double kLookAheadShare = 0.9;
+// After a moment the estimates could not clear, the next stretch is this many times
+// shorter (its interpolation error 16^2 times smaller).
+constexpr int64_t kShortStretchDivisor = 16;
 
 // The whole steps k with k * perStep < margin (none for a margin of 0 or less or no
 // bound; all for a distance that does not move).
@@ -39,55 +54,155 @@ int64_t StepsWithinMotionRange(double centuries) {
   return TruncClamped(room / stepCenturies, 0, std::numeric_limits<int>::max());
 }
 
-}  // namespace
-
-AlarmEvaluator::AlarmEvaluator(const AlarmQuery& query, const MomentSequence& sequence)
-    : query_(query),
-      sequence_(sequence),
-      mask_(AlarmFactorMask(query)),
-      motion_(AlarmMotionPerStep(query, sequence.MomentAt(0).latitude)),
-      clearFloor_(std::max(query.orb, kClearFloor)),
-      newYearBreaks_(AlarmMovesAtNewYear(query)) {
-  // The distance is a circular one (so that motion bounds it) only for a target within
-  // the mode.
-  skipping_ = query.kind == AlarmKind::Picture || (query.angle >= 0.0 && query.angle <= 22.5);
+// Steps per stretch: the bodies' interpolation error acceleration * days^2 / 8 within
+// kStretchError, and no body moving more than kLargestStretchMotion.
+int64_t StretchSteps(const FactorWeights& weights) {
+  double days = kLongestStretch * kRegularStepDays;
+  const double acceleration = BodiesAcceleration(weights);
+  if (acceleration > 0.0) days = std::min(days, std::sqrt(8.0 * kStretchError / acceleration));
+  for (int factor = 0; factor < kFactorCount; ++factor) {
+    if (weights[factor] == 0.0 || factor == MC || factor == AS) continue;
+    const double motion = kMaxBodyDailyMotion[factor];
+    if (motion > 0.0) days = std::min(days, kLargestStretchMotion / motion);
+  }
+  return std::max<int64_t>(1, static_cast<int64_t>(days / kRegularStepDays));
 }
 
-// Over j regular steps the two positions move by at most j * motion_.total() in all, so
-// the circular distance c changes by no more. A hit stays a hit while c keeps below the
-// orb, a clear moment stays clear while c keeps above the orb and kClearFloor.
+}  // namespace
+
+AlarmEvaluator::AlarmEvaluator(const Watch& watch, const MomentSequence& sequence)
+    : watch_(watch),
+      sequence_(sequence),
+      mask_(WatchedFactors(watch)),
+      motion_(WatchMotionPerStep(watch, sequence.MomentAt(0).latitude)),
+      clearFloor_(std::max(watch.orb.degrees, kClearFloor)),
+      newYearBreaks_(WatchMovesAtNewYear(watch)) {
+  // The distance is a circular one (so that motion bounds it) only for fixed positions
+  // within the mode.
+  skipping_ = true;
+  for (const WatchedPosition* position : {&watch.first, &watch.second}) {
+    if (position->fixed && !(*position->fixed >= 0.0 && *position->fixed <= watch.mode.Width())) {
+      skipping_ = false;
+    }
+  }
+  const FactorWeights weights = NetWeights(watch);
+  angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude);
+  stretchSteps_ = StretchSteps(weights);
+  // What d moves in a step as a rule: the angles with the sidereal angle, the bodies at
+  // a third of their largest motion. Only the first guess of how far to look ahead.
+  typicalStepChange_ = (std::abs(weights[MC]) + std::abs(weights[AS])) * 360.98565 * kRegularStepDays +
+                       motion_.bodies / 3.0 + 1e-9;
+}
+
+// After a hit: over j regular steps the two positions move by at most j * motion_.Total()
+// in all, so the circular distance c changes by no more, and the hit stays while c keeps
+// below the orb. After a moment without a hit: ClearOverStretches.
 StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
   ChartResult result;
   ComputeFactors(sequence_.MomentAt(index), mask_, result);
   const FactorLongitudes& longitudes = result.state.factorLongitude;
   StepVerdict verdict;
-  verdict.distance = AlarmDistance(query_, longitudes);
-  verdict.hit = IsWithinOrb(verdict.distance, query_.orb);
+  verdict.distance = WatchedDistance(watch_, longitudes);
+  verdict.hit = IsHit(watch_, verdict.distance);
   verdict.sameUntil = index;
   if (!skipping_ || index >= last) return verdict;
   const int64_t limit =
       std::min({last, sequence_.RegularRunEnd(index, newYearBreaks_),
                 index + StepsWithinMotionRange(result.state.centuriesT)});
   if (limit <= index) return verdict;
-  const double c = CircularDistance22_5(verdict.distance);
+  const double c = CircularDistance(watch_, verdict.distance);
   if (verdict.hit) {
-    const int64_t steps = StepsWithin(query_.orb - c - kDistanceSafety, motion_.total());
+    const int64_t steps = StepsWithin(watch_.orb.degrees - c - kDistanceSafety, motion_.Total());
     verdict.sameUntil = std::min(limit, index + steps);
-  } else if (motion_.angleFactors != 0) {
-    verdict.sameUntil = ClearWithAngleProbes(index, longitudes, c, limit);
+  } else if (motion_.Total() == 0.0) {
+    verdict.sameUntil = limit;  // both sides the same factors, or none that move: d stays
+  } else if (angles_.Usable()) {
+    verdict.sameUntil = ClearOverStretches(index, result, limit);
   } else {
-    const int64_t steps = StepsWithin(c - clearFloor_ - kDistanceSafety, motion_.total());
-    verdict.sameUntil = std::min(limit, index + steps);
+    verdict.sameUntil = ClearWithAngleProbes(index, longitudes, c, limit);
   }
   return verdict;
 }
 
-// MC and AS move fast but cost little: at the steps after a clear moment they are
-// computed exactly (with the bits of the full chart) and only the other factors are
-// bounded, by their motion since that moment. A probe at step j with the angles of j and
-// the other longitudes of `index` gives the distance c~; the true one lies within
-// motion_.bodies * (j - index) of it, and the angles' bound carries c~ on to the steps
-// after j.
+// Stretches of stretchSteps_ from the clear moment index on, each between two exactly
+// computed moments. Within one it looks ahead as far as the offset's estimate suggests,
+// clears the moments up to there at once when the whole range the offset can take on
+// the way keeps clear of the other position (WatchedStretch::ClearBetween), halves the
+// look-ahead when not, and at a single step clears the moment by its estimate. The
+// first moment it cannot clear ends the answer before it; the caller tests it exactly.
+int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exact, int64_t limit) const {
+  ChartResult from = exact;
+  double fromOffset = WatchedOffset(watch_, from.state.factorLongitude);
+  double stepChange = typicalStepChange_;
+  double direction = 0.0;  // the sign of the offset's last change
+  int64_t length = stretchSteps_;
+  const double width = watch_.mode.Width();
+  for (int64_t s0 = index; s0 < limit;) {
+    const int64_t s1 = std::min(limit, s0 + length);
+    length = stretchSteps_;
+    ChartResult to;
+    ComputeFactors(sequence_.MomentAt(s1), mask_, to);
+    const double toOffset = WatchedOffset(watch_, to.state.factorLongitude);
+    const WatchedStretch stretch(watch_, angles_, {sequence_.DaysAt(s0), &from, fromOffset},
+                                 {sequence_.DaysAt(s1), &to, toOffset});
+    const double floor = stretch.MayGoNegative() ? clearFloor_ : watch_.orb.degrees;
+    int64_t j = s0;
+    WatchedStretch::Estimate at = stretch.At(sequence_.DaysAt(j));
+    bool uncertain = false;  // moment j + 1 needs the exact test
+    while (j + 1 < s1 && !uncertain) {
+      // How far the other position lies ahead in the direction the offset moved last.
+      const double inTurn = at.offset - width * std::floor(at.offset / width);
+      const double ahead = (direction >= 0.0 ? width - inTurn : inTurn) - floor - stretch.PointError();
+      const double guess = ahead > 0.0 ? kLookAheadShare * ahead / stepChange : 1.0;
+      int64_t k = std::min(s1 - 1, j + TruncClamped(guess, 1, std::numeric_limits<int>::max()));
+      for (;;) {
+        const WatchedStretch::Estimate next = stretch.At(sequence_.DaysAt(k));
+        double span = 0.0;
+        if (stretch.ClearBetween(at, next, floor, span)) {
+          stepChange = std::max(span / static_cast<double>(k - j), 1e-9);
+        } else if (k != j + 1 || !stretch.ClearAt(next, floor)) {
+          if (k == j + 1) {
+            uncertain = true;
+            break;
+          }
+          k = j + (k - j) / 2;
+          continue;
+        }
+        if (span < width / 2.0) {
+          const double moved = next.offset - at.offset;
+          direction = moved - width * std::nearbyint(moved / width);
+        }
+        j = k;
+        at = next;
+        break;
+      }
+    }
+    if (uncertain) {
+      // Tested exactly; when clear, a short stretch from it, whose interpolation is the
+      // closer for it, so that a slow approach costs few exact tests.
+      ChartResult there;
+      ComputeFactors(sequence_.MomentAt(j + 1), mask_, there);
+      if (IsHit(watch_, WatchedDistance(watch_, there.state.factorLongitude))) return j;
+      s0 = j + 1;
+      from = there;
+      fromOffset = WatchedOffset(watch_, from.state.factorLongitude);
+      length = std::max<int64_t>(1, stretchSteps_ / kShortStretchDivisor);
+      continue;
+    }
+    if (IsHit(watch_, WatchedDistance(watch_, to.state.factorLongitude))) return s1 - 1;
+    s0 = s1;
+    from = to;
+    fromOffset = toOffset;
+  }
+  return limit;
+}
+
+// Near the polar circles, where the ascendant has no bound: MC and AS are computed
+// exactly (with the bits of the full chart) at the steps after a clear moment and only
+// the other factors are bounded, by their motion since that moment. A probe at step j
+// with the angles of j and the other longitudes of `index` gives the distance c~; the
+// true one lies within motion_.bodies * (j - index) of it, and the angles' bound
+// carries c~ on to the steps after j.
 int64_t AlarmEvaluator::ClearWithAngleProbes(int64_t index, const FactorLongitudes& longitudes,
                                              double distance, int64_t limit) const {
   FactorLongitudes probe = longitudes;
@@ -95,16 +210,16 @@ int64_t AlarmEvaluator::ClearWithAngleProbes(int64_t index, const FactorLongitud
   double c = distance;  // c~ at j
   for (;;) {
     const double margin = c - kDistanceSafety - clearFloor_ - motion_.bodies * static_cast<double>(j - index);
-    j = std::min(limit, j + StepsWithin(margin, motion_.total()));
+    j = std::min(limit, j + StepsWithin(margin, motion_.Total()));
     if (j >= limit) return limit;
     const int64_t next = j + 1;
     const double drift = motion_.bodies * static_cast<double>(next - index) + kDistanceSafety;
-    if (!(drift + clearFloor_ < 11.25)) return j;  // the other factors may be anywhere by now
+    if (!(drift + clearFloor_ < watch_.mode.HalfWidth())) return j;  // the other factors may be anywhere by now
     ChartResult angles;
     ComputeFactors(sequence_.MomentAt(next), motion_.angleFactors, angles);
     if (motion_.angleFactors & FactorBit(MC)) probe[MC] = angles.state.factorLongitude[MC];
     if (motion_.angleFactors & FactorBit(AS)) probe[AS] = angles.state.factorLongitude[AS];
-    const double probed = CircularDistance22_5(AlarmDistance(query_, probe));
+    const double probed = CircularDistance(watch_, WatchedDistance(watch_, probe));
     if (!(probed - drift > clearFloor_)) return j;
     j = next;
     c = probed;

@@ -8,7 +8,27 @@ AlarmQuery PictureQuery(int a, int b, int c, int d, double orb) {
 
 AlarmQuery MidpointAngleQuery(int a, int b, double angle) {
   return {AlarmKind::MidpointAngle, {a, b, kFillerAbbrevIndex, kFillerAbbrevIndex}, angle,
-          kMidpointSearchOrb};
+          kMidpointSearchOrb.degrees};
+}
+
+Watch PictureWatch(const AlarmQuery& query) {
+  const auto& f = query.factors;
+  return {{{f[0], f[1]}, {}}, {{f[2], f[3]}, {}}, kMode22_5, Orb{query.orb}};
+}
+
+Watch MidpointAngleWatch(const AlarmQuery& query) {
+  const auto& f = query.factors;
+  return {{{f[0], f[1]}, {}}, {{}, query.angle}, kMode22_5, Orb{query.orb}};
+}
+
+Watch WatchOf(const AlarmQuery& query) {
+  switch (query.kind) {
+    case AlarmKind::Picture:
+      return PictureWatch(query);
+    case AlarmKind::MidpointAngle:
+      return MidpointAngleWatch(query);
+  }
+  return PictureWatch(query);
 }
 
 int AlarmFactorCount(const AlarmQuery& query) { return query.kind == AlarmKind::Picture ? 4 : 2; }
@@ -21,13 +41,10 @@ bool IsValidAlarmQuery(const AlarmQuery& query) {
   return true;
 }
 
-FactorMask AlarmFactorMask(const AlarmQuery& query) {
-  FactorMask mask = 0;
-  for (int i = 0; i < AlarmFactorCount(query); ++i) {
-    const int id = query.factors[i];
-    if (id >= 0 && id < kFactorCount) mask |= FactorBit(id);
-  }
-  return mask;
+FactorMask AlarmFactorMask(const AlarmQuery& query) { return WatchedFactors(WatchOf(query)); }
+
+double AlarmDistance(const AlarmQuery& query, const FactorLongitudes& longitudes) {
+  return WatchedDistance(WatchOf(query), longitudes);
 }
 
 }  // namespace gyrolux

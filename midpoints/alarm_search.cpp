@@ -7,8 +7,8 @@
 
 #include "engine/calendar.h"
 #include "midpoints/alarm_evaluator.h"
-#include "midpoints/alarm_hit_test.h"
 #include "midpoints/chunked_scan.h"
+#include "midpoints/search_threads.h"
 
 namespace gyrolux {
 
@@ -121,7 +121,7 @@ SearchResult FastAlarmSearch(const AlarmQuery& query, const SearchMoment& start,
   if (!IsSearchable(query, start, options)) return Rejected(start);
   const MomentSequence sequence(start, options.maxSteps.value_or(std::numeric_limits<int64_t>::max()));
   const AlarmEvaluator evaluator(query, sequence);
-  const int64_t size = sequence.size();
+  const int64_t size = sequence.Size();
   const int64_t chunkCount = (size + kScanChunkSteps - 1) / kScanChunkSteps;
   ChunkLedger ledger(size, chunkCount);
   options.ReportEnd(sequence.YearAt(0), 0);
@@ -152,7 +152,7 @@ SearchResult FastAlarmSearch(const AlarmQuery& query, const SearchMoment& start,
   } else if (frontier < size) {
     result = {false, SearchStop::Aborted, frontier, sequence.SearchMomentAt(frontier)};
   } else {
-    const SearchStop stop = sequence.endsAtStopYear() ? SearchStop::StopYear : SearchStop::MaxSteps;
+    const SearchStop stop = sequence.EndsAtStopYear() ? SearchStop::StopYear : SearchStop::MaxSteps;
     result = {false, stop, size, sequence.SearchMomentAt(size)};
   }
   options.ReportEnd(result.moment.moment.year, result.steps);

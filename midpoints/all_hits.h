@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "midpoints/alarm_query.h"
@@ -46,7 +47,7 @@ struct HitRun {
 };
 
 struct AllHitsResult {
-  std::vector<HitRun> runs;
+  std::vector<HitRun> runs;  // empty when a sink took them
   // StopYear or MaxSteps when the whole period was covered, Aborted, or Rejected.
   SearchStop stop = SearchStop::Rejected;
   // The moments covered, from the start: the period, or up to the first moment not
@@ -54,9 +55,14 @@ struct AllHitsResult {
   int64_t steps = 0;
 };
 
+// Takes each stay as soon as it and every one before it are known, in order.
+using HitRunSink = std::function<void(const HitRun&)>;
+
 // Every stay within the orb over the period an alarm search covers (to the stop year or
-// the step limit), in order. Uses the threads, progress and abort of the options.
+// the step limit), in order. Uses the threads, progress and abort of the options. With a
+// sink, the stays go to it as they are found, a few weeks of moments at a time, and are
+// not kept: the memory stays the same however many there are.
 AllHitsResult FindAllHits(const AlarmQuery& query, const SearchMoment& start,
-                          const SearchOptions& options = {});
+                          const SearchOptions& options = {}, const HitRunSink& sink = {});
 
 }  // namespace gyrolux

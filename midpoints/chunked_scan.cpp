@@ -7,10 +7,6 @@
 
 namespace gyrolux {
 
-int DefaultSearchThreads() {
-  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 64u));
-}
-
 void ScanChunksInOrder(int64_t chunkCount, int threads, const std::function<bool(int64_t)>& scan) {
   std::atomic<int64_t> next{0};
   const auto work = [&] {

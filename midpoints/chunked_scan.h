@@ -9,9 +9,6 @@ namespace gyrolux {
 // a search that ends early, large enough that starting a piece costs nothing.
 inline constexpr int64_t kScanChunkSteps = 4096;
 
-// The number of threads a search uses when it is not told: every core, at least one.
-int DefaultSearchThreads();
-
 // Calls scan(chunk) for the chunks 0 .. chunkCount - 1 on `threads` threads (the calling
 // one among them), handing the chunks out in ascending order. A thread stops taking
 // chunks once its scan returns false. scan must be safe to run on several threads.

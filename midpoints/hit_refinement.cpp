@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "engine/integer_conversion.h"
-#include "midpoints/alarm_hit_test.h"
 #include "midpoints/motion_bounds.h"
 
 namespace gyrolux {
@@ -21,12 +20,15 @@ constexpr int64_t kCoarseProbes = 256;
 }  // namespace
 
 HitRefiner::HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, const SearchOptions& options)
-    : query_(query),
+    : watch_(WatchOf(query)),
       sequence_(sequence),
       options_(options),
-      mask_(AlarmFactorMask(query)),
-      motionPerStep_(AlarmMotionPerStep(query, sequence.MomentAt(0).latitude).total()),
-      newYearBreaks_(AlarmMovesAtNewYear(query)) {}
+      mask_(WatchedFactors(watch_)),
+      motionPerStep_(WatchMotionPerStep(watch_, sequence.MomentAt(0).latitude).Total()),
+      newYearBreaks_(WatchMovesAtNewYear(watch_)) {
+  const FactorWeights weights = NetWeights(watch_);
+  angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude);
+}
 
 SearchMoment HitRefiner::MomentAt(int64_t index, double seconds) const {
   if (seconds <= 0.0) return sequence_.SearchMomentAt(index);
@@ -34,7 +36,7 @@ SearchMoment HitRefiner::MomentAt(int64_t index, double seconds) const {
   return sequence_.SearchMomentBetween(index, seconds);
 }
 
-HitRefiner::Probe HitRefiner::ProbeAt(int64_t index, double seconds) const {
+void HitRefiner::ChartAt(int64_t index, double seconds, ChartResult& result) const {
   ChartMoment moment;
   if (seconds <= 0.0) {
     moment = sequence_.MomentAt(index);
@@ -43,19 +45,62 @@ HitRefiner::Probe HitRefiner::ProbeAt(int64_t index, double seconds) const {
   } else {
     moment = sequence_.MomentBetween(index, seconds);
   }
-  ChartResult result;
   ComputeFactors(moment, mask_, result);
-  const FactorLongitudes& longitudes = result.state.factorLongitude;
-  const auto& f = query_.factors;
-  const double m1 = Midpoint22_5(longitudes, f[0], f[1]);
-  const double m2 = query_.kind == AlarmKind::Picture ? Midpoint22_5(longitudes, f[2], f[3]) : query_.angle;
-  return {std::remainder(m1 - m2, 22.5), IsWithinOrb(AlarmDistance(query_, longitudes), query_.orb)};
 }
+
+HitRefiner::Probe HitRefiner::ProbeAt(int64_t index, double seconds) const {
+  ChartResult result;
+  ChartAt(index, seconds, result);
+  const FactorLongitudes& longitudes = result.state.factorLongitude;
+  return {WatchedOffset(watch_, longitudes), IsHit(watch_, WatchedDistance(watch_, longitudes))};
+}
+
+WatchedStretch HitRefiner::StretchOf(int64_t index, ChartResult& from, ChartResult& to) const {
+  ChartAt(index, 0.0, from);
+  ChartAt(index + 1, 0.0, to);
+  return WatchedStretch(watch_, angles_,
+                        {sequence_.DaysAt(index), &from, WatchedOffset(watch_, from.state.factorLongitude)},
+                        {sequence_.DaysAt(index + 1), &to, WatchedOffset(watch_, to.state.factorLongitude)});
+}
+
+namespace {
+
+// The whole second before the first estimated change of `changed` within 0..length, by
+// halving; -1 when the estimate shows none.
+template <typename Changed>
+double EstimatedChange(double length, const Changed& changed) {
+  double before = 0.0;
+  double after = length;
+  if (!changed(after)) return -1.0;
+  for (int i = 0; i < 60 && after - before > 0.25; ++i) {
+    const double middle = (before + after) / 2.0;
+    (changed(middle) ? after : before) = middle;
+  }
+  return std::floor(before);
+}
+
+}  // namespace
 
 HitRefiner::Bracket HitRefiner::BisectVerdict(int64_t index) const {
   const bool startHit = ProbeAt(index, 0.0).hit;
   double before = 0.0;
   double after = sequence_.SecondsToNext(index);
+  // Where the estimate changes its verdict, checked exactly: a second with the start's
+  // verdict and the next one without it are an answer.
+  {
+    ChartResult from;
+    ChartResult to;
+    const WatchedStretch stretch = StretchOf(index, from, to);
+    const double days = sequence_.DaysAt(index);
+    const double guess = EstimatedChange(after, [&](double s) {
+      const double c = stretch.CircularOffset(stretch.At(days + s / 86400.0).offset);
+      return (c < watch_.orb.degrees) != startHit;
+    });
+    if (guess >= 0.0 && guess + 1.0 < after && ProbeAt(index, guess).hit == startHit &&
+        ProbeAt(index, guess + 1.0).hit != startHit) {
+      return {guess, guess + 1.0};
+    }
+  }
   while (after - before > 1.0) {
     double middle = std::floor((before + after) / 2.0);
     if (middle <= before) middle = before + 1.0;
@@ -101,8 +146,29 @@ double HitRefiner::LeastSecond(int64_t index) const {
   const auto distance = [&](double s) { return std::abs(ProbeAt(index, s).offset); };
   const double startOffset = ProbeAt(index, 0.0).offset;
   const double endOffset = ProbeAt(index, length).offset;
-  // A change of sign away from the wrap at 11.25: the positions pass each other.
-  if (startOffset * endOffset <= 0.0 && std::abs(startOffset) < 5.625 && std::abs(endOffset) < 5.625) {
+  // A change of sign away from the wrap at half the width: the positions pass each other.
+  const double quarter = watch_.mode.Width() / 4.0;
+  if (startOffset * endOffset <= 0.0 && std::abs(startOffset) < quarter && std::abs(endOffset) < quarter) {
+    // The estimate's passing, checked exactly.
+    {
+      ChartResult from;
+      ChartResult to;
+      const WatchedStretch stretch = StretchOf(index, from, to);
+      const double days = sequence_.DaysAt(index);
+      const double width = watch_.mode.Width();
+      const double guess = EstimatedChange(length, [&](double s) {
+        const double offset = stretch.At(days + s / 86400.0).offset;
+        return ((offset - width * std::nearbyint(offset / width)) < 0.0) != (startOffset < 0.0);
+      });
+      if (guess >= 0.0 && guess + 1.0 < length) {
+        const double first = ProbeAt(index, guess).offset;
+        const double second = ProbeAt(index, guess + 1.0).offset;
+        if (first != 0.0 && (first < 0.0) == (startOffset < 0.0) && second != 0.0 &&
+            (second < 0.0) != (startOffset < 0.0)) {
+          return std::abs(first) <= std::abs(second) ? guess : guess + 1.0;
+        }
+      }
+    }
     double before = 0.0;
     double after = length;
     while (after - before > 1.0) {
@@ -135,7 +201,7 @@ double HitRefiner::LeastSecond(int64_t index) const {
 }
 
 bool HitRefiner::Refine(HitRun& run) const {
-  const int64_t size = sequence_.size();
+  const int64_t size = sequence_.Size();
   run.enters = run.alarm;
   run.entersRefined = false;
   if (run.firstStep > 0 && sequence_.IsRegularStep(run.firstStep - 1)) {

@@ -119,6 +119,11 @@ SearchMoment MomentSequence::SearchMomentAt(int64_t index) const {
 
 int MomentSequence::YearAt(int64_t index) const { return DateOfDay(PositionOf(index).day).year; }
 
+double MomentSequence::DaysAt(int64_t index) const {
+  const DayPosition p = PositionOf(index);
+  return static_cast<double>(p.day) + p.hours / 24.0;
+}
+
 MomentSequence::DayPosition MomentSequence::PositionBetween(int64_t index, double seconds) const {
   const DayPosition p = PositionOf(index);
   const double hours = p.hours + seconds / 3600.0;

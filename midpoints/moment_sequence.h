@@ -38,15 +38,18 @@ class MomentSequence {
   // start: searchable; maxSteps >= 1.
   MomentSequence(const SearchMoment& start, int64_t maxSteps);
 
-  int64_t size() const { return size_; }
+  int64_t Size() const { return size_; }
   // The sequence ends where the stepping passes the stop year (rather than at the limit).
-  bool endsAtStopYear() const { return endsAtStopYear_; }
-  int stopYear() const { return stopYear_; }
+  bool EndsAtStopYear() const { return endsAtStopYear_; }
+  int StopYear() const { return stopYear_; }
 
-  // Moment index, 0 <= index <= size().
+  // Moment index, 0 <= index <= Size().
   ChartMoment MomentAt(int64_t index) const;
   SearchMoment SearchMomentAt(int64_t index) const;
   int YearAt(int64_t index) const;
+  // Days from the start's date to moment index (the day count plus the time of day): on
+  // a run of regular steps the chart's time scale up to a constant.
+  double DaysAt(int64_t index) const;
 
   // A moment seconds after moment index, within a step: the time of day grows, and from
   // 24 on it counts in the next day (the date of moment index + 1).
@@ -60,7 +63,7 @@ class MomentSequence {
   // over midnight, except from a start at 24:00 or later (the time of day falls back)
   // and where the Julian day does not follow the calendar day by one (before 1582, where
   // the time scale counts Julian dates, and at its switch). RegularRunEnd gives the last
-  // moment that moment index reaches by regular steps only, at most size() - 1; with
+  // moment that moment index reaches by regular steps only, at most Size() - 1; with
   // newYearBreaks the run also ends before a new calendar year.
   bool IsRegularStep(int64_t index) const;
   int64_t RegularRunEnd(int64_t index, bool newYearBreaks) const;

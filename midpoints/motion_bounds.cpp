@@ -66,20 +66,15 @@ double MaxDailyMotion(int factor, double latitude) {
 
 bool MovesAtNewYear(int factor) { return factor == GZ; }
 
-// d is |m1 - m2| (or |m - angle|), and m1 - m2 equals (lA + lB - lC - lD) / 2 up to
-// multiples of 22.5 (a longitude's wrap by 360 adds 180 or 360). A factor on both sides
-// cancels, so each factor counts with the weight of its net share in that sum.
-AlarmMotion AlarmMotionPerStep(const AlarmQuery& query, double latitude) {
-  std::array<double, kFillerAbbrevIndex + 1> weight{};
-  for (int i = 0; i < AlarmFactorCount(query); ++i) {
-    const int factor = query.factors[i];
-    if (factor < 0 || factor > kFillerAbbrevIndex) return {kUnbounded, kUnbounded, 0};
-    weight[factor] += i < 2 ? 0.5 : -0.5;
-  }
+// d is |p - q|, and p - q equals the weighted sum of the longitudes (NetWeights) up to
+// multiples of the mode's width (a longitude's wrap by 360 adds 180 or 360). A factor on
+// both sides cancels.
+AlarmMotion WatchMotionPerStep(const Watch& watch, double latitude) {
+  const FactorWeights weights = NetWeights(watch);
   AlarmMotion motion;
-  for (int factor = 0; factor <= kFillerAbbrevIndex; ++factor) {
-    if (weight[factor] == 0.0) continue;
-    const double perStep = std::abs(weight[factor]) * MaxDailyMotion(factor, latitude) * kRegularStepDays;
+  for (int factor = 0; factor < kFactorCount; ++factor) {
+    if (weights[factor] == 0.0) continue;
+    const double perStep = std::abs(weights[factor]) * MaxDailyMotion(factor, latitude) * kRegularStepDays;
     if (factor == MC || factor == AS) {
       motion.angles += perStep;
       motion.angleFactors |= FactorBit(factor);
@@ -90,11 +85,18 @@ AlarmMotion AlarmMotionPerStep(const AlarmQuery& query, double latitude) {
   return motion;
 }
 
-bool AlarmMovesAtNewYear(const AlarmQuery& query) {
-  for (int i = 0; i < AlarmFactorCount(query); ++i) {
-    if (MovesAtNewYear(query.factors[i])) return true;
+AlarmMotion AlarmMotionPerStep(const AlarmQuery& query, double latitude) {
+  return WatchMotionPerStep(WatchOf(query), latitude);
+}
+
+bool WatchMovesAtNewYear(const Watch& watch) {
+  const FactorMask factors = WatchedFactors(watch);
+  for (int factor = 0; factor < kFactorCount; ++factor) {
+    if ((factors & FactorBit(factor)) && MovesAtNewYear(factor)) return true;
   }
   return false;
 }
+
+bool AlarmMovesAtNewYear(const AlarmQuery& query) { return WatchMovesAtNewYear(WatchOf(query)); }
 
 }  // namespace gyrolux

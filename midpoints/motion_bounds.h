@@ -4,6 +4,7 @@
 
 #include "engine/factors.h"
 #include "midpoints/alarm_query.h"
+#include "midpoints/watched_distance.h"
 
 namespace gyrolux {
 
@@ -83,11 +84,13 @@ struct AlarmMotion {
   double angles = 0.0;
   double bodies = 0.0;
   FactorMask angleFactors = 0;  // MC and AS where they count
-  double total() const { return angles + bodies; }
+  double Total() const { return angles + bodies; }
 };
+AlarmMotion WatchMotionPerStep(const Watch& watch, double latitude);
 AlarmMotion AlarmMotionPerStep(const AlarmQuery& query, double latitude);
 
-// Whether any of the query's factors moves at a new year.
+// Whether any of the watched factors moves at a new year.
+bool WatchMovesAtNewYear(const Watch& watch);
 bool AlarmMovesAtNewYear(const AlarmQuery& query);
 
 }  // namespace gyrolux

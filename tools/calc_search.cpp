@@ -62,6 +62,7 @@ struct SearchRequest {
   bool plain = false;
   bool all = false;
   bool json = false;
+  bool jsonLines = false;
 };
 
 bool ReadRequest(const VerbCall& call, SearchRequest& request, QString& error) {
@@ -107,9 +108,24 @@ bool ReadRequest(const VerbCall& call, SearchRequest& request, QString& error) {
     }
     request.options.maxSteps = steps;
   }
+  if (parser.isSet(QStringLiteral("threads"))) {
+    const QString text = parser.value(QStringLiteral("threads"));
+    bool ok = false;
+    const int threads = text.toInt(&ok);
+    if (!ok || threads < 1 || threads > 64 || text.trimmed() != text || text.startsWith(u'+')) {
+      error = QStringLiteral("ungültiger Wert '%1' für --threads (eine ganze Zahl von 1 bis 64)").arg(text);
+      return false;
+    }
+    request.options.threads = threads;
+  }
   request.plain = parser.isSet(QStringLiteral("plain"));
   request.all = parser.isSet(QStringLiteral("all"));
   request.json = parser.isSet(QStringLiteral("json"));
+  request.jsonLines = parser.isSet(QStringLiteral("json-lines"));
+  if (request.jsonLines && !request.all) {
+    error = QStringLiteral("--json-lines gilt nur mit --all");
+    return false;
+  }
   if (request.plain && request.all) {
     error = QStringLiteral("--plain gilt nur für den Alarm; --all hat keine einfache Form");
     return false;
@@ -171,30 +187,45 @@ int RunAlarm(const SearchRequest& request, QTextStream& out, QTextStream& err) {
   return kDone;
 }
 
+QJsonObject RunObject(const HitRun& run) {
+  return QJsonObject{
+      {QStringLiteral("first"), MomentObject(run.alarm, true)},
+      {QStringLiteral("enters"), MomentObject(run.enters, true)},
+      {QStringLiteral("exact"), MomentObject(run.closest, true)},
+      {QStringLiteral("leaves"), MomentObject(run.leaves, true)},
+      {QStringLiteral("exactDistance"), run.leastDistance},
+  };
+}
+
+QString CompactJson(const QJsonObject& object) {
+  return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+// Each stay is written as it is found: a line of text, a line of JSON, or the next
+// element of the JSON array (the same bytes as the whole array written at once).
 int RunAllHits(const SearchRequest& request, QTextStream& out, QTextStream& err) {
-  const AllHitsResult all = FindAllHits(request.query, request.start, request.options);
+  if (!IsSearchable(request.query, request.start, request.options)) {
+    err << "die Suche lief nicht (" << ReasonName(SearchStop::Rejected) << ")";
+    return 2;
+  }
+  bool first = true;
+  const auto write = [&](const HitRun& run) {
+    if (request.jsonLines) {
+      out << CompactJson(RunObject(run)) << '\n';
+    } else if (request.json) {
+      out << (first ? "[" : ",") << CompactJson(RunObject(run));
+    } else {
+      out << "first " << MomentText(run.alarm) << "  enters " << MomentText(run.enters) << "  exact "
+          << MomentText(run.closest) << " (" << QString::number(run.leastDistance, 'f', 6) << "°)  leaves "
+          << MomentText(run.leaves) << '\n';
+    }
+    first = false;
+  };
+  const AllHitsResult all = FindAllHits(request.query, request.start, request.options, write);
+  if (request.json && !request.jsonLines) out << (first ? "[]" : "]") << '\n';
   if (all.stop == SearchStop::Rejected || all.stop == SearchStop::Aborted) {
     err << "die Suche lief nicht (" << ReasonName(all.stop) << ")";
     return kRefused;
-  }
-  if (request.json) {
-    QJsonArray hits;
-    for (const HitRun& run : all.runs) {
-      hits.append(QJsonObject{
-          {QStringLiteral("first"), MomentObject(run.alarm, true)},
-          {QStringLiteral("enters"), MomentObject(run.enters, true)},
-          {QStringLiteral("exact"), MomentObject(run.closest, true)},
-          {QStringLiteral("leaves"), MomentObject(run.leaves, true)},
-          {QStringLiteral("exactDistance"), run.leastDistance},
-      });
-    }
-    PrintJson(hits, out);
-    return kDone;
-  }
-  for (const HitRun& run : all.runs) {
-    out << "first " << MomentText(run.alarm) << "  enters " << MomentText(run.enters) << "  exact "
-        << MomentText(run.closest) << " (" << QString::number(run.leastDistance, 'f', 6) << "°)  leaves "
-        << MomentText(run.leaves) << '\n';
   }
   return kDone;
 }
@@ -218,6 +249,12 @@ void DefineSearchVerb(QCommandLineParser& parser) {
                                    "stops, where the orb is entered, the closest approach and where "
                                    "the orb is left, each to the second.")});
   parser.addOption({QStringLiteral("json"), QStringLiteral("The result as JSON.")});
+  parser.addOption({QStringLiteral("json-lines"),
+                    QStringLiteral("With --all: each stay as one line of JSON, written as it is found.")});
+  parser.addOption({QStringLiteral("threads"),
+                    QStringLiteral("Threads of the search, 1 to 64; if not given, the CPUs this process "
+                                   "may use (its affinity and CPU quota)."),
+                    QStringLiteral("N")});
 }
 
 int RunSearchVerb(VerbCall& call) {

@@ -59,6 +59,9 @@ struct Verb {
   // What a lone "--" stands for when the verb takes it as an argument (the placeholder
   // factor of the search), rather than as the end of the options; nullptr: the end.
   const char* dashDashArgument = nullptr;
+  // The verb writes to the output as it goes (a long list, streamed), having checked
+  // everything that could fail before its first line.
+  bool writesAsItGoes = false;
 };
 
 void DefineChartVerb(QCommandLineParser& parser);

@@ -62,7 +62,8 @@ constexpr Verb kVerbs[] = {
      .orbHelp = "Orb of the picture search in degrees, 0 to 11.25; 1.18 if not given. The angle "
                 "search always uses 1.1.",
      .orbMayBeZero = true,
-     .dashDashArgument = "23"},
+     .dashDashArgument = "23",
+     .writesAsItGoes = true},
 };
 
 QString Program() { return QStringLiteral("gyrolux-calc"); }
@@ -185,7 +186,7 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   // The verb writes into buffers, so that a failure leaves stdout empty.
   QString result, complaint;
   QTextStream resultStream(&result), complaintStream(&complaint);
-  VerbCall call{.parser = parser, .out = resultStream, .err = complaintStream, .chart = {}, .orb = kPictureOrb};
+  VerbCall call{.parser = parser, .out = verb.writesAsItGoes ? out : resultStream, .err = complaintStream, .chart = {}, .orb = kPictureOrb};
   if (!ReadFirstStep(verb, call, complaint)) {
     Complain(err, who, complaint);
     return kRefused;

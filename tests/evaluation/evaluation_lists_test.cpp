@@ -189,7 +189,7 @@ TEST(EvaluationListsTest, McTextsFileHasALimit) {
   };
   for (const auto& row : rows) {
     testing::WriteBytes(QStringLiteral("MC-ERGNW.TXT"), row.bytes);
-    const McTextsList list = BuildMcTextsList(chart, 1.18, QStringLiteral("MC-ERGNW.TXT"));
+    const McTextsList list = BuildMcTextsList(chart, kPictureOrb, QStringLiteral("MC-ERGNW.TXT"));
     EXPECT_EQ(list.lines.contains(QStringLiteral("  MC/MC = SO|MC hier,04")), row.headShown) << row.what;
     EXPECT_EQ(list.message.toStdString(), row.message.toStdString()) << row.what;
   }

@@ -1,31 +1,19 @@
 #include "midpoints/alarm_search.h"
 
 #include <cmath>
-#include <random>
 #include <thread>
 
 #include <gtest/gtest.h>
 
+#include "tests/midpoints/search_comparison.h"
 #include "tests/midpoints/search_test_support.h"
 
 namespace gyrolux {
 namespace {
 
+using testing::SameResult;
 using testing::Start;
 constexpr int kFiller = kFillerAbbrevIndex;
-
-::testing::AssertionResult SameResult(const SearchResult& a, const SearchResult& b) {
-  const ChartMoment& x = a.moment.moment;
-  const ChartMoment& y = b.moment.moment;
-  if (a.found == b.found && a.stop == b.stop && a.steps == b.steps && testing::SameBits(x.hours, y.hours) &&
-      x.day == y.day && x.month == y.month && x.year == y.year && a.moment.dateText == b.moment.dateText) {
-    return ::testing::AssertionSuccess();
-  }
-  return ::testing::AssertionFailure() << "stop " << static_cast<int>(a.stop) << "/" << static_cast<int>(b.stop)
-                                       << ", steps " << a.steps << "/" << b.steps << ", "
-                                       << a.moment.dateText.toStdString() << " " << x.hours << "/"
-                                       << b.moment.dateText.toStdString() << " " << y.hours;
-}
 
 SearchMoment Left(const char* dateText, int day, int month, int year, double hours) {
   SearchMoment m = Start(day, month, year, hours);
@@ -97,64 +85,11 @@ TEST(AlarmSearchTest, HandCheckedSearches) {
   }
 }
 
-// Random searches over windows of a few thousand moments: pictures and midpoint angles
-// of every factor (MC, AS, MO and SO often, and often on both sides), orbs from 0 up,
-// starts from 1600 to 2100 at any time (often late, at the end of a month or year, at
-// 24:00 as 24.0001), some before 1600 and past 2300, some at odd times.
-// GYROLUX_SEARCH_CASES, GYROLUX_SEARCH_WINDOW and GYROLUX_SEARCH_SEED change the sample.
+// A sample of the random comparison that the long test runs by the thousand.
 TEST(AlarmSearchTest, FastAgreesWithPlainOnRandomSearches) {
-  const long long count = testing::EnvironmentNumber("GYROLUX_SEARCH_CASES", 2000);
-  const long long window = testing::EnvironmentNumber("GYROLUX_SEARCH_WINDOW", 6000);
-  std::mt19937 random(static_cast<uint32_t>(testing::EnvironmentNumber("GYROLUX_SEARCH_SEED", 20240611)));
-  const auto chance = [&](double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random) < p; };
-  const auto pick = [&](long long low, long long high) {
-    return static_cast<int>(std::uniform_int_distribution<long long>(low, high)(random));
-  };
-  const auto real = [&](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
-  const auto factor = [&] {
-    static constexpr int kSpecial[] = {MC, AS, MO, SO, kFiller, WI, GZ};
-    return chance(0.4) ? kSpecial[pick(0, 6)] : pick(0, kMidpointFactorCount - 1);
-  };
-  const auto orb = [&] { return chance(0.25) ? 1.18 : chance(0.2) ? 1.1 : chance(0.1) ? 0.0 : real(0.0, chance(0.7) ? 0.3 : 2.0); };
-  long long found = 0;
-  long long steps = 0;
-  for (long long i = 0; i < count; ++i) {
-    const int a = factor();
-    AlarmQuery query = PictureQuery(a, factor(), factor(), factor(), orb());
-    if (chance(0.15)) query.factors[pick(2, 3)] = a;  // a factor on both sides
-    if (chance(0.3)) query = MidpointAngleQuery(a, factor(), chance(0.2) ? 0.0 : chance(0.25) ? 22.5 : real(0.0, 22.5));
-    if (query.kind == AlarmKind::MidpointAngle && chance(0.3)) query.orb = orb();
-    const int year = chance(0.9) ? pick(1600, 2100) : chance(0.5) ? pick(1400, 1599) : pick(2250, 2400);
-    const int month = chance(0.1) ? 12 : pick(1, 12);
-    const int length = GregorianMonthLength(year, month);
-    const double hours = chance(0.3) ? real(23.0, 24.0) : chance(0.1) ? 24.0001 : chance(0.05) ? 1e300 : real(0.0, 24.0);
-    const SearchMoment start = Start(chance(0.3) ? length : pick(1, length), month, year, hours, real(-70.0, 70.0));
-    SearchOptions options;
-    options.maxSteps = chance(0.1) ? pick(1, 20) : pick(1, window);
-    options.threads = pick(1, 2);
-    const SearchResult plain = PlainAlarmSearch(query, start, options);
-    ASSERT_TRUE(SameResult(FastAlarmSearch(query, start, options), plain))
-        << "case " << i << ": " << FactorAbbrev[query.factors[0]] << "/" << FactorAbbrev[query.factors[1]] << "="
-        << FactorAbbrev[query.factors[2]] << "/" << FactorAbbrev[query.factors[3]] << " angle " << query.angle
-        << " orb " << query.orb << " from " << start.dateText.toStdString() << " " << hours << " latitude "
-        << start.moment.latitude;
-    found += plain.found ? 1 : 0;
-    steps += plain.steps;
-  }
-  std::printf("%lld random searches, %lld found, %lld moments tested\n", count, found, steps);
-}
-
-// A century in the plain loop, some 15 seconds, found near its end.
-// GYROLUX_SEARCH_CENTURY_LIMIT=N ends the run after N moments (for the much slower
-// sanitizer build).
-TEST(AlarmSearchTest, FastAgreesWithPlainOverAHundredYears) {
-  const AlarmQuery query = PictureQuery(PL, kFiller, HA, VU);
-  const SearchMoment start = Start(1, 1, 2000, 12.0);
-  SearchOptions options;
-  if (const long long limit = testing::EnvironmentNumber("GYROLUX_SEARCH_CENTURY_LIMIT", 0); limit > 0) {
-    options.maxSteps = limit;
-  }
-  EXPECT_TRUE(SameResult(FastAlarmSearch(query, start, options), PlainAlarmSearch(query, start, options)));
+  testing::CompareRandomSearches(testing::EnvironmentNumber("GYROLUX_SEARCH_CASES", 300),
+                                 testing::EnvironmentNumber("GYROLUX_SEARCH_WINDOW", 3000),
+                                 static_cast<uint32_t>(testing::EnvironmentNumber("GYROLUX_SEARCH_SEED", 20240611)));
 }
 
 // The search runs on a thread while another sets the abort flag, as "&Abbruch" does.

@@ -1,12 +1,14 @@
 #include "midpoints/all_hits.h"
 
+#include <algorithm>
 #include <random>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 #include "engine/chart_core.h"
-#include "midpoints/alarm_hit_test.h"
+#include "midpoints/chunked_scan.h"
+#include "midpoints/watched_distance.h"
 #include "tests/midpoints/search_test_support.h"
 
 namespace gyrolux {
@@ -21,7 +23,7 @@ double DistanceAt(const AlarmQuery& query, const ChartMoment& moment) {
 }
 
 bool HitAt(const AlarmQuery& query, const ChartMoment& moment) {
-  return IsWithinOrb(DistanceAt(query, moment), query.orb);
+  return IsHit(WatchOf(query), DistanceAt(query, moment));
 }
 
 // The moment some seconds away on the clock, over midnight by the calendar.
@@ -86,7 +88,7 @@ TEST(AllHitsTest, RunsMatchThePlainStepsAndRefineToTheSecond) {
     std::vector<double> distance;
     Chart chart = testing::ChartAt(start);
     for (int i = 0; i < steps; ++i, testing::LiteralStep(chart)) {
-      distance.push_back(CircularDistance22_5(DistanceAt(query, chart.moment)));
+      distance.push_back(CircularDistance(WatchOf(query), DistanceAt(query, chart.moment)));
       if (!HitAt(query, chart.moment)) continue;
       if (!expected.empty() && expected.back().second == i - 1) {
         expected.back().second = i;
@@ -107,12 +109,41 @@ TEST(AllHitsTest, RunsMatchThePlainStepsAndRefineToTheSecond) {
         EXPECT_TRUE(HitAt(query, run.leaves.moment));
         EXPECT_FALSE(HitAt(query, SecondsAway(run.leaves, 1.0)));
       }
-      EXPECT_NEAR(CircularDistance22_5(DistanceAt(query, run.closest.moment)), run.leastDistance, 1e-9);
+      EXPECT_NEAR(CircularDistance(WatchOf(query), DistanceAt(query, run.closest.moment)), run.leastDistance, 1e-9);
       for (int64_t i = run.firstStep; i <= run.lastStep; ++i) EXPECT_LE(run.leastDistance, distance[i] + 1e-9);
       ++runsChecked;
     }
   }
   EXPECT_GT(runsChecked, 100);
+}
+
+// Stays of slow factors last for months and run across the batches in which the stays are
+// found and handed on (some 65000 moments each): the sink gets the stays of a plain scan
+// of every moment, in order, each once.
+TEST(AllHitsTest, StaysAcrossBatchesStreamedInOrder) {
+  const AlarmQuery query = PictureQuery(SA, UR, NE, PL);
+  const SearchMoment start = Start(1, 1, 2000, 12.0);
+  const int64_t steps = 300000;
+  std::vector<std::pair<int64_t, int64_t>> expected;
+  Chart chart = testing::ChartAt(start);
+  for (int64_t i = 0; i < steps; ++i, testing::LiteralStep(chart)) {
+    if (!HitAt(query, chart.moment)) continue;
+    if (!expected.empty() && expected.back().second == i - 1) {
+      expected.back().second = i;
+    } else {
+      expected.emplace_back(i, i);
+    }
+  }
+  std::vector<std::pair<int64_t, int64_t>> streamed;
+  const AllHitsResult all = FindAllHits(query, start, {steps, nullptr, nullptr, 2}, [&](const HitRun& run) {
+    streamed.emplace_back(run.firstStep, run.lastStep);
+  });
+  EXPECT_TRUE(all.runs.empty());
+  EXPECT_EQ(all.stop, SearchStop::MaxSteps);
+  EXPECT_EQ(streamed, expected);
+  const int64_t batch = 16 * kScanChunkSteps;
+  EXPECT_TRUE(std::any_of(expected.begin(), expected.end(),
+                          [&](const auto& run) { return run.first / batch != run.second / batch; }));
 }
 
 TEST(AllHitsTest, AnAbortKeepsTheRunsBeforeIt) {

@@ -28,7 +28,7 @@ TEST(MomentSequenceTest, FollowsTheLiteralSteppingToTheBit) {
     SCOPED_TRACE(start.dateText.toStdString() + " " + std::to_string(start.moment.hours));
     const MomentSequence sequence(start, 1000);
     Chart chart = testing::ChartAt(start);
-    for (int64_t i = 0; i <= sequence.size(); ++i, testing::LiteralStep(chart)) {
+    for (int64_t i = 0; i <= sequence.Size(); ++i, testing::LiteralStep(chart)) {
       const SearchMoment m = sequence.SearchMomentAt(i);
       ASSERT_TRUE(testing::SameBits(m.moment.hours, chart.moment.hours)) << i;
       ASSERT_EQ(m.dateText, chart.texts.dateText) << i;

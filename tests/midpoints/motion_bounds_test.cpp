@@ -57,10 +57,10 @@ TEST(MotionBoundsTest, AnglesFollowTheSiderealAngleAndTheLatitude) {
 
 TEST(MotionBoundsTest, FactorsOnBothSidesCancel) {
   const auto perStep = [](int a, int b) { return (kMaxBodyDailyMotion[a] + kMaxBodyDailyMotion[b]) / 2.0 * kRegularStepDays; };
-  EXPECT_DOUBLE_EQ(AlarmMotionPerStep(PictureQuery(SA, KR, SA, ZE), 50.0).total(), perStep(KR, ZE));
-  EXPECT_DOUBLE_EQ(AlarmMotionPerStep(PictureQuery(MO, MO, MO, MO), 50.0).total(), 0.0);
-  EXPECT_DOUBLE_EQ(AlarmMotionPerStep(PictureQuery(MO, MO, MO, SO), 50.0).total(), perStep(MO, SO));
-  EXPECT_DOUBLE_EQ(AlarmMotionPerStep(PictureQuery(AS, MO, AS, SO), 80.0).total(), perStep(MO, SO));
+  EXPECT_DOUBLE_EQ(AlarmMotionPerStep(PictureQuery(SA, KR, SA, ZE), 50.0).Total(), perStep(KR, ZE));
+  EXPECT_DOUBLE_EQ(AlarmMotionPerStep(PictureQuery(MO, MO, MO, MO), 50.0).Total(), 0.0);
+  EXPECT_DOUBLE_EQ(AlarmMotionPerStep(PictureQuery(MO, MO, MO, SO), 50.0).Total(), perStep(MO, SO));
+  EXPECT_DOUBLE_EQ(AlarmMotionPerStep(PictureQuery(AS, MO, AS, SO), 80.0).Total(), perStep(MO, SO));
   const AlarmMotion polar = AlarmMotionPerStep(PictureQuery(AS, MO, MC, SO), 80.0);
   EXPECT_TRUE(std::isinf(polar.angles));
   EXPECT_DOUBLE_EQ(polar.bodies, perStep(MO, SO));

@@ -1,4 +1,4 @@
-#include "midpoints/alarm_hit_test.h"
+#include "midpoints/alarm_query.h"
 
 #include <vector>
 
@@ -7,7 +7,7 @@
 namespace gyrolux {
 namespace {
 
-TEST(AlarmHitTest, DistanceAndOrbAsTheClockDefinesThem) {
+TEST(WatchedDistanceTest, DistanceAndOrbAsTheClockDefinesThem) {
   const struct {
     const char* name;
     AlarmQuery query;
@@ -33,7 +33,7 @@ TEST(AlarmHitTest, DistanceAndOrbAsTheClockDefinesThem) {
     for (const auto& [factor, longitude] : c.longitudes) longitudes[factor] = longitude;
     const double d = AlarmDistance(c.query, longitudes);
     EXPECT_NEAR(d, c.distance, 1e-12) << c.name;
-    EXPECT_EQ(IsWithinOrb(d, c.query.orb), c.hit) << c.name;
+    EXPECT_EQ(IsHit(WatchOf(c.query), d), c.hit) << c.name;
   }
 }
 

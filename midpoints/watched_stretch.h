@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <utility>
+
+#include "engine/chart_core.h"
+#include "midpoints/watched_distance.h"
+
+namespace gyrolux {
+
+// The watched offset p - q between two moments whose charts are known exactly, without
+// computing the charts in between: the angles MC and AS in closed form from the sidereal
+// angle, which moves uniformly with the time, and the bodies' part of the sum
+// interpolated linearly, within the bound their largest acceleration sets. It decides
+// which moments certainly give no hit, and so which ones the search must test.
+//
+// Time runs in days (`DaysAt` of the moment sequence); it must be the chart's time scale
+// up to a constant between the two charts (a run of regular steps).
+class AngleTerms {
+ public:
+  AngleTerms() = default;
+  AngleTerms(double weightMc, double weightAs, double latitude);
+
+  bool Active() const { return weightMc_ != 0.0 || weightAs_ != 0.0; }
+  // Whether the closed form bounds the angles here: not where the ascendant turns
+  // arbitrarily fast (near the polar circles).
+  bool Usable() const { return usable_; }
+
+  // The two angles at the sidereal angle theta (radians) and obliquity e (radians), in
+  // degrees; MC continuous over a turn apart from its wrap, AS likewise or, where it
+  // turns back (beyond the polar circles), continuous without a wrap.
+  struct Angles {
+    double mc = 0.0;
+    double as = 0.0;
+  };
+  Angles At(double theta, double obliquity) const;
+  // The same with the obliquity's cosine and sine given.
+  Angles At(double theta, double cosObliquity, double sinObliquity) const;
+  // How much the weighted sum can change per radian of obliquity, at most.
+  double ObliquitySlope(double obliquity) const;
+  double Sum(const Angles& angles) const { return weightMc_ * angles.mc + weightAs_ * angles.as; }
+
+  // The least and largest weighted sum while theta runs from `from` to `to` (radians, at
+  // most one turn on) and the obliquity between the two given, relative to Sum(at from).
+  std::pair<double, double> RangeBetween(double thetaFrom, const Angles& from, double thetaTo, const Angles& to,
+                                         double obliquityFrom, double obliquityTo) const;
+
+ private:
+  double weightMc_ = 0.0;
+  double weightAs_ = 0.0;
+  double sinLatitude_ = 0.0;
+  double cosLatitude_ = 1.0;
+  double tanLatitude_ = 0.0;
+  bool usable_ = true;
+  bool ascendantTurns_ = false;  // beyond the polar circle
+};
+
+// One stretch between two exactly computed moments.
+class WatchedStretch {
+ public:
+  struct End {
+    double days;            // DaysAt of the moment
+    const ChartResult* chart;
+    double offset;          // WatchedOffset of the exact longitudes
+  };
+  WatchedStretch(const Watch& watch, const AngleTerms& angles, const End& from, const End& to);
+
+  // An estimate of the offset at a moment between the two ends, and the bound of its
+  // error at that moment alone.
+  struct Estimate {
+    double offset;
+    AngleTerms::Angles angles;
+    double theta;
+    double obliquity;
+    double days;
+  };
+  Estimate At(double days) const;
+  double PointError() const { return pointError_; }
+
+  // Whether every moment between the two estimates (both included) certainly keeps a
+  // circular distance of more than `floor` from the other position. `span` receives how
+  // far the offset may range between them.
+  bool ClearBetween(const Estimate& a, const Estimate& b, double floor, double& span) const;
+  bool ClearAt(const Estimate& e, double floor) const;
+  // The distance of an offset from the nearest whole multiple of the width (an estimate's
+  // circular distance; rounded like one).
+  double CircularOffset(double offset) const;
+
+  // Whether a position can fall below 0 within the stretch (a midpoint of the Sun or Moon
+  // when that stands near 0): only then can d exceed the mode's width.
+  bool MayGoNegative() const { return mayGoNegative_; }
+
+ private:
+  double width_;
+  const AngleTerms& angles_;
+  double days0_;
+  double theta0_;
+  double thetaRate_;
+  double obliquity0_;
+  double obliquityRate_;
+  double bodies0_;
+  double bodiesRate_;
+  double constant_;
+  double pointError_;
+  double cosObliquity_;  // at the middle of the stretch: the obliquity's change over it
+  double sinObliquity_;  // is part of pointError_
+  bool mayGoNegative_ = false;
+};
+
+// The largest |second derivative| of the bodies' weighted sum, degrees per day squared.
+double BodiesAcceleration(const FactorWeights& weights);
+
+}  // namespace gyrolux
