@@ -1,5 +1,6 @@
 """Runs gyrolux-calc draw on good and bad arguments (argument: the program's path)."""
 import os
+import stat
 import struct
 import subprocess
 import sys
@@ -83,6 +84,26 @@ check(run("dial", *MOMENT, "--circle", "MC", "--rotation", "+0", "--out", "mc.wm
 check(read("mc.wmf") == read("dial.wmf"), "the MC circle unturned is the default")
 check(run("rscheibe", *MOMENT, "--long-lines", "--out", "long.wmf").returncode == 0, "--long-lines")
 check(read("long.wmf") != read("rscheibe.wmf"), "long bearing lines differ")
+
+# --out through a link to a regular file writes that file; a pipe, a folder or a link to
+# either is refused with the name and left as it was.
+os.makedirs("in/folder")
+os.mkfifo("in/pipe.wmf")
+with open("in/real.wmf", "wb") as f:
+    f.write(b"old")
+SPECIAL = [("to-real.wmf", "in/real.wmf", 0), ("to-pipe.wmf", "in/pipe.wmf", 1), ("to-folder.wmf", "in/folder", 1),
+           ("in/pipe.wmf", None, 1)]
+for name, target, code in SPECIAL:
+    if target:
+        os.symlink(target, name)
+    before = sorted(os.listdir(".")) + sorted(os.listdir("in"))
+    result = run("dial", *MOMENT, "--out", name)
+    check(result.returncode == code, f"--out {name}: exit {result.returncode}")
+    check(code == 0 or os.path.basename(name).encode() in result.stderr, f"--out {name}: {result.stderr!r}")
+    check(sorted(os.listdir(".")) + sorted(os.listdir("in")) == before, f"--out {name}: files changed")
+    check(os.path.islink(name) == bool(target), f"--out {name}: link replaced")
+check(read("in/real.wmf") == read("dial.wmf"), "--out through a link: target not written")
+check(stat.S_ISFIFO(os.lstat("in/pipe.wmf").st_mode) and os.path.isdir("in/folder"), "pipe or folder replaced")
 
 BAD = [
     ["dial", *MOMENT],                                           # no --out
