@@ -1,8 +1,11 @@
 // gyrolux-calc's verbs called in the test program, their streams caught in strings: what
 // each prints, how it refuses an argument and how it fails.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -308,6 +311,27 @@ TEST(CalcCli, DrawWritesEveryKindInEveryFormat) {
   EXPECT_NE(ReadBytes("as.wmf"), ReadBytes("dial.wmf"));
   EXPECT_EQ(ReadBytes("mc.wmf"), ReadBytes("dial.wmf"));
   EXPECT_NE(ReadBytes("long.wmf"), ReadBytes("rscheibe.wmf"));
+
+  // --out through a link to a regular file writes that file; a pipe, or a link to a pipe or a
+  // folder, is refused naming the file and left as it was.
+  ASSERT_TRUE(QDir().mkpath("in/folder"));
+  ASSERT_EQ(mkfifo("in/pipe.wmf", 0600), 0);
+  testing::WriteBytes(QStringLiteral("in/real.wmf"), "old");
+  const struct {
+    const char* name;
+    const char* target;
+    int status;
+  } special[] = {{"to-real.wmf", "in/real.wmf", 0}, {"to-pipe.wmf", "in/pipe.wmf", 1},
+                 {"to-folder.wmf", "in/folder", 1}, {"in/pipe.wmf", nullptr, 1}};
+  for (const auto& row : special) {
+    if (row.target != nullptr) ASSERT_TRUE(QFile::link(row.target, row.name));
+    const Outcome outcome = Calc(QStringList{"draw", "dial", "--out", row.name} + moment);
+    EXPECT_EQ(outcome.status, row.status) << row.name;
+    if (row.status != 0) EXPECT_TRUE(outcome.err.contains(QFileInfo(row.name).fileName())) << row.name;
+    EXPECT_EQ(QFileInfo(row.name).isSymLink(), row.target != nullptr) << row.name;
+  }
+  EXPECT_EQ(ReadBytes("in/real.wmf"), ReadBytes("dial.wmf"));
+  EXPECT_TRUE(QFileInfo("in/folder").isDir());
 }
 
 // Output that does not arrive (a full disk behind stdout) is a failure with its own line.
