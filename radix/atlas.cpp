@@ -54,6 +54,11 @@ double DistanceSquared(double lat1, double lon1, double cosLat1, double lat2, do
 
 }  // namespace
 
+QString AtlasAttribution() {
+  return QStringLiteral("Ortsdaten: GeoNames (www.geonames.org), Lizenz CC BY 4.0, "
+                        "über die Bibliothek libgeonames (GPL-3)");
+}
+
 QString FoldForSearch(const QString& text) {
   const QString decomposed = text.normalized(QString::NormalizationForm_KD);
   QString folded;
@@ -99,6 +104,7 @@ Atlas Atlas::Load(const QStringList& placesLines) {
     entry.place.population = geonames_city_get_population(city);
     geonames_city_free(city);
     entry.key = FoldForSearch(entry.place.name);
+    entry.plainKey = entry.place.name.toCaseFolded();
     const QString englishKey = FoldForSearch(englishName);
     if (englishKey != entry.key) entry.otherKey = englishKey;
     atlas.entries_.push_back(std::move(entry));
@@ -122,6 +128,7 @@ Atlas Atlas::Load(const QStringList& placesLines) {
     entry.place.latitude = latitude->SignedDegrees();
     entry.place.longitude = longitude->SignedDegrees();
     entry.key = FoldForSearch(entry.place.name);
+    entry.plainKey = entry.place.name.toCaseFolded();
     atlas.entries_.push_back(std::move(entry));
   }
   for (size_t i = cities; i < atlas.entries_.size(); ++i) {
@@ -140,6 +147,7 @@ Atlas Atlas::LoadWithPlacesFile() {
 
 QList<AtlasPlace> Atlas::Find(const QString& text, int limit) const {
   const QString query = FoldForSearch(text.trimmed());
+  const QString plainQuery = text.trimmed().toCaseFolded();
   if (query.isEmpty() || limit <= 0) return {};
   struct Hit {
     int rank;
@@ -149,8 +157,10 @@ QList<AtlasPlace> Atlas::Find(const QString& text, int limit) const {
   std::vector<Hit> hits;
   for (size_t i = 0; i < entries_.size(); ++i) {
     const Entry& entry = entries_[i];
-    const int rank = std::min(MatchRank(entry.key, query), MatchRank(entry.otherKey, query));
-    if (rank < 4) hits.push_back({rank, entry.place.population, i});
+    const int folded = std::min(MatchRank(entry.key, query), MatchRank(entry.otherKey, query));
+    if (folded == 4) continue;
+    const int rank = 2 * folded + (MatchRank(entry.plainKey, plainQuery) <= folded ? 0 : 1);
+    hits.push_back({rank, entry.place.population, i});
   }
   const auto better = [](const Hit& a, const Hit& b) {
     if (a.rank != b.rank) return a.rank < b.rank;

@@ -20,6 +20,9 @@ struct AtlasPlace {
   bool fromPlacesFile = false;  // a place of W-ORTE.TXT (its zone that of the nearest city)
 };
 
+// The attribution the atlas's data asks for, in German, for the windows and the help.
+QString AtlasAttribution();
+
 // The text as the atlas compares it: accents and other marks dropped, case folded, "ß"
 // as "ss" ("München" and "MUNCHEN" both give "munchen").
 QString FoldForSearch(const QString& text);
@@ -34,7 +37,8 @@ class Atlas {
 
   // The places whose name (German, English or as in the places file) matches text: the
   // exact name first, then names that start with it, names with a word that starts with
-  // it, names that contain it; within each, the larger city first. At most limit.
+  // it, names that contain it; within each, those that match with the accents as typed
+  // first ("Mün" puts Münster before Muncie), then the larger city. At most limit.
   QList<AtlasPlace> Find(const QString& text, int limit = 20) const;
 
   // The zone of the GeoNames city nearest to the coordinates.
@@ -49,6 +53,7 @@ class Atlas {
   struct Entry {
     AtlasPlace place;
     QString key;       // the folded shown name
+    QString plainKey;  // the shown name in folded case, accents kept
     QString otherKey;  // the folded English name when it differs
   };
   std::vector<Entry> entries_;

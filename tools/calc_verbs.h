@@ -48,5 +48,9 @@ void DefineDrawVerb(QCommandLineParser& parser);
 int RunDrawVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
 void DefineSearchVerb(QCommandLineParser& parser);
 int RunSearchVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+void DefineRadixVerb(QCommandLineParser& parser);
+int RunRadixVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
+void DefineAtlasVerb(QCommandLineParser& parser);
+int RunAtlasVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
 
 }  // namespace gyrolux::calc
