@@ -28,7 +28,7 @@ ALLOWED = {
     "info": BOTTOM | LOGIC,
     "dialogs": BOTTOM | LOGIC | {"info"},
     "evaluation": BOTTOM | LOGIC | {"info"},
-    "radix": BOTTOM | LOGIC | {"info", "dialogs"},
+    "radix": BOTTOM | LOGIC | {"info", "dialogs", "evaluation"},
     "clock": BOTTOM | LOGIC | WINDOWS | {"radix"},
     "tools": BOTTOM | LOGIC | WINDOWS | {"radix"},
     "app": BOTTOM | LOGIC | WINDOWS | {"clock", "radix"},
