@@ -1,5 +1,7 @@
 #include "radix/radix_chart.h"
 
+#include <cmath>
+
 #include "engine/formatting.h"
 
 namespace gyrolux {
@@ -32,6 +34,9 @@ std::optional<Chart> RadixChart(const RadixRecord& record, QString& error) {
   chart.moment = moment->moment;
   chart.texts.dateText = moment->time.utc.date().toString(QStringLiteral("dd.MM.yyyy"));
   chart.texts.timeText = FormatClock(chart.moment.hours).left(5);
+  // As the date dialog forms typed coordinates: the sign, then degrees and minutes.
+  chart.texts.longitudeText = (record.longitude < 0 ? u'-' : u'+') + FormatCoordinate(false, std::fabs(record.longitude));
+  chart.texts.latitudeText = (record.latitude < 0 ? u'-' : u'+') + FormatCoordinate(false, std::fabs(record.latitude)).mid(1);
   RecomputeChart(chart);
   return chart;
 }
