@@ -212,7 +212,9 @@ void MainWindow::buildMenuBar() {
   radixWindow_->onRadixLoaded = [this] { showRadixName(); };
   QAction* library = menuBar_.radix->addAction(QStringLiteral("Radix-Kartei …"));
   library->setObjectName(QStringLiteral("radixLibraryAction"));
-  connect(library, &QAction::triggered, this, [this] { run([this] { radixWindow_->run(); }); });
+  connect(library, &QAction::triggered, this, [this] {
+    run([this] { radixWindow_->run(); });
+  });
   QAction* hide = menuBar_.radix->addAction(QStringLiteral("Radix ausblenden"));
   hide->setObjectName(QStringLiteral("hideRadixAction"));
   hide->setCheckable(true);
