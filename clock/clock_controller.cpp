@@ -150,8 +150,9 @@ bool ClockController::recordStellium(const Stellium& stellium) {
 }
 
 void ClockController::draw() {
-  const DiagrammSettings settings{session_.flags.dialShown, state_.linearGraphic, state_.stripOptions,
-                                  session_.flags.symbolFontPresent, session_.pictureOrb, icon_};
+  DiagrammSettings settings{session_.flags.dialShown, state_.linearGraphic, state_.stripOptions,
+                            session_.flags.symbolFontPresent, session_.pictureOrb, icon_};
+  if (session_.radix && !session_.radixHidden) settings.radix = &session_.radix->chart.state;
   DiagrammResult result = Diagramm(session_.chart, settings);
   if (result.optionBoxesVisible) state_.optionBoxesVisible = *result.optionBoxesVisible;
   if (result.statusPos) state_.statusPos = *result.statusPos;

@@ -2,6 +2,7 @@
 
 #include "midpoints/axis_lists.h"
 #include "pictures/dial_picture.h"
+#include "pictures/radix_ring.h"
 #include "platform/colors.h"
 
 namespace gyrolux {
@@ -22,6 +23,7 @@ DiagrammResult Diagramm(Chart& chart, const DiagrammSettings& settings) {
       result.stellium = FindStellium(chart.state.factorLongitude);
       result.background = clNavy;
       result.picture = DrawDial(chart.state, settings.symbolFontPresent, settings.icon);
+      if (settings.radix) DrawRadixRing(*result.picture, *settings.radix, settings.symbolFontPresent);
     }
   }
   result.lists = MainAxisLists(chart.state.factorLongitude, settings.pictureOrb);

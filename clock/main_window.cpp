@@ -7,6 +7,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,6 +33,8 @@
 #include "platform/bundled_images.h"
 #include "platform/printing.h"
 #include "platform/window_kit.h"
+#include "radix/radix_settings.h"
+#include "radix/radix_window.h"
 #include "session/session.h"
 
 namespace gyrolux {
@@ -146,6 +150,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   setFixedSize(kWindowWidth, controller_.state().windowHeight);
   setFont(WindowFont("MS Sans Serif", kEightPointPixels));
   buildLayout();
+  buildMenuBar();
+  setFixedSize(kWindowWidth, controller_.state().windowHeight + menuBarHeight());
 
   // The printable page of the default printer, each side rounded up to the next hundred.
   const QSize page = DefaultPrinterPageSize();
@@ -196,6 +202,38 @@ MainWindow::~MainWindow() {
 
 void MainWindow::setModalWindow(ModalWindow which, std::function<void()> show) {
   modalWindows_[static_cast<size_t>(which)] = std::move(show);
+}
+
+void MainWindow::buildMenuBar() {
+  menuBar_ = AddMainMenuBar(this);
+  radixWindow_ = new RadixWindow(session_, this);
+  radixWindow_->onRadixLoaded = [this] { showRadixName(); };
+  QAction* library = menuBar_.radix->addAction(QStringLiteral("Radix-Kartei …"));
+  library->setObjectName(QStringLiteral("radixLibraryAction"));
+  connect(library, &QAction::triggered, this, [this] {
+    run([this] { radixWindow_->run(); });
+  });
+  QAction* hide = menuBar_.radix->addAction(QStringLiteral("Radix ausblenden"));
+  hide->setObjectName(QStringLiteral("hideRadixAction"));
+  hide->setCheckable(true);
+  connect(hide, &QAction::toggled, this, [this](bool hidden) {
+    session_.radixHidden = hidden;
+    showRadixName();
+  });
+  // The radix of the last run, as the settings remember it.
+  QString error;
+  session_.radix = LoadRememberedRadix(error);
+  showRadixName();
+}
+
+void MainWindow::showRadixName() {
+  const QString name = session_.radix ? session_.radix->name : QString();
+  SetLabelText(menuBar_.radixName, RadixNameText(name, session_.radixHidden));
+  if (auto* hide = findChild<QAction*>(QStringLiteral("hideRadixAction"))) {
+    QSignalBlocker blocker(hide);
+    hide->setEnabled(session_.radix.has_value());
+    hide->setChecked(session_.radixHidden);
+  }
 }
 
 void MainWindow::buildLayout() {
@@ -452,7 +490,7 @@ void MainWindow::showState() {
   SetLabelText(searchResultLabel_, state.searchResultText);
   searchResultLabel_->move(state.searchResultPos);
 
-  setFixedHeight(state.windowHeight);
+  setFixedHeight(state.windowHeight + menuBarHeight());
   aboutPanel_->setVisible(state.aboutPanelShown);
   cover_->setVisible(state.coverShown);
   button(MainButton::Enlarge)->setVisible(state.enlargeButtonVisible);

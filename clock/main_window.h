@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "clock/clock_controller.h"
+#include "clock/main_menu_bar.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,6 +24,7 @@ class IntervalDialog;
 class MomentDialog;
 class SearchDialog;
 class Panel;
+class RadixWindow;
 class TitleWindow;
 
 // "Die Mini-Gyrolux, Version 5.0": the running clock with its wheel, the four main-axis
@@ -57,6 +59,10 @@ class MainWindow : public QWidget {
 
  private:
   void buildLayout();
+  // The menu bar above the defined content, with its menus.
+  void buildMenuBar();
+  void showRadixName();
+  int menuBarHeight() const { return menuBar_.height; }
   QPushButton* button(MainButton which) const { return buttons_[static_cast<int>(which)]; }
   // Runs a controller operation, then shows the state it left.
   void run(const std::function<void()>& operation);
@@ -97,6 +103,9 @@ class MainWindow : public QWidget {
   QLabel* ticksLabel_ = nullptr;
   QLabel* tempoLabel_ = nullptr;
   QScrollBar* tempoScrollBar_ = nullptr;
+
+  MainMenuBar menuBar_;
+  RadixWindow* radixWindow_ = nullptr;
 };
 
 // The object name of a main-window button ("haltButton", "evaluateButton", ...).

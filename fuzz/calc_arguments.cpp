@@ -11,13 +11,21 @@ using namespace gyrolux::fuzz;
 namespace {
 
 // Keeps each input to a moment's work: a search gets at most a few hundred steps (and
-// one that asks for its own count is passed over); a drawing is written only into the
-// working directory; the lookups step at most 999 days.
+// one that asks for its own count is passed over); a drawing and the chart library are
+// written only into the working directory; the lookups step at most 999 days.
 bool Bounded(QStringList& arguments) {
   if (arguments.value(0) == QLatin1String("search")) {
     for (const QString& argument : arguments)
       if (argument.startsWith(QLatin1String("--max-steps"))) return false;
     arguments.append(QStringLiteral("--max-steps=300"));
+  }
+  // The chart library and its exchange files only in the working directory, never the
+  // user's own library; the atlas (a second's loading) is left to its tests.
+  if (arguments.value(0) == QLatin1String("atlas")) return false;
+  if (arguments.value(0) == QLatin1String("radix")) {
+    for (const QString& argument : arguments)
+      if (argument.contains(u'/') || argument.startsWith(QLatin1String("--db"))) return false;
+    arguments.append(QStringLiteral("--db=fuzz-charts.sqlite"));
   }
   if (arguments.value(0) == QLatin1String("draw")) {
     for (const QString& argument : arguments)

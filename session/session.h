@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QDateTime>
 #include <QStringList>
@@ -77,6 +78,13 @@ struct PrinterPage {
 
 // Everything that one run of the program holds. Made once in main() (or per test case)
 // and handed by reference to every window and to the logic that needs it.
+// The radix loaded from the chart library: its name and its chart. Shown beside the clock
+// unless hidden; the program's settings remember which one it is.
+struct LoadedRadix {
+  QString name;
+  Chart chart;
+};
+
 struct Session {
   explicit Session(Prompter& prompter) : prompter(prompter) {}
 
@@ -94,6 +102,8 @@ struct Session {
   FileCounters counters;
   StelliumFileState stelliumFile;
   PrinterPage printerPage;
+  std::optional<LoadedRadix> radix;
+  bool radixHidden = false;
   // The main window's place label ("010°00' E, 50°00' N"); other windows print it.
   QString placeLabel;
 

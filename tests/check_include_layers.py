@@ -29,14 +29,15 @@ ALLOWED = {
     "info": BOTTOM | LOGIC,
     "dialogs": BOTTOM | LOGIC | {"info"},
     "evaluation": BOTTOM | LOGIC | {"info"},
-    "clock": BOTTOM | LOGIC | WINDOWS,
-    "tools": BOTTOM | LOGIC | WINDOWS,
-    "app": BOTTOM | LOGIC | WINDOWS | {"clock"},
-    "bench": BOTTOM | LOGIC | WINDOWS | {"clock"},
+    "radix": BOTTOM | LOGIC | {"info", "dialogs", "evaluation"},
+    "clock": BOTTOM | LOGIC | WINDOWS | {"radix"},
+    "tools": BOTTOM | LOGIC | WINDOWS | {"radix"},
+    "app": BOTTOM | LOGIC | WINDOWS | {"clock", "radix"},
+    "bench": BOTTOM | LOGIC | WINDOWS | {"clock", "radix"},
 }
 # Beside the mirrored folders of tests/ and fuzz/: the helpers and what tests the lower folders.
 MIRRORS = {"tests", "fuzz"}
-BELOW_THE_CLOCK = BOTTOM | LOGIC | WINDOWS | {"tools"}
+BELOW_THE_CLOCK = BOTTOM | LOGIC | WINDOWS | {"tools", "radix"}
 
 
 def allowed_for(root, path):

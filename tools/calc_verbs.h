@@ -78,5 +78,9 @@ int RunSearchVerb(VerbCall& call);
 // Writes a value as one line of compact JSON (QJsonDocument writes each double in the
 // shortest form that reads back to it, a non-finite one as null).
 void PrintJsonLine(const QJsonValue& value, QTextStream& out);
+void DefineRadixVerb(QCommandLineParser& parser);
+int RunRadixVerb(VerbCall& call);
+void DefineAtlasVerb(QCommandLineParser& parser);
+int RunAtlasVerb(VerbCall& call);
 
 }  // namespace gyrolux::calc

@@ -64,6 +64,18 @@ constexpr Verb kVerbs[] = {
      .orbMayBeZero = true,
      .dashDashArgument = "23",
      .writesAsItGoes = true},
+    {.name = "radix",
+     .summary = "The chart library: add, list, show, remove, import and export radix charts.",
+     .define = DefineRadixVerb,
+     .run = RunRadixVerb,
+     .leastArguments = 1,
+     .mostArguments = 2},
+    {.name = "atlas",
+     .summary = "The atlas: find a place by its name.",
+     .define = DefineAtlasVerb,
+     .run = RunAtlasVerb,
+     .leastArguments = 2,
+     .mostArguments = 2},
 };
 
 QString Program() { return QStringLiteral("gyrolux-calc"); }
