@@ -42,13 +42,5 @@ TEST(DiagramPrintsTest, TheDialPageByPageWidth) {
   EXPECT_EQ(HouseCircleTitle(5), QStringLiteral("Knoten-Häuser"));
 }
 
-TEST(DiagramPrintsTest, TheCalculatingDialsQuestion) {
-  EXPECT_EQ(CalculatingDialQuestion().split(u'\r'),
-            (QStringList{QStringLiteral("Sollen die Faktoren-Peillinien bei dem"),
-                         QStringLiteral("Rechenscheiben-Diagramm nach innen"), QStringLiteral("verlängert werden?"),
-                         QString(), QStringLiteral("Beim Arbeiten ohne zweites Diagramm") + QString(13, u' '),
-                         QStringLiteral("sind sie für manchen evtl. angenehmer.")}));
-}
-
 }  // namespace
 }  // namespace gyrolux
