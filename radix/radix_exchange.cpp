@@ -410,7 +410,8 @@ ImportedCharts ParseCsv(const QString& text) {
     }
   }
   for (qsizetype r = 1; r < rows.size(); ++r) {
-    const auto& [line, fields] = rows[r];
+    const int line = rows[r].first;
+    const QStringList& fields = rows[r].second;
     if (fields.size() == 1 && fields[0].trimmed().isEmpty()) continue;  // an empty line
     if (fields.size() != rows.front().second.size()) {
       result.refused.append({line, QStringLiteral("%1 statt %2 Felder").arg(fields.size()).arg(rows.front().second.size())});
