@@ -7,6 +7,7 @@
 #include "engine/factors.h"
 #include "engine/formatting.h"
 #include "engine/houses.h"
+#include "ephemeris/ephemeris_choice.h"
 #include "tools/calc_args.h"
 #include "tools/calc_verbs.h"
 
@@ -34,6 +35,7 @@ void PrintJson(const Chart& chart, QTextStream& out) {
       {QStringLiteral("ramcText"), chart.texts.ramcText},
       {QStringLiteral("indexSiderealText"), chart.texts.indexSiderealText},
       {QStringLiteral("indexDateText"), chart.texts.indexDateText},
+      {QStringLiteral("ephemeris"), EphemerisKey(chart.moment.ephemeris)},
   };
   out << QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) << '\n';
 }
@@ -56,6 +58,7 @@ void PrintTable(const Chart& chart, QTextStream& out) {
       << "RA         " << chart.texts.ramcText << '\n'
       << "Index Stz  " << chart.texts.indexSiderealText << '\n'
       << "Index Dat  " << chart.texts.indexDateText << '\n';
+  if (const QString note = EphemerisNote(m.ephemeris); !note.isEmpty()) out << note << '\n';
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "engine/chart.h"
 #include "engine/formatting.h"
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/axis_lookup.h"
 #include "evaluation/evaluation_lists.h"
 #include "evaluation/mc_texts.h"
@@ -149,6 +150,7 @@ int RunListVerb(const QCommandLineParser& parser, QTextStream& out, QTextStream&
   } else {
     lines = MidpointAxisList(chart, *pair, orb);
   }
+  lines = WithEphemerisNote(lines, chart.moment);
   for (const QString& line : lines) out << line << '\n';
   return 0;
 }

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTextStream>
 
+#include "ephemeris/swiss_sky.h"
 #include "tools/calc_verbs.h"
 
 namespace gyrolux::calc {
@@ -150,6 +151,8 @@ QString TopHelpText(const QCommandLineParser& parser) {
 }  // namespace
 
 int RunCalc(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  // --ephemeris swiss computes in the modern sky (ephemeris/).
+  InstallSwissSky();
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("The chart engine and the lists of the clock without a window."));

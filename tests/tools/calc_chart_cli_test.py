@@ -48,7 +48,8 @@ check(result.stdout.endswith("}\n") and result.stdout.count("\n") == 1, "json on
 chart = json.loads(result.stdout)
 check(set(chart) == {"factorLongitude", "retrograde", "centuriesT", "negObliquity", "ramc",
                      "localSiderealHours", "siderealText", "ramcText", "indexSiderealText",
-                     "indexDateText"}, f"keys {sorted(chart)}")
+                     "indexDateText", "ephemeris"}, f"keys {sorted(chart)}")
+check(chart["ephemeris"] == "model", "the model by default")
 check(len(chart["factorLongitude"]) == 23 and len(chart["retrograde"]) == 23, "23 entries")
 for i, (got, want) in enumerate(zip(chart["factorLongitude"], EXPECTED)):
     check(abs(got - want) < 0.0006, f"factor {i}: {got} != {want}")
@@ -60,6 +61,26 @@ check(chart["ramcText"] == "18:41:50" and chart["indexDateText"] == "02.07.1999"
 # digits to read back to the same double.
 evening = json.loads(calc("chart", *GOOD[:3], "18", *GOOD[4:], "--json").stdout)
 check(evening["centuriesT"] == 36525.25 / 36525, f"centuriesT {evening['centuriesT']!r}")
+
+# The modern sky: swetest's values for the moment (swetest -b1.1.2000 -ut12:00
+# -p0m1234567890JKLMNOPQ -emos -house0.0001,51.5001,O -fPl), to 1e-6 degrees.
+SWETEST = {0: 279.6111800, 2: 280.3689197, 3: 24.2876194, 4: 223.3237754, 5: 125.0406461,
+           6: 271.8892750, 7: 241.5657983, 8: 327.9633133, 9: 25.2530303, 10: 40.3956390,
+           11: 314.8092232, 12: 303.1929812, 13: 251.4547088, 14: 243.8964584, 15: 78.1803890,
+           16: 185.3882914, 17: 87.7983601, 18: 201.3065087, 19: 49.1151501, 20: 110.4384264,
+           21: 214.5580800}
+swiss = json.loads(calc("chart", *GOOD, "--ephemeris", "swiss", "--json").stdout)
+check(swiss["ephemeris"] == "swiss", "the modern sky named")
+for i, want in SWETEST.items():
+    check(abs(swiss["factorLongitude"][i] - want) < 1e-6, f"swiss factor {i}: {swiss['factorLongitude'][i]} != {want}")
+check(swiss["factorLongitude"][22] == chart["factorLongitude"][22], "GZ as the model's")
+table = calc("chart", *GOOD, "--ephemeris=swiss")
+check(table.returncode == 0 and table.stdout.endswith("Ephemeride: Swiss Ephemeris\n"), "the table names the sky")
+# Refused: an unknown sky, and the modern sky beyond the library's years.
+for args, text in [([*GOOD, "--ephemeris", "jpl"], "--ephemeris"),
+                   (["--date", "01.01.3001", *GOOD[2:], "--ephemeris", "swiss"], "3000")]:
+    refused = calc("chart", *args)
+    check(refused.returncode == 2 and refused.stdout == "" and text in refused.stderr, f"{args}: {refused.stderr!r}")
 
 result = calc("chart", *GOOD)
 check(result.returncode == 0 and result.stderr == "", "table run")

@@ -31,7 +31,7 @@ def check(condition, what):
 # first moment of 2101.
 out = run_json("picture", "cu", "ap", "ha", "kr", *MOMENT)
 check(out == {"found": False, "steps": 72 + 36889 * 144, "reason": "stop-year", "stopYear": 2100,
-              "orb": 1.18, "resultLine": None, "dateLabel": None, "timeLabel": None,
+              "orb": 1.18, "resultLine": None, "dateLabel": None, "timeLabel": None, "ephemeris": "model",
               "moment": {"day": 1, "month": 1, "year": 2101, "hours": 0, "dateText": "01.01.2101"}},
       f"century without a hit: {out}")
 
