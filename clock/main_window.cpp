@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,7 +24,9 @@
 #include "evaluation/evaluation_window.h"
 #include "evaluation/enlarged_dial_window.h"
 #include "info/introduction_window.h"
+#include "dialogs/ephemeris_setting.h"
 #include "dialogs/moment_dialog.h"
+#include "dialogs/settings_window.h"
 #include "dialogs/search_dialog.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
@@ -187,8 +191,45 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   controller_.onRunningChanged = [this](bool running) { followClock(running); };
 
   session_.flags.dialShown = true;
+  addExtrasMenu();
   showState();
   CentreOnDesktop(this);
+}
+
+void MainWindow::addExtrasMenu() {
+  TakeEphemerisFromSettings(session_);
+  settingsWindow_ = new SettingsWindow(session_, this);
+  settingsWindow_->onEphemerisChanged = [this] { controller_.draw(); };
+  // One menu bar for the window: the one there is, or a new one at the top.
+  auto* bar = findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!bar) {
+    bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    bar->setNativeMenuBar(false);
+    bar->setGeometry(0, 0, kWindowWidth, bar->sizeHint().height());
+  }
+  QMenu* extras = bar->addMenu(QStringLiteral("&Extras"));
+  extras->setObjectName(QStringLiteral("extrasMenu"));
+  QAction* settings = extras->addAction(QStringLiteral("Einstellungen …"));
+  settings->setObjectName(QStringLiteral("settingsAction"));
+  // Ticks falling due while the window is open are dropped (busy), as during a command.
+  connect(settings, &QAction::triggered, this, [this] {
+    if (busy_ > 0) return;
+    run([this] { settingsWindow_->run(); });
+    showEphemeris();
+  });
+  ephemerisLabel_ = new QLabel(bar);
+  ephemerisLabel_->setObjectName(QStringLiteral("ephemerisLabel"));
+  bar->setCornerWidget(ephemerisLabel_, Qt::TopRightCorner);
+  bar->raise();
+  showEphemeris();
+}
+
+void MainWindow::showEphemeris() {
+  if (!ephemerisLabel_) return;
+  const QString indicator = EphemerisIndicator(session_);
+  ephemerisLabel_->setText(indicator);
+  ephemerisLabel_->setVisible(!indicator.isEmpty());
 }
 
 MainWindow::~MainWindow() {

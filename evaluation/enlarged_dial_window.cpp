@@ -1,3 +1,4 @@
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/enlarged_dial_window.h"
 
 #include <QFile>
@@ -154,7 +155,9 @@ void EnlargedDialWindow::printDial() {
   if (!picture_) return;
   const Chart& chart = session_.chart;
   PrintDiagramPage(session_.prompter, *picture_, [&](int pageWidth, int printerDpi) {
-    return DialPrintPage(chart, circle_, session_.placeLabel, pageWidth, session_.printerPage.height, printerDpi);
+    return WithEphemerisNote(
+        DialPrintPage(chart, circle_, session_.placeLabel, pageWidth, session_.printerPage.height, printerDpi),
+        chart.moment);
   });
 }
 
@@ -162,7 +165,9 @@ void EnlargedDialWindow::printCalculatingDial() {
   const bool longLines = session_.prompter.question(CalculatingDialQuestion());
   const Picture dial =
       DrawCalculatingDial(session_.chart, longLines, session_.flags.symbolFontPresent, session_.placeLabel);
-  PrintDiagramPage(session_.prompter, dial, [](int pageWidth, int) { return CalculatingDialPrintPage(pageWidth); });
+  PrintDiagramPage(session_.prompter, dial, [this](int pageWidth, int) {
+    return WithEphemerisNote(CalculatingDialPrintPage(pageWidth), session_.chart.moment);
+  });
 }
 
 void EnlargedDialWindow::save() {
