@@ -27,7 +27,7 @@ struct SpanShape {
 };
 constexpr std::array<SpanShape, kFittedChannelCount> kShapes = {{
     {32.0, 16},  // SO
-    {16.0, 32},  // MO
+    {32.0, 48},  // MO
     {64.0, 8},   // KN
     {16.0, 24},  // ME
     {32.0, 20},  // VE
@@ -131,7 +131,7 @@ SpanStore& Store() {
   return store;
 }
 
-// A bound on the memory: a century takes about 12000 spans, 65536 spans of 48 terms are
+// A bound on the memory: a century takes about 8000 spans, 65536 spans of 48 terms are
 // 26 megabytes. When full the store starts afresh; spans a thread still holds live on.
 constexpr std::size_t kMaxStoredSpans = 65536;
 
@@ -157,6 +157,25 @@ struct LastSpan {
   std::shared_ptr<const Piece> piece;
 };
 
+// The last three channels share their spans and nodes, and one library call gives all
+// three: the values of the last nodes asked for are kept (per thread) for the next channel.
+std::optional<SwissSidereal> SiderealOnce(double jdUt) {
+  struct Kept {
+    double jd = NAN;
+    std::optional<SwissSidereal> value;
+  };
+  constexpr std::size_t kKept = 64;
+  thread_local std::array<Kept, kKept> kept;
+  thread_local std::size_t next = 0;
+  for (const Kept& k : kept) {
+    if (k.jd == jdUt) return k.value;
+  }
+  const std::optional<SwissSidereal> value = SwissSiderealAt(jdUt);
+  kept[next] = {jdUt, value};
+  next = (next + 1) % kKept;
+  return value;
+}
+
 }  // namespace
 
 double FittedSpanDays(int channel) { return kShapes[channel].days; }
@@ -175,7 +194,7 @@ std::optional<double> LibraryChannelAt(int channel, double jdUt) {
     if (!p) return std::nullopt;
     return p->longitude;
   }
-  const std::optional<SwissSidereal> s = SwissSiderealAt(jdUt);
+  const std::optional<SwissSidereal> s = SiderealOnce(jdUt);
   if (!s) return std::nullopt;
   if (channel == kSiderealChannel) return std::remainder(s->siderealDegrees - EarthTurnDegrees(jdUt), 360.0);
   if (channel == kObliquityChannel) return s->trueObliquity;
