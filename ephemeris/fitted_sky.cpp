@@ -57,30 +57,63 @@ constexpr double kShortestPiece = 0.25;
 // (0.0005 arc seconds): the library's own values scatter by about 0.0002".
 constexpr double kCheckBound = 0.0005 / 3600.0;
 
-std::optional<Series> FitSeries(int channel, double start, double length, std::size_t n) {
+// The Sun's longitude to about a degree (mean longitude and the equation of the centre).
+double RoughSunLongitude(double jdUt) {
+  const double d = jdUt - 2451545.0;
+  const double g = 0.017453292519943295 * (357.528 + 0.9856003 * d);
+  return 280.460 + 0.9856474 * d + 1.915 * std::sin(g) + 0.020 * std::sin(2.0 * g);
+}
+
+// A planet or a hypothetical body within this of the Sun: its light may pass close to it.
+constexpr double kNearTheSun = 10.0;
+
+struct FittedSeries {
+  Series series;
+  bool nearTheSun = false;  // some node of a bent body within kNearTheSun of the Sun
+};
+
+std::optional<FittedSeries> FitSeries(int channel, double start, double length, std::size_t n) {
   std::array<double, kMaxChebyshevTerms> values{};
   double previous = 0.0;
+  bool nearTheSun = false;
   for (std::size_t k = 0; k < n; ++k) {
-    const std::optional<double> v = LibraryChannelAt(channel, Series::NodeOf(start, length, n, k));
+    const double at = Series::NodeOf(start, length, n, k);
+    const std::optional<double> v = LibraryChannelAt(channel, at);
     if (!v) return std::nullopt;
     // Angles are made continuous over the span before fitting.
     double value = *v;
     if (k > 0) value = previous + std::remainder(value - previous, 360.0);
     values[k] = value;
     previous = value;
+    // The Sun, the Moon and the node are not bent; ME..PO are (channels 3..18).
+    if (channel >= 3 && channel < kSiderealChannel &&
+        std::fabs(std::remainder(value - RoughSunLongitude(at), 360.0)) < kNearTheSun) {
+      nearTheSun = true;
+    }
   }
-  return Series::Fit(start, length, n, values);
+  return FittedSeries{Series::Fit(start, length, n, values), nearTheSun};
 }
 
-// Whether the series meets the bound halfway between nodes near both ends and in the
-// middle, where an interpolating series strays most.
-bool SeriesHolds(int channel, const Series& series) {
+// Whether the series meets the bound halfway between nodes: near both ends and in the
+// middle, where an interpolating series strays most, and, close to the Sun, where the
+// bending of the light changes fast, between every two nodes.
+bool SeriesHolds(int channel, const FittedSeries& fitted) {
+  const Series& series = fitted.series;
   const std::size_t n = series.n;
-  for (std::size_t k : {std::size_t{0}, n / 4, n / 2, 3 * n / 4, n - 2}) {
+  const auto holdsAfterNode = [&](std::size_t k) {
     const double at = 0.5 * (Series::NodeOf(series.start, series.length, n, k) +
                              Series::NodeOf(series.start, series.length, n, k + 1));
     const std::optional<double> library = LibraryChannelAt(channel, at);
-    if (!library || std::fabs(std::remainder(series.At(at).value - *library, 360.0)) > kCheckBound) return false;
+    return library && std::fabs(std::remainder(series.At(at).value - *library, 360.0)) <= kCheckBound;
+  };
+  if (fitted.nearTheSun) {
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+      if (!holdsAfterNode(k)) return false;
+    }
+    return true;
+  }
+  for (std::size_t k : {std::size_t{0}, n / 4, n / 2, 3 * n / 4, n - 2}) {
+    if (!holdsAfterNode(k)) return false;
   }
   return true;
 }
@@ -90,10 +123,10 @@ std::unique_ptr<const Piece> FitPiece(int channel, double start, double length) 
   piece->start = start;
   piece->length = length;
   if (length < kShortestPiece) return piece;  // the library at every moment
-  std::optional<Series> series = FitSeries(channel, start, length, kShapes[channel].terms);
-  if (!series) return nullptr;
-  if (SeriesHolds(channel, *series)) {
-    piece->series = *series;
+  const std::optional<FittedSeries> fitted = FitSeries(channel, start, length, kShapes[channel].terms);
+  if (!fitted) return nullptr;
+  if (SeriesHolds(channel, *fitted)) {
+    piece->series = fitted->series;
     return piece;
   }
   for (int half = 0; half < 2; ++half) {
