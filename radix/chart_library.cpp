@@ -100,6 +100,13 @@ void BindRecord(QSqlQuery& q, const RadixRecord& r) {
 
 // One write transaction: takes the write lock at once (BEGIN IMMEDIATE, waiting up to the
 // busy timeout), rolls back unless committed.
+// A query run, its failure as the German message of the library named by path.
+bool Failed(const QSqlError& sqlError, const QString& path, QString& error) {
+  error = ErrorText(path, sqlError);
+  return false;
+}
+bool Run(QSqlQuery& q, const QString& path, QString& error) { return q.exec() || Failed(q.lastError(), path, error); }
+
 class WriteTransaction {
  public:
   explicit WriteTransaction(QSqlDatabase db) : db_(std::move(db)) {
@@ -296,10 +303,7 @@ bool ChartLibrary::AddAll(const QList<RadixRecord>& records, QList<std::pair<int
     }
   }
   WriteTransaction transaction(db);
-  if (!transaction.begun()) {
-    error = ErrorText(path_, transaction.error());
-    return false;
-  }
+  if (!transaction.begun()) return Failed(transaction.error(), path_, error);
   QSqlQuery exists(db), insert(db);
   exists.prepare(QStringLiteral("SELECT 1 FROM charts WHERE name = :name"));
   insert.prepare(QStringLiteral("INSERT INTO charts (%1) VALUES (:name, :kind, :date, :time, :zone, :fold, "
@@ -336,17 +340,11 @@ bool ChartLibrary::Replace(const QString& oldName, const RadixRecord& record, QS
   if (!error.isEmpty()) return false;
   QSqlDatabase db = QSqlDatabase::database(connection_);
   WriteTransaction transaction(db);
-  if (!transaction.begun()) {
-    error = ErrorText(path_, transaction.error());
-    return false;
-  }
+  if (!transaction.begun()) return Failed(transaction.error(), path_, error);
   QSqlQuery q(db);
   q.prepare(QStringLiteral("SELECT revision FROM charts WHERE name = :name"));
   q.bindValue(QStringLiteral(":name"), oldName);
-  if (!q.exec()) {
-    error = ErrorText(path_, q.lastError());
-    return false;
-  }
+  if (!Run(q, path_, error)) return false;
   if (!q.next()) {
     error = QStringLiteral("„%1“ wurde inzwischen aus der Radix-Kartei gelöscht").arg(oldName);
     return false;
@@ -359,10 +357,7 @@ bool ChartLibrary::Replace(const QString& oldName, const RadixRecord& record, QS
   if (record.name != oldName) {
     q.prepare(QStringLiteral("SELECT 1 FROM charts WHERE name = :name"));
     q.bindValue(QStringLiteral(":name"), record.name);
-    if (!q.exec()) {
-      error = ErrorText(path_, q.lastError());
-      return false;
-    }
+    if (!Run(q, path_, error)) return false;
     if (q.next()) {
       error = NameTaken(record.name);
       return false;
@@ -374,10 +369,7 @@ bool ChartLibrary::Replace(const QString& oldName, const RadixRecord& record, QS
                            "latitude = :lat, notes = :notes, revision = revision + 1 WHERE name = :old"));
   BindRecord(q, record);
   q.bindValue(QStringLiteral(":old"), oldName);
-  if (!q.exec()) {
-    error = ErrorText(path_, q.lastError());
-    return false;
-  }
+  if (!Run(q, path_, error)) return false;
   if (!transaction.Commit()) {
     error = ErrorText(path_, transaction.error());
     return false;
@@ -388,17 +380,11 @@ bool ChartLibrary::Replace(const QString& oldName, const RadixRecord& record, QS
 bool ChartLibrary::Remove(const QString& name, QString& error) {
   QSqlDatabase db = QSqlDatabase::database(connection_);
   WriteTransaction transaction(db);
-  if (!transaction.begun()) {
-    error = ErrorText(path_, transaction.error());
-    return false;
-  }
+  if (!transaction.begun()) return Failed(transaction.error(), path_, error);
   QSqlQuery q(db);
   q.prepare(QStringLiteral("DELETE FROM charts WHERE name = :name"));
   q.bindValue(QStringLiteral(":name"), name);
-  if (!q.exec()) {
-    error = ErrorText(path_, q.lastError());
-    return false;
-  }
+  if (!Run(q, path_, error)) return false;
   if (q.numRowsAffected() != 1) {
     error = QStringLiteral("„%1“ steht nicht in der Radix-Kartei").arg(name);
     return false;
