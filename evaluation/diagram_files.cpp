@@ -22,20 +22,27 @@ std::optional<Picture> Publish(Picture picture, const QString& fileName, Prompte
   return picture;
 }
 
+// The radix the diagrams show: the loaded one unless it is hidden.
+const ChartState* ShownRadix(const Session& session) {
+  return session.radix && !session.radixHidden ? &session.radix->chart.state : nullptr;
+}
+
 CivilDate ChartDate(const Chart& chart) { return {chart.moment.day, chart.moment.month, chart.moment.year}; }
 
 }  // namespace
 
 EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circle) {
   EnlargedDialDrawing drawn{
-      DrawEnlargedDial(session.chart, circle, session.flags.symbolFontPresent, session.placeLabel), QString()};
+      DrawEnlargedDial(session.chart, circle, session.flags.symbolFontPresent, session.placeLabel,
+                       ShownRadix(session)),
+      QString()};
   CopyPictureToClipboard(drawn.picture);
   WriteWmf(drawn.picture, QLatin1String(kEnlargedDialFileName), &drawn.writeError);
   return drawn;
 }
 
 std::optional<Picture> RedrawAxisGraphic(Session& session) {
-  return Publish(DrawAxisGraphic(session.chart), QLatin1String(kAxisGraphicFileName), session.prompter);
+  return Publish(DrawAxisGraphic(session.chart, ShownRadix(session)), QLatin1String(kAxisGraphicFileName), session.prompter);
 }
 
 QString ExportBaseName(const QString& prefix, const Chart& chart) {

@@ -8,15 +8,12 @@
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
 #include "pictures/dial_picture.h"
+#include "pictures/radix_ring.h"
 #include "platform/colors.h"
 
 namespace gyrolux {
 
-namespace {
-
-}  // namespace
-
-Picture DrawAxisGraphic(const Chart& chart) {
+Picture DrawAxisGraphic(const Chart& chart, const ChartState* radix) {
   Picture picture(kAxisGraphicWidth, kAxisGraphicHeight);
   picture.setBrush(clWhite);
   picture.setPen(clBlack, 1);
@@ -61,6 +58,7 @@ Picture DrawAxisGraphic(const Chart& chart) {
   picture.text(40, 280, DateLabel(chart) + QStringLiteral(", ") + ShownClock(chart.moment.hours) +
                             QStringLiteral(", L:") + chart.texts.longitudeText + QStringLiteral(", B:") +
                             chart.texts.latitudeText);
+  if (radix) DrawRadixAxisMarks(picture, *radix, {17, 30, 227, 240, 213, -13});
   return picture;
 }
 

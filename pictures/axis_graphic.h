@@ -15,7 +15,9 @@ inline constexpr const char* kAxisGraphicFileName = "dia.wmf";
 // those drawn there before, with a red mark above it at its exact place; a glyph also
 // hands its depth on to the neighbouring degree on the side its fraction leans to. Below
 // the strip the factors with their 22.5-degree angles in eight columns, and the moment.
-// The glyphs are always those of the symbol font.
-Picture DrawAxisGraphic(const Chart& chart);
+// The glyphs are always those of the symbol font. With a radix its factors stand at the
+// foot of the strip in the radix colour: a tick up from the strip's bottom edge at the
+// exact place, the glyph above it.
+Picture DrawAxisGraphic(const Chart& chart, const ChartState* radix = nullptr);
 
 }  // namespace gyrolux
