@@ -131,4 +131,11 @@ bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error) 
   return true;
 }
 
+bool ReadDateText(const QString& text, CivilDate& date, QString& error) {
+  Chart chart;
+  if (!ReadDate(text, chart, error)) return false;
+  date = {chart.moment.day, chart.moment.month, chart.moment.year};
+  return true;
+}
+
 }  // namespace gyrolux::calc

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include "engine/calendar.h"
 #include "engine/chart.h"
 #include "engine/dial_mode.h"
 
@@ -32,6 +33,9 @@ QString TypedCoordinateText(double value, int degreeDigits);
 // would be within the orb of every other, so the orb is at most MaxOrbDegrees(); it is above 0, or with
 // zeroAllowed at least 0. False with the message in error for any other value.
 bool ReadOrbOption(const QCommandLineParser& parser, Orb& orb, QString& error, bool zeroAllowed = false);
+
+// A date DD.MM.YYYY as --date takes it (years 1600..9999); false with the message in error.
+bool ReadDateText(const QString& text, CivilDate& date, QString& error);
 
 // "Option --NAME fehlt".
 QString MissingOptionText(const QString& name);
