@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/chart.h"
+#include "engine/dial_mode.h"
 #include "platform/picture.h"
 
 namespace gyrolux {
@@ -18,6 +19,13 @@ inline constexpr const char* kAxisGraphicFileName = "dia.wmf";
 // The glyphs are always those of the symbol font. With a radix its factors stand at the
 // foot of the strip in the radix colour: a tick up from the strip's bottom edge at the
 // exact place, the glyph above it.
-Picture DrawAxisGraphic(const Chart& chart, const ChartState* radix = nullptr);
+//
+// In another mode the strip is the mode's width on the same 675 pixels (22.5 degrees give
+// the 30 pixels a degree above), labelled so that labels stand at least 30 pixels apart,
+// glyphs stacking in 30-pixel columns, the legend giving the places in the mode.
+Picture DrawAxisGraphic(const Chart& chart, const ChartState* radix = nullptr, DialMode mode = kMode22_5);
+
+// The degrees between two labels of the axis graphic's scale in a mode (1 for 22.5).
+double AxisGraphicLabelStep(DialMode mode);
 
 }  // namespace gyrolux

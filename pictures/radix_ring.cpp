@@ -44,7 +44,7 @@ void DrawRadixRing(Picture& picture, const ChartState& radix, bool symbolFontPre
   }
 }
 
-void DrawRadixAxisMarks(Picture& picture, const ChartState& radix, const RadixAxis& axis) {
+void DrawRadixAxisMarks(Picture& picture, const ChartState& radix, const RadixAxis& axis, DialMode mode) {
   struct Mark {
     int x;
     int factor;
@@ -53,7 +53,7 @@ void DrawRadixAxisMarks(Picture& picture, const ChartState& radix, const RadixAx
   for (int i = 0; i < kFactorCount; ++i) {
     const double lon = radix.factorLongitude[static_cast<size_t>(i)];
     if (!RadixFactorDrawn(i) || !std::isfinite(lon)) continue;
-    const double place = kMode22_5.Reduce(std::fmod(lon, 360.0) + (lon < 0 ? 360.0 : 0.0));
+    const double place = mode.Reduce(std::fmod(lon, 360.0) + (lon < 0 ? 360.0 : 0.0));
     marks.push_back({axis.originX + TruncClamped(axis.pixelsPerDegree * place, -100000, 100000), i});
   }
   std::stable_sort(marks.begin(), marks.end(), [](const Mark& a, const Mark& b) { return a.x < b.x; });

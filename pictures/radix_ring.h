@@ -3,6 +3,7 @@
 #include <QRgb>
 
 #include "engine/chart.h"
+#include "engine/dial_mode.h"
 #include "platform/picture.h"
 
 namespace gyrolux {
@@ -27,18 +28,19 @@ void DrawRadixRing(Picture& picture, const ChartState& radix, bool symbolFontPre
 // about (370, 370), ticks out to 148, glyphs at 118 where the house numbers leave room).
 inline constexpr RadixRingGeometry kEnlargedDialRadixRing{370, 370, 138, 148, 118};
 
-// The radix along a linear 22.5-degree axis: a factor's place in the mode at
+// The radix along a linear axis of a mode (22.5 degrees unless named): a factor's place in the mode at
 // x = originX + trunc(pixelsPerDegree * position), marked by a tick from tickTop to
 // tickBottom and its glyph (symbol font, 8 points) at labelTop. Glyphs closer than
 // kRadixLabelGap pixels step away from the axis by levelStep (negative: upwards), in up to
 // three levels; a fourth crowding glyph starts on the first level again.
 struct RadixAxis {
   int originX = 17;
-  int pixelsPerDegree = 22;
+  double pixelsPerDegree = 22;
   int tickTop = 0, tickBottom = 0;
   int labelTop = 0, levelStep = 12;
 };
 inline constexpr int kRadixLabelGap = 12;
-void DrawRadixAxisMarks(Picture& picture, const ChartState& radix, const RadixAxis& axis);
+void DrawRadixAxisMarks(Picture& picture, const ChartState& radix, const RadixAxis& axis,
+                        DialMode mode = kMode22_5);
 
 }  // namespace gyrolux

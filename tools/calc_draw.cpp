@@ -14,6 +14,7 @@
 #include "pictures/calculating_dial.h"
 #include "pictures/dial_picture.h"
 #include "pictures/enlarged_dial.h"
+#include "pictures/mode_dial.h"
 #include "pictures/radix_ring.h"
 #include "radix/chart_library.h"
 #include "radix/radix_settings.h"
@@ -78,13 +79,21 @@ bool ReadCircle(const QCommandLineParser& parser, HouseCircle& circle, QString& 
   return true;
 }
 
-Picture Draw(Kind kind, const Chart& chart, const HouseCircle& circle, bool longLines, const ChartState* radix) {
+struct DrawChoices {
+  HouseCircle circle;
+  bool longLines = false;
+  DialDrawing dial;  // the mode (dial and axes) and the pointer (dial)
+};
+
+Picture Draw(Kind kind, const Chart& chart, const DrawChoices& choices, const ChartState* radix) {
+  const HouseCircle& circle = choices.circle;
+  const bool longLines = choices.longLines;
   // The program draws these with the symbol font installed.
   const QString place = PlaceLabel(chart.moment);
   switch (kind) {
-    case Kind::Dial: return DrawEnlargedDial(chart, circle, true, place, radix);
+    case Kind::Dial: return DrawDialInMode(chart, circle, true, place, radix, choices.dial);
     case Kind::CalculatingDial: return DrawCalculatingDial(chart, longLines, true, place);
-    case Kind::Axes: return DrawAxisGraphic(chart, radix);
+    case Kind::Axes: return DrawAxisGraphic(chart, radix, choices.dial.mode);
     case Kind::Wheel: {
       Picture wheel = DrawDial(chart.state, true, ApplicationIconImage());
       if (radix) DrawRadixRing(wheel, *radix, true);
@@ -144,8 +153,11 @@ void DefineDrawVerb(QCommandLineParser& parser) {
       {QStringLiteral("from"), QStringLiteral("ephemeris: the first day, DD.MM.YYYY."), QStringLiteral("DD.MM.YYYY")},
       {QStringLiteral("to"), QStringLiteral("ephemeris: the last day, DD.MM.YYYY (at most 100 years on)."),
        QStringLiteral("DD.MM.YYYY")},
-      {QStringLiteral("mode"), QStringLiteral("ephemeris: the dial mode, 360, 90, 45 or 22.5."),
+      {QStringLiteral("mode"),
+       QStringLiteral("ephemeris, dial, axes: the dial mode, 360, 90, 45 or 22.5 (dial: 360, the zodiac, "
+                      "unless given; axes: 22.5)."),
        QStringLiteral("360|90|45|22.5")},
+      {QStringLiteral("pointer"), QStringLiteral("dial: the pointer at DEG degrees of the mode."), QStringLiteral("DEG")},
       {QStringLiteral("factors"),
        QStringLiteral("ephemeris: the factors drawn, comma-separated (default SO,MO,KN,ME..PL and CU..PO)."),
        QStringLiteral("SO,MO,...")},
@@ -168,7 +180,7 @@ int RunDrawVerb(VerbCall& call) {
   }
   const QString out = parser.value(QStringLiteral("out"));
   if (*kind == Kind::Ephemeris) return RunDrawEphemeris(call, out);
-  for (const char* option : {"from", "to", "mode", "factors", "midpoints"}) {
+  for (const char* option : {"from", "to", "factors", "midpoints"}) {
     if (parser.isSet(QLatin1String(option))) {
       err << QStringLiteral("--%1 gehört zur Art ephemeris").arg(QLatin1String(option));
       return kRefused;
@@ -192,10 +204,40 @@ int RunDrawVerb(VerbCall& call) {
     err << "--circle und --rotation gehören zur Art dial";
     return kRefused;
   }
-  const bool longLines = parser.isSet(QStringLiteral("long-lines"));
-  if (longLines && *kind != Kind::CalculatingDial) {
+  DrawChoices choices;
+  choices.circle = circle;
+  choices.longLines = parser.isSet(QStringLiteral("long-lines"));
+  if (choices.longLines && *kind != Kind::CalculatingDial) {
     err << "--long-lines gehört zur Art rscheibe";
     return kRefused;
+  }
+  if (parser.isSet(QStringLiteral("mode"))) {
+    const std::optional<DialMode> mode = DialModeOfText(parser.value(QStringLiteral("mode")));
+    if (*kind != Kind::Dial && *kind != Kind::Axes) {
+      err << "--mode gehört zu den Arten dial, axes und ephemeris";
+      return kRefused;
+    }
+    if (!mode) {
+      err << QStringLiteral("ungültiger Wert '%1' für --mode (360, 90, 45 oder 22.5)").arg(parser.value(QStringLiteral("mode")));
+      return kRefused;
+    }
+    choices.dial.mode = *mode;
+  } else if (*kind == Kind::Axes) {
+    choices.dial.mode = kMode22_5;
+  }
+  if (parser.isSet(QStringLiteral("pointer"))) {
+    const QString text = parser.value(QStringLiteral("pointer"));
+    const std::optional<double> pointer = ParseNumber(text);
+    if (*kind != Kind::Dial) {
+      err << "--pointer gehört zur Art dial";
+      return kRefused;
+    }
+    if (!pointer || *pointer < 0 || *pointer >= choices.dial.mode.Width()) {
+      err << QStringLiteral("ungültiger Wert '%1' für --pointer (Grad des Modus, 0 bis unter %2)")
+                 .arg(text, QString::number(choices.dial.mode.Width()));
+      return kRefused;
+    }
+    choices.dial.pointer = *pointer;
   }
 
   std::optional<LoadedRadix> radix;
@@ -210,7 +252,7 @@ int RunDrawVerb(VerbCall& call) {
         << " liegt weder neben dem Programm noch in seinem Datenordner";
     return kFailed;
   }
-  const Picture picture = Draw(*kind, call.chart, circle, longLines, radix ? &radix->chart.state : nullptr);
+  const Picture picture = Draw(*kind, call.chart, choices, radix ? &radix->chart.state : nullptr);
   const bool written =
       metafile ? WriteWmf(picture, out, &error) : ExportPicture(picture, out, *format, &error);
   if (!written) {

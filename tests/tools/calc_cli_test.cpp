@@ -391,7 +391,8 @@ TEST(CalcCli, DrawEphemerisNamesItsLinesAndTakesARadix) {
       {{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--midpoints", "--out", "x.svg"}, "--midpoints gehört zu --radix"},
       {QStringList{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--out", "x.svg"} + moment, "--date gehört nicht"},
       {QStringList{"draw", "dial", "--radix", "Nobody", "--db", "lib.sqlite", "--out", "x.svg"} + moment, "Nobody"},
-      {QStringList{"draw", "dial", "--mode", "90", "--out", "x.svg"} + moment, "--mode gehört zur Art ephemeris"},
+      {QStringList{"draw", "wheel", "--mode", "90", "--out", "x.svg"} + moment, "--mode gehört zu den Arten"},
+      {QStringList{"draw", "dial", "--mode", "90", "--pointer", "90", "--out", "x.svg"} + moment, "für --pointer"},
   };
   for (const auto& row : refused) {
     const Outcome outcome = Calc(row.arguments);
