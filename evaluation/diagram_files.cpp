@@ -22,27 +22,30 @@ std::optional<Picture> Publish(Picture picture, const QString& fileName, Prompte
   return picture;
 }
 
-// The radix the diagrams show: the loaded one unless it is hidden.
+}  // namespace
+
 const ChartState* ShownRadix(const Session& session) {
   return session.radix && !session.radixHidden ? &session.radix->chart.state : nullptr;
 }
+
+namespace {
 
 CivilDate ChartDate(const Chart& chart) { return {chart.moment.day, chart.moment.month, chart.moment.year}; }
 
 }  // namespace
 
-EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circle) {
+EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circle, const DialDrawing& drawing) {
   EnlargedDialDrawing drawn{
-      DrawEnlargedDial(session.chart, circle, session.flags.symbolFontPresent, session.placeLabel,
-                       ShownRadix(session)),
+      DrawDialInMode(session.chart, circle, session.flags.symbolFontPresent, session.placeLabel,
+                     ShownRadix(session), drawing),
       QString()};
   CopyPictureToClipboard(drawn.picture);
   WriteWmf(drawn.picture, QLatin1String(kEnlargedDialFileName), &drawn.writeError);
   return drawn;
 }
 
-std::optional<Picture> RedrawAxisGraphic(Session& session) {
-  return Publish(DrawAxisGraphic(session.chart, ShownRadix(session)), QLatin1String(kAxisGraphicFileName), session.prompter);
+std::optional<Picture> RedrawAxisGraphic(Session& session, DialMode mode) {
+  return Publish(DrawAxisGraphic(session.chart, ShownRadix(session), mode), QLatin1String(kAxisGraphicFileName), session.prompter);
 }
 
 QString ExportBaseName(const QString& prefix, const Chart& chart) {

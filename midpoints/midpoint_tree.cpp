@@ -59,13 +59,10 @@ QString TreePicture(const std::vector<TreeEntry>& tree) {
 }
 
 QString ModeDegreesText(double position) {
-  const double p = std::max(0.0, position);
-  int degrees = static_cast<int>(std::trunc(p));
-  int minutes = static_cast<int>(std::trunc((p - degrees) * 60.0 + 1e-9));
-  if (minutes >= 60) {
-    ++degrees;
-    minutes -= 60;
-  }
+  // Whole minutes, a millionth of a minute allowed for a place stepped in tenths.
+  const long long total = static_cast<long long>(std::trunc(std::clamp(position, 0.0, 1e6) * 60.0 + 1e-6));
+  const long long degrees = total / 60;
+  const long long minutes = total % 60;
   return QStringLiteral("%1°%2'").arg(degrees, 2, 10, QChar(u'0')).arg(minutes, 2, 10, QChar(u'0'));
 }
 

@@ -3,13 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+#include <QWheelEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
 #include <QRadioButton>
 
+#include "engine/factors.h"
+#include "midpoints/midpoint_tree.h"
+#include "pictures/dial_picture.h"
 #include "pictures/enlarged_dial.h"
+#include "pictures/mode_dial.h"
 #include "platform/printing.h"
 #include "platform/symbol_font.h"
 #include "tests/clock/started_clock.h"
@@ -244,6 +252,50 @@ TEST(EnlargedDialWindowTest, ExportsAsPdfSvgAndPngFromTheContextMenu) {
   EXPECT_TRUE(ReadBytes(QStringLiteral("dial.pdf")).startsWith("%PDF"));
   EXPECT_TRUE(ReadBytes(QStringLiteral("dial.svg")).contains("viewBox=\"0 0 740 740\""));
   EXPECT_EQ(QImage(QStringLiteral("dial.png")).size(), QSize(1480, 1480));
+}
+
+}  // namespace
+}  // namespace gyrolux
+
+namespace gyrolux {
+namespace {
+
+// The pointer on the 90-degree dial: a drag from the top (0°) to the left (22.5°), the
+// arrow keys (1°, with Shift 0.1°) and the wheel; the midpoint tree at SO's place, whose
+// branch puts the pointer on SO exactly.
+TEST(EnlargedDialWindowTest, PointerTurnsByDragKeysAndWheelAndFollowsTheTree) {
+  HaltedClock halted;
+  halted.inEnlargedDial([&](QDialog& window) {
+    auto* view = Child<QWidget>(&window, "enlargedDialView");
+    auto* label = Child<QLabel>(&window, "pointerLabel");
+    auto* tree = Child<QListWidget>(&window, "midpointTree");
+    auto* mode = Child<QComboBox>(&window, "dialModeBox");
+    const QByteArray zodiac = ReadBytes(QStringLiteral("img.wmf"));
+    QTest::keyClick(mode, Qt::Key_Down);
+    EXPECT_NE(ReadBytes(QStringLiteral("img.wmf")), zodiac);
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(370, 100));
+    EXPECT_EQ(label->text(), QStringLiteral("Zeiger: 00°00'"));
+    QTest::mouseMove(view, QPoint(100, 370));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(100, 370));
+    EXPECT_EQ(label->text(), QStringLiteral("Zeiger: 22°30'"));
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(label->text(), QStringLiteral("Zeiger: 23°30'"));
+    QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(label->text(), QStringLiteral("Zeiger: 23°24'"));
+    QWheelEvent wheel(QPointF(370, 370), view->mapToGlobal(QPointF(370, 370)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    EXPECT_EQ(label->text(), QStringLiteral("Zeiger: 24°24'"));
+
+    const double sun = kMode90.Reduce(halted.clock.session.chart.state.factorLongitude[SO]);
+    QTest::mouseClick(view, Qt::LeftButton, {}, DialPoint(DialScreenAngle(kMode90, sun), 200, 370, 370));
+    const QList<QListWidgetItem*> found = tree->findItems(QStringLiteral("SO "), Qt::MatchStartsWith);
+    ASSERT_EQ(found.size(), 1);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found[0]).center());
+    EXPECT_EQ(label->text(), QStringLiteral("Zeiger: ") + ModeDegreesText(sun));
+    EXPECT_TRUE(tree->item(0)->text().startsWith(QStringLiteral("SO ")));
+    window.reject();
+  });
 }
 
 }  // namespace
