@@ -35,6 +35,7 @@
 #include "platform/window_kit.h"
 #include "radix/radix_settings.h"
 #include "radix/radix_window.h"
+#include "evaluation/ephemeris_window.h"
 #include "session/session.h"
 
 namespace gyrolux {
@@ -219,6 +220,19 @@ void MainWindow::buildMenuBar() {
   connect(hide, &QAction::toggled, this, [this](bool hidden) {
     session_.radixHidden = hidden;
     showRadixName();
+  });
+  // The graphic ephemeris halts the clock while it is open, as the date dialog does: a
+  // click in it sets the moment.
+  ephemerisWindow_ = new EphemerisWindow(session_, this);
+  QAction* ephemeris = menuBar_.bar->addMenu(QStringLiteral("&Grafik"))->addAction(QStringLiteral("Grafische Ephemeride …"));
+  ephemeris->setObjectName(QStringLiteral("graphicEphemerisAction"));
+  connect(ephemeris, &QAction::triggered, this, [this] {
+    run([this] {
+      controller_.openModal(ModalWindow::MomentDialog, [this] {
+        showState();
+        ephemerisWindow_->run();
+      });
+    });
   });
   // The radix of the last run, as the settings remember it.
   QString error;

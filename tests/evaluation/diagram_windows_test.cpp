@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QWheelEvent>
@@ -296,6 +297,38 @@ TEST(EnlargedDialWindowTest, PointerTurnsByDragKeysAndWheelAndFollowsTheTree) {
     EXPECT_TRUE(tree->item(0)->text().startsWith(QStringLiteral("SO ")));
     window.reject();
   });
+}
+
+}  // namespace
+}  // namespace gyrolux
+
+namespace gyrolux {
+namespace {
+
+// The graphic ephemeris from the menu bar halts the clock; the page point (333.56, 444.82)
+// under the view's (300, 400) is day 100.86 of 2027 (11 April, 20:38) at 37°11' of the
+// 90-degree mode; a click there sets the clock to that moment.
+TEST(EphemerisWindowTest, HoverShowsTheMomentAndAClickSetsTheClock) {
+  SymbolFontRegistration font;
+  StartedClock clock{Moment(5, 12, 2026, 10, 29, 50)};
+  bool opened = false;
+  WhileOpen("ephemerisWindow", [&](QDialog& window) {
+    opened = true;
+    EXPECT_FALSE(clock.running());
+    Child<QLineEdit>(&window, "fromEdit")->setText(QStringLiteral("01.01.2027"));
+    Child<QLineEdit>(&window, "toEdit")->setText(QStringLiteral("31.12.2027"));
+    QTest::mouseClick(Child<QPushButton>(&window, "drawButton"), Qt::LeftButton);
+    auto* view = Child<QWidget>(&window, "ephemerisView");
+    QTest::mouseMove(view, QPoint(300, 400));
+    EXPECT_EQ(Child<QLabel>(&window, "hoverLabel")->text(), QStringLiteral("11.04.2027  20:38 WZ/GMT   37°11'"));
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(300, 400));
+    EXPECT_FALSE(window.isVisible());
+  });
+  clock.window->findChild<QAction*>(QStringLiteral("graphicEphemerisAction"))->trigger();
+  ASSERT_TRUE(opened);
+  EXPECT_TRUE(clock.dateLabel().contains(QStringLiteral("11.04.2027"))) << clock.dateLabel().toStdString();
+  EXPECT_TRUE(clock.timeLabel().startsWith(QStringLiteral("20:38"))) << clock.timeLabel().toStdString();
+  EXPECT_FALSE(clock.running());
 }
 
 }  // namespace
