@@ -197,8 +197,11 @@ void EnlargedDialWindow::draw() {
                                        tree_);
       item->setData(Qt::UserRole, entry.position);
     }
+    // The picture the branches form, "SO = MA/JU = r SO/MO".
+    pointerLabel_->setToolTip(TreePicture(tree));
   } else {
     SetLabelText(pointerLabel_, QStringLiteral("Zeiger: –"));
+    pointerLabel_->setToolTip(QString());
   }
   SetLabelText(rotationLabel_, RotationLabel(circle_.rotation));
   if (drawn.writeError.isEmpty()) {
