@@ -1,11 +1,13 @@
 // The graphic ephemeris of the default 19 factors: computed and drawn as a picture for 10
 // and 100 years in each mode, and the 10-year page rendered to an image as a window
-// shows it.
+// shows it; one step of the dial's pointer with its midpoint tree.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 
+#include "midpoints/midpoint_tree.h"
 #include "pictures/graphic_ephemeris.h"
+#include "pictures/mode_dial.h"
 
 namespace {
 
@@ -36,6 +38,24 @@ void BM_EphemerisImage(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(picture.toImage());
 }
 BENCHMARK(BM_EphemerisImage)->Unit(benchmark::kMillisecond);
+
+// One step of the pointer on the 90-degree dial with a radix: the dial drawn again with
+// the pointer and the midpoint tree at it.
+void BM_PointerStep(benchmark::State& state) {
+  gyrolux::Chart chart;
+  chart.moment = {5, 12, 2026, 10.5, 10.0, 50.0, false, false};
+  gyrolux::RecomputeChart(chart);
+  gyrolux::Chart radix;
+  radix.moment = {1, 6, 1990, 10.0, 13.4, 52.5, false, false};
+  gyrolux::RecomputeChart(radix);
+  double pointer = 0.0;
+  for (auto _ : state) {
+    pointer = pointer >= 89 ? 0.0 : pointer + 1.0;
+    benchmark::DoNotOptimize(gyrolux::DrawDialInMode(chart, {}, true, QString(), &radix.state, {gyrolux::kMode90, pointer}));
+    benchmark::DoNotOptimize(gyrolux::MidpointTree(chart.state, &radix.state, gyrolux::kMode90, pointer, {}));
+  }
+}
+BENCHMARK(BM_PointerStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
