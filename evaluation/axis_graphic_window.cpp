@@ -73,11 +73,16 @@ AxisGraphicWindow::AxisGraphicWindow(Session& session, QWidget* parent)
 void AxisGraphicWindow::chooseMode(int index) {
   constexpr DialMode kModes[] = {kMode22_5, kMode45, kMode90, kMode360};
   mode_ = kModes[std::clamp(index, 0, 3)];
+  RememberDialMode(QStringLiteral("axisGraphic"), mode_);
   picture_ = RedrawAxisGraphic(session_, mode_);
   if (picture_) view_->setPicture(*picture_);
 }
 
 void AxisGraphicWindow::run() {
+  mode_ = RememberedDialMode(QStringLiteral("axisGraphic"), kMode22_5);
+  constexpr DialMode kShown[] = {kMode22_5, kMode45, kMode90, kMode360};
+  findChild<QComboBox*>(QStringLiteral("axisModeBox"))
+      ->setCurrentIndex(static_cast<int>(std::find(std::begin(kShown), std::end(kShown), mode_) - std::begin(kShown)));
   picture_ = RedrawAxisGraphic(session_, mode_);
   if (picture_) view_->setPicture(*picture_);
   runModal();

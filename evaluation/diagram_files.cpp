@@ -1,5 +1,7 @@
 #include "evaluation/diagram_files.h"
 
+#include <QSettings>
+
 #include "evaluation/numbered_files.h"
 #include "pictures/axis_graphic.h"
 #include "platform/clipboard.h"
@@ -42,6 +44,20 @@ EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circ
   CopyPictureToClipboard(drawn.picture);
   WriteWmf(drawn.picture, QLatin1String(kEnlargedDialFileName), &drawn.writeError);
   return drawn;
+}
+
+DialMode RememberedDialMode(const QString& key, DialMode fallback) {
+  const QString text = QSettings(QStringLiteral("gyrolux"), QStringLiteral("gyrolux"))
+                           .value(key + QStringLiteral("/mode"))
+                           .toString();
+  for (DialMode mode : {kMode360, kMode90, kMode45, kMode22_5}) {
+    if (text == QString::number(mode.Width())) return mode;
+  }
+  return fallback;
+}
+
+void RememberDialMode(const QString& key, DialMode mode) {
+  QSettings(QStringLiteral("gyrolux"), QStringLiteral("gyrolux")).setValue(key + QStringLiteral("/mode"), QString::number(mode.Width()));
 }
 
 std::optional<Picture> RedrawAxisGraphic(Session& session, DialMode mode) {

@@ -25,6 +25,11 @@ struct EnlargedDialDrawing {
 // In a dial mode other than 360 degrees, and with the pointer, as drawing says.
 EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circle, const DialDrawing& drawing = {});
 
+// The dial mode a window showed last, as the program's settings remember it under key
+// ("enlargedDial", "axisGraphic"); fallback when none is remembered.
+DialMode RememberedDialMode(const QString& key, DialMode fallback);
+void RememberDialMode(const QString& key, DialMode mode);
+
 // One drawing of the axis graphic: the picture, on the clipboard and in "dia.wmf".
 std::optional<Picture> RedrawAxisGraphic(Session& session, DialMode mode = kMode22_5);
 

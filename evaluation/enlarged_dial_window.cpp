@@ -165,6 +165,9 @@ void EnlargedDialWindow::run() {
   writeErrorShown_ = false;
   circle_ = HouseCircle{};
   drawing_.pointer.reset();
+  drawing_.mode = RememberedDialMode(QStringLiteral("enlargedDial"), kMode360);
+  constexpr DialMode kShown[] = {kMode360, kMode90, kMode45, kMode22_5};
+  modeBox_->setCurrentIndex(static_cast<int>(std::find(std::begin(kShown), std::end(kShown), drawing_.mode) - std::begin(kShown)));
   circleButtons_[MC]->setChecked(true);
   {
     const QSignalBlocker block(rotationBar_);
@@ -237,6 +240,7 @@ void EnlargedDialWindow::chooseMode(int index) {
   // The pointer keeps its place on the zodiac's fold: its degrees in the new mode.
   if (drawing_.pointer) drawing_.pointer = mode.Reduce(*drawing_.pointer);
   drawing_.mode = mode;
+  RememberDialMode(QStringLiteral("enlargedDial"), mode);
   draw();
 }
 

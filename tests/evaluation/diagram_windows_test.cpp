@@ -297,6 +297,11 @@ TEST(EnlargedDialWindowTest, PointerTurnsByDragKeysAndWheelAndFollowsTheTree) {
     EXPECT_TRUE(tree->item(0)->text().startsWith(QStringLiteral("SO ")));
     window.reject();
   });
+  // The settings remember the mode for the next showing; the pointer starts unset.
+  halted.inEnlargedDial([&](QDialog& window) {
+    EXPECT_EQ(Child<QComboBox>(&window, "dialModeBox")->currentText(), QStringLiteral("90°"));
+    EXPECT_EQ(Child<QLabel>(&window, "pointerLabel")->text(), QStringLiteral("Zeiger: –"));
+  });
 }
 
 }  // namespace
