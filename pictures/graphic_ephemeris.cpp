@@ -366,6 +366,9 @@ Picture DrawGraphicEphemeris(const GraphicEphemerisRequest& request) {
     }
   }
   int colorIndex = 0;
+  // A factor's letters at its start step right past those standing less than a line above
+  // or below.
+  std::vector<QPoint> startLabels;
   for (int f : request.factors) {
     if (days[f].empty()) continue;  // named twice
     const QRgb color = kLineColors[static_cast<size_t>(colorIndex++) % kLineColors.size()];
@@ -373,8 +376,15 @@ Picture DrawGraphicEphemeris(const GraphicEphemerisRequest& request) {
     DrawFactorLine(picture, layout, days[f], longitudes[f], color);
     picture.setFont(QStringLiteral("Arial"), 8, true, color);
     const double startPlace = std::fmod(longitudes[f].front(), mode.Width());
-    picture.text(left + 3, Pixel(layout.yOfDegree(startPlace < 0 ? startPlace + mode.Width() : startPlace)) - 12,
-                 Abbrev(f));
+    const int y = Pixel(layout.yOfDegree(startPlace < 0 ? startPlace + mode.Width() : startPlace)) - 12;
+    int x = left + 3;
+    while (x < left + 63 && std::any_of(startLabels.begin(), startLabels.end(), [&](QPoint p) {
+             return p.x() == x && std::abs(p.y() - y) < 10;
+           })) {
+      x += 20;
+    }
+    startLabels.emplace_back(x, y);
+    picture.text(x, y, Abbrev(f));
     picture.endGroup();
     days[f].clear();
   }
