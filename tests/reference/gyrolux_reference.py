@@ -34,62 +34,28 @@ FACTOR_COUNT = 23
 HOUSE_BASE_CUSP = [10, 7, 4, 1, 10, 1]
 SIGN_ABBREV = "  WIDSTIZWIKRELOEJUNWAASKOSCHSTEWASFIS"
 
-# ---------------------------------------------------------------------------
-# Whole parts, reductions and trigonometric helpers
-# ---------------------------------------------------------------------------
-
+# --- Whole parts, reductions and trigonometric helpers ---
 
 def Int(x):
     """Truncation toward zero, kept as a real."""
     return float(math.trunc(x))
 
 
-def Trunc(x):
-    """Truncation toward zero, as a whole number."""
-    return math.trunc(x)
-
-
-def Frac(x):
-    return x - Int(x)
-
-
-def Mod22_5(x):
-    return x - Int(x * 10 / 225) * 22.5
-
-
-def Mod30(x):
-    return x - Int(x / 30) * 30
-
-
-def Mod360(x):
-    return x - Int(x / 360) * 360
+Trunc = math.trunc  # truncation toward zero, as a whole number
+def Frac(x): return x - Int(x)
+def Mod22_5(x): return x - Int(x * 10 / 225) * 22.5
+def Mod30(x): return x - Int(x / 30) * 30
+def Mod360(x): return x - Int(x / 360) * 360
+def DegToRad(x): return x * 0.017453292519943295
+def RadToDeg(x): return x * 57.29577951308232
+def SinDeg(x): return math.sin(PI * x / 180)
+def CosDeg(x): return math.cos(PI * x / 180)
+def TanRad(x): return math.sin(x) / math.cos(x)
 
 
 def ModPositive(x, m):
     r = Frac(x / m) * m
-    if r < 0:
-        r = r + m
-    return r
-
-
-def DegToRad(x):
-    return x * 0.017453292519943295
-
-
-def RadToDeg(x):
-    return x * 57.29577951308232
-
-
-def SinDeg(x):
-    return math.sin(PI * x / 180)
-
-
-def CosDeg(x):
-    return math.cos(PI * x / 180)
-
-
-def TanRad(x):
-    return math.sin(x) / math.cos(x)
+    return r + m if r < 0 else r
 
 
 def _arctan_of_quotient(y, x):
@@ -117,26 +83,14 @@ def _rect_to_polar(x, y, zero_replacement):
     return r, angle
 
 
-def PolarToRect(angle, r):
-    return _polar_to_rect(angle, r, 1.75453e-09)
+# The chart's angles and the planets' orbits replace an exact zero by slightly different tiny values.
+def PolarToRect(angle, r): return _polar_to_rect(angle, r, 1.75453e-09)
+def RectToPolar(x, y): return _rect_to_polar(x, y, 1.754533e-09)
+def PlanetPolarToRect(angle, r): return _polar_to_rect(angle, r, 1.7e-09)
+def PlanetRectToPolar(x, y): return _rect_to_polar(x, y, 1.7e-09)
 
 
-def RectToPolar(x, y):
-    return _rect_to_polar(x, y, 1.754533e-09)
-
-
-def PlanetPolarToRect(angle, r):
-    return _polar_to_rect(angle, r, 1.7e-09)
-
-
-def PlanetRectToPolar(x, y):
-    return _rect_to_polar(x, y, 1.7e-09)
-
-
-# ---------------------------------------------------------------------------
-# Text helpers
-# ---------------------------------------------------------------------------
-
+# --- Text helpers ---
 
 def RoundHalfDown(x):
     n = Trunc(x)
@@ -198,10 +152,7 @@ def DateText(day, month, year):
     return (ZeroPad(day, 2) + "." + ZeroPad(month, 2) + "." + ZeroPad(year, 4))[:10]
 
 
-# ---------------------------------------------------------------------------
-# Houses
-# ---------------------------------------------------------------------------
-
+# --- Houses ---
 
 def MidpointHouse(base, factor, base_longitude, longitude):
     b = base
@@ -221,10 +172,7 @@ def MidpointHouse(base, factor, base_longitude, longitude):
     return h
 
 
-# ---------------------------------------------------------------------------
-# Calendar stepping
-# ---------------------------------------------------------------------------
-
+# --- Calendar stepping ---
 
 def _is_gregorian_leap(year):
     return year % 4 == 0 and (year % 100 != 0 or year % 400 == 0)
@@ -237,13 +185,7 @@ def _read_date_text(date_text):
 def NextDay(date_text):
     day, month, year = _read_date_text(date_text)
     day = day + 1
-    if month == 2:
-        length = 29 if _is_gregorian_leap(year) else 28
-    elif month in (4, 6, 9, 11):
-        length = 30
-    else:
-        length = 31
-    if day > length:
+    if day > gregorian_month_length(month, year):
         day = 1
         month = month + 1
     if month == 13:
@@ -252,34 +194,24 @@ def NextDay(date_text):
     return DateText(day, month, year)
 
 
-# ---------------------------------------------------------------------------
-# The chart
-# ---------------------------------------------------------------------------
+def gregorian_month_length(month, year):
+    if month == 2:
+        return 29 if _is_gregorian_leap(year) else 28
+    return 30 if month in (4, 6, 9, 11) else 31
 
+
+# --- The chart ---
 
 class Chart:
     """One moment and everything computed from it."""
 
     def __init__(self, day, month, year, hours, longitude, latitude):
-        self.day = day
-        self.month = month
-        self.year = year
-        self.hours = hours
-        self.longitude = longitude
-        self.latitude = latitude
+        self.day, self.month, self.year, self.hours = day, month, year, hours
+        self.longitude, self.latitude = longitude, latitude
         self.dateText = DateText(day, month, year)
         self.factorLongitude = [0.0] * FACTOR_COUNT
         self.retrograde = [0] * FACTOR_COUNT
-        self.centuriesT = 0.0
-        self.negObliquity = 0.0
-        self.ramc = 0.0
-        self.localSiderealHours = 0.0
         self.monthLength = [0] * 13  # index 1..12
-        self.siderealText = ""
-        self.ramcText = ""
-        self.indexSiderealText = ""
-        self.indexDateText = ""
-        self.table_index = 0
 
     # -- step 1: time scale ------------------------------------------------
     def time_scale(self):
@@ -751,16 +683,7 @@ def axes_lines(chart, orb):
     return lines
 
 
-# ---------------------------------------------------------------------------
-# Moments
-# ---------------------------------------------------------------------------
-
-
-def gregorian_month_length(month, year):
-    if month == 2:
-        return 29 if _is_gregorian_leap(year) else 28
-    return 30 if month in (4, 6, 9, 11) else 31
-
+# --- Moments ---
 
 def random_moment(rng):
     year = rng.randint(1600, 2100)
@@ -1038,10 +961,7 @@ def command_lists(count, seed, out):
             f.write("END\n")
 
 
-# ---------------------------------------------------------------------------
-# Self-check
-# ---------------------------------------------------------------------------
-
+# --- Self-check ---
 
 def _check(condition, what):
     if not condition:
