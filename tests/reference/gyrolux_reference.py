@@ -11,7 +11,7 @@ moments.
 
 Commands:
   charts --count N --seed S --out FILE   moments with all computed chart values
-  axes   --count N --seed S --out FILE   moments with their axis lists and stellium line
+  axes   --count N --seed S --out FILE   gyrolux-calc axes calls with the lists and stellium line
   lists  --count N --seed S --out FILE   gyrolux-calc list calls with the lines they print
   selftest                               the model's own reference values (the helpers'
                                          hand-checked cases are the C++ tests', which the
@@ -617,9 +617,7 @@ PLANET_ELEMENT_TABLE = (
     + _hypothetical(165.3595, 48.6486, 83.493733)
 )
 
-# ---------------------------------------------------------------------------
-# Main-axis lists and stellium detection
-# ---------------------------------------------------------------------------
+# --- Main-axis lists and stellium detection ---
 
 AXIS_LABELS = {0: " MC/MC = ", 2: " SO/SO = ", 3: " AS/AS = ", 4: " MO/MO = "}
 
@@ -761,28 +759,30 @@ def stellium_moment(rng):
                 return (day, month, year, hours, longitude, latitude)
 
 
-def command_axes(count, seed, out):
-    rng = random.Random(seed)
+def write_calls(out, cases):
+    """The gyrolux-calc calls and what each must print, as tests/reference/compare_calls.py reads them."""
     with open(out, "w", encoding="utf-8", newline="\n") as f:
-        for index in range(count):
-            if index == 0:
-                moment = FIXED_MOMENTS[0]
-            elif index % 3 == 1:
-                moment = stellium_moment(rng)
-            else:
-                moment = random_moment(rng)
-            orb = 1.1 if rng.random() < 0.2 else 1.18
-            chart = Chart(*moment).recompute()
-            f.write("MOMENT;" + chart.dateText + ";" + repr(moment[3]) + ";" + repr(moment[4])
-                    + ";" + repr(moment[5]) + ";" + repr(orb) + "\n")
-            for line in axes_lines(chart, orb):
-                f.write(line + "\n")
+        for args, want in cases:
+            f.write("RUN " + json.dumps(args) + "\n")
+            f.write("ERROR " + want + "\n" if isinstance(want, str) else "".join(line + "\n" for line in want))
             f.write("END\n")
 
 
-# ---------------------------------------------------------------------------
-# Evaluation lists and axis lookups
-# ---------------------------------------------------------------------------
+def axes_case(rng, index):
+    if index == 0:
+        moment = FIXED_MOMENTS[0]
+    elif index % 3 == 1:
+        moment = stellium_moment(rng)
+    else:
+        moment = random_moment(rng)
+    orb = 1.1 if rng.random() < 0.2 else 1.18
+    chart = Chart(*moment).recompute()
+    args = ["axes", "--date", chart.dateText, "--hours", repr(moment[3]), "--lon", repr(moment[4]),
+            "--lat", repr(moment[5]), "--orb", repr(orb)]
+    return args, axes_lines(chart, orb)
+
+
+# --- Evaluation lists and axis lookups ---
 
 PAIRS = [(a, b) for a in range(22) for b in range(a, 22)]
 
@@ -948,19 +948,6 @@ def random_list_case(rng, index):
     return args + ["--pair", pair], list_hs_achse(ch, pair, orb)
 
 
-def command_lists(count, seed, out):
-    rng = random.Random(seed)
-    with open(out, "w", encoding="utf-8", newline="\n") as f:
-        for index in range(count):
-            args, want = random_list_case(rng, index)
-            f.write("RUN " + json.dumps(args) + "\n")
-            if isinstance(want, str):
-                f.write("ERROR " + want + "\n")
-            else:
-                f.write("".join(line + "\n" for line in want))
-            f.write("END\n")
-
-
 # --- Self-check ---
 
 def _check(condition, what):
@@ -1069,10 +1056,10 @@ def main(argv):
     args = parser.parse_args(argv)
     if args.command == "charts":
         command_charts(args.count, args.seed, args.out)
-    elif args.command == "axes":
-        command_axes(args.count, args.seed, args.out)
-    elif args.command == "lists":
-        command_lists(args.count, args.seed, args.out)
+    elif args.command in ("axes", "lists"):
+        rng = random.Random(args.seed)
+        case = axes_case if args.command == "axes" else random_list_case
+        write_calls(args.out, [case(rng, index) for index in range(args.count)])
     else:
         command_selftest()
     return 0

@@ -1,7 +1,8 @@
-"""Runs the gyrolux-calc list calls of a lists file of the independent implementation and
-compares what they print with the lines (or the message on stderr) the file holds.
+"""Runs the gyrolux-calc calls of a file the independent implementation wrote (its axes or
+lists command) and compares what they print with the lines (or the message on stderr) the
+file holds.
 
-  compare_lists.py PROGRAM FILE
+  compare_calls.py PROGRAM FILE
 """
 import json
 import subprocess
