@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 
 #include <QFile>
@@ -30,63 +29,46 @@ struct ReferenceChart {
 
 constexpr int kFieldCount = 6 + 2 * kFactorCount + 4 + 4;
 
-template <typename Number>
-bool ReadNumber(const QString& field, Number& out) {
-  const QByteArray bytes = field.toLatin1();
-  if (bytes.isEmpty() || field.size() != bytes.size()) return false;
-  const char* end = bytes.constData() + bytes.size();
-  const auto [ptr, ec] = std::from_chars(bytes.constData(), end, out);
-  return ec == std::errc() && ptr == end;
-}
-
 bool NearRelative(double a, double b, double relative) {
   return a == b || std::fabs(a - b) <= relative * std::max(std::fabs(a), std::fabs(b));
 }
 
 // day;month;year;hours;longitude;latitude; 23 longitudes; 23 flags 0/1; centuriesT;
 // negObliquity; ramc; localSiderealHours; the four texts. Numbers are read exactly
-// (shortest round-trip text), whatever the locale. A line that does not hold exactly
-// this gives nothing and says why in error.
+// (QString::toDouble takes the shortest round-trip text whatever the locale). A line that
+// does not hold exactly this gives nothing and says why in error.
 std::optional<ReferenceChart> ParseReferenceChart(const QString& line, QString& error) {
   const QStringList fields = line.split(u';');
   if (fields.size() != kFieldCount) {
     error = QStringLiteral("%1 fields instead of %2").arg(fields.size()).arg(kFieldCount);
     return std::nullopt;
   }
-  ReferenceChart r;
-  int i = 0;
-  const auto number = [&](auto& out) {
-    if (ReadNumber(fields[i], out)) {
-      ++i;
-      return true;
-    }
-    error = QStringLiteral("field %1 '%2' is not a number").arg(i + 1).arg(fields[i].left(40));
-    return false;
-  };
-  if (!number(r.moment.day) || !number(r.moment.month) || !number(r.moment.year) ||
-      !number(r.moment.hours) || !number(r.moment.longitude) || !number(r.moment.latitude)) {
-    return std::nullopt;
-  }
-  r.moment.westLongitude = r.moment.longitude < 0;
-  r.moment.southLatitude = r.moment.latitude < 0;
-  for (double& l : r.factorLongitude) {
-    if (!number(l)) return std::nullopt;
-  }
-  for (int& flag : r.retrograde) {
-    if (!number(flag)) return std::nullopt;
-    if (flag != 0 && flag != 1) {
-      error = QStringLiteral("field %1 is no flag").arg(i);
+  constexpr int kFlags = 6 + kFactorCount, kNumbers = kFieldCount - 4;
+  double n[kNumbers];
+  for (int i = 0; i < kNumbers; ++i) {
+    bool ok = false;
+    n[i] = fields[i].toDouble(&ok);
+    const bool flag = i >= kFlags && i < kFlags + kFactorCount;
+    if (!ok || (flag && n[i] != 0 && n[i] != 1) || (i < 3 && !(std::trunc(n[i]) == n[i] && std::abs(n[i]) < 1e9))) {
+      error = QStringLiteral("field %1 '%2' is no %3").arg(i + 1).arg(fields[i].left(40), flag ? "flag" : "number");
       return std::nullopt;
     }
   }
-  if (!number(r.centuriesT) || !number(r.negObliquity) || !number(r.ramc) ||
-      !number(r.localSiderealHours)) {
-    return std::nullopt;
+  ReferenceChart r;
+  r.moment = {int(n[0]), int(n[1]), int(n[2]), n[3], n[4], n[5], n[4] < 0, n[5] < 0};
+  for (int id = 0; id < kFactorCount; ++id) {
+    r.factorLongitude[id] = n[6 + id];
+    r.retrograde[id] = int(n[kFlags + id]);
   }
-  r.siderealText = fields[i++];
-  r.ramcText = fields[i++];
-  r.indexSiderealText = fields[i++];
-  r.indexDateText = fields[i++];
+  const double* tail = n + kFlags + kFactorCount;
+  r.centuriesT = tail[0];
+  r.negObliquity = tail[1];
+  r.ramc = tail[2];
+  r.localSiderealHours = tail[3];
+  r.siderealText = fields[kNumbers];
+  r.ramcText = fields[kNumbers + 1];
+  r.indexSiderealText = fields[kNumbers + 2];
+  r.indexDateText = fields[kNumbers + 3];
   return r;
 }
 
