@@ -6,12 +6,14 @@
 #include <limits>
 #include <random>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "engine/chart.h"
 #include "engine/calendar.h"
 #include "engine/chart_core.h"
 #include "engine/planet_elements.h"
+#include "engine/time_scale.h"
 
 namespace gyrolux {
 namespace {
@@ -42,6 +44,16 @@ class MomentSource {
   std::mt19937 random_;
   std::uniform_int_distribution<int> year_;
 };
+
+// gyrolux-calc, which the reference comparisons run, takes the years from 1600: the switch of
+// the calendars by the year (all of 1582 Gregorian, 1581 not) is held here to the day
+// numbers of the independent implementation's self-check.
+TEST(ChartTest, TimeScaleSwitchesCalendarsByTheYear) {
+  for (const auto& [day, month, year, jd] : {std::tuple{15, 10, 1582, 2299160.5}, {4, 10, 1582, 2299149.5},
+                                              {4, 10, 1581, 2299159.5 - 365}}) {
+    EXPECT_EQ(JulianCenturies(day, month, year, 0.0), (jd - 2415020.0) / 36525.0) << day << "." << year;
+  }
+}
 
 // The reference comparisons cover times within the day; past 24 h (the minutes unit) the
 // count reaches back more than a year: n = Trunc(2880 / 3.951388888888) = 728, 729 days.

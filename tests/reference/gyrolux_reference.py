@@ -10,7 +10,7 @@ definitions line by line; the C++ engine is compared with it at thousands of
 moments.
 
 Commands:
-  charts --count N --seed S --out FILE   moments with all computed chart values
+  charts --count N --seed S --out FILE   gyrolux-calc chart calls with all computed chart values
   axes   --count N --seed S --out FILE   gyrolux-calc axes calls with the lists and stellium line
   lists  --count N --seed S --out FILE   gyrolux-calc list calls with the lines they print
   selftest                               the model's own reference values (the helpers'
@@ -706,28 +706,19 @@ FIXED_MOMENTS = [
     (31, 12, 2100, 23.5, -0.0001, -33.9001),
     (29, 2, 2000, 12.0, 2.3501, 48.8501),
     (29, 2, 1996, 1.0, -122.4001, 37.7801),
-    (15, 10, 1582, 12.0, 0.0001, 0.0001),
-]
+]  # (gyrolux-calc takes the years from 1600; the Gregorian switch of 1582 is the engine's own test)
 
 
-def chart_fields(moment):
+def chart_case(rng, index):
+    """gyrolux-calc chart --json at a moment and the chart's values as it prints them."""
+    moment = FIXED_MOMENTS[index] if index < len(FIXED_MOMENTS) else random_moment(rng)
     chart = Chart(*moment).recompute()
-    fields = [str(moment[0]), str(moment[1]), str(moment[2]),
-              repr(moment[3]), repr(moment[4]), repr(moment[5])]
-    fields += [repr(v) for v in chart.factorLongitude]
-    fields += [str(f) for f in chart.retrograde]
-    fields += [repr(chart.centuriesT), repr(chart.negObliquity), repr(chart.ramc),
-               repr(chart.localSiderealHours)]
-    fields += [chart.siderealText, chart.ramcText, chart.indexSiderealText, chart.indexDateText]
-    return ";".join(fields)
-
-
-def command_charts(count, seed, out):
-    rng = random.Random(seed)
-    with open(out, "w", encoding="utf-8", newline="\n") as f:
-        for index in range(count):
-            moment = FIXED_MOMENTS[index] if index < len(FIXED_MOMENTS) else random_moment(rng)
-            f.write(chart_fields(moment) + "\n")
+    args = ["chart", "--json", "--date", chart.dateText, "--hours", repr(moment[3]), "--lon", repr(moment[4]),
+            "--lat", repr(moment[5])]
+    values = {name: getattr(chart, name) for name in (
+        "factorLongitude", "retrograde", "centuriesT", "negObliquity", "ramc", "localSiderealHours",
+        "siderealText", "ramcText", "indexSiderealText", "indexDateText")}
+    return args, ["JSON " + json.dumps(values)]
 
 
 # Periods in which several slow factors stand together (May 2000 in Taurus, early
@@ -1054,14 +1045,12 @@ def main(argv):
         p.add_argument("--out", required=True)
     sub.add_parser("selftest")
     args = parser.parse_args(argv)
-    if args.command == "charts":
-        command_charts(args.count, args.seed, args.out)
-    elif args.command in ("axes", "lists"):
-        rng = random.Random(args.seed)
-        case = axes_case if args.command == "axes" else random_list_case
-        write_calls(args.out, [case(rng, index) for index in range(args.count)])
-    else:
+    if args.command == "selftest":
         command_selftest()
+    else:
+        rng = random.Random(args.seed)
+        case = {"charts": chart_case, "axes": axes_case, "lists": random_list_case}[args.command]
+        write_calls(args.out, [case(rng, index) for index in range(args.count)])
     return 0
 
 
