@@ -49,17 +49,14 @@ QStringList Keys(const QJsonValue& value) { return value.toObject().keys(); }
 const QStringList kGreenwich = {"--date", "01.01.2000", "--hours", "12", "--lon", "0.0001", "--lat", "51.5001"};
 const QStringList kBerlin = {"--date", "01.01.2000", "--hours", "12", "--lon", "13.4", "--lat", "52.5"};
 
+// Every verb's --help and the options it names: packaging_man_pages; here the help verb and the version.
 TEST(CalcCli, AskedTextsGoToStdout) {
   const struct {
     QStringList arguments;
     QStringList texts;
   } kRows[] = {
-      {{"--help"}, {"Usage: gyrolux-calc", "\n  chart ", "\n  search ", "\n  help "}},
-      {{"chart", "--help"}, {"Usage: gyrolux-calc chart [options]\n", "--date <DD.MM.YYYY>", "--lat <B>", "--json"}},
       {{"help", "axes"}, {"Usage: gyrolux-calc axes", "--orb <O>", "--json"}},
       {{"help", "draw"}, {"Usage: gyrolux-calc draw", "rscheibe", "--long-lines"}},
-      {{"list", "-h"}, {"--textsfile <F>", "--json"}},
-      {{"search", "--help"}, {"picture A B C D | angle A B DEG MIN", "--all"}},
       {{"--version"}, {"gyrolux-calc 5.0.0\n"}},
       {{"chart", "--version"}, {"gyrolux-calc 5.0.0\n"}},
   };
@@ -300,10 +297,14 @@ TEST(CalcCli, DrawWritesEveryKindInEveryFormat) {
   } special[] = {{"to-real.wmf", "in/real.wmf", 0}, {"to-pipe.wmf", "in/pipe.wmf", 1},
                  {"to-folder.wmf", "in/folder", 1}, {"in/pipe.wmf", nullptr, 1}};
   for (const auto& row : special) {
-    if (row.target != nullptr) ASSERT_TRUE(QFile::link(row.target, row.name));
+    if (row.target != nullptr) {
+      ASSERT_TRUE(QFile::link(row.target, row.name));
+    }
     const Outcome outcome = Calc(QStringList{"draw", "dial", "--out", row.name} + moment);
     EXPECT_EQ(outcome.status, row.status) << row.name;
-    if (row.status != 0) EXPECT_TRUE(outcome.err.contains(QFileInfo(row.name).fileName())) << row.name;
+    if (row.status != 0) {
+      EXPECT_TRUE(outcome.err.contains(QFileInfo(row.name).fileName())) << row.name;
+    }
     EXPECT_EQ(QFileInfo(row.name).isSymLink(), row.target != nullptr) << row.name;
   }
   EXPECT_EQ(ReadBytes("in/real.wmf"), ReadBytes("dial.wmf"));
