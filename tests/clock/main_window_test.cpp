@@ -338,30 +338,25 @@ TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
   for (QAction* action : menu->actions()) entries << action->text();
   EXPECT_EQ(entries, (QStringList{QStringLiteral("Radix-Kartei \u2026"), QStringLiteral("Radix ausblenden")}));
   // Without a radix nothing to hide and no name.
-  EXPECT_FALSE(clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"))->isEnabled());
+  auto* hide = clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"));
+  EXPECT_FALSE(hide->isEnabled());
   EXPECT_TRUE(clock.widget<QLabel>("radixNameLabel")->text().isEmpty());
-  qunsetenv("XDG_CONFIG_HOME");
-}
 
-// Hiding the radix and showing it again redraws the wheel at once (the clock is halted),
-// and no stellium is logged for the unchanged moment.
-TEST(MainMenuBar, HidingTheRadixRedrawsTheWheelAtOnce) {
-  qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + QStringLiteral("/config")).toUtf8());
-  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  // Hiding the radix and showing it again redraws the wheel at once (the clock is halted),
+  // and no stellium is logged for the unchanged moment.
   clock.click(MainButton::Halt);
   clock.session.radix = LoadedRadix{QStringLiteral("Probe"), clock.session.chart};
   const auto radixOps = [&clock] {
     const auto& ops = clock.window->controller().state().drawing.picture->ops();
     return std::count_if(ops.begin(), ops.end(), [](const PictureOp& op) { return op.pen.color == kRadixColor; });
   };
-  auto* hide = clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"));
   hide->setEnabled(true);
-  const QByteArray log = QFile::exists(QStringLiteral("STELLIA.TXT")) ? ReadBytes(QStringLiteral("STELLIA.TXT")) : QByteArray();
+  const QByteArray log = ReadBytes(QStringLiteral("STELLIA.TXT"));
   hide->setChecked(true);
   EXPECT_EQ(radixOps(), 0);
   hide->setChecked(false);
   EXPECT_GT(radixOps(), 21);
-  EXPECT_EQ(QFile::exists(QStringLiteral("STELLIA.TXT")) ? ReadBytes(QStringLiteral("STELLIA.TXT")) : QByteArray(), log);
+  EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), log);
   qunsetenv("XDG_CONFIG_HOME");
 }
 
@@ -400,40 +395,34 @@ TEST(TitleWindow, UnwritableFlagFileKeepsTheWindowOpen) {
 // The windows as a keyboard user, a screen reader and a dark desktop see them: every text
 // readable on its colours, Tab through every control of the main window in a sensible
 // order, and a name for every window and control.
-// Light text on our light colours is what a dark palette gave before; a lightness apart
-// of 60 (of 255) tells text from its ground.
-void ExpectReadable(const QWidget* widget, QPalette::ColorRole text, QColor ground) {
-  const int apart = std::abs(widget->palette().color(text).lightness() - ground.lightness());
-  EXPECT_GE(apart, 60) << widget->objectName().toStdString() << ' ' << widget->metaObject()->className();
-}
-
-void ExpectTextsReadable(const QWidget* window) {
-  for (const QWidget* widget : window->findChildren<QWidget*>()) {
-    if (!widget->isVisible()) continue;
-    if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget)) {
-      ExpectReadable(widget, QPalette::Text, widget->palette().color(QPalette::Base));
-    } else if ((qobject_cast<const QLabel*>(widget) && !static_cast<const QLabel*>(widget)->text().isEmpty()) ||
-               qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
-      const QWidget* ground = widget;
-      while (!ground->autoFillBackground() && !ground->isWindow()) ground = ground->parentWidget();
-      ExpectReadable(widget, QPalette::WindowText, ground->palette().color(QPalette::Window));
-    }
-  }
-}
-
-// Every control a user can reach has a name for a screen reader, the window its title.
-void ExpectNamed(QWidget* window) {
+// Light text on our light colours is what a dark palette gave before: every text shown lies
+// 60 (of 255) in lightness apart from its ground. Every control a user can reach, and the
+// window, has a name for a screen reader.
+void ExpectReadableAndNamed(QWidget* window) {
+  const auto readable = [](const QWidget* widget, QPalette::ColorRole text, QColor ground) {
+    EXPECT_GE(std::abs(widget->palette().color(text).lightness() - ground.lightness()), 60)
+        << widget->objectName().toStdString() << ' ' << widget->metaObject()->className();
+  };
   QAccessibleInterface* top = QAccessible::queryAccessibleInterface(window);
   ASSERT_NE(top, nullptr);
   EXPECT_FALSE(top->text(QAccessible::Name).trimmed().isEmpty()) << window->objectName().toStdString();
   EXPECT_NE(top->role(), QAccessible::Client) << window->objectName().toStdString();
   for (QWidget* widget : window->findChildren<QWidget*>()) {
-    if (!widget->isVisible() || !(widget->focusPolicy() & Qt::TabFocus || dynamic_cast<DialView*>(widget))) continue;
-    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
-    ASSERT_NE(control, nullptr);
-    EXPECT_FALSE(control->text(QAccessible::Name).trimmed().isEmpty())
-        << window->objectName().toStdString() << ": " << widget->objectName().toStdString() << ' '
-        << widget->metaObject()->className();
+    if (!widget->isVisible()) continue;
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget)) {
+      readable(widget, QPalette::Text, widget->palette().color(QPalette::Base));
+    } else if ((qobject_cast<QLabel*>(widget) && !static_cast<QLabel*>(widget)->text().isEmpty()) ||
+               qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
+      const QWidget* ground = widget;
+      while (!ground->autoFillBackground() && !ground->isWindow()) ground = ground->parentWidget();
+      readable(widget, QPalette::WindowText, ground->palette().color(QPalette::Window));
+    }
+    if (widget->focusPolicy() & Qt::TabFocus || dynamic_cast<DialView*>(widget)) {
+      QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+      ASSERT_NE(control, nullptr);
+      EXPECT_FALSE(control->text(QAccessible::Name).trimmed().isEmpty())
+          << window->objectName().toStdString() << ": " << widget->objectName().toStdString();
+    }
   }
 }
 
@@ -446,8 +435,7 @@ TEST(WindowAccess, ADarkPaletteTabAndScreenReadersInTheMainWindowAndEveryWindowI
   QApplication::setPalette(dark);
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   clock.click(MainButton::Halt);
-  ExpectTextsReadable(clock.window.get());
-  ExpectNamed(clock.window.get());
+  ExpectReadableAndNamed(clock.window.get());
   EXPECT_EQ(QAccessible::queryAccessibleInterface(clock.window.get())->role(), QAccessible::Window);
 
   // Tab from the halt button round the window: each control once, the lists passing the
@@ -485,8 +473,7 @@ TEST(WindowAccess, ADarkPaletteTabAndScreenReadersInTheMainWindowAndEveryWindowI
     bool opened = false;
     clock.clickWhileOpen(command, name, [&](QDialog& window) {
       opened = true;
-      ExpectTextsReadable(&window);
-      ExpectNamed(&window);
+      ExpectReadableAndNamed(&window);
     });
     EXPECT_TRUE(opened) << name;
     clock.prompter.takeShown();
