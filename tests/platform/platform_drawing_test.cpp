@@ -100,30 +100,6 @@ TEST(PictureTest, SizesAreClampedToWhatAMetafileHolds) {
   EXPECT_EQ(picture.height(), 32767);
 }
 
-TEST(PictureTest, TextStandsBelowAndRightOfItsPointAndTurnsCounterClockwise) {
-  const QString text = QStringLiteral("MMMMMM");
-  auto inkOf = [&](int escapement) {
-    Picture picture(300, 300);
-    picture.setFont(QStringLiteral("Arial"), 12, false, clRed);
-    picture.text(150, 150, text, escapement);
-    return InkBox(picture.toImage());
-  };
-  // Unturned: the cell's top-left corner is the point; 12 points are 16 pixels.
-  const QRect flat = inkOf(0);
-  ASSERT_TRUE(flat.isValid());
-  EXPECT_TRUE(flat.left() >= 150 && flat.left() <= 152 && flat.top() >= 150 && flat.bottom() <= 150 + 16);
-  EXPECT_GT(flat.width(), 4 * 12);
-  // A quarter turn counter-clockwise: the text runs upwards, its cell lies right of the point.
-  const QRect up = inkOf(900);
-  EXPECT_TRUE(up.left() >= 150 && up.right() <= 150 + 16 && up.bottom() <= 152);
-  EXPECT_NEAR(up.height(), flat.width(), 2);
-  // Three quarters (2700, as the glyphs at 0 degrees): the text runs downwards, cell to the left.
-  const QRect down = inkOf(2700);
-  EXPECT_TRUE(down.right() <= 150 && down.left() >= 150 - 16 && down.top() >= 148);
-  EXPECT_NEAR(down.height(), flat.width(), 2);
-  EXPECT_EQ(inkOf(-900), down);  // the same direction
-}
-
 TEST(FontFacesTest, OldFaceNamesFindInstalledFacesAndSizesRoundAsMulDiv) {
   for (const char* name : {"MS Sans Serif", "ariel"})
     EXPECT_EQ(InstalledFamilyFor(QString::fromLatin1(name)), QStringLiteral("Liberation Sans")) << name;
@@ -391,27 +367,36 @@ int Ink(const Picture& picture, TextRendering texts, QRect* box = nullptr) {
   return ink;
 }
 
-TEST(PictureExportTest, OutlinesStandWhereTheGlyphsStandAndTheBoundsHoldThem) {
-  for (int escapement : {0, 900, 2700}) {
+// A text stands below and right of its point and turns counter-clockwise; drawn as outlines
+// (as PDF and SVG take it) it stands where its glyphs stand, and the measured bounds hold it.
+TEST(PictureTest, TextStandsBelowRightOfItsPointTurnsAndItsOutlinesMatchItsGlyphs) {
+  int flatWidth = 0;
+  for (int escapement : {0, 900, 2700, -900}) {
+    SCOPED_TRACE(escapement);
     Picture picture(200, 200);
     picture.setFont(QStringLiteral("Arial"), 14, true, clBlack);
     picture.text(100, 100, QStringLiteral("Achse 22°"), escapement);
-    QRect glyphBox, outlineBox;
-    const int glyphs = Ink(picture, TextRendering::Glyphs, &glyphBox);
+    QRect g, outlineBox;
+    const int glyphs = Ink(picture, TextRendering::Glyphs, &g);
     const int outlines = Ink(picture, TextRendering::Outlines, &outlineBox);
     ASSERT_GT(glyphs, 50);
-    EXPECT_NEAR(outlines, glyphs, glyphs / 5) << escapement;
-    EXPECT_NEAR(outlineBox.center().x(), glyphBox.center().x(), 2) << escapement;
-    EXPECT_NEAR(outlineBox.center().y(), glyphBox.center().y(), 2) << escapement;
-    // The measured bounds hold the ink; a quarter turn puts the text above its corner,
-    // three quarters below it.
+    EXPECT_NEAR(outlines, glyphs, glyphs / 5);
+    EXPECT_NEAR(outlineBox.center().x(), g.center().x(), 2);
+    EXPECT_NEAR(outlineBox.center().y(), g.center().y(), 2);
     const QRectF bounds = DrawnBounds(picture);
-    EXPECT_TRUE(bounds.adjusted(-1, -1, 1, 1).contains(QRectF(glyphBox))) << escapement;
-    if (escapement == 900) {
-      EXPECT_LT(bounds.bottom(), 101);
-    } else if (escapement == 2700) {
-      EXPECT_GT(bounds.top(), 99);
+    EXPECT_TRUE(bounds.adjusted(-1, -1, 1, 1).contains(QRectF(g)));
+    // 14 points are 19 pixels. Unturned the cell's top-left corner is the point; a quarter
+    // turn runs the text upwards with its cell right of the point, three quarters (and a
+    // quarter clockwise) run it downwards with its cell left of the point.
+    if (escapement == 0) {
+      flatWidth = g.width();
+      EXPECT_TRUE(g.left() >= 100 && g.left() <= 102 && g.top() >= 100 && g.bottom() <= 119);
+    } else if (escapement == 900) {
+      EXPECT_TRUE(g.left() >= 100 && g.right() <= 119 && g.bottom() <= 102 && bounds.bottom() < 101);
+    } else {
+      EXPECT_TRUE(g.right() <= 100 && g.left() >= 81 && g.top() >= 98 && bounds.top() > 99);
     }
+    EXPECT_NEAR(escapement ? g.height() : g.width(), flatWidth, 2);
   }
 }
 

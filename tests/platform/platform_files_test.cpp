@@ -234,21 +234,6 @@ TEST(TextFileTest, OnlyARegularFileIsWrittenThroughAnyLink) {
   }
 }
 
-TEST(TextFileTest, AFailedReplaceLeavesTheOldFileIntact) {
-  ASSERT_TRUE(WriteTextLines(QStringLiteral("ALT.DAT"), {QStringLiteral("old")}));
-  QString error;
-  bool written;
-  {
-    const FileSizeLimit diskFull(1000);
-    written = WriteTextLines(QStringLiteral("ALT.DAT"), QStringList(100, QString(100, QLatin1Char('n'))), &error);
-  }
-  EXPECT_FALSE(written);
-  EXPECT_EQ(error, QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden.\r"
-                                  "Die Datei würde größer, als das System erlaubt."));
-  EXPECT_EQ(ReadBytes(QStringLiteral("ALT.DAT")), QByteArray("old\r\n"));
-  EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ALT.DAT")});  // nothing half written left
-}
-
 TEST(TextLogWriterTest, EachLineIsOnDiskAsSoonAsItIsWritten) {
   WriteBytes(QStringLiteral("STELLIA.TXT"), "from an earlier run\r\n");
   TextLogWriter log;
