@@ -1,4 +1,6 @@
-#include "platform/text_file.h"
+// The files the program reads and writes: the bundled pictures, the JPEG decoder, the
+// Windows-1252 texts and their writers under any kind of name.
+#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -10,12 +12,14 @@
 #include <cstdio>
 #include <functional>
 
-#include <gtest/gtest.h>
-
+#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include "platform/bundled_images.h"
+#include "platform/jpeg_image.h"
+#include "platform/text_file.h"
 #include "tests/test_support/file_size_limit.h"
 #include "tests/test_support/files.h"
 
@@ -23,10 +27,54 @@ namespace gyrolux {
 namespace {
 
 using namespace Qt::StringLiterals;
-
 using testing::FileSizeLimit;
 using testing::ReadBytes;
 using testing::WriteBytes;
+
+TEST(BundledImagesTest, TitleCoverAndIconDecodeToTheirSizes) {
+  QString error;
+  const QImage title = TitlePicture(&error);
+  EXPECT_EQ(title.size(), QSize(765, 569)) << error.toStdString();
+  const QImage cover = CoverPicture(&error);
+  EXPECT_EQ(cover.size(), QSize(525, 553)) << error.toStdString();
+  EXPECT_EQ(ApplicationIconImage().size(), QSize(32, 32));
+}
+
+TEST(JpegImageTest, ColoursComeOutInTheirPlaces) {
+  // A picture made here with known halves: red on the left, blue on the right.
+  QImage source(64, 32, QImage::Format_RGB32);
+  source.fill(QColor(255, 0, 0));
+  for (int y = 0; y < 32; ++y)
+    for (int x = 32; x < 64; ++x) source.setPixel(x, y, qRgb(0, 0, 255));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(source.save(&buffer, "JPEG", 95));
+
+  QString error;
+  const QImage decoded = DecodeJpeg(bytes, &error);
+  ASSERT_EQ(decoded.size(), QSize(64, 32)) << error.toStdString();
+  EXPECT_TRUE(error.isEmpty());
+  const QColor left = decoded.pixelColor(8, 16), right = decoded.pixelColor(56, 16);
+  EXPECT_TRUE(left.red() > 220 && left.blue() < 40) << left.name().toStdString();
+  EXPECT_TRUE(right.blue() > 220 && right.red() < 40) << right.name().toStdString();
+}
+
+TEST(JpegImageTest, BrokenInputIsReportedNeverDecoded) {
+  const QByteArray title = ReadBytes(QStringLiteral(":/gyrolux/title.jpg"));
+  ASSERT_GT(title.size(), 1000);
+  QString error;
+  // Cut short at several places, from inside the header to just before the end marker.
+  for (const qsizetype length : {qsizetype(2), qsizetype(600), title.size() - 2}) {
+    error.clear();
+    EXPECT_TRUE(DecodeJpeg(QByteArrayView(title).first(length), &error).isNull()) << length;
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Das Bild kann nicht gelesen werden"))) << length;
+  }
+  for (const QByteArray& other : {QByteArray("not a picture at all"), ReadBytes(QStringLiteral(":/gyrolux/icon.png"))}) {
+    EXPECT_TRUE(DecodeJpeg(other, &error).isNull());
+  }
+  // Any other damage: the fuzz target jpeg_image.
+}
 
 TEST(Windows1252Test, EveryByteComesBackAndStrangersBecomeQuestionMarks) {
   QByteArray all;
@@ -43,7 +91,7 @@ TEST(Windows1252Test, EveryByteComesBackAndStrangersBecomeQuestionMarks) {
   EXPECT_EQ(EncodeWindows1252(QStringLiteral("a\u0416b\u2648c\U0001F600d")), QByteArray("a?b?c?d"));
 }
 
-// Written and read back whole by the state file (main_window_test.cpp); here the odd line ends.
+// Written and read back whole by the state file (clock/main_window_test.cpp); here the odd line ends.
 TEST(TextFileTest, EachLineEndCountsOnce) {
   const struct {
     QByteArray bytes;
@@ -184,21 +232,6 @@ TEST(TextFileTest, OnlyARegularFileIsWrittenThroughAnyLink) {
       if (reader >= 0) ::close(reader);
     }
   }
-}
-
-TEST(TextFileTest, AFailedReplaceLeavesTheOldFileIntact) {
-  ASSERT_TRUE(WriteTextLines(QStringLiteral("ALT.DAT"), {QStringLiteral("old")}));
-  QString error;
-  bool written;
-  {
-    const FileSizeLimit diskFull(1000);
-    written = WriteTextLines(QStringLiteral("ALT.DAT"), QStringList(100, QString(100, QLatin1Char('n'))), &error);
-  }
-  EXPECT_FALSE(written);
-  EXPECT_EQ(error, QStringLiteral("Die Datei ALT.DAT kann nicht geschrieben werden.\r"
-                                  "Die Datei würde größer, als das System erlaubt."));
-  EXPECT_EQ(ReadBytes(QStringLiteral("ALT.DAT")), QByteArray("old\r\n"));
-  EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ALT.DAT")});  // nothing half written left
 }
 
 TEST(TextLogWriterTest, EachLineIsOnDiskAsSoonAsItIsWritten) {
