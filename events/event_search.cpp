@@ -149,12 +149,20 @@ int MonotonePieces(const Cubic& p, std::array<double, 4>& taus) {
   return count;
 }
 
-// Where p crosses level within the monotone piece (lo, hi), p(lo) and p(hi) on either side.
+// Where p crosses level within the monotone piece (lo, hi), p(lo) and p(hi) on either
+// side: Newton's steps, kept within the bracket, which halving narrows where they leave it.
 double RootIn(const Cubic& p, double lo, double hi, double level) {
   const bool belowAtLo = p.At(lo) < level;
-  for (int i = 0; i < 48 && hi - lo > 1e-13; ++i) {
-    const double middle = 0.5 * (lo + hi);
-    ((p.At(middle) < level) == belowAtLo ? lo : hi) = middle;
+  const double atLo = p.At(lo) - level, atHi = p.At(hi) - level;
+  double x = atHi != atLo ? lo + (hi - lo) * atLo / (atLo - atHi) : 0.5 * (lo + hi);
+  for (int i = 0; i < 100 && hi - lo > 1e-13; ++i) {
+    const double f = p.At(x) - level;
+    ((f < 0.0) == belowAtLo ? lo : hi) = x;
+    const double slope = p.c1 + x * (2.0 * p.c2 + x * 3.0 * p.c3);
+    double next = slope != 0.0 ? x - f / slope : 0.5 * (lo + hi);
+    if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+    if (std::fabs(next - x) < 1e-13) return next;
+    x = next;
   }
   return 0.5 * (lo + hi);
 }
@@ -485,16 +493,27 @@ void Search::ScanTerm(Term& term, double from, double to) {
     const int count = MonotonePieces(p, taus);
     std::array<double, 4> values{};
     for (int i = 0; i < count; ++i) values[i] = i == 0 ? u[at] : (i == count - 1 ? u[at + 1] : p.At(taus[i]));
-    const double low = *std::min_element(values.begin(), values.begin() + count) - orb;
-    const double high = *std::max_element(values.begin(), values.begin() + count) + orb;
-    // The radix positions whose orb the step can reach, every alias of the mode's circle.
+    const double least = *std::min_element(values.begin(), values.begin() + count);
+    const double most = *std::max_element(values.begin(), values.begin() + count);
+    const double low = least - orb, high = most + orb;
+    // The radix positions whose orb boundary or own position the step can reach, on every
+    // alias of the mode's circle, and where the moving position turns (rare), every one
+    // within the orb.
     candidates.clear();
-    for (double base = std::floor(low / width_) * width_; base <= high; base += width_) {
-      const auto first = std::lower_bound(targets.begin(), targets.end(), low - base,
-                                          [](const Target& x, double v) { return x.position < v; });
-      for (auto it = first; it != targets.end() && it->position + base <= high; ++it) {
-        candidates.push_back(static_cast<size_t>(it - targets.begin()));
+    const auto collect = [&](double from, double to) {
+      for (double base = std::floor(from / width_) * width_; base <= to; base += width_) {
+        const auto first = std::lower_bound(targets.begin(), targets.end(), from - base,
+                                            [](const Target& x, double v) { return x.position < v; });
+        for (auto it = first; it != targets.end() && it->position + base <= to; ++it) {
+          candidates.push_back(static_cast<size_t>(it - targets.begin()));
+        }
       }
+    };
+    constexpr double kEdge = 1e-9;
+    if (count > 2) {
+      collect(low - kEdge, high + kEdge);
+    } else {
+      for (const double shift : {-orb, 0.0, orb}) collect(least + shift - kEdge, most + shift + kEdge);
     }
     std::sort(candidates.begin(), candidates.end());
     candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());

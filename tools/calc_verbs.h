@@ -82,5 +82,7 @@ void DefineRadixVerb(QCommandLineParser& parser);
 int RunRadixVerb(VerbCall& call);
 void DefineAtlasVerb(QCommandLineParser& parser);
 int RunAtlasVerb(VerbCall& call);
+void DefineEventsVerb(QCommandLineParser& parser);
+int RunEventsVerb(VerbCall& call);
 
 }  // namespace gyrolux::calc
