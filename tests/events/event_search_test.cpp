@@ -140,24 +140,21 @@ void Compare(const EventQuery& query, const std::string& label) {
     ASSERT_EQ(exact.size(), s.crossings.size()) << name;
     for (size_t i = 0; i < exact.size(); ++i) EXPECT_PRED2(near, exact[i], s.crossings[i]) << name;
     crossings += static_cast<int>(exact.size());
-    // Each boundary within the period is some event's entering or leaving.
-    std::vector<double> boundaries;
-    for (const double b : s.boundaries) boundaries.push_back(b);
-    if (!events.empty()) {
-      for (const double b : boundaries) {
-        const bool matched = std::any_of(bounds.begin(), bounds.end(), [&](int64_t x) { return near(x, b); });
-        // A stay without an event in the period (it only grazes the period's edge) has none.
-        if (!matched) {
-          const bool eventless = std::none_of(events.begin(), events.end(), [&](const RadixEvent& e) {
-            return std::fabs(e.exact - b) < 40 * 86400;
-          });
-          EXPECT_TRUE(eventless) << name << " boundary at " << b;
-        }
+    // The stay around each crossing enters and leaves where the scan saw it, and every
+    // entering or leaving reported is a boundary the scan saw.
+    for (const double c : s.crossings) {
+      const auto after = std::upper_bound(s.boundaries.begin(), s.boundaries.end(), c);
+      if (after != s.boundaries.begin()) {
+        const double b = *(after - 1);
+        EXPECT_TRUE(std::any_of(bounds.begin(), bounds.end(), [&](int64_t x) { return near(x, b); })) << name << " entering " << b;
       }
-      for (const int64_t x : bounds) {
-        EXPECT_TRUE(std::any_of(boundaries.begin(), boundaries.end(), [&](double b) { return near(x, b); }))
-            << name << " reported boundary " << x;
+      if (after != s.boundaries.end()) {
+        EXPECT_TRUE(std::any_of(bounds.begin(), bounds.end(), [&](int64_t x) { return near(x, *after); })) << name << " leaving " << *after;
       }
+    }
+    for (const int64_t x : bounds) {
+      EXPECT_TRUE(std::any_of(s.boundaries.begin(), s.boundaries.end(), [&](double b) { return near(x, b); }))
+          << name << " reported boundary " << x;
     }
   }
   for (const auto& [picture, events] : found) EXPECT_TRUE(seen.count(picture)) << label;
