@@ -31,7 +31,15 @@ TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
   auto* menu = clock.widget<QMenu>("radixMenu");
   QStringList entries;
   for (QAction* action : menu->actions()) entries << action->text();
-  EXPECT_EQ(entries, (QStringList{QStringLiteral("Radix-Kartei \u2026"), QStringLiteral("Radix ausblenden")}));
+  EXPECT_EQ(entries, (QStringList{QStringLiteral("Radix-Kartei \u2026"), QStringLiteral("Ereignisliste \u2026"),
+                                  QStringLiteral("Radix ausblenden")}));
+  // The event list opens over the clock.
+  qputenv("GYROLUX_CHARTS", (QDir::currentPath() + QStringLiteral("/charts.sqlite")).toUtf8());
+  bool opened = false;
+  gyrolux::testing::WhileOpen("eventListWindow", [&](QDialog&) { opened = true; });
+  clock.window->findChild<QAction*>(QStringLiteral("eventListAction"))->trigger();
+  EXPECT_TRUE(opened);
+  qunsetenv("GYROLUX_CHARTS");
   // Without a radix nothing to hide and no name.
   EXPECT_FALSE(clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"))->isEnabled());
   EXPECT_TRUE(clock.widget<QLabel>("radixNameLabel")->text().isEmpty());
