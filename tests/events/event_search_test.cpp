@@ -107,10 +107,10 @@ std::map<Picture, Seen> MinuteScan(const EventQuery& query) {
   return seen;
 }
 
-void Compare(const EventQuery& query, const std::string& label) {
+int Compare(const EventQuery& query, const std::string& label) {
   std::map<Picture, std::vector<RadixEvent>> found;
   int64_t last = std::numeric_limits<int64_t>::min();
-  ASSERT_EQ(FindRadixEvents(query,
+  EXPECT_EQ(FindRadixEvents(query,
                             [&](const RadixEvent& e) {
                               EXPECT_GE(e.exact, last) << label;  // sorted by the exact moment
                               last = e.exact;
@@ -137,7 +137,8 @@ void Compare(const EventQuery& query, const std::string& label) {
     }
     std::sort(bounds.begin(), bounds.end());
     bounds.erase(std::unique(bounds.begin(), bounds.end()), bounds.end());
-    ASSERT_EQ(exact.size(), s.crossings.size()) << name;
+    EXPECT_EQ(exact.size(), s.crossings.size()) << name;
+    if (exact.size() != s.crossings.size()) continue;
     for (size_t i = 0; i < exact.size(); ++i) EXPECT_PRED2(near, exact[i], s.crossings[i]) << name;
     crossings += static_cast<int>(exact.size());
     // The stay around each crossing enters and leaves where the scan saw it, and every
@@ -158,7 +159,7 @@ void Compare(const EventQuery& query, const std::string& label) {
     }
   }
   for (const auto& [picture, events] : found) EXPECT_TRUE(seen.count(picture)) << label;
-  EXPECT_GT(crossings, 0) << label;
+  return crossings;
 }
 
 EventQuery RandomQuery(std::mt19937& random, int maxDays) {
@@ -185,10 +186,12 @@ EventQuery RandomQuery(std::mt19937& random, int maxDays) {
 // Random radixes, periods, factors and kinds: a quick handful here, many under `long`.
 void RandomCases(int count, int maxDays, unsigned seed) {
   std::mt19937 random(seed);
+  int crossings = 0;
   for (int i = 0; i < count; ++i) {
     const EventQuery query = RandomQuery(random, maxDays);
-    Compare(query, "case " + std::to_string(i));
+    crossings += Compare(query, "case " + std::to_string(i));
   }
+  EXPECT_GT(crossings, count);  // the cases test something
 }
 
 TEST(EventSearchTest, RandomCasesMatchTheMinuteScan) { RandomCases(3, 12, 7); }
@@ -219,7 +222,7 @@ TEST(EventSearchTest, StationNearTheOrbEdgeAndThreePasses) {
   ASSERT_GT(station, 0.0);
   query.radixLongitudes[SO] = longitude + side * (1.0 - 3e-5);  // 3e-5 inside the orb at the standstill
   query.radixLongitudes[MO] = longitude - side * 0.2;          // passed three times
-  Compare(query, "station");
+  EXPECT_GT(Compare(query, "station"), 0);
   std::vector<int> passes;
   FindRadixEvents(query, [&](const RadixEvent& e) {
     if (e.target[0] == MO && e.target[1] == kFillerAbbrevIndex) passes.push_back(e.pass);
