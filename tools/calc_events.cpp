@@ -52,18 +52,8 @@ bool ReadRadix(const QCommandLineParser& parser, EventQuery& query, QString& rad
   }
   Chart chart;
   if (fromLibrary) {
-    const QString name = Option(parser, "radix");
-    const std::unique_ptr<ChartLibrary> library = ChartLibrary::Open(ChartLibraryPath(Option(parser, "db")), error);
-    if (!library) return false;
-    const std::optional<RadixRecord> record = library->Find(name, error);
-    if (!record) {
-      if (error.isEmpty()) error = QStringLiteral("„%1“ steht nicht in der Radix-Kartei").arg(name);
-      return false;
-    }
-    const std::optional<Chart> computed = RadixChart(*record, error);
-    if (!computed) return false;
-    chart = *computed;
-    radixKey = name;
+    if (!ReadLibraryRadix(parser, chart, error)) return false;
+    radixKey = Option(parser, "radix");
   } else {
     if (!ReadMoment(parser, chart, error, QStringLiteral("birth-"))) return false;
     RecomputeChart(chart);
@@ -77,6 +67,21 @@ bool ReadRadix(const QCommandLineParser& parser, EventQuery& query, QString& rad
 }
 
 }  // namespace
+
+bool ReadLibraryRadix(const QCommandLineParser& parser, Chart& chart, QString& error) {
+  const QString name = Option(parser, "radix");
+  const std::unique_ptr<ChartLibrary> library = ChartLibrary::Open(ChartLibraryPath(Option(parser, "db")), error);
+  if (!library) return false;
+  const std::optional<RadixRecord> record = library->Find(name, error);
+  if (!record) {
+    if (error.isEmpty()) error = QStringLiteral("„%1“ steht nicht in der Radix-Kartei").arg(name);
+    return false;
+  }
+  const std::optional<Chart> computed = RadixChart(*record, error);
+  if (!computed) return false;
+  chart = *computed;
+  return true;
+}
 
 void DefineEventsVerb(QCommandLineParser& parser) {
   parser.addOptions({

@@ -150,6 +150,21 @@ TEST(CalcEvents, RadixFromTheLibraryIsItsWorldTimeAndPlace) {
   const CalcRun birth = Calc(kBirth + kPeriod + QStringList{"--json"});
   ASSERT_EQ(library.status, 0) << library.err.toStdString();
   EXPECT_EQ(library.out, birth.out);
+
+  // The lists against the radix take it from the library, and only they take it.
+  const QStringList moment = {"--date", "01.01.2025", "--hours", "12", "--lon", "13.4", "--lat", "52.5"};
+  const auto list = [&](const QStringList& arguments) {
+    CalcRun run;
+    QTextStream o(&run.out), e(&run.err);
+    run.status = calc::RunCalc(QStringList{"gyrolux-calc", "list"} + arguments + moment, o, e);
+    o.flush(), e.flush();
+    return run;
+  };
+  const CalcRun transits = list({"transite", "--radix", "Anna", "--db", "charts.sqlite"});
+  EXPECT_EQ(transits.status, 0) << transits.err.toStdString();
+  EXPECT_TRUE(transits.out.contains(QStringLiteral("Radix Anna: 14.07.1968, 09:30:00 WZ/GMT")));
+  EXPECT_EQ(list({"transite"}).status, 2);
+  EXPECT_EQ(list({"faktoren", "--radix", "Anna", "--db", "charts.sqlite"}).status, 2);
 }
 
 }  // namespace
