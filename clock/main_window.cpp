@@ -28,6 +28,7 @@
 #include "dialogs/moment_dialog.h"
 #include "dialogs/search_dialog.h"
 #include "events/event_list_window.h"
+#include "events/radix_lists_window.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
@@ -219,6 +220,14 @@ void MainWindow::buildMenuBar() {
   connect(events, &QAction::triggered, this, [this] {
     run([this] {
       EventListWindow window(session_, this);
+      window.run();
+    });
+  });
+  QAction* lists = menuBar_.radix->addAction(QStringLiteral("Radix-Listen …"));
+  lists->setObjectName(QStringLiteral("radixListsAction"));
+  connect(lists, &QAction::triggered, this, [this] {
+    run([this] {
+      RadixListsWindow window(session_, this);
       window.run();
     });
   });

@@ -17,6 +17,7 @@
 #include "engine/formatting.h"
 #include "evaluation/list_view.h"
 #include "events/event_export.h"
+#include "events/radix_lists_window.h"
 #include "platform/colors.h"
 #include "platform/prompter.h"
 #include "platform/text_file.h"
@@ -350,18 +351,8 @@ void EventListWindow::printList() {
 }
 
 void EventListWindow::saveList() {
-  // The next number whose file is free: a save never replaces one of an earlier run.
-  QString name;
-  do {
-    name = QStringLiteral("EREI-%1.TXT").arg(savedNumber_++, 2, 10, QLatin1Char('0'));
-  } while (QFileInfo::exists(name) || QFileInfo(name).isSymLink());
-  QString error;
-  if (WriteTextLines(name, QStringList{QString()} + ListLines(), &error)) {
-    session_.prompter.information(
-        QStringLiteral("Die Ereignisliste wurde gespeichert in  %1  im aktuellen Verzeichnis.").arg(name));
-  } else {
-    session_.prompter.error(error);
-  }
+  SaveNumberedList(session_.prompter, QStringLiteral("EREI"), savedNumber_, ListLines(),
+                   QStringLiteral("Die Ereignisliste"));
 }
 
 void EventListWindow::exportFile(bool calendar) {

@@ -32,7 +32,7 @@ TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
   QStringList entries;
   for (QAction* action : menu->actions()) entries << action->text();
   EXPECT_EQ(entries, (QStringList{QStringLiteral("Radix-Kartei \u2026"), QStringLiteral("Ereignisliste \u2026"),
-                                  QStringLiteral("Radix ausblenden")}));
+                                  QStringLiteral("Radix-Listen \u2026"), QStringLiteral("Radix ausblenden")}));
   // The event list opens over the clock.
   qputenv("GYROLUX_CHARTS", (QDir::currentPath() + QStringLiteral("/charts.sqlite")).toUtf8());
   bool opened = false;

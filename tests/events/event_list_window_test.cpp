@@ -9,11 +9,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
 
 #include "events/event_export.h"
 #include "events/event_list_window.h"
+#include "events/radix_lists_window.h"
 #include "platform/scripted_prompter.h"
 #include "platform/text_file.h"
 #include "radix/chart_library.h"
@@ -101,6 +103,40 @@ TEST(EventListWindow, SearchesShowsExportsAndStops) {
   const std::vector<ScriptedPrompter::Shown> shown = prompter.takeShown();
   ASSERT_EQ(shown.size(), 2u);  // the export's file dialog, the save's message
   EXPECT_TRUE(shown[1].text.contains(QStringLiteral("EREI-01.TXT")));
+}
+
+// The lists against the loaded radix show what the list builders give and save them
+// numbered; without a radix the window says so and offers none.
+TEST(RadixListsWindow, ShowsAndSavesTheListsOfTheLoadedRadix) {
+  ScriptedPrompter prompter;
+  Session session{prompter};
+  {
+    RadixListsWindow window(session);
+    testing::RunWindow(window, [&] {
+      EXPECT_TRUE(Child<QLabel>(&window, "noRadixLabel")->isVisible());
+      EXPECT_FALSE(testing::Button(&window, "transitsButton")->isEnabled());
+    });
+  }
+  session.chart.moment = {1, 1, 2025, 12.0, 13.4, 52.5};
+  RecomputeChart(session.chart);
+  Chart radix;
+  radix.moment = {14, 7, 1968, 9.5, 13.4, 52.5};
+  radix.texts.dateText = QStringLiteral("14.07.1968");
+  RecomputeChart(radix);
+  session.radix = LoadedRadix{QStringLiteral("Anna"), radix};
+  RadixListsWindow window(session);
+  testing::RunWindow(window, [&] {
+    testing::Click(&window, "solarArcButton");
+    const QStringList shown = Child<QPlainTextEdit>(&window, "listView")->toPlainText().split(u'\n');
+    const QStringList built = RadixList(RadixListKind::Sonnenbogen, session.chart, QStringLiteral("Anna"), radix,
+                                        session.pictureOrb);
+    EXPECT_EQ(shown.mid(0, 6), built.mid(0, 6));
+    testing::Click(&window, "saveButton");
+    const std::optional<QStringList> saved = ReadTextLines(QStringLiteral("RLST-01.TXT"));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->at(1), built[0]);
+  });
+  EXPECT_EQ(prompter.takeShown().size(), 1u);
 }
 
 }  // namespace
