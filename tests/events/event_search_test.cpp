@@ -203,8 +203,8 @@ TEST(EventSearchTest, ManyRandomCasesMatchTheMinuteScan) { RandomCases(40, 60, 1
 TEST(EventSearchTest, StationNearTheOrbEdgeAndThreePasses) {
   EventQuery query;
   query.radix = {1, 1, 1990, 12.0, 10.0, 50.0};
-  query.from = {1, 1, 2020};
-  query.days = 340;
+  query.from = {1, 4, 2020};
+  query.days = 255;
   query.moving = {JU};
   query.orb = Orb{1.0};
   // Jupiter's first station in the period, from the full model at hourly steps.
@@ -224,10 +224,19 @@ TEST(EventSearchTest, StationNearTheOrbEdgeAndThreePasses) {
   query.radixLongitudes[MO] = longitude - side * 0.2;          // passed three times
   EXPECT_GT(Compare(query, "station"), 0);
   std::vector<int> passes;
+  std::vector<RadixEvent> touches;
   FindRadixEvents(query, [&](const RadixEvent& e) {
     if (e.target[0] == MO && e.target[1] == kFillerAbbrevIndex) passes.push_back(e.pass);
+    if (e.target[0] == SO && e.target[1] == kFillerAbbrevIndex && e.distance > 0.0) touches.push_back(e);
   });
   EXPECT_EQ(passes, (std::vector<int>{1, 2, 3}));
+  // The standstill short of the radix Sun: one event, at the station, 3e-5 inside the orb,
+  // its stay a few hours around it.
+  ASSERT_EQ(touches.size(), 1u);
+  EXPECT_NEAR(touches[0].distance, 1.0 - 3e-5, 2e-6);
+  EXPECT_NEAR(static_cast<double>(touches[0].exact), station, 3600.0);
+  ASSERT_TRUE(touches[0].entering && touches[0].leaving);
+  EXPECT_LT(*touches[0].leaving - *touches[0].entering, 86400);
 }
 
 }  // namespace
