@@ -32,6 +32,9 @@ namespace {
 
 const QString kCaption = QStringLiteral("Ereignisliste");
 
+// The most events one list holds: a century with the Moon would fill the memory.
+constexpr size_t kMostEvents = 250000;
+
 QString Stamp(const QDateTime& time) { return time.isValid() ? time.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")) : QString(); }
 
 }  // namespace
@@ -287,11 +290,19 @@ void EventListWindow::startSearch() {
   statusLabel_->setText(QStringLiteral("Suche läuft …"));
   statusLabel_->adjustSize();
   setSearching(true);
+  truncated_ = false;
   worker_ = std::jthread([this] {
     EventSearchOptions options;
     options.abort = &abort_;
     options.progress = [this](double share) { progress_ = share; };
-    const EventSearchEnd end = FindRadixEvents(query_, [this](const RadixEvent& event) {
+    size_t count = 0;
+    const EventSearchEnd end = FindRadixEvents(query_, [&](const RadixEvent& event) {
+      if (count == kMostEvents) {
+        truncated_ = true;
+        abort_ = true;
+        return;
+      }
+      ++count;
       const std::lock_guard lock(mutex_);
       found_.push_back(event);
     }, options);
@@ -324,12 +335,20 @@ void EventListWindow::searchEnded() {
     model_->append(found_);
   }
   const int count = model_->rowCount();
-  statusLabel_->setText(end_ == EventSearchEnd::Aborted
+  statusLabel_->setText(truncated_ ? QStringLiteral("Beendet nach %1 Ereignissen").arg(count)
+                        : end_ == EventSearchEnd::Aborted
                             ? QStringLiteral("Abgebrochen: %1 Ereignisse bis dahin").arg(count)
                             : QStringLiteral("%1 Ereignisse").arg(count));
   statusLabel_->adjustSize();
   if (end_ != EventSearchEnd::Aborted) progressBar_->setValue(1000);
   setSearching(false);
+  if (truncated_) {
+    session_.prompter.information(
+        QStringLiteral("Die Liste ist mit %1 Ereignissen voll; die Suche endet am %2. Bitte den Zeitraum, die "
+                       "Arten oder die Faktoren einschränken.")
+            .arg(count)
+            .arg(model_->events().empty() ? QString() : EventClockAt(query_, model_->events().back().exact).date));
+  }
 }
 
 QStringList EventListWindow::ListLines() const {

@@ -83,6 +83,7 @@ class EventListWindow : public KitWindow {
   std::jthread worker_;
   std::atomic<bool> abort_{false};
   std::atomic<bool> finished_{false};
+  std::atomic<bool> truncated_{false};  // the list was full before the period's end
   std::atomic<double> progress_{0.0};
   std::mutex mutex_;
   std::vector<RadixEvent> found_;

@@ -99,10 +99,14 @@ TEST(EventListWindow, SearchesShowsExportsAndStops) {
     testing::Click(&window, "abortButton");
     QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QStringLiteral("Abgebrochen")), 20000);
     EXPECT_TRUE(Child<QPushButton>(&window, "searchButton")->isEnabled());
+    // Left to run, it ends when the list is full and says so.
+    testing::Click(&window, "searchButton");
+    QTRY_VERIFY_WITH_TIMEOUT(status->text().startsWith(QStringLiteral("Beendet nach 250000")), 60000);
   });
   const std::vector<ScriptedPrompter::Shown> shown = prompter.takeShown();
-  ASSERT_EQ(shown.size(), 2u);  // the export's file dialog, the save's message
+  ASSERT_EQ(shown.size(), 3u);  // the export's file dialog, the save's message, the full list
   EXPECT_TRUE(shown[1].text.contains(QStringLiteral("EREI-01.TXT")));
+  EXPECT_TRUE(shown[2].text.contains(QStringLiteral("einschränken")));
 }
 
 // The lists against the loaded radix show what the list builders give and save them
