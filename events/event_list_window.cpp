@@ -353,12 +353,14 @@ void EventListWindow::searchEnded() {
 
 QStringList EventListWindow::ListLines() const {
   const CivilDate last = AddDays(query_.from, query_.days - 1);
-  QStringList lines{QStringLiteral("Ereignisliste für %1, %2 bis %3, Orbis %4°, Zeiten in Weltzeit (WZ)")
+  QStringList lines{QStringLiteral("Ereignisliste für %1, %2 bis %3, Orbis %4°, Zeiten in Weltzeit (WZ), exakt auch in Ortszeit der Radix")
                         .arg(radixName_, FormatDateText(query_.from.day, query_.from.month, query_.from.year),
                              FormatDateText(last.day, last.month, last.year))
                         .arg(query_.orb.degrees),
                     QString()};
-  for (const RadixEvent& event : model_->events()) lines << EventLine(query_, event);
+  for (const RadixEvent& event : model_->events()) {
+    lines << EventLine(query_, event) + QStringLiteral("  Ortszeit ") + Stamp(InZone(EventUtc(query_, event.exact), radixZone_));
+  }
   return lines;
 }
 

@@ -89,6 +89,7 @@ TEST(EventListWindow, SearchesShowsExportsAndStops) {
     ASSERT_TRUE(saved);
     EXPECT_TRUE(saved->at(1).startsWith(QStringLiteral("Ereignisliste für Anna, 01.01.2025 bis 31.03.2025")));
     EXPECT_EQ(saved->size(), static_cast<qsizetype>(events.size()) + 3);
+    EXPECT_TRUE(saved->at(3).endsWith(QStringLiteral("Ortszeit ") + cell(0, 1))) << saved->at(3).toStdString();
 
     // A century of every kind with the Moon: stopped long before its end.
     field("toField")->setText(QStringLiteral("31.12.2124"));
