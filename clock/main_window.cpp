@@ -27,6 +27,8 @@
 #include "info/introduction_window.h"
 #include "dialogs/moment_dialog.h"
 #include "dialogs/search_dialog.h"
+#include "events/event_list_window.h"
+#include "events/radix_lists_window.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
@@ -216,6 +218,22 @@ void MainWindow::buildMenuBar() {
   library->setObjectName(QStringLiteral("radixLibraryAction"));
   connect(library, &QAction::triggered, this, [this] {
     run([this] { radixWindow_->run(); });
+  });
+  QAction* events = menuBar_.radix->addAction(QStringLiteral("Ereignisliste …"));
+  events->setObjectName(QStringLiteral("eventListAction"));
+  connect(events, &QAction::triggered, this, [this] {
+    run([this] {
+      EventListWindow window(session_, this);
+      window.run();
+    });
+  });
+  QAction* lists = menuBar_.radix->addAction(QStringLiteral("Radix-Listen …"));
+  lists->setObjectName(QStringLiteral("radixListsAction"));
+  connect(lists, &QAction::triggered, this, [this] {
+    run([this] {
+      RadixListsWindow window(session_, this);
+      window.run();
+    });
   });
   QAction* hide = menuBar_.radix->addAction(QStringLiteral("Radix ausblenden"));
   hide->setObjectName(QStringLiteral("hideRadixAction"));

@@ -21,7 +21,8 @@ QList<QCommandLineOption> MomentOptions();
 // the date as given, the time as hh:mm, and the coordinates as the date dialog forms typed
 // ones (TypedCoordinateText). Checks that each is given, that the date exists (years 1600..9999), that the
 // hours lie in 0 up to below 100 and the coordinates within the ranges the dialogs accept.
-bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error);
+// With a prefix the options are named --PREFIXdate and so on (the radix's --birth-date).
+bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error, const QString& prefix = {});
 
 // A coordinate as the date dialog forms it from typed degrees: "-" for a negative value,
 // else "+"; the whole degrees of the magnitude with degreeDigits digits (3 for a longitude,

@@ -95,5 +95,9 @@ void DefineRadixVerb(QCommandLineParser& parser);
 int RunRadixVerb(VerbCall& call);
 void DefineAtlasVerb(QCommandLineParser& parser);
 int RunAtlasVerb(VerbCall& call);
+void DefineEventsVerb(QCommandLineParser& parser);
+// The radix named by --radix in the library of --db (or the default library), computed.
+bool ReadLibraryRadix(const QCommandLineParser& parser, Chart& chart, QString& error);
+int RunEventsVerb(VerbCall& call);
 
 }  // namespace gyrolux::calc

@@ -77,6 +77,13 @@ constexpr Verb kVerbs[] = {
      .run = RunAtlasVerb,
      .leastArguments = 2,
      .mostArguments = 2},
+    {.name = "events",
+     .summary = "The transits and directions onto a radix over a period: entering, exact and leaving of "
+                "each pass, as text, JSON, CSV or iCalendar.",
+     .define = DefineEventsVerb,
+     .run = RunEventsVerb,
+     .orbHelp = kOrbHelp,
+     .writesAsItGoes = true},
 };
 
 QString Program() { return QStringLiteral("gyrolux-calc"); }

@@ -336,7 +336,15 @@ TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
   auto* menu = clock.widget<QMenu>("radixMenu");
   QStringList entries;
   for (QAction* action : menu->actions()) entries << action->text();
-  EXPECT_EQ(entries, (QStringList{QStringLiteral("Radix-Kartei \u2026"), QStringLiteral("Radix ausblenden")}));
+  EXPECT_EQ(entries, (QStringList{QStringLiteral("Radix-Kartei \u2026"), QStringLiteral("Ereignisliste \u2026"),
+                                  QStringLiteral("Radix-Listen \u2026"), QStringLiteral("Radix ausblenden")}));
+  // The event list opens over the clock.
+  qputenv("GYROLUX_CHARTS", (QDir::currentPath() + QStringLiteral("/charts.sqlite")).toUtf8());
+  bool opened = false;
+  WhileOpen("eventListWindow", [&](QDialog&) { opened = true; });
+  clock.window->findChild<QAction*>(QStringLiteral("eventListAction"))->trigger();
+  EXPECT_TRUE(opened);
+  qunsetenv("GYROLUX_CHARTS");
   // Without a radix nothing to hide and no name.
   auto* hide = clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"));
   EXPECT_FALSE(hide->isEnabled());
