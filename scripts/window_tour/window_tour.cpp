@@ -6,7 +6,9 @@
 // two information windows ("diagrams_"). Not a test; built only on request (target
 // gyrolux-window-tour).
 #include <QApplication>
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -34,6 +36,8 @@
 #include "platform/symbol_font.h"
 #include "platform/translations.h"
 #include "platform/window_kit.h"
+#include "radix/chart_library.h"
+#include "radix/radix_settings.h"
 #include "session/session.h"
 
 namespace {
@@ -127,8 +131,25 @@ int main(int argc, char** argv) {
   using gyrolux::MainButton;
   QApplication app(argc, argv);
   g_folder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath()).absolutePath();
-  QTemporaryDir scratch;  // the main window's files (ALT.DAT) stay out of the way
+  QTemporaryDir scratch;  // the main window's files (ALT.DAT, settings, charts) stay out of the way
   QDir::setCurrent(scratch.path());
+  qputenv("XDG_CONFIG_HOME", scratch.filePath(QStringLiteral("config")).toUtf8());
+  const QString charts = scratch.filePath(QStringLiteral("charts.sqlite"));
+  qputenv("GYROLUX_CHARTS", charts.toUtf8());
+  {  // one radix in the library, remembered as loaded
+    QString error;
+    gyrolux::RadixRecord record;
+    record.name = QStringLiteral("Beispiel");
+    record.localDate = QDate(1975, 3, 21);
+    record.localTime = QTime(14, 30, 0);
+    record.zone = QStringLiteral("Europe/Berlin");
+    record.place = QStringLiteral("Marburg");
+    record.country = QStringLiteral("Deutschland");
+    record.longitude = 8.7667;
+    record.latitude = 50.8;
+    if (auto library = gyrolux::ChartLibrary::Open(charts, error)) library->Add(record, error);
+    gyrolux::RememberRadix(record.name, charts);
+  }
   const gyrolux::SymbolFontRegistration font;
   gyrolux::InstallGermanTranslations(app);
   TourPrompter prompter;
@@ -141,6 +162,9 @@ int main(int argc, char** argv) {
   const auto searchDialog = [](const char* name) { return static_cast<gyrolux::SearchDialog*>(Find<QDialog>(name)); };
   const auto open = [&window](MainButton button, Steps inside) {
     WhileOpen(std::move(inside), [&window, button] { Button(&window, button)->click(); });
+  };
+  const auto openAction = [&window](const char* name, Steps inside) {
+    WhileOpen(std::move(inside), [&window, name] { window.findChild<QAction*>(QString::fromLatin1(name))->trigger(); });
   };
   const auto haltIfRunning = [&] {
     if (window.controller().running()) Button(&window, MainButton::Halt)->click();
@@ -229,6 +253,31 @@ int main(int argc, char** argv) {
              {1500, showHit("8_midpoint_hit")},
          });
        }},
+      // The radix's windows from the menu bar.
+      {100, [&] {
+         g_part = QStringLiteral("radix");
+         haltIfRunning();
+       }},
+      {300, [&] { openAction("radixLibraryAction", {{1000, [] { Shoot(QStringLiteral("1_library")); }},
+                                                    {100, [] { Find<QDialog>("radixWindow")->reject(); }}}); }},
+      {300, [&] {
+         openAction("eventListAction", {
+             {700, [] { Find<QPushButton>("searchButton")->click(); }},
+             {4000, [] { Shoot(QStringLiteral("2_event_list")); }},
+             {100, [] { Find<QDialog>("eventListWindow")->reject(); }},
+         });
+       }},
+      {300, [&] {
+         openAction("radixListsAction", {
+             {700, [] { Find<QPushButton>("transitsButton")->click(); }},
+             {500, [] { Shoot(QStringLiteral("3_transits")); }},
+             {100, [] { Find<QPushButton>("sumsButton")->click(); }},
+             {500, [] { Shoot(QStringLiteral("4_sums")); }},
+             {100, [] { Find<QDialog>("radixListsWindow")->reject(); }},
+         });
+       }},
+      {300, [&] { openAction("graphicEphemerisAction", {{2000, [] { Shoot(QStringLiteral("5_graphic_ephemeris")); }},
+                                                        {100, [] { Find<QDialog>("ephemerisWindow")->reject(); }}}); }},
       {100, [&] { window.close(); }},
   };
   // The title window first: photographed, then "weiter"; the stops begin once the
@@ -257,6 +306,10 @@ int main(int argc, char** argv) {
   diagrams.flags.symbolFontPresent = gyrolux::SymbolFontPresent();
   diagrams.placeLabel = gyrolux::PlaceLabel(chart.moment);
   diagrams.printerPage.height = static_cast<uint16_t>(gyrolux::NextHundredAbove(gyrolux::DefaultPrinterPageSize().height()));
+  {
+    QString error;
+    diagrams.radix = gyrolux::LoadRememberedRadix(error);
+  }
   gyrolux::EnlargedDialWindow enlarged(diagrams);
   // The enlarged dial's own buttons (the axis graphic has some of the same names).
   const auto click = [&enlarged](const char* name) {
@@ -269,6 +322,16 @@ int main(int argc, char** argv) {
          Find<QScrollBar>("rotationScrollBar")->setValue(205);
        }},
       {800, [] { Shoot(QStringLiteral("2_enlarged_as_turned")); }},
+      {100, [] {
+         auto* mode = Find<QComboBox>("dialModeBox");
+         mode->setCurrentIndex(1);
+         emit mode->activated(1);
+       }},
+      {300, [] {
+         Find("enlargedDialView")->setFocus();
+         for (int i = 0; i < 17; ++i) QTest::keyClick(Find("enlargedDialView"), Qt::Key_Right);
+       }},
+      {800, [] { Shoot(QStringLiteral("2b_enlarged_90_pointer")); }},
       {100, [&] {
          prompter.nextPdf = QStringLiteral("dial.pdf");
          click("printButton");
