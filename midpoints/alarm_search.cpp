@@ -83,6 +83,7 @@ bool IsSearchable(const AlarmQuery& query, const SearchMoment& start, const Sear
 SearchResult PlainAlarmSearch(const AlarmQuery& query, const SearchMoment& start,
                               const SearchOptions& options) {
   if (!IsSearchable(query, start, options)) return Rejected(start);
+  ClearUpperVectorState();
   Chart chart;
   chart.moment = start.moment;
   chart.texts.dateText = start.dateText;
