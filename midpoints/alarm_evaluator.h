@@ -44,7 +44,6 @@ class AlarmEvaluator {
   AlarmMotion motion_;  // degrees of d per regular step, at most
   AngleTerms angles_;
   int64_t stretchSteps_ = 1;
-  double typicalStepChange_ = 0.0;
   double clearFloor_ = 0.0;
   bool newYearBreaks_ = false;
   bool skipping_ = false;
