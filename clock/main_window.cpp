@@ -207,7 +207,10 @@ void MainWindow::setModalWindow(ModalWindow which, std::function<void()> show) {
 void MainWindow::buildMenuBar() {
   menuBar_ = AddMainMenuBar(this);
   radixWindow_ = new RadixWindow(session_, this);
-  radixWindow_->onRadixLoaded = [this] { showRadixName(); };
+  radixWindow_->onRadixLoaded = [this] {
+    showRadixName();
+    if (startUpDone_) run([this] { controller_.redrawForRadix(); });
+  };
   QAction* library = menuBar_.radix->addAction(QStringLiteral("Radix-Kartei …"));
   library->setObjectName(QStringLiteral("radixLibraryAction"));
   connect(library, &QAction::triggered, this, [this] {
@@ -217,8 +220,10 @@ void MainWindow::buildMenuBar() {
   hide->setObjectName(QStringLiteral("hideRadixAction"));
   hide->setCheckable(true);
   connect(hide, &QAction::toggled, this, [this](bool hidden) {
+    if (session_.radixHidden == hidden) return;
     session_.radixHidden = hidden;
     showRadixName();
+    if (startUpDone_) run([this] { controller_.redrawForRadix(); });
   });
   // The radix of the last run, as the settings remember it.
   QString error;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "pictures/radix_ring.h"
 #include "tests/clock/started_clock.h"
 
 namespace gyrolux {
@@ -35,6 +36,28 @@ TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
   // Without a radix nothing to hide and no name.
   EXPECT_FALSE(clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"))->isEnabled());
   EXPECT_TRUE(clock.widget<QLabel>("radixNameLabel")->text().isEmpty());
+  qunsetenv("XDG_CONFIG_HOME");
+}
+
+// Hiding the radix and showing it again redraws the wheel at once (the clock is halted),
+// and no stellium is logged for the unchanged moment.
+TEST(MainMenuBar, HidingTheRadixRedrawsTheWheelAtOnce) {
+  qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + QStringLiteral("/config")).toUtf8());
+  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  clock.click(MainButton::Halt);
+  clock.session.radix = LoadedRadix{QStringLiteral("Probe"), clock.session.chart};
+  const auto radixOps = [&clock] {
+    const auto& ops = clock.window->controller().state().drawing.picture->ops();
+    return std::count_if(ops.begin(), ops.end(), [](const PictureOp& op) { return op.pen.color == kRadixColor; });
+  };
+  auto* hide = clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"));
+  hide->setEnabled(true);
+  const QByteArray log = QFile::exists(QStringLiteral("STELLIA.TXT")) ? ReadBytes(QStringLiteral("STELLIA.TXT")) : QByteArray();
+  hide->setChecked(true);
+  EXPECT_EQ(radixOps(), 0);
+  hide->setChecked(false);
+  EXPECT_GT(radixOps(), 21);
+  EXPECT_EQ(QFile::exists(QStringLiteral("STELLIA.TXT")) ? ReadBytes(QStringLiteral("STELLIA.TXT")) : QByteArray(), log);
   qunsetenv("XDG_CONFIG_HOME");
 }
 

@@ -38,15 +38,7 @@ TEST(StateFileTest, DamagedFilesAreReadFieldByFieldWithoutFailing) {
   EXPECT_EQ(chart.moment.year, 2026);
   EXPECT_DOUBLE_EQ(chart.moment.hours, 10 + 29 / 60.0);
   EXPECT_DOUBLE_EQ(chart.moment.longitude, 1.0001);
-
-  // Binary: NUL bytes, high bytes, a megabyte without a line end.
-  QByteArray binary(1 << 20, '\xff');
-  binary[3] = '\0';
-  WriteBytes(QStringLiteral("ALT.DAT"), "\x01\x02\xb0" + binary);
-  stored = ReadStateFile();
-  ASSERT_TRUE(stored);
-  EXPECT_EQ(stored->dateText.size(), 10);
-  EXPECT_EQ(stored->dateText[2], QChar(0xB0));
+  // Any bytes, through start-up, a tick and the close: the fuzz target state_file.
 
   QFile::remove(QStringLiteral("ALT.DAT"));
   QString error;

@@ -20,6 +20,7 @@ MomentFieldTexts Fields(std::initializer_list<std::pair<MomentField, const char*
   return fields;
 }
 
+// Each check's message and the field it puts the focus in: moment_dialog_test.cpp.
 TEST(MomentInputTest, DateCheck) {
   struct Case {
     const char *day, *month, *year;
@@ -42,8 +43,6 @@ TEST(MomentInputTest, DateCheck) {
     if (c.valid) {
       EXPECT_TRUE(check.message.isEmpty());
     } else {
-      EXPECT_EQ(check.message, QStringLiteral("Das ist kein gültiges Datum!"));
-      EXPECT_EQ(check.focus, MomentField::Day);
       EXPECT_EQ(chart.texts.dateText, QStringLiteral("01.01.2001"));
       EXPECT_EQ(chart.moment.year, 0);
     }
@@ -70,8 +69,6 @@ TEST(MomentInputTest, TimeCheck) {
     const FieldCheck check = CheckTime(fields, true, chart);
     if (c.hours == 0) {
       EXPECT_FALSE(check.passed);
-      EXPECT_EQ(check.message, QStringLiteral("Das ist keine gültige Zeit!"));
-      EXPECT_EQ(check.focus, MomentField::Hour);
       EXPECT_EQ(chart.moment.hours, 7.0);
       continue;
     }
@@ -125,9 +122,6 @@ TEST(MomentInputTest, TypedCoordinates) {
     const double value = c.latitude ? chart.moment.latitude : chart.moment.longitude;
     if (c.value == 0) {
       EXPECT_FALSE(check.passed);
-      EXPECT_EQ(check.message, c.latitude ? QStringLiteral("Das ist keine gültige Breite!")
-                                          : QStringLiteral("Das ist keine gültige Länge!"));
-      EXPECT_EQ(check.focus, c.latitude ? MomentField::LatitudeSign : MomentField::LongitudeSign);
       EXPECT_EQ(value, 3.0);
       continue;
     }
@@ -147,7 +141,8 @@ QString PlaceLine(const char* coordinates) {
 
 TEST(MomentInputTest, PickingAPlace) {
   // Lower-case s and w count as south and west; seconds are kept in the numbers. (A
-  // northern and eastern place is picked in moment_dialog_test.cpp.)
+  // northern and eastern place and an unreadable line are picked in moment_dialog_test.cpp,
+  // what a line holds is places_file_test.cpp's; here the ranges.)
   Chart chart;
   PlacePick pick = PickPlace(PlaceLine("33 52 30 s  151 12 36 w"), chart);
   EXPECT_TRUE(pick.message.isEmpty());
@@ -165,10 +160,8 @@ TEST(MomentInputTest, PickingAPlace) {
   const char* latitudeMessage = "Die Breitenangabe oder deren Position in der Datei-Zeile ist fehlerhaft";
   const char* longitudeMessage = "Die Längenangabe oder deren Position in der Datei-Zeile ist fehlerhaft";
   const Refusal refusals[] = {
-      {"5  33 00 N  009 59 00 E", false, latitudeMessage},  // a digit followed by a blank
       {"90 00 01 N  009 59 00 E", false, latitudeMessage},  // beyond the pole
       {"53 33 00 N  181 00 00 E", true, longitudeMessage},  // beyond the date line
-      {"53 33 00 N", true, longitudeMessage},                // the line ends early
   };
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(r.coordinates);

@@ -11,23 +11,10 @@
 namespace gyrolux {
 namespace {
 
+// The house numbers of every list are held against the independent implementation
+// (reference_lists_compare, reference_axes_compare); here the numbers no chart gives.
 TEST(HousesTest, MidpointHouseCountsThirtyDegreeSectorsFromTheBase) {
-  const struct {
-    int base, other;
-    double baseLongitude, longitude;
-    int house;
-  } cases[] = {
-      {MC, MC, 100.0, 100.0, 10}, {MC, SO, 100.0, 130.0, 11}, {MC, SO, 100.0, 99.9, 9},
-      {AS, SO, 0.0, 359.5, 12},   {AS, SO, 350.0, 5.0, 1},
-      {AS, SO, 100.0, 70.0, 11},  // exactly 30 degrees below: two houses before the base's
-      {WI, WI, 0.0, 200.0, 7},    // the base factor itself stands on its cusp
-      {KN, KN, 10.0, 10.0, 1},
-      {CU, MO, 0.0, 0.0, 4},      // a base above 5 counts as SO
-      {CU, MO, 50.0, 200.0, 9}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(MidpointHouse(c.base, c.other, c.baseLongitude, c.longitude), c.house)
-        << c.base << " " << c.other << " " << c.baseLongitude << " " << c.longitude;
-  }
+  EXPECT_EQ(MidpointHouse(AS, SO, 100.0, 70.0), 11);  // exactly 30 degrees below: two houses before the base's
   const double nan = std::numeric_limits<double>::quiet_NaN();
   for (int base = 0; base < 6; ++base) {
     for (double bl : {0.0, 359.99, 360.01, -0.5, 1e9, nan}) {

@@ -27,6 +27,20 @@ bool HitAt(const AlarmQuery& query, const ChartMoment& moment) {
   return IsHit(WatchOf(query), DistanceAt(query, moment));
 }
 
+// The runs of hit steps of the literal loop (first and last step), and each step's distance.
+std::vector<std::pair<int64_t, int64_t>> PlainRuns(const AlarmQuery& query, const SearchMoment& start, int64_t steps,
+                                                   std::vector<double>* distance = nullptr) {
+  std::vector<std::pair<int64_t, int64_t>> runs;
+  Chart chart = testing::ChartAt(start);
+  for (int64_t i = 0; i < steps; ++i, testing::LiteralStep(chart)) {
+    if (distance) distance->push_back(CircularDistance(WatchOf(query), DistanceAt(query, chart.moment)));
+    if (!HitAt(query, chart.moment)) continue;
+    if (!runs.empty() && runs.back().second == i - 1) runs.back().second = i;
+    else runs.emplace_back(i, i);
+  }
+  return runs;
+}
+
 // The moment some seconds away on the clock, over midnight by the calendar.
 ChartMoment SecondsAway(const SearchMoment& m, double seconds) {
   Chart chart = testing::ChartAt(m);
@@ -85,18 +99,8 @@ TEST(AllHitsTest, RunsMatchThePlainStepsAndRefineToTheSecond) {
                                      c % 5 == 0 ? 24.0001 : real(0.0, 24.0), real(-60.0, 60.0));
     const int steps = pick(100, 3000);
     const AllHitsResult all = FindAllHits(query, start, {steps, nullptr, nullptr, pick(1, 2)});
-    std::vector<std::pair<int64_t, int64_t>> expected;  // first and last step
     std::vector<double> distance;
-    Chart chart = testing::ChartAt(start);
-    for (int i = 0; i < steps; ++i, testing::LiteralStep(chart)) {
-      distance.push_back(CircularDistance(WatchOf(query), DistanceAt(query, chart.moment)));
-      if (!HitAt(query, chart.moment)) continue;
-      if (!expected.empty() && expected.back().second == i - 1) {
-        expected.back().second = i;
-      } else {
-        expected.emplace_back(i, i);
-      }
-    }
+    const auto expected = PlainRuns(query, start, steps, &distance);
     ASSERT_EQ(all.runs.size(), expected.size()) << "case " << c;
     for (size_t r = 0; r < expected.size(); ++r) {
       const HitRun& run = all.runs[r];
@@ -167,16 +171,7 @@ TEST(AllHitsTest, StaysAcrossBatchesStreamedInOrder) {
   const AlarmQuery query = PictureQuery(SA, UR, NE, PL);
   const SearchMoment start = Start(1, 1, 2000, 12.0);
   const int64_t steps = 300000;
-  std::vector<std::pair<int64_t, int64_t>> expected;
-  Chart chart = testing::ChartAt(start);
-  for (int64_t i = 0; i < steps; ++i, testing::LiteralStep(chart)) {
-    if (!HitAt(query, chart.moment)) continue;
-    if (!expected.empty() && expected.back().second == i - 1) {
-      expected.back().second = i;
-    } else {
-      expected.emplace_back(i, i);
-    }
-  }
+  const auto expected = PlainRuns(query, start, steps);
   std::vector<std::pair<int64_t, int64_t>> streamed;
   const AllHitsResult all = FindAllHits(query, start, {steps, nullptr, nullptr, 2}, [&](const HitRun& run) {
     streamed.emplace_back(run.firstStep, run.lastStep);

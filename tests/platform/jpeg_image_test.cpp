@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QRandomGenerator>
 
 #include "tests/test_support/files.h"
 
@@ -45,16 +44,7 @@ TEST(JpegImageTest, BrokenInputIsReportedNeverDecoded) {
   for (const QByteArray& other : {QByteArray("not a picture at all"), ReadBytes(QStringLiteral(":/gyrolux/icon.png"))}) {
     EXPECT_TRUE(DecodeJpeg(other, &error).isNull());
   }
-
-  // Random damage inside the picture data: no crash, whatever comes out.
-  QRandomGenerator random(3);
-  for (int round = 0; round < 20; ++round) {
-    QByteArray damaged = title;
-    for (int i = 0; i < 8; ++i) damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
-    const QImage image = DecodeJpeg(damaged);
-    EXPECT_TRUE(image.isNull() || image.width() == 765);
-  }
-  EXPECT_TRUE(DecodeJpeg(title).size() == QSize(765, 569));  // and the whole one still works
+  // Any other damage: the fuzz target jpeg_image.
 }
 
 }  // namespace

@@ -43,17 +43,7 @@ TEST(Windows1252Test, EveryByteComesBackAndStrangersBecomeQuestionMarks) {
   EXPECT_EQ(EncodeWindows1252(QStringLiteral("a\u0416b\u2648c\U0001F600d")), QByteArray("a?b?c?d"));
 }
 
-TEST(TextFileTest, WritesCrLfLinesAndReadsThemBack) {
-  const QStringList lines = {QStringLiteral("05.12.2026"), QStringLiteral("10:29:50"), QString(),
-                             QStringLiteral("+010°00'")};
-  QString error;
-  ASSERT_TRUE(WriteTextLines(QStringLiteral("ALT.DAT"), lines, &error)) << error.toStdString();
-  EXPECT_EQ(ReadBytes(QStringLiteral("ALT.DAT")), QByteArray("05.12.2026\r\n10:29:50\r\n\r\n+010\xB0" "00'\r\n"));
-  const std::optional<QStringList> read = ReadTextLines(QStringLiteral("ALT.DAT"));
-  ASSERT_TRUE(read.has_value());
-  EXPECT_EQ(*read, lines);
-}
-
+// Written and read back whole by the state file (main_window_test.cpp); here the odd line ends.
 TEST(TextFileTest, EachLineEndCountsOnce) {
   const struct {
     QByteArray bytes;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -82,6 +83,33 @@ TEST(ChartLibrary, StoresChangesAndRemovesWithUniqueNames) {
   EXPECT_TRUE(other->Remove(QStringLiteral("Anna"), error));
   EXPECT_FALSE(library->Remove(QStringLiteral("Anna"), error));
   EXPECT_EQ(library->Names(error), QStringList{QStringLiteral("Zora")});
+}
+
+// Another process writing to the same library: an addition waits for its transaction to end
+// instead of failing on the lock, and both changes are kept.
+TEST(ChartLibrary, WaitsForAnotherProcessHoldingTheWriteLock) {
+  const QString path = QDir::currentPath() + QStringLiteral("/charts.sqlite");
+  QString error;
+  auto library = OpenOrFail(path);
+  ASSERT_TRUE(library->Add(Berlin(QStringLiteral("Erste")), error));
+  QProcess other;
+  other.start(QStringLiteral("python3"),
+              {QStringLiteral("-c"), QStringLiteral(
+                   "import sqlite3, sys, time\n"
+                   "db = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
+                   "db.execute('BEGIN IMMEDIATE')\n"
+                   "db.execute(\"UPDATE charts SET notes = 'fremd' WHERE name = 'Erste'\")\n"
+                   "print('locked', flush=True)\n"
+                   "time.sleep(1.5)\n"
+                   "db.execute('COMMIT')\n"),
+               path});
+  ASSERT_TRUE(other.waitForReadyRead(30000)) << other.readAllStandardError().toStdString();
+  ASSERT_EQ(other.readAllStandardOutput().trimmed(), "locked");
+  EXPECT_TRUE(library->Add(Berlin(QStringLiteral("Zweite")), error)) << error.toStdString();
+  ASSERT_TRUE(other.waitForFinished(30000));
+  EXPECT_EQ(other.exitCode(), 0) << other.readAllStandardError().toStdString();
+  EXPECT_EQ(library->Names(error), (QStringList{QStringLiteral("Erste"), QStringLiteral("Zweite")}));
+  EXPECT_EQ(library->Find(QStringLiteral("Erste"), error)->notes, QStringLiteral("fremd"));
 }
 
 TEST(ChartLibrary, AddAllIsOneTransactionThatNamesEachRefusal) {

@@ -1,7 +1,8 @@
-"""Runs the gyrolux-calc list calls of a lists file of the independent implementation and
-compares what they print with the lines (or the message on stderr) the file holds.
+"""Runs the gyrolux-calc calls of a file the independent implementation wrote (its charts,
+axes or lists command) and compares what they print with the lines (or the message on
+stderr) the file holds; a "JSON" line is a chart, compared within the tolerances below.
 
-  compare_lists.py PROGRAM FILE
+  compare_calls.py PROGRAM FILE
 """
 import json
 import subprocess
@@ -29,6 +30,27 @@ def read_cases(path):
         raise ValueError("a case without END at the end of the file")
 
 
+def json_differences(want, got):
+    """A chart's values that differ from the reference's: the longitudes beyond 1e-7 degree the
+    shorter way round, the other numbers beyond 1e-12 of their size, flags and texts at all."""
+    if sorted(want) != sorted(got):
+        return [f"keys {sorted(got)}"]
+    differences = []
+    for key, w in want.items():
+        g = got[key]
+        if key == "factorLongitude":
+            gaps = [abs(a - b) % 360 for a, b in zip(w, g)]
+            far = [n for n, gap in enumerate(gaps) if not min(gap, 360 - gap) <= 1e-7]
+            if len(w) != len(g) or far:
+                differences.append(f"{key} {[(n, w[n], g[n]) for n in far] or g}")
+        elif isinstance(w, float):
+            if not (w == g or abs(w - g) <= 1e-12 * max(abs(w), abs(g))):
+                differences.append(f"{key} {g!r} instead of {w!r}")
+        elif w != g:
+            differences.append(f"{key} {g!r} instead of {w!r}")
+    return differences
+
+
 def main():
     program, path = sys.argv[1], sys.argv[2]
     failures, count = [], 0
@@ -46,7 +68,11 @@ def main():
             failures.append(f"{call}: exit {result.returncode}: {err}")
             continue
         got = out.split("\n")[:-1] if out.endswith("\n") else out.split("\n")
-        if got != want:
+        if len(want) == 1 and want[0].startswith("JSON "):
+            differences = json_differences(json.loads(want[0][5:]), json.loads(out))
+            if differences:
+                failures.append(call + "\n  " + "\n  ".join(differences))
+        elif got != want:
             diff = [f"  line {n + 1}: want {w!r}\n  {' ' * len(str(n + 1))}    got  {g!r}"
                     for n, (w, g) in enumerate(zip(want, got)) if w != g][:5]
             if len(want) != len(got):
