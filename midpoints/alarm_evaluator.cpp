@@ -79,7 +79,8 @@ AlarmEvaluator::AlarmEvaluator(const Watch& watch, const MomentSequence& sequenc
       newYearBreaks_(WatchMovesAtNewYear(watch)) {
   // The distance is a circular one (so that motion bounds it) only for fixed positions
   // within the mode.
-  skipping_ = true;
+  clearWidth_ = ClearanceWidth(watch.mode);
+  skipping_ = clearWidth_ > 0.0;
   for (const WatchedPosition* position : {&watch.first, &watch.second}) {
     if (position->fixed && !(*position->fixed >= 0.0 && *position->fixed <= watch.mode.Width())) {
       skipping_ = false;
@@ -88,11 +89,39 @@ AlarmEvaluator::AlarmEvaluator(const Watch& watch, const MomentSequence& sequenc
   const FactorWeights weights = NetWeights(watch);
   angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude);
   stretchSteps_ = StretchSteps(weights);
+  if (clearWidth_ != watch.mode.Width()) {
+    for (int factor = 0; factor < kFactorCount; ++factor) {
+      if (weights[factor] != 0.0) {
+        wrapMotion_[factor] = MaxDailyMotion(factor, sequence.MomentAt(0).latitude) * kRegularStepDays;
+      }
+    }
+  }
+}
+
+double AlarmEvaluator::Clearance(const FactorLongitudes& longitudes) const {
+  if (clearWidth_ == watch_.mode.Width()) return CircularDistance(watch_, WatchedDistance(watch_, longitudes));
+  const double offset = WatchedOffset(watch_, longitudes);
+  return std::abs(offset - clearWidth_ * std::nearbyint(offset / clearWidth_));
+}
+
+// Where a wrap moves a midpoint by half the mode's width: the steps over which no watched
+// longitude can reach 0 or 360 (the Sun and Moon may stand a little below 0) at its
+// largest motion.
+int64_t AlarmEvaluator::StepsWithoutWrap(const FactorLongitudes& longitudes) const {
+  int64_t steps = std::numeric_limits<int>::max();
+  if (clearWidth_ == watch_.mode.Width()) return steps;
+  for (int factor = 0; factor < kFactorCount; ++factor) {
+    if (wrapMotion_[factor] == 0.0) continue;
+    const double room = std::min(longitudes[factor], 360.0 - longitudes[factor]) + 2.0 * kLowestLongitude;
+    steps = std::min(steps, StepsWithin(room, wrapMotion_[factor]));
+  }
+  return steps;
 }
 
 // After a hit: over j regular steps the two positions move by at most j * motion_.Total()
 // in all, so the circular distance c changes by no more, and the hit stays while c keeps
-// below the orb. After a moment without a hit: ClearOverStretches.
+// below the orb (and, in the 360-degree mode, while no longitude wraps). After a moment
+// without a hit: ClearOverStretches.
 StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
   ChartResult result;
   ComputeFactors(sequence_.MomentAt(index), mask_, result);
@@ -108,14 +137,15 @@ StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
   if (limit <= index) return verdict;
   const double c = CircularDistance(watch_, verdict.distance);
   if (verdict.hit) {
-    const int64_t steps = StepsWithin(watch_.orb.degrees - c - kDistanceSafety, motion_.Total());
+    const int64_t steps = std::min(StepsWithin(watch_.orb.degrees - c - kDistanceSafety, motion_.Total()),
+                                   StepsWithoutWrap(longitudes));
     verdict.sameUntil = std::min(limit, index + steps);
   } else if (motion_.Total() == 0.0) {
     verdict.sameUntil = limit;  // both sides the same factors, or none that move: d stays
   } else if (angles_.Usable()) {
     verdict.sameUntil = ClearOverStretches(index, result, limit);
   } else {
-    verdict.sameUntil = ClearWithAngleProbes(index, longitudes, c, limit);
+    verdict.sameUntil = ClearWithAngleProbes(index, longitudes, Clearance(longitudes), limit);
   }
   return verdict;
 }
@@ -130,7 +160,7 @@ int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exa
   ChartResult from = exact;
   double fromOffset = WatchedOffset(watch_, from.state.factorLongitude);
   int64_t length = stretchSteps_;
-  const double width = watch_.mode.Width();
+  const double width = clearWidth_;
   for (int64_t s0 = index; s0 < limit;) {
     const int64_t s1 = std::min(limit, s0 + length);
     length = stretchSteps_;
@@ -208,12 +238,12 @@ int64_t AlarmEvaluator::ClearWithAngleProbes(int64_t index, const FactorLongitud
     if (j >= limit) return limit;
     const int64_t next = j + 1;
     const double drift = motion_.bodies * static_cast<double>(next - index) + kDistanceSafety;
-    if (!(drift + clearFloor_ < watch_.mode.HalfWidth())) return j;  // the other factors may be anywhere by now
+    if (!(drift + clearFloor_ < clearWidth_ / 2.0)) return j;  // the other factors may be anywhere by now
     ChartResult angles;
     ComputeFactors(sequence_.MomentAt(next), motion_.angleFactors, angles);
     if (motion_.angleFactors & FactorBit(MC)) probe[MC] = angles.state.factorLongitude[MC];
     if (motion_.angleFactors & FactorBit(AS)) probe[AS] = angles.state.factorLongitude[AS];
-    const double probed = CircularDistance(watch_, WatchedDistance(watch_, probe));
+    const double probed = Clearance(probe);
     if (!(probed - drift > clearFloor_)) return j;
     j = next;
     c = probed;

@@ -264,7 +264,7 @@ std::pair<double, double> AngleTerms::RangeBetween(double thetaFrom, const Angle
 }
 
 WatchedStretch::WatchedStretch(const Watch& watch, const AngleTerms& angles, const End& from, const End& to)
-    : width_(watch.mode.Width()), angles_(angles), days0_(from.days) {
+    : width_(ClearanceWidth(watch.mode)), angles_(angles), days0_(from.days) {
   const ChartState& s0 = from.chart->state;
   const ChartState& s1 = to.chart->state;
   const double days = to.days - from.days;

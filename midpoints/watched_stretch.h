@@ -94,8 +94,8 @@ class WatchedStretch {
   // circular distance of more than `floor` from the other position.
   bool ClearBetween(const Estimate& a, const Estimate& b, double floor) const;
   bool ClearAt(const Estimate& e, double floor) const;
-  // The distance of an offset from the nearest whole multiple of the width (an estimate's
-  // circular distance; rounded like one).
+  // The distance of an offset from the nearest whole multiple of the clearance width (an
+  // estimate's circular distance; rounded like one).
   double CircularOffset(double offset) const;
 
   // Whether a position can fall below 0 within the stretch (a midpoint of the Sun or Moon
@@ -103,7 +103,7 @@ class WatchedStretch {
   bool MayGoNegative() const { return mayGoNegative_; }
 
  private:
-  double width_;
+  double width_;  // ClearanceWidth of the mode
   const AngleTerms& angles_;
   double days0_;
   double theta0_;
