@@ -27,6 +27,8 @@
 #include "info/introduction_window.h"
 #include "dialogs/moment_dialog.h"
 #include "dialogs/search_dialog.h"
+#include "events/event_list_window.h"
+#include "events/radix_lists_window.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
@@ -35,6 +37,7 @@
 #include "platform/window_kit.h"
 #include "radix/radix_settings.h"
 #include "radix/radix_window.h"
+#include "evaluation/ephemeris_window.h"
 #include "session/session.h"
 
 namespace gyrolux {
@@ -216,6 +219,22 @@ void MainWindow::buildMenuBar() {
   connect(library, &QAction::triggered, this, [this] {
     run([this] { radixWindow_->run(); });
   });
+  QAction* events = menuBar_.radix->addAction(QStringLiteral("Ereignisliste …"));
+  events->setObjectName(QStringLiteral("eventListAction"));
+  connect(events, &QAction::triggered, this, [this] {
+    run([this] {
+      EventListWindow window(session_, this);
+      window.run();
+    });
+  });
+  QAction* lists = menuBar_.radix->addAction(QStringLiteral("Radix-Listen …"));
+  lists->setObjectName(QStringLiteral("radixListsAction"));
+  connect(lists, &QAction::triggered, this, [this] {
+    run([this] {
+      RadixListsWindow window(session_, this);
+      window.run();
+    });
+  });
   QAction* hide = menuBar_.radix->addAction(QStringLiteral("Radix ausblenden"));
   hide->setObjectName(QStringLiteral("hideRadixAction"));
   hide->setCheckable(true);
@@ -224,6 +243,19 @@ void MainWindow::buildMenuBar() {
     session_.radixHidden = hidden;
     showRadixName();
     if (startUpDone_) run([this] { controller_.redrawForRadix(); });
+  });
+  // The graphic ephemeris halts the clock while it is open, as the date dialog does: a
+  // click in it sets the moment.
+  ephemerisWindow_ = new EphemerisWindow(session_, this);
+  QAction* ephemeris = menuBar_.bar->addMenu(QStringLiteral("&Grafik"))->addAction(QStringLiteral("Grafische Ephemeride …"));
+  ephemeris->setObjectName(QStringLiteral("graphicEphemerisAction"));
+  connect(ephemeris, &QAction::triggered, this, [this] {
+    run([this] {
+      controller_.openModal(ModalWindow::MomentDialog, [this] {
+        showState();
+        ephemerisWindow_->run();
+      });
+    });
   });
   // The radix of the last run, as the settings remember it.
   QString error;

@@ -25,6 +25,7 @@ class MomentDialog;
 class SearchDialog;
 class Panel;
 class RadixWindow;
+class EphemerisWindow;
 class TitleWindow;
 
 // "Die Mini-Gyrolux, Version 5.0": the running clock with its wheel, the four main-axis
@@ -106,6 +107,7 @@ class MainWindow : public QWidget {
 
   MainMenuBar menuBar_;
   RadixWindow* radixWindow_ = nullptr;
+  EphemerisWindow* ephemerisWindow_ = nullptr;
 };
 
 // The object name of a main-window button ("haltButton", "evaluateButton", ...).

@@ -18,32 +18,21 @@
 namespace gyrolux {
 namespace {
 
-// Valid moments spread over the given years: any day of the month, any time of day,
-// places within the ranges the dialogs accept.
-class MomentSource {
- public:
-  MomentSource(uint32_t seed, int firstYear, int lastYear)
-      : random_(seed), year_(firstYear, lastYear) {}
-
-  ChartMoment Next(double maxHours = 24.0) {
-    ChartMoment m;
-    m.year = year_(random_);
-    m.month = std::uniform_int_distribution<int>(1, 12)(random_);
-    m.day = std::uniform_int_distribution<int>(1, GregorianMonthLength(m.year, m.month))(random_);
-    m.hours = std::uniform_real_distribution<double>(0.0, maxHours)(random_);
-    m.longitude = std::uniform_real_distribution<double>(-180.0001, 180.0001)(random_);
-    m.latitude = std::uniform_real_distribution<double>(-90.0001, 90.0001)(random_);
-    m.westLongitude = m.longitude < 0;
-    m.southLatitude = m.latitude < 0;
-    return m;
-  }
-
-  std::mt19937& random() { return random_; }
-
- private:
-  std::mt19937 random_;
-  std::uniform_int_distribution<int> year_;
-};
+// A valid moment within the given years: any day of the month, any time of day below
+// maxHours, a place within the ranges the dialogs accept.
+ChartMoment RandomMoment(std::mt19937& random, int firstYear, int lastYear, double maxHours = 24.0) {
+  const auto number = [&random](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
+  ChartMoment m;
+  m.year = std::uniform_int_distribution<int>(firstYear, lastYear)(random);
+  m.month = std::uniform_int_distribution<int>(1, 12)(random);
+  m.day = std::uniform_int_distribution<int>(1, GregorianMonthLength(m.year, m.month))(random);
+  m.hours = number(0.0, maxHours);
+  m.longitude = number(-180.0001, 180.0001);
+  m.latitude = number(-90.0001, 90.0001);
+  m.westLongitude = m.longitude < 0;
+  m.southLatitude = m.latitude < 0;
+  return m;
+}
 
 // gyrolux-calc, which the reference comparisons run, takes the years from 1600: the switch of
 // the calendars by the year (all of 1582 Gregorian, 1581 not) is held here to the day
@@ -102,14 +91,14 @@ TEST(ChartTest, ElementTableIsReadToItsEnd) {
 }
 
 TEST(ChartTest, ChosenFactorsHaveTheBitsOfTheFullChart) {
-  MomentSource moments(99, 1600, 2100);
+  std::mt19937 random(99);
   std::uniform_int_distribution<int> factor(0, kFactorCount - 1);
   for (int i = 0; i < 2000; ++i) {
-    const ChartMoment m = moments.Next();
+    const ChartMoment m = RandomMoment(random, 1600, 2100);
     ChartResult full;
     ComputeChart(m, full);
     FactorMask wanted = FactorBit(i % kFactorCount);
-    for (int k = i % 4; k > 0; --k) wanted |= FactorBit(factor(moments.random()));
+    for (int k = i % 4; k > 0; --k) wanted |= FactorBit(factor(random));
     ChartResult part;
     ComputeFactors(m, wanted, part);
     for (int id = 0; id < kFactorCount; ++id) {
@@ -126,9 +115,9 @@ TEST(ChartTest, ChosenFactorsHaveTheBitsOfTheFullChart) {
 }
 
 TEST(ChartTest, SameMomentSameBitsOnSeveralThreads) {
-  MomentSource moments(3, 1900, 2100);
+  std::mt19937 random(3);
   std::vector<ChartMoment> list;
-  for (int i = 0; i < 300; ++i) list.push_back(moments.Next());
+  for (int i = 0; i < 300; ++i) list.push_back(RandomMoment(random, 1900, 2100));
   std::vector<ChartResult> expected(list.size());
   for (size_t i = 0; i < list.size(); ++i) ComputeChart(list[i], expected[i]);
   std::array<std::vector<ChartResult>, 2> got;
@@ -150,9 +139,9 @@ TEST(ChartTest, SameMomentSameBitsOnSeveralThreads) {
 }
 
 TEST(ChartTest, EveryMomentTheDialogsAcceptGivesSoundNumbers) {
-  MomentSource moments(11, 1600, 9999);
+  std::mt19937 random(11);
   for (int i = 0; i < 4000; ++i) {
-    const ChartMoment m = moments.Next(99.99);
+    const ChartMoment m = RandomMoment(random, 1600, 9999, 99.99);
     ChartResult r;
     ComputeChart(m, r);
     for (int id = 0; id < kMidpointFactorCount; ++id) {

@@ -17,7 +17,7 @@ QStringList PanelLines(QDialog& window, const QString& name) {
   return Child<QPlainTextEdit>(&window, name)->toPlainText().split(u'\n');
 }
 
-TEST(IntroductionWindowTest, HaltsTheClockAndShowsItsFivePanels) {
+TEST(InformationWindowsTest, TheIntroductionHaltsTheClockTheHelpOpensFromTheEnlargedDial) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   ASSERT_TRUE(clock.running());
   ASSERT_TRUE(clock.button(MainButton::Introduction)->isEnabled());
@@ -42,13 +42,8 @@ TEST(IntroductionWindowTest, HaltsTheClockAndShowsItsFivePanels) {
   EXPECT_TRUE(clock.button(MainButton::Introduction)->isEnabled());
   EXPECT_TRUE(clock.button(MainButton::Evaluate)->isEnabled());
   EXPECT_FALSE(clock.running());
-  clock.click(MainButton::Halt);
-  EXPECT_TRUE(clock.running());
-}
 
-TEST(HelpWindowTest, OpensFromTheEnlargedDialWithItsLinesAndTheReadingAdvice) {
-  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
-  clock.click(MainButton::Halt);
+  // The help, from the enlarged dial of the halted clock.
   bool helped = false;
   clock.clickWhileOpen(MainButton::Enlarge, "enlargedDialWindow", [&](QDialog& enlarged) {
     WhileOpen("helpWindow", [&](QDialog& help) {
@@ -64,6 +59,8 @@ TEST(HelpWindowTest, OpensFromTheEnlargedDialWithItsLinesAndTheReadingAdvice) {
     EXPECT_TRUE(enlarged.isVisible());
   });
   EXPECT_TRUE(helped);
+  clock.click(MainButton::Halt);
+  EXPECT_TRUE(clock.running());
 }
 
 }  // namespace

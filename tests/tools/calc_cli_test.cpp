@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 #include "tests/test_support/files.h"
 #include "tools/gyrolux_calc.h"
@@ -322,6 +323,72 @@ TEST(CalcCli, DrawWritesEveryKindInEveryFormat) {
   }
   EXPECT_EQ(ReadBytes("in/real.wmf"), ReadBytes("dial.wmf"));
   EXPECT_TRUE(QFileInfo("in/folder").isDir());
+}
+
+// The graphic ephemeris with a radix: every factor's line and every radix line is one
+// element named by its id, as an XML reader finds it; the diagrams of a moment take the
+// radix too; wrong arguments are refused.
+TEST(CalcCli, DrawEphemerisNamesItsLinesAndTakesARadix) {
+  ASSERT_EQ(Calc({"radix", "add", "--name", "R", "--date", "01.06.1990", "--time", "12:00", "--zone", "Europe/Berlin",
+                  "--lon", "13.4", "--lat", "52.5", "--db", "lib.sqlite"}).status, 0);
+  const QStringList ephemeris = {"draw", "ephemeris", "--from", "01.01.2027", "--to", "31.12.2027", "--mode", "45",
+                                 "--factors", "SO,MO,SA", "--radix", "R", "--db", "lib.sqlite", "--midpoints"};
+  for (const char* file : {"e.svg", "e.png", "e.pdf", "e.wmf"}) {
+    const Outcome outcome = Calc(ephemeris + QStringList{"--out", file});
+    ASSERT_EQ(outcome.status, 0) << file << outcome.err.toStdString();
+  }
+  EXPECT_EQ(QImage("e.png").size(), QSize(2246, 1588));
+  QFile svg("e.svg");
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&svg);
+  QMap<QString, int> ids, drawn;  // each id, and the drawing elements inside it
+  QStringList named;               // per open <g>: the id it or a <g> around it carries
+  while (!xml.atEnd()) {
+    if (xml.readNext() == QXmlStreamReader::StartElement) {
+      const QString id = xml.attributes().value(QStringLiteral("id")).toString();
+      if (xml.name() == u"g") {
+        named.append(id.isEmpty() && !named.isEmpty() ? named.last() : id);
+        if (!id.isEmpty()) ++ids[id];
+      }
+      if (!named.isEmpty() && !named.last().isEmpty() && (xml.name() == u"polyline" || xml.name() == u"path"))
+        ++drawn[named.last()];
+    } else if (xml.isEndElement() && xml.name() == u"g" && !named.isEmpty()) {
+      named.removeLast();
+    }
+  }
+  ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  for (const char* id : {"SO", "MO", "SA", "r-SO", "r-MC", "r-PO", "r-SO-MO"}) {
+    EXPECT_EQ(ids.value(id), 1) << id;
+    EXPECT_GT(drawn.value(id), 0) << id;
+  }
+  EXPECT_FALSE(ids.contains("JU"));
+  EXPECT_EQ(ids.size(), 3 + 21 + 210);
+
+  const QStringList moment = {"--date", "05.12.2026", "--hours", "10.5", "--lon", "10", "--lat", "50"};
+  for (const char* kind : {"dial", "axes", "strip", "wheel"}) {
+    ASSERT_EQ(Calc(QStringList{"draw", kind, "--out", "plain.wmf"} + moment).status, 0);
+    ASSERT_EQ(Calc(QStringList{"draw", kind, "--out", "radix.wmf", "--radix", "R", "--db", "lib.sqlite"} + moment).status, 0);
+    EXPECT_NE(ReadBytes("plain.wmf"), ReadBytes("radix.wmf")) << kind;
+  }
+  const struct {
+    QStringList arguments;
+    const char* complaint;
+  } refused[] = {
+      {{"draw", "ephemeris", "--to", "01.01.2027", "--mode", "90", "--out", "x.svg"}, "--from fehlt"},
+      {{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "30", "--out", "x.svg"}, "für --mode"},
+      {{"draw", "ephemeris", "--from", "02.01.2027", "--to", "01.01.2027", "--mode", "90", "--out", "x.svg"}, "vor seinem Anfang"},
+      {{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--factors", "SO,AS", "--out", "x.svg"}, "'AS'"},
+      {{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--midpoints", "--out", "x.svg"}, "--midpoints gehört zu --radix"},
+      {QStringList{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--out", "x.svg"} + moment, "--date gehört nicht"},
+      {QStringList{"draw", "dial", "--radix", "Nobody", "--db", "lib.sqlite", "--out", "x.svg"} + moment, "Nobody"},
+      {QStringList{"draw", "wheel", "--mode", "90", "--out", "x.svg"} + moment, "--mode gehört zu den Arten"},
+      {QStringList{"draw", "dial", "--mode", "90", "--pointer", "90", "--out", "x.svg"} + moment, "für --pointer"},
+  };
+  for (const auto& row : refused) {
+    const Outcome outcome = Calc(row.arguments);
+    EXPECT_EQ(outcome.status, 2) << row.complaint;
+    EXPECT_TRUE(outcome.err.contains(QString::fromUtf8(row.complaint))) << outcome.err.toStdString();
+  }
 }
 
 // Output that does not arrive (a full disk behind stdout) is a failure with its own line.

@@ -54,7 +54,7 @@ TEST(CalcRadix, AddRefusesBadInputAndShowsTheChartAsChartComputesIt) {
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.named))) << run.err.toStdString();
   }
   // 12:00:30 summer time in Berlin is 10:00:30 world time, and the chart is chart's at that
-  // moment. (What is stored and read back: chart_library_test.cpp.)
+  // moment. (What is stored and read back: the radix logic tests.)
   const CalcRun show = Calc({"radix", "show", "Anna", "--json", "--db", "charts.sqlite"});
   ASSERT_EQ(show.status, 0) << show.err.toStdString();
   const QJsonObject object = QJsonDocument::fromJson(show.out.toUtf8()).object();
@@ -102,7 +102,7 @@ TEST(CalcRadix, ExportImportRoundTripAndRefusedLines) {
   EXPECT_TRUE(bad.err.contains(QStringLiteral("1 Radix-Daten eingelesen, 1 abgewiesen: Zeile 3:"))) << bad.err.toStdString();
 }
 
-// What is found is atlas_test.cpp's; here the JSON of the first place.
+// What is found is the radix logic tests' concern; here the JSON of the first place.
 TEST(CalcAtlas, FindsByGermanNameBestFirst) {
   const CalcRun run = Calc({"atlas", "find", "Koln", "--json"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
