@@ -121,6 +121,11 @@ TEST(CalcCli, RefusedArgumentsGiveOneGermanLine) {
       {QStringList{"search", "picture", "so", "mc", "ma", "ju", "--plain", "--all"} + g, "--all hat keine"},
       {QStringList{"search", "picture", "so", "mc", "ma"} + g, "Argumente fehlen"},
       {QStringList{"search", "circle", "so", "mc", "ma", "ju"} + g, "unbekannte Suche 'circle'"},
+      {QStringList{"search", "picture", "so", "mc", "ma", "ju", "--threads", "0"} + g,
+       "ungültiger Wert '0' für --threads (eine ganze Zahl von 1 bis 64)"},
+      {QStringList{"search", "picture", "so", "mc", "ma", "ju", "--threads", "65"} + g, "ungültiger Wert '65' für --threads"},
+      {QStringList{"search", "picture", "so", "mc", "ma", "ju", "--threads", "+2"} + g, "ungültiger Wert '+2' für --threads"},
+      {QStringList{"search", "picture", "so", "mc", "ma", "ju", "--json-lines"} + g, "--json-lines gilt nur mit --all"},
   };
   testing::WriteBytes(QStringLiteral("x.pdf"), "kept");
   for (const auto& row : kRows) {
@@ -242,6 +247,14 @@ TEST(CalcCli, SearchesAsTextAndAsJson) {
   EXPECT_EQ(stays[0]["first"]["dateText"], Json(picture + QStringList{"--json"})["moment"]["dateText"]);
   for (const QJsonValue stay : stays) EXPECT_LT(stay["exactDistance"].toDouble(), 1.18);
   EXPECT_EQ(Calc(picture + QStringList{"--all", "--max-steps", "2000"}).out.count(u'\n'), stays.size());
+  // --json-lines: the same stays, one object a line; any --threads the same stays and hit.
+  const QStringList lines = Calc(picture + QStringList{"--all", "--max-steps", "2000", "--json-lines"}).out.split(u'\n');
+  ASSERT_EQ(lines.size(), stays.size() + 1);
+  for (qsizetype i = 0; i < stays.size(); ++i) EXPECT_EQ(QJsonDocument::fromJson(lines[i].toUtf8()).object(), stays[i]);
+  for (const char* threads : {"1", "3", "64"}) {
+    EXPECT_EQ(Json(picture + QStringList{"--all", "--max-steps", "2000", "--json", "--threads", threads}), stays);
+    EXPECT_EQ(Json(picture + QStringList{"--json", "--threads", threads}), Json(picture + QStringList{"--json"}));
+  }
 }
 
 TEST(CalcCli, DrawWritesEveryKindInEveryFormat) {
