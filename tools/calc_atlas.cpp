@@ -9,11 +9,11 @@
 namespace gyrolux::calc {
 
 void DefineAtlasVerb(QCommandLineParser& parser) {
-  parser.addPositionalArgument(QStringLiteral("find"), QStringLiteral("The one action: find."));
+  parser.addPositionalArgument(QStringLiteral("find"), QStringLiteral("Die einzige Aktion: find."));
   parser.addPositionalArgument(QStringLiteral("TEXT"),
-                               QStringLiteral("A place name or its beginning, German or English, with or "
-                                              "without accents (\"Munchen\", \"Köln\")."));
-  parser.addOption({QStringLiteral("json"), QStringLiteral("An array of objects instead of lines.")});
+                               QStringLiteral("Ein Ortsname oder sein Anfang, deutsch oder englisch, mit oder "
+                                              "ohne Akzente (\"Munchen\", \"Köln\")."));
+  parser.addOption({QStringLiteral("json"), QStringLiteral("Ein Array von Objekten statt Zeilen.")});
   parser.setApplicationDescription(parser.applicationDescription() + u'\n' + AtlasAttribution());
 }
 

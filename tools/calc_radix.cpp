@@ -125,29 +125,29 @@ int Refuse(QTextStream& err, const QString& message) {
 }  // namespace
 
 void DefineRadixVerb(QCommandLineParser& parser) {
-  parser.addPositionalArgument(QStringLiteral("ACTION"),
-                               QStringLiteral("add, list, show NAME, remove NAME, import FILE or export FILE "
-                                              "(.aaf, .csv or .json by the extension)."),
-                               QStringLiteral("ACTION [NAME|FILE]"));
+  parser.addPositionalArgument(QStringLiteral("AKTION"),
+                               QStringLiteral("add, list, show NAME, remove NAME, import DATEI oder export DATEI "
+                                              "(.aaf, .csv oder .json nach der Endung)."),
+                               QStringLiteral("AKTION [NAME|DATEI]"));
   parser.addOptions({
-      {QStringLiteral("name"), QStringLiteral("add: the chart's name, unique in the library."), QStringLiteral("NAME")},
-      {QStringLiteral("date"), QStringLiteral("add: the local date, DD.MM.YYYY (1600 to 9999)."), QStringLiteral("DD.MM.YYYY")},
-      {QStringLiteral("time"), QStringLiteral("add: the local time, HH:MM or HH:MM:SS."), QStringLiteral("HH:MM[:SS]")},
-      {QStringLiteral("zone"), QStringLiteral("add: the IANA time zone (Europe/Berlin)."), QStringLiteral("IANA")},
-      {QStringLiteral("offset"), QStringLiteral("add: a fixed offset instead of a zone (+05:30)."), QStringLiteral("+HH:MM")},
-      {QStringLiteral("lon"), QStringLiteral("add: longitude in degrees, east positive."), QStringLiteral("L")},
-      {QStringLiteral("lat"), QStringLiteral("add: latitude in degrees, north positive."), QStringLiteral("B")},
-      {QStringLiteral("place"), QStringLiteral("add: the place name."), QStringLiteral("TEXT")},
-      {QStringLiteral("country"), QStringLiteral("add: the country."), QStringLiteral("TEXT")},
-      {QStringLiteral("kind"), QStringLiteral("add: Person (default) or Ereignis."), QStringLiteral("KIND")},
-      {QStringLiteral("notes"), QStringLiteral("add: a note."), QStringLiteral("TEXT")},
+      {QStringLiteral("name"), QStringLiteral("add: der Name des Horoskops, einmalig in der Bibliothek."), QStringLiteral("NAME")},
+      {QStringLiteral("date"), QStringLiteral("add: das örtliche Datum, TT.MM.JJJJ (1600 bis 9999)."), QStringLiteral("TT.MM.JJJJ")},
+      {QStringLiteral("time"), QStringLiteral("add: die örtliche Zeit, HH:MM oder HH:MM:SS."), QStringLiteral("HH:MM[:SS]")},
+      {QStringLiteral("zone"), QStringLiteral("add: die IANA-Zeitzone (Europe/Berlin)."), QStringLiteral("IANA")},
+      {QStringLiteral("offset"), QStringLiteral("add: ein fester Abstand zur Weltzeit statt einer Zone (+05:30)."), QStringLiteral("+HH:MM")},
+      {QStringLiteral("lon"), QStringLiteral("add: Länge in Grad, Ost positiv."), QStringLiteral("L")},
+      {QStringLiteral("lat"), QStringLiteral("add: Breite in Grad, Nord positiv."), QStringLiteral("B")},
+      {QStringLiteral("place"), QStringLiteral("add: der Ortsname."), QStringLiteral("TEXT")},
+      {QStringLiteral("country"), QStringLiteral("add: das Land."), QStringLiteral("TEXT")},
+      {QStringLiteral("kind"), QStringLiteral("add: Person (Vorgabe) oder Ereignis."), QStringLiteral("ART")},
+      {QStringLiteral("notes"), QStringLiteral("add: eine Notiz."), QStringLiteral("TEXT")},
       {QStringLiteral("fold"),
-       QStringLiteral("add: for a local time the clocks showed twice, the earlier or the later one."),
+       QStringLiteral("add: bei einer örtlichen Zeit, die die Uhren zweimal zeigten, die frühere (earlier) oder die spätere (later)."),
        QStringLiteral("earlier|later")},
-      {QStringLiteral("db"), QStringLiteral("The library file (default: $GYROLUX_CHARTS, else "
+      {QStringLiteral("db"), QStringLiteral("Die Bibliotheksdatei (Vorgabe: $GYROLUX_CHARTS, sonst "
                                             "$XDG_DATA_HOME/gyrolux/charts.sqlite)."),
-       QStringLiteral("FILE")},
-      {QStringLiteral("json"), QStringLiteral("list, show: JSON instead of text.")},
+       QStringLiteral("DATEI")},
+      {QStringLiteral("json"), QStringLiteral("list, show: JSON statt Text.")},
   });
 }
 
