@@ -23,7 +23,7 @@ int RunAtlasVerb(VerbCall& call) {
   QTextStream& err = call.err;
   const QStringList arguments = parser.positionalArguments();
   if (arguments[0] != u"find") {
-    err << QStringLiteral("unknown action '%1' (find)").arg(arguments[0]);
+    err << QStringLiteral("unbekannte Aktion '%1' (find)").arg(arguments[0]);
     return 2;
   }
   const Atlas atlas = Atlas::LoadWithPlacesFile();

@@ -26,29 +26,29 @@ QString Option(const QCommandLineParser& parser, const char* name) {
 bool ReadRecordOptions(const QCommandLineParser& parser, RadixRecord& record, QString& error) {
   for (const char* needed : {"name", "date", "time", "lon", "lat"}) {
     if (!parser.isSet(QString::fromLatin1(needed))) {
-      error = QStringLiteral("missing option --%1").arg(QString::fromLatin1(needed));
+      error = MissingOptionText(QString::fromLatin1(needed));
       return false;
     }
   }
   const bool zone = parser.isSet(QStringLiteral("zone")), offset = parser.isSet(QStringLiteral("offset"));
   if (zone == offset) {
-    error = QStringLiteral("give either --zone IANA or --offset +HH:MM");
+    error = QStringLiteral("entweder --zone IANA oder --offset +HH:MM angeben");
     return false;
   }
   record.name = Option(parser, "name");
   record.localDate = ParseLocalDate(Option(parser, "date"));
   if (!record.localDate.isValid() || record.localDate.year() < 1600) {
-    error = QStringLiteral("invalid date '%1' (DD.MM.YYYY, years 1600 to 9999)").arg(Option(parser, "date"));
+    error = QStringLiteral("ungültiges Datum '%1' (TT.MM.JJJJ, Jahre 1600 bis 9999)").arg(Option(parser, "date"));
     return false;
   }
   record.localTime = ParseLocalTime(Option(parser, "time"));
   if (!record.localTime.isValid()) {
-    error = QStringLiteral("invalid time '%1' (HH:MM or HH:MM:SS)").arg(Option(parser, "time"));
+    error = QStringLiteral("ungültige Zeit '%1' (HH:MM oder HH:MM:SS)").arg(Option(parser, "time"));
     return false;
   }
   record.zone = zone ? Option(parser, "zone") : Option(parser, "offset");
   if (offset && !ParseFixedOffset(record.zone)) {
-    error = QStringLiteral("invalid offset '%1' (+HH:MM, at most 15 hours)").arg(record.zone);
+    error = QStringLiteral("ungültiger Abstand '%1' (+HH:MM, höchstens 15 Stunden)").arg(record.zone);
     return false;
   }
   if (zone && !IsKnownZone(record.zone)) {
@@ -58,11 +58,11 @@ bool ReadRecordOptions(const QCommandLineParser& parser, RadixRecord& record, QS
   const std::optional<double> lon = ParseNumber(Option(parser, "lon"));
   const std::optional<double> lat = ParseNumber(Option(parser, "lat"));
   if (!lon || std::fabs(*lon) > 180.0) {
-    error = QStringLiteral("invalid value '%1' for --lon (a number from -180 to 180)").arg(Option(parser, "lon"));
+    error = QStringLiteral("ungültiger Wert '%1' für --lon (eine Zahl von -180 bis 180)").arg(Option(parser, "lon"));
     return false;
   }
   if (!lat || std::fabs(*lat) > 90.0) {
-    error = QStringLiteral("invalid value '%1' for --lat (a number from -90 to 90)").arg(Option(parser, "lat"));
+    error = QStringLiteral("ungültiger Wert '%1' für --lat (eine Zahl von -90 bis 90)").arg(Option(parser, "lat"));
     return false;
   }
   record.longitude = *lon;
@@ -71,12 +71,12 @@ bool ReadRecordOptions(const QCommandLineParser& parser, RadixRecord& record, QS
   record.country = Option(parser, "country");
   record.notes = Option(parser, "notes");
   if (parser.isSet(QStringLiteral("kind")) && !KindFromText(Option(parser, "kind"), record.kind)) {
-    error = QStringLiteral("invalid value '%1' for --kind (Person or Ereignis)").arg(Option(parser, "kind"));
+    error = QStringLiteral("ungültiger Wert '%1' für --kind (Person oder Ereignis)").arg(Option(parser, "kind"));
     return false;
   }
   if (!FoldFromText(Option(parser, "fold"), record.fold) ||
       (parser.isSet(QStringLiteral("fold")) && record.fold == FoldChoice::None)) {
-    error = QStringLiteral("invalid value '%1' for --fold (earlier or later)").arg(Option(parser, "fold"));
+    error = QStringLiteral("ungültiger Wert '%1' für --fold (earlier oder later)").arg(Option(parser, "fold"));
     return false;
   }
   // A local time that the clocks skipped or showed twice is named before anything else.
@@ -159,10 +159,10 @@ int RunRadixVerb(VerbCall& call) {
   const QString action = arguments[0];
   const bool takesArgument = action == u"show" || action == u"remove" || action == u"import" || action == u"export";
   if (!takesArgument && action != u"add" && action != u"list")
-    return Refuse(err, QStringLiteral("unknown action '%1' (add, list, show, remove, import, export)").arg(action));
+    return Refuse(err, QStringLiteral("unbekannte Aktion '%1' (add, list, show, remove, import oder export)").arg(action));
   if (takesArgument != (arguments.size() == 2))
-    return Refuse(err, takesArgument ? QStringLiteral("%1 needs one argument").arg(action)
-                                     : QStringLiteral("unexpected argument '%1'").arg(arguments.value(1)));
+    return Refuse(err, takesArgument ? QStringLiteral("%1 braucht ein Argument").arg(action)
+                                     : QStringLiteral("unerwartetes Argument '%1'").arg(arguments.value(1)));
   RadixRecord record;
   QString error;
   if (action == u"add" && !ReadRecordOptions(parser, record, error)) return Refuse(err, error);
