@@ -146,8 +146,8 @@ void DefineDrawVerb(QCommandLineParser& parser) {
       {QStringLiteral("long-lines"),
        QStringLiteral("rscheibe: die Peillinien beginnen weiter innen (die Antwort Ja auf die Frage des Programms).")},
       {QStringLiteral("radix"),
-       QStringLiteral("Das Radix NAME aus der Horoskop-Bibliothek, mit dem Diagramm gezeichnet."), QStringLiteral("NAME")},
-      {QStringLiteral("db"), QStringLiteral("Mit --radix: die Bibliotheksdatei (Vorgabe: $GYROLUX_CHARTS, sonst "
+       QStringLiteral("Die Radix NAME aus der Radix-Kartei, mit dem Diagramm gezeichnet."), QStringLiteral("NAME")},
+      {QStringLiteral("db"), QStringLiteral("Mit --radix: die Datei der Radix-Kartei (Vorgabe: $GYROLUX_CHARTS, sonst "
                                             "$XDG_DATA_HOME/gyrolux/charts.sqlite)."),
        QStringLiteral("DATEI")},
       {QStringLiteral("from"), QStringLiteral("ephemeris: der erste Tag, TT.MM.JJJJ."), QStringLiteral("TT.MM.JJJJ")},
@@ -161,7 +161,7 @@ void DefineDrawVerb(QCommandLineParser& parser) {
       {QStringLiteral("factors"),
        QStringLiteral("ephemeris: die gezeichneten Faktoren, durch Kommas getrennt (Vorgabe SO,MO,KN,ME..PL und CU..PO)."),
        QStringLiteral("SO,MO,...")},
-      {QStringLiteral("midpoints"), QStringLiteral("ephemeris: dazu die Halbsummen des Radix als Linien.")},
+      {QStringLiteral("midpoints"), QStringLiteral("ephemeris: dazu die Halbsummen der Radix als Linien.")},
   });
 }
 

@@ -85,15 +85,15 @@ bool ReadLibraryRadix(const QCommandLineParser& parser, Chart& chart, QString& e
 
 void DefineEventsVerb(QCommandLineParser& parser) {
   parser.addOptions({
-      {QStringLiteral("radix"), QStringLiteral("Das Radix: ein Horoskop der Bibliothek, bei seinem Namen genannt."), QStringLiteral("NAME")},
-      {QStringLiteral("db"), QStringLiteral("Die Bibliotheksdatei (Vorgabe: $GYROLUX_CHARTS, sonst "
+      {QStringLiteral("radix"), QStringLiteral("Die Radix: eine Radix der Radix-Kartei, bei ihrem Namen genannt."), QStringLiteral("NAME")},
+      {QStringLiteral("db"), QStringLiteral("Die Datei der Radix-Kartei (Vorgabe: $GYROLUX_CHARTS, sonst "
                                             "$XDG_DATA_HOME/gyrolux/charts.sqlite)."),
        QStringLiteral("DATEI")},
-      {QStringLiteral("birth-date"), QStringLiteral("Oder das Radix durch seinen Zeitpunkt: das Datum, TT.MM.JJJJ."),
+      {QStringLiteral("birth-date"), QStringLiteral("Oder die Radix durch ihren Zeitpunkt: das Datum, TT.MM.JJJJ."),
        QStringLiteral("TT.MM.JJJJ")},
-      {QStringLiteral("birth-hours"), QStringLiteral("Die Weltzeit des Radix in Dezimalstunden."), QStringLiteral("H")},
-      {QStringLiteral("birth-lon"), QStringLiteral("Die Länge des Radix, Ost positiv."), QStringLiteral("L")},
-      {QStringLiteral("birth-lat"), QStringLiteral("Die Breite des Radix, Nord positiv."), QStringLiteral("B")},
+      {QStringLiteral("birth-hours"), QStringLiteral("Die Weltzeit der Radix in Dezimalstunden."), QStringLiteral("H")},
+      {QStringLiteral("birth-lon"), QStringLiteral("Die Länge der Radix, Ost positiv."), QStringLiteral("L")},
+      {QStringLiteral("birth-lat"), QStringLiteral("Die Breite der Radix, Nord positiv."), QStringLiteral("B")},
       {QStringLiteral("from"), QStringLiteral("Der erste Tag des Zeitraums, ab 0:00 Weltzeit."), QStringLiteral("TT.MM.JJJJ")},
       {QStringLiteral("to"), QStringLiteral("Der letzte Tag des Zeitraums, bis 24:00 Weltzeit."), QStringLiteral("TT.MM.JJJJ")},
       {QStringLiteral("kinds"),

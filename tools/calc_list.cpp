@@ -48,10 +48,10 @@ void DefineListVerb(QCommandLineParser& parser) {
        QStringLiteral("Drückt N-mal \"Nächster Tag\", bevor die Liste entsteht; ohne Angabe 0."),
        QStringLiteral("N")},
       {QStringLiteral("radix"),
-       QStringLiteral("Das Radix der Listen gegen das Radix (transite, sonnenbogen, progression, summen): ein "
-                      "Horoskop der Bibliothek, bei seinem Namen genannt."),
+       QStringLiteral("Die Radix der Listen gegen die Radix (transite, sonnenbogen, progression, summen): eine "
+                      "Radix der Radix-Kartei, bei ihrem Namen genannt."),
        QStringLiteral("NAME")},
-      {QStringLiteral("db"), QStringLiteral("Die Bibliotheksdatei von --radix."), QStringLiteral("DATEI")},
+      {QStringLiteral("db"), QStringLiteral("Die Datei der Radix-Kartei von --radix."), QStringLiteral("DATEI")},
       {QStringLiteral("json"), QStringLiteral("Die Liste als ein JSON-Objekt.")},
   });
 }

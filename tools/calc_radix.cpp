@@ -130,7 +130,7 @@ void DefineRadixVerb(QCommandLineParser& parser) {
                                               "(.aaf, .csv oder .json nach der Endung)."),
                                QStringLiteral("AKTION [NAME|DATEI]"));
   parser.addOptions({
-      {QStringLiteral("name"), QStringLiteral("add: der Name des Horoskops, einmalig in der Bibliothek."), QStringLiteral("NAME")},
+      {QStringLiteral("name"), QStringLiteral("add: der Name der Radix, einmalig in der Radix-Kartei."), QStringLiteral("NAME")},
       {QStringLiteral("date"), QStringLiteral("add: das örtliche Datum, TT.MM.JJJJ (1600 bis 9999)."), QStringLiteral("TT.MM.JJJJ")},
       {QStringLiteral("time"), QStringLiteral("add: die örtliche Zeit, HH:MM oder HH:MM:SS."), QStringLiteral("HH:MM[:SS]")},
       {QStringLiteral("zone"), QStringLiteral("add: die IANA-Zeitzone (Europe/Berlin)."), QStringLiteral("IANA")},
@@ -144,7 +144,7 @@ void DefineRadixVerb(QCommandLineParser& parser) {
       {QStringLiteral("fold"),
        QStringLiteral("add: bei einer örtlichen Zeit, die die Uhren zweimal zeigten, die frühere (earlier) oder die spätere (later)."),
        QStringLiteral("earlier|later")},
-      {QStringLiteral("db"), QStringLiteral("Die Bibliotheksdatei (Vorgabe: $GYROLUX_CHARTS, sonst "
+      {QStringLiteral("db"), QStringLiteral("Die Datei der Radix-Kartei (Vorgabe: $GYROLUX_CHARTS, sonst "
                                             "$XDG_DATA_HOME/gyrolux/charts.sqlite)."),
        QStringLiteral("DATEI")},
       {QStringLiteral("json"), QStringLiteral("list, show: JSON statt Text.")},

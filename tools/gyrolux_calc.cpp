@@ -66,7 +66,7 @@ constexpr Verb kVerbs[] = {
      .dashDashArgument = "23",
      .writesAsItGoes = true},
     {.name = "radix",
-     .summary = "Die Horoskop-Bibliothek: Radixhoroskope anlegen, auflisten, zeigen, löschen, importieren und exportieren.",
+     .summary = "Die Radix-Kartei: Radix-Daten erfassen, auflisten, zeigen, löschen, importieren und exportieren.",
      .define = DefineRadixVerb,
      .run = RunRadixVerb,
      .leastArguments = 1,
@@ -78,7 +78,7 @@ constexpr Verb kVerbs[] = {
      .leastArguments = 2,
      .mostArguments = 2},
     {.name = "events",
-     .summary = "Die Transite und Direktionen auf ein Radix über einen Zeitraum: Eintritt, exakt und Austritt "
+     .summary = "Die Transite und Direktionen auf eine Radix über einen Zeitraum: Eintritt, exakt und Austritt "
                 "jedes Durchgangs, als Text, JSON, CSV oder iCalendar.",
      .define = DefineEventsVerb,
      .run = RunEventsVerb,
