@@ -70,9 +70,6 @@ TEST(JpegImageTest, BrokenInputIsReportedNeverDecoded) {
     EXPECT_TRUE(DecodeJpeg(QByteArrayView(title).first(length), &error).isNull()) << length;
     EXPECT_TRUE(error.startsWith(QStringLiteral("Das Bild kann nicht gelesen werden"))) << length;
   }
-  for (const QByteArray& other : {QByteArray("not a picture at all"), ReadBytes(QStringLiteral(":/gyrolux/icon.png"))}) {
-    EXPECT_TRUE(DecodeJpeg(other, &error).isNull());
-  }
   // Any other damage: the fuzz target jpeg_image.
 }
 
