@@ -11,12 +11,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
-#include <QTest>
 
 #include "events/event_export.h"
 #include "events/event_list_window.h"
 #include "events/radix_lists_window.h"
-#include "platform/scripted_prompter.h"
 #include "platform/text_file.h"
 #include "radix/chart_library.h"
 #include "radix/radix_chart.h"
