@@ -129,9 +129,7 @@ int Compare(const EventQuery& query, const std::string& label) {
   for (const auto& [picture, s] : seen) {
     const std::string name = label + " " + FactorAbbrev[picture.moving[0]] + "/" + FactorAbbrev[picture.moving[1]] +
                              " on " + FactorAbbrev[picture.target[0]] + "/" + FactorAbbrev[picture.target[1]];
-    const auto it = found.find(picture);
-    const std::vector<RadixEvent> none;
-    const std::vector<RadixEvent>& events = it == found.end() ? none : it->second;
+    const std::vector<RadixEvent>& events = found[picture];  // none: an empty list
     std::vector<int64_t> exact, bounds;
     for (const RadixEvent& e : events) {
       if (e.distance == 0.0) exact.push_back(e.exact);

@@ -42,12 +42,15 @@ namespace {
 
 using testing::PdfText;
 
-// The box of all pixels that are not white.
-QRect InkBox(const QImage& image) {
+// The box of the pixels darker than the grey level `below` (255: all but white), and their number.
+QRect InkBox(const QImage& image, int below = 255, int* count = nullptr) {
   QRect box;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
+      if (qGray(image.pixel(x, y)) < below) {
+        box |= QRect(x, y, 1, 1);
+        if (count) ++*count;
+      }
   return box;
 }
 
@@ -326,26 +329,14 @@ TEST(PictureExportTest, FormatsByExtensionAndThePngsSize) {
   EXPECT_NEAR(QImage(QStringLiteral("picture.png")).dotsPerMeterX(), 2 * 96 / 0.0254, 1);
 }
 
-// Dark pixels of a picture drawn with its texts as glyphs or as outlines.
-int Ink(const Picture& picture, TextRendering texts, QRect* box = nullptr) {
+// The dark pixels of a picture drawn with its texts as glyphs or as outlines: their box and number.
+QRect Ink(const Picture& picture, TextRendering texts, int* count) {
   QImage image(picture.width(), picture.height(), QImage::Format_RGB32);
   image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    picture.render(painter, QRectF(0, 0, picture.width(), picture.height()), texts);
-  }
-  int ink = 0;
-  QRect found;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (qGray(image.pixel(x, y)) < 128) {
-        ++ink;
-        found = found.united(QRect(x, y, 1, 1));
-      }
-    }
-  }
-  if (box) *box = found;
-  return ink;
+  QPainter painter(&image);
+  picture.render(painter, QRectF(0, 0, picture.width(), picture.height()), texts);
+  painter.end();
+  return InkBox(image, 128, count);
 }
 
 // A text stands below and right of its point and turns counter-clockwise; drawn as outlines
@@ -357,9 +348,8 @@ TEST(PictureTest, TextStandsBelowRightOfItsPointTurnsAndItsOutlinesMatchItsGlyph
     Picture picture(200, 200);
     picture.setFont(QStringLiteral("Arial"), 14, true, clBlack);
     picture.text(100, 100, QStringLiteral("Achse 22°"), escapement);
-    QRect g, outlineBox;
-    const int glyphs = Ink(picture, TextRendering::Glyphs, &g);
-    const int outlines = Ink(picture, TextRendering::Outlines, &outlineBox);
+    int glyphs = 0, outlines = 0;
+    const QRect g = Ink(picture, TextRendering::Glyphs, &glyphs), outlineBox = Ink(picture, TextRendering::Outlines, &outlines);
     ASSERT_GT(glyphs, 50);
     EXPECT_NEAR(outlines, glyphs, glyphs / 5);
     EXPECT_NEAR(outlineBox.center().x(), g.center().x(), 2);
@@ -415,7 +405,7 @@ TEST(SymbolFontTest, TheFontBesideTheProgramRegistersAndCoversAll35CodesAndTheDi
     for (int i = 0; i < characters.size(); ++i) {
       EXPECT_TRUE(font.supportsCharacter(characters[i])) << i;
       EXPECT_FALSE(font.pathForGlyph(glyphs[i]).isEmpty()) << i;
-      if (i >= 35) EXPECT_EQ(advances[i], advances[35]) << i;
+      EXPECT_TRUE(i < 35 || advances[i] == advances[35]) << i;
     }
     EXPECT_EQ(std::set<quint32>(glyphs.begin(), glyphs.end()).size(), 45u);
     EXPECT_FALSE(font.supportsCharacter(QLatin1Char('x')));
