@@ -132,14 +132,11 @@ TEST(EvaluationListsTest, McTextsFileHasALimit) {
 
 // Which entries a lookup takes and the lines it shows are held against the independent
 // implementation (reference_lists_compare), the degree axis's caption in the window test;
-// here the caption of the midpoint lookup.
-TEST(AxisLookupTest, Caption) {
+// here the caption of the midpoint lookup and the last day a lookup steps to.
+TEST(AxisLookupTest, TheMidpointCaptionAndTheNextDayStopsAtTheLastDayOfYear9999) {
   const auto pair = ReadAxisPair(QStringLiteral("so"), QStringLiteral("Mc"));
   ASSERT_TRUE(pair.has_value());
   EXPECT_EQ(MidpointAxisCaption(*pair), QString(35, u' ') + QStringLiteral("Halbsummen in der Achse  MC/SO"));
-}
-
-TEST(AxisLookupTest, TheNextDayStopsAtTheLastDayOfYear9999) {
   Chart chart = testing::ChartOn(28, 2, 2024, 10.25);
   chart.state.factorLongitude.fill(10.0);
   ASSERT_TRUE(StepLookupDay(chart));
@@ -184,7 +181,8 @@ TEST(DiagramPrintsTest, TheDialPageByPageWidth) {
   EXPECT_EQ(HouseCircleTitle(5), QStringLiteral("Knoten-Häuser"));
 }
 
-// Which number a save takes: NumberedFilesTest; here what is written, and a full disk (an error naming the file, no file left behind, the next number taken next).
+// Which number a save takes: NumberedFilesTest; here what is written, and a full disk (an
+// error naming the file, no file left behind, the next number taken next).
 TEST(ListFilesTest, SavedListsAreWindows1252WithCrLfAndAFailedSaveIsReported) {
   FileCounters counters;
   const ListSave first = SaveListFile(NumberedFileKind::Factors, {QStringLiteral(" Kopf"), QStringLiteral("12°34'ä")}, counters);

@@ -371,7 +371,7 @@ TEST(PictureTest, TextStandsBelowRightOfItsPointTurnsAndItsOutlinesMatchItsGlyph
   }
 }
 
-TEST(SymbolFontTest, CharactersFollowTheFactorOrderAndTheSignCodes) {
+TEST(SymbolFontTest, TheCodesAndTheFontBesideTheProgramWhichRegistersAndCoversThemAndTheDigits) {
   // MC is "a", GZ "w"; Aries is C7, Libra C1, Pisces C6; outside the tables a blank.
   const std::pair<int, char16_t> factors[] = {{0, u'a'}, {22, u'w'}, {23, u' '}, {-1, u' '}};
   for (const auto& [factor, glyph] : factors) EXPECT_EQ(SymbolFontFactorGlyph(factor), QChar(glyph)) << factor;
@@ -381,9 +381,7 @@ TEST(SymbolFontTest, CharactersFollowTheFactorOrderAndTheSignCodes) {
   EXPECT_TRUE(HasSymbolFontFamily({QStringLiteral("Arial"), QStringLiteral("RuduzodediRuvedur")}));
   EXPECT_TRUE(HasSymbolFontFamily({QStringLiteral("RuduzodediRuvedur Regular")}));
   EXPECT_FALSE(HasSymbolFontFamily({QStringLiteral("ruduzodediruvedur")}));
-}
 
-TEST(SymbolFontTest, TheFontBesideTheProgramRegistersAndCoversAll35CodesAndTheDigits) {
   const QString file = FindSymbolFontFile();
   ASSERT_EQ(QFileInfo(file).absolutePath(), QCoreApplication::applicationDirPath());
   EXPECT_FALSE(SymbolFontPresent());
@@ -428,7 +426,7 @@ TEST(SymbolFontTest, AMissingOrBrokenFileIsNotRegistered) {
   }
 }
 
-TEST(PrintingTest, PageSizesRoundUpToTheNextHundredStrictlyAbove) {
+TEST(PrintingTest, PageSizesRoundUpToTheNextHundredStrictlyAboveAPrinterThatCannotPrintIsReportedInGerman) {
   // Strictly above, and never an overflow.
   const std::pair<int, int> rounded[] = {{5000, 5100}, {INT_MAX, 2147483600}};
   for (const auto& [size, above] : rounded) EXPECT_EQ(NextHundredAbove(size), above) << size;
@@ -440,6 +438,17 @@ TEST(PrintingTest, PageSizesRoundUpToTheNextHundredStrictlyAbove) {
   EXPECT_TRUE(page.width() > 4000 && page.width() <= 4961) << page.width();
   EXPECT_TRUE(page.height() > 6000 && page.height() <= 7016) << page.height();
   EXPECT_GT(DefaultPrinterPageSize().width(), 0);
+
+  QPrinter broken(QPrinter::HighResolution);
+  SetUpPdfPrinter(broken, QStringLiteral("no/such/folder/out.pdf"));
+  PrintJob refused(broken);
+  QString error;
+  EXPECT_FALSE(refused.begin(&error));
+  EXPECT_EQ(error, PrintFailedText());
+  EXPECT_FALSE(refused.end());
+  TextPrinter refusedText(broken);
+  EXPECT_FALSE(refusedText.begin());
+  refusedText.writeLine(QStringLiteral("nothing happens"));
 }
 
 TEST(PrintingTest, EmptyLinesAdvanceAndLongLinesWrap) {
@@ -462,19 +471,6 @@ TEST(PrintingTest, EmptyLinesAdvanceAndLongLinesWrap) {
     wrapped += lines[i];
   }
   EXPECT_EQ(wrapped, QString(300, QLatin1Char('x')));
-}
-
-TEST(PrintingTest, APrinterThatCannotPrintIsReportedInGerman) {
-  QPrinter broken(QPrinter::HighResolution);
-  SetUpPdfPrinter(broken, QStringLiteral("no/such/folder/out.pdf"));
-  PrintJob refused(broken);
-  QString error;
-  EXPECT_FALSE(refused.begin(&error));
-  EXPECT_EQ(error, PrintFailedText());
-  EXPECT_FALSE(refused.end());
-  TextPrinter refusedText(broken);
-  EXPECT_FALSE(refusedText.begin());
-  refusedText.writeLine(QStringLiteral("nothing happens"));
 }
 
 QString Plain(QString caption) { return caption.remove(QLatin1Char('&')); }
