@@ -93,10 +93,7 @@ TEST(EvaluationListsTest, McTextsShowTheEntriesInTheAxisWithTheirHouses) {
   EXPECT_EQ(missing.lines, McTextsHeadLines(chart));
   EXPECT_EQ(missing.message, QStringLiteral("Die Datei MC-ERGNW.TXT fehlt im aktuellen Verzeichnis! "));
   // Found without regard to case, in the current directory before the other folders.
-  QFile here(QStringLiteral("Mc-Ergnw.TXT"));
-  ASSERT_TRUE(here.open(QIODevice::WriteOnly));
-  here.write("MC/MC = SO|MC hier\r\nText im Verzeichnis\r\n");
-  here.close();
+  testing::WriteBytes(QStringLiteral("Mc-Ergnw.TXT"), "MC/MC = SO|MC hier\r\nText im Verzeichnis\r\n");
   const auto found = FindMcTextsFile({QStringLiteral(GYROLUX_SOURCE_DIR "/resources")});
   ASSERT_TRUE(found.has_value());
   EXPECT_EQ(QFileInfo(*found).absoluteFilePath(), QDir::current().absoluteFilePath(QStringLiteral("Mc-Ergnw.TXT")));

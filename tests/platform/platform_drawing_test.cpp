@@ -415,10 +415,7 @@ TEST(SymbolFontTest, TheCodesAndTheFontBesideTheProgramWhichRegistersAndCoversTh
 // That the tests never see an installed symbol font (test_support/private_environment.h)
 // shows in the main window's start-up case, which expects the message of the missing font.
 TEST(SymbolFontTest, AMissingOrBrokenFileIsNotRegistered) {
-  QFile broken(QStringLiteral("Radivuru.TTF"));
-  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-  broken.write("not a font at all");
-  broken.close();
+  testing::WriteBytes(QStringLiteral("Radivuru.TTF"), "not a font at all");
   for (const QString& file : {QStringLiteral("no/such/Radivuru.TTF"), QStringLiteral("Radivuru.TTF"), QString()}) {
     SymbolFontRegistration registration(file);
     EXPECT_FALSE(registration.registered()) << file.toStdString();
