@@ -11,12 +11,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
-#include <QTest>
 
 #include "events/event_export.h"
 #include "events/event_list_window.h"
 #include "events/radix_lists_window.h"
-#include "platform/scripted_prompter.h"
 #include "platform/text_file.h"
 #include "radix/chart_library.h"
 #include "radix/radix_chart.h"
@@ -32,12 +30,8 @@ TEST(EventListWindow, SearchesShowsExportsAndStops) {
   qputenv("GYROLUX_CHARTS", (QDir::currentPath() + QStringLiteral("/charts.sqlite")).toUtf8());
   QString error;
   RadixRecord anna;
-  anna.name = QStringLiteral("Anna");
-  anna.localDate = QDate(1968, 7, 14);
-  anna.localTime = QTime(10, 30);
-  anna.zone = QStringLiteral("Europe/Berlin");
-  anna.longitude = 13.4;
-  anna.latitude = 52.5;
+  anna.name = QStringLiteral("Anna"), anna.localDate = QDate(1968, 7, 14), anna.localTime = QTime(10, 30);
+  anna.zone = QStringLiteral("Europe/Berlin"), anna.longitude = 13.4, anna.latitude = 52.5;
   ASSERT_TRUE(ChartLibrary::Open(ChartLibraryPath(), error)->Add(anna, error)) << error.toStdString();
 
   ScriptedPrompter prompter;

@@ -105,17 +105,12 @@ struct Axis {
   double scale = 1, offset = 0;
   double map(double logical) const { return offset + scale * logical; }
 };
+// Through the points (logical, svg) farthest apart.
 Axis Fit(const std::vector<std::pair<double, double>>& points) {
-  double n = points.size(), sx = 0, sy = 0, sxx = 0, sxy = 0;
-  for (const auto& [x, y] : points) {
-    sx += x;
-    sy += y;
-    sxx += x * x;
-    sxy += x * y;
-  }
+  const auto [low, high] = std::minmax_element(points.begin(), points.end());
   Axis axis;
-  axis.scale = (n * sxy - sx * sy) / (n * sxx - sx * sx);
-  axis.offset = (sy - axis.scale * sx) / n;
+  axis.scale = (high->second - low->second) / (high->first - low->first);
+  axis.offset = low->second - axis.scale * low->first;
   return axis;
 }
 

@@ -1,7 +1,8 @@
-// The lists and lookups on charts set by hand, for what random moments seldom reach (ties
-// of the Winkel-Code order, a five-digit year, the last day, the texts file); the layout of
-// the Alpha-Code, Halbsummen and axis lists with their groups, ditto lines and fillers is
-// held against the independent implementation (reference_lists_compare).
+// The lists, lookups, prints and saves on charts set by hand, for what random moments
+// seldom reach (a five-digit year, the last day, the texts file, full disks); the layout of
+// the Alpha-Code, Winkel-Code (with its ties, about 1.4 a chart), Halbsummen and axis lists
+// with their groups, ditto lines and fillers is held against the independent
+// implementation (reference_lists_compare).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -9,9 +10,14 @@
 
 #include "engine/angles.h"
 #include "evaluation/axis_lookup.h"
+#include "evaluation/diagram_prints.h"
 #include "evaluation/evaluation_lists.h"
+#include "evaluation/list_files.h"
 #include "evaluation/mc_texts.h"
+#include "evaluation/numbered_files.h"
+#include "platform/colors.h"
 #include "tests/test_support/charts.h"
+#include "tests/test_support/file_size_limit.h"
 #include "tests/test_support/files.h"
 
 namespace gyrolux {
@@ -55,37 +61,6 @@ TEST(EvaluationListsTest, FactorsWithTheMcHousesAndTheMainData) {
   EXPECT_EQ(lines.last(), QStringLiteral("      geschlossene Gesellschaften und Räumlichkeiten"));
 }
 
-// The pairs of a Winkel-Code list in the order the list gives them: down the rows, then
-// the next column.
-QStringList WinkelCodeOrder(const QStringList& lines) {
-  QStringList order;
-  for (int column = 0; column < 9; ++column) {
-    for (int row = 0; row < 29; ++row) {
-      const QString cell = lines[2 + 2 * row].mid(1 + 8 * column, 5);
-      if (!cell.isEmpty()) order << cell;
-    }
-  }
-  return order;
-}
-
-TEST(EvaluationListsTest, WinkelCodeReadsDownTwentyNineRowsInOrderOfThousandths) {
-  // All factors at 0: one key for all pairs, so the Alpha-Code order stays; the ninth
-  // cell of a row loses its blank.
-  const QStringList flat = WinkelCodeList(HandChart({}, 0.0));
-  ASSERT_EQ(flat.size(), 2 + 58);
-  EXPECT_TRUE(flat[2].startsWith(QStringLiteral(" MC/MC10 WI/MA07 ")));  // pairs 0 and 29
-  EXPECT_EQ(flat[2].size(), 72);
-
-  // AS/MO at 5.0001 and MC/SO at 5.0004 share the thousandth 5000: Alpha-Code order, so MC/SO
-  // first; MC/MA at 4.9999 comes before both, WI/MA at 5.0019 after.
-  const QStringList order = WinkelCodeOrder(WinkelCodeList(
-      HandChart({{MC, 0.0}, {SO, 10.0008}, {AS, 0.0}, {MO, 10.0002}, {MA, 9.9998}, {WI, 0.004}}, 30.0)));
-  ASSERT_EQ(order.size(), 253);
-  EXPECT_LT(order.indexOf(QStringLiteral("MC/MA")), order.indexOf(QStringLiteral("MC/SO")));
-  EXPECT_LT(order.indexOf(QStringLiteral("MC/SO")), order.indexOf(QStringLiteral("AS/MO")));
-  EXPECT_LT(order.indexOf(QStringLiteral("AS/MO")), order.indexOf(QStringLiteral("WI/MA")));
-}
-
 TEST(EvaluationListsTest, McTextsShowTheEntriesInTheAxisWithTheirHouses) {
   // MC and SO at 0 (axis 0), MO at 10: MC|SO and SO|SO stand in the axis, MC|MO does not.
   const Chart chart = HandChart({{MC, 0.0}, {SO, 0.0}, {MO, 10.0}});
@@ -118,10 +93,7 @@ TEST(EvaluationListsTest, McTextsShowTheEntriesInTheAxisWithTheirHouses) {
   EXPECT_EQ(missing.lines, McTextsHeadLines(chart));
   EXPECT_EQ(missing.message, QStringLiteral("Die Datei MC-ERGNW.TXT fehlt im aktuellen Verzeichnis! "));
   // Found without regard to case, in the current directory before the other folders.
-  QFile here(QStringLiteral("Mc-Ergnw.TXT"));
-  ASSERT_TRUE(here.open(QIODevice::WriteOnly));
-  here.write("MC/MC = SO|MC hier\r\nText im Verzeichnis\r\n");
-  here.close();
+  testing::WriteBytes(QStringLiteral("Mc-Ergnw.TXT"), "MC/MC = SO|MC hier\r\nText im Verzeichnis\r\n");
   const auto found = FindMcTextsFile({QStringLiteral(GYROLUX_SOURCE_DIR "/resources")});
   ASSERT_TRUE(found.has_value());
   EXPECT_EQ(QFileInfo(*found).absoluteFilePath(), QDir::current().absoluteFilePath(QStringLiteral("Mc-Ergnw.TXT")));
@@ -156,17 +128,12 @@ TEST(EvaluationListsTest, McTextsFileHasALimit) {
 }
 
 // Which entries a lookup takes and the lines it shows are held against the independent
-// implementation (reference_lists_compare); here the captions of the lookup windows.
-TEST(AxisLookupTest, Captions) {
-  const auto entry = ReadDegreeAxis(QStringLiteral("1,5"), QStringLiteral("0"));
-  ASSERT_TRUE(entry.has_value());
-  EXPECT_EQ(DegreeAxisCaption(*entry), QString(31, u' ') + QStringLiteral("Halbsummen in der Achse  01°30´"));
+// implementation (reference_lists_compare), the degree axis's caption in the window test;
+// here the caption of the midpoint lookup and the last day a lookup steps to.
+TEST(AxisLookupTest, TheMidpointCaptionAndTheNextDayStopsAtTheLastDayOfYear9999) {
   const auto pair = ReadAxisPair(QStringLiteral("so"), QStringLiteral("Mc"));
   ASSERT_TRUE(pair.has_value());
   EXPECT_EQ(MidpointAxisCaption(*pair), QString(35, u' ') + QStringLiteral("Halbsummen in der Achse  MC/SO"));
-}
-
-TEST(AxisLookupTest, TheNextDayStopsAtTheLastDayOfYear9999) {
   Chart chart = testing::ChartOn(28, 2, 2024, 10.25);
   chart.state.factorLongitude.fill(10.0);
   ASSERT_TRUE(StepLookupDay(chart));
@@ -176,6 +143,72 @@ TEST(AxisLookupTest, TheNextDayStopsAtTheLastDayOfYear9999) {
   chart = testing::ChartOn(31, 12, 9999, 10.25);
   EXPECT_FALSE(StepLookupDay(chart));
   EXPECT_EQ(chart.texts.dateText, QStringLiteral("31.12.9999"));
+}
+
+TEST(DiagramPrintsTest, TheDialPageByPageWidth) {
+  const Chart moment = testing::ChartOn(5, 12, 2026, testing::kMorning);
+  struct Case {
+    int width, dpi;
+    int pointSize, rowStep, columnStep;
+  };
+  // 8 points below a width of 3000, 10 above; at 600 dpi 10 points need wider steps
+  // than 80 and 800 (a row of 19 characters of 0.6 x 83 pixels alone is 950 wide).
+  for (const Case& c : {Case{2500, 300, 8, 40, 500}, Case{3000, 300, 8, 40, 500}, Case{3100, 360, 10, 80, 800},
+                        Case{4800, 600, 10, 100, 1046}}) {
+    const int height = 7100;
+    const PrintedPage page = DialPrintPage(moment, {MC, 0}, QStringLiteral("010°00' E, 50°00' N"), c.width, height, c.dpi);
+    ASSERT_EQ(page.texts.size(), 2u + kFactorCount);
+    EXPECT_EQ(page.texts[0].text, QStringLiteral("MC-Häuser"));
+    EXPECT_EQ(page.texts[1].text,
+              QStringLiteral("   Datum / Zeit: Sa, 05.12.2026 / 10:29:50 WZ/GMT    Ort: 010°00' E, 50°00' N"));
+    // Four columns of 6, 6, 6 and 5 rows.
+    for (int row = 0; row < kFactorCount; ++row) {
+      const PageText& text = page.texts[2 + row];
+      EXPECT_EQ(text.font, (PictureFont{QStringLiteral("courier new"), c.pointSize, false, clBlack}));
+      EXPECT_EQ(text.at, QPoint(180 + c.columnStep * (row / 6), 4 * height / 5 + c.rowStep * (row % 6)))
+          << c.width << ' ' << row;
+    }
+  }
+  // Turned, or another circle turned: no title.
+  for (const HouseCircle circle : {HouseCircle{MC, 1}, HouseCircle{AS, -180}}) {
+    const PrintedPage page = DialPrintPage(moment, circle, QString(), 4800, 7100, 600);
+    EXPECT_EQ(page.texts.size(), 1u + kFactorCount);
+    EXPECT_FALSE(page.texts[0].text.contains(QStringLiteral("Häuser")));
+  }
+  EXPECT_EQ(HouseCircleTitle(5), QStringLiteral("Knoten-Häuser"));
+}
+
+// Which number a save takes: NumberedFilesTest; here what is written, and a full disk (an
+// error naming the file, no file left behind, the next number taken next).
+TEST(ListFilesTest, SavedListsAreWindows1252WithCrLfAndAFailedSaveIsReported) {
+  FileCounters counters;
+  const ListSave first = SaveListFile(NumberedFileKind::Factors, {QStringLiteral(" Kopf"), QStringLiteral("12°34'ä")}, counters);
+  EXPECT_TRUE(first.saved);
+  EXPECT_EQ(first.message, QStringLiteral("Die aktuelle Liste wurde gespeichert in  FAKT-01.TXT  im aktuellen Verzeichnis."));
+  EXPECT_EQ(testing::ReadBytes(QStringLiteral("FAKT-01.TXT")), QByteArray("\r\n Kopf\r\n12\xB0" "34'\xE4\r\n"));
+  {
+    testing::FileSizeLimit limit(8);
+    const ListSave failed = SaveListFile(NumberedFileKind::Factors, {QString(100, u'x')}, counters);
+    EXPECT_FALSE(failed.saved);
+    EXPECT_TRUE(failed.message.contains(QStringLiteral("FAKT-02.TXT"))) << failed.message.toStdString();
+    EXPECT_FALSE(failed.message.contains(QStringLiteral("gespeichert")));
+  }
+  EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{QStringLiteral("FAKT-01.TXT")});
+  EXPECT_EQ(SaveListFile(NumberedFileKind::Factors, {}, counters).fileName, QStringLiteral("FAKT-03.TXT"));
+}
+
+// The names of the first saves and the counter the two lookups share are seen in the
+// window tests; here the kinds they leave out, numbers past 99 and files of an earlier run.
+TEST(NumberedFilesTest, NamesByKindAndNumberAndAFileKeptFromAnEarlierRunIsNeverTaken) {
+  const CivilDate date{5, 12, 2026};
+  EXPECT_EQ(NumberedFileName(NumberedFileKind::Midpoints, 100, date), QStringLiteral("HALB-100.TXT"));
+  EXPECT_EQ(NumberedFileName(NumberedFileKind::McTexts, 9, date), QStringLiteral("MCTE-09.TXT"));
+  // Counting on, never wrapping to 0.
+  EXPECT_EQ(NumberedFileName(NumberedFileKind::Factors, 256, date), QStringLiteral("FAKT-256.TXT"));
+  for (const char* kept : {"FAKT-01.TXT", "fakt-02.txt", "FAKT-04.TXT"}) QFile(QString::fromLatin1(kept)).open(QIODevice::WriteOnly);
+  EXPECT_EQ(FirstFreeNumber(NumberedFileKind::Factors, 1), 3);
+  EXPECT_EQ(FirstFreeNumber(NumberedFileKind::Factors, 4), 5);
+  EXPECT_EQ(FirstFreeNumber(NumberedFileKind::Codes, 1), 1);
 }
 
 }  // namespace
