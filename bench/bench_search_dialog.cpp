@@ -30,7 +30,7 @@ struct DialogSearch {
   double run(const std::function<double()>& act) {
     double seconds = 0;
     QTimer::singleShot(0, &dialog, [&] {
-      QTest::qWaitForWindowActive(&dialog);
+      (void)QTest::qWaitForWindowActive(&dialog);
       QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("CU"));
       QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("AP"));
       QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("HA"));
@@ -79,7 +79,7 @@ void BM_DialogAbort(benchmark::State& state) {
     const double seconds = s.run([&s] {
       QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("R"));
       auto* abort = s.dialog.findChild<QPushButton*>(QStringLiteral("abortButton"));
-      QTest::qWaitFor([abort] { return abort->isVisible(); }, 60000);
+      (void)QTest::qWaitFor([abort] { return abort->isVisible(); }, 60000);
       QElapsedTimer timer;
       timer.start();
       QTest::mouseClick(abort, Qt::LeftButton);

@@ -101,7 +101,9 @@ TEST(CalcEvents, TextJsonCsvAndCalendarAgreeAndTheCalendarReadsBack) {
   const QByteArray bytes = ics.out.toUtf8();
   for (const QByteArray& line : bytes.split('\n')) {
     EXPECT_LE(line.size(), 76);  // 75 octets and the CR
-    if (!line.isEmpty()) EXPECT_TRUE(line.endsWith('\r'));
+    if (!line.isEmpty()) {
+      EXPECT_TRUE(line.endsWith('\r'));
+    }
   }
   QFile file(QStringLiteral("events.ics"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
