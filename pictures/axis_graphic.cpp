@@ -17,7 +17,7 @@ namespace gyrolux {
 double AxisGraphicLabelStep(DialMode mode) {
   if (mode.Width() > 90) return 20;
   if (mode.Width() > 45) return 5;
-  if (mode.Width() > 22.5) return 2;
+  if (mode.Width() > kMode22_5.Width()) return 2;
   return 1;
 }
 

@@ -57,7 +57,7 @@ struct DegreeSteps {
 DegreeSteps DegreeStepsOf(DialMode mode) {
   if (mode.Width() > 90) return {30, 10};
   if (mode.Width() > 45) return {10, 5};
-  if (mode.Width() > 22.5) return {5, 1};
+  if (mode.Width() > kMode22_5.Width()) return {5, 1};
   return {1, 0.5};
 }
 

@@ -29,7 +29,7 @@ struct ScaleSteps {
 };
 ScaleSteps ScaleStepsOf(DialMode mode) {
   if (mode.Width() > 45) return {1, 5};
-  if (mode.Width() > 22.5) return {0.5, 5};
+  if (mode.Width() > kMode22_5.Width()) return {0.5, 5};
   return {0.25, 1};
 }
 
