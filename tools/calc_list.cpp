@@ -47,11 +47,6 @@ void DefineListVerb(QCommandLineParser& parser) {
       {QStringLiteral("next-days"),
        QStringLiteral("Presses \"Nächster Tag\" N times before the list is built; 0 if not given."),
        QStringLiteral("N")},
-      {QStringLiteral("radix"),
-       QStringLiteral("The radix of the lists against it (transite, sonnenbogen, progression, summen): a chart "
-                      "of the library by its name."),
-       QStringLiteral("NAME")},
-      {QStringLiteral("db"), QStringLiteral("The library file of --radix."), QStringLiteral("FILE")},
       {QStringLiteral("json"), QStringLiteral("The list as one JSON object.")},
   });
 }
@@ -72,15 +67,9 @@ int RunListVerb(VerbCall& call) {
         << ", transite, sonnenbogen, progression, summen)";
     return kRefused;
   }
-  if (IsSet(parser, "radix") != radixKind.has_value() || (IsSet(parser, "db") && !IsSet(parser, "radix"))) {
+  if (call.radix.has_value() != radixKind.has_value()) {
     err << (radixKind ? MissingOptionText(QStringLiteral("radix"))
                       : QStringLiteral("Option --radix gehört nicht zur Liste '%1'").arg(kind));
-    return kRefused;
-  }
-  Chart radix;
-  QString radixError;
-  if (radixKind && !ReadLibraryRadix(parser, radix, radixError)) {
-    err << radixError;
     return kRefused;
   }
   int nextDays = 0;
@@ -140,7 +129,7 @@ int RunListVerb(VerbCall& call) {
 
   QStringList lines;
   if (radixKind) {
-    lines = RadixList(*radixKind, chart, Option(parser, "radix"), radix, orb);
+    lines = RadixList(*radixKind, chart, call.radixName, *call.radix, orb);
   } else if (kind == QLatin1String("faktoren")) {
     lines = FactorsList(chart);
   } else if (kind == QLatin1String("alpha-code")) {
