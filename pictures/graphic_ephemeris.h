@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "engine/calendar.h"
@@ -21,8 +22,11 @@ inline constexpr int kEphemerisMaxDays = 36890;
 // The factors drawn unless others are asked for: SO, MO, KN, ME .. PL and the hypothetical
 // factors CU .. PO.
 std::vector<int> DefaultEphemerisFactors();
-// Whether a factor can be drawn: MC and AS turn with the place and the day, WI stands still.
+// Whether a factor can be drawn at all (any factor of the chart).
 bool EphemerisFactorAllowed(int factor);
+// Whether a factor depends on the place: MC, AS and WI turn with the place and the day, so
+// they are drawn only for a place, the radix's.
+bool EphemerisFactorNeedsPlace(int factor);
 
 // What the ephemeris shows: the days from (0 h world time) to to (24 h) in the mode's width,
 // the factors' lines, and with a radix its factors (and on request its midpoints) as
@@ -35,10 +39,13 @@ struct GraphicEphemerisRequest {
   const ChartState* radix = nullptr;
   QString radixName;
   bool radixMidpoints = false;
+  // The place of the radix (its moment's longitude and latitude), where MC, AS and WI are
+  // computed; without it they are refused, the rest being computed for Greenwich.
+  std::optional<ChartMoment> radixPlace;
 };
 
 // A German reason when the request cannot be drawn (the period reversed or too long, a
-// factor not allowed), else empty.
+// factor not allowed, MC, AS or WI without the radix's place), else empty.
 QString CheckEphemerisRequest(const GraphicEphemerisRequest& request);
 
 // Where things stand on the page: time (days since 1 January 1970, world time) runs left
@@ -55,8 +62,8 @@ struct EphemerisLayout {
 };
 EphemerisLayout EphemerisLayoutOf(const GraphicEphemerisRequest& request);
 
-// The moment of a day number with its fraction, at Greenwich.
-ChartMoment EphemerisMoment(double day);
+// The moment of a day number with its fraction, at Greenwich or at the place given.
+ChartMoment EphemerisMoment(double day, const std::optional<ChartMoment>& place = std::nullopt);
 
 // The page: title, degree scale, calendar scale, one group of lines per factor (named by
 // its letters, "SO"), drawn thick where the factor runs backwards and cut where it leaves
