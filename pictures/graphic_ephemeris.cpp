@@ -245,6 +245,10 @@ QString CheckEphemerisRequest(const GraphicEphemerisRequest& request) {
     if (EphemerisFactorNeedsPlace(f) && !request.radixPlace)
       return QStringLiteral("der Faktor %1 hängt vom Ort ab und wird nur mit einer Radix für deren Ort gezeichnet")
           .arg(Abbrev(f));
+    if ((f == MC || f == AS) && days > kEphemerisMaxAngleDays)
+      return QStringLiteral("%1 läuft täglich einmal um den Kreis und wird höchstens für %2 Tage gezeichnet")
+          .arg(Abbrev(f))
+          .arg(kEphemerisMaxAngleDays);
   }
   return QString();
 }

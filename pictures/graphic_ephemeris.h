@@ -18,6 +18,10 @@ inline constexpr int kEphemerisHeight = 794;
 inline constexpr QRect kEphemerisPlot(60, 40, 990, 690);  // left, top, width, height
 // The longest period drawn: a hundred years and a little more.
 inline constexpr int kEphemerisMaxDays = 36890;
+// The longest period with MC or AS: they go round once a day, so a longer period only
+// fills the plot, at a cost that grows with the days (about 100 MB for a year in the
+// 22.5-degree mode).
+inline constexpr int kEphemerisMaxAngleDays = 366;
 
 // The factors drawn unless others are asked for: SO, MO, KN, ME .. PL and the hypothetical
 // factors CU .. PO.

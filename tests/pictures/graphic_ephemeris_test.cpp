@@ -133,6 +133,9 @@ TEST(GraphicEphemeris, McIsComputedForTheRadixPlace) {
   EXPECT_TRUE(std::any_of(picture.ops().begin(), picture.ops().end(), [](const PictureOp& op) {
     return op.kind == PictureOp::Kind::Text && op.text.contains(QStringLiteral("für den Ort der Radix (13,40° O, 52,50° N)"));
   }));
+  // A year at most: beyond, the angle would only fill the plot.
+  request.to = {2, 1, 2028};
+  EXPECT_TRUE(CheckEphemerisRequest(request).contains(QStringLiteral("366 Tage")));
 }
 
 }  // namespace
