@@ -24,6 +24,7 @@
 #include "engine/formatting.h"
 #include "evaluation/evaluation_window.h"
 #include "evaluation/enlarged_dial_window.h"
+#include "info/about_window.h"
 #include "info/introduction_window.h"
 #include "dialogs/moment_dialog.h"
 #include "dialogs/search_dialog.h"
@@ -255,6 +256,15 @@ void MainWindow::buildMenuBar() {
         showState();
         ephemerisWindow_->run();
       });
+    });
+  });
+  // The program's licence and the works it uses; the clock waits while it is open.
+  QAction* about = menuBar_.bar->addMenu(QStringLiteral("&Hilfe"))->addAction(QStringLiteral("Über Gyrolux …"));
+  about->setObjectName(QStringLiteral("aboutAction"));
+  connect(about, &QAction::triggered, this, [this] {
+    run([this] {
+      AboutWindow window(this);
+      window.run();
     });
   });
   // The radix of the last run, as the settings remember it.

@@ -44,9 +44,9 @@ case "$mode" in
     ctest --test-dir build --output-on-failure -j "$jobs" --timeout 600
     # The same suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
     build build-sanitize -DGYROLUX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DGYROLUX_BUILD_BENCHMARKS=OFF
-    # The search equivalence runs on a smaller sample there: a sanitized chart is slow.
+    # The search and event equivalences run on a smaller sample there: a sanitized chart is slow.
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-      GYROLUX_SEARCH_CASES=300 GYROLUX_SEARCH_CENTURY_LIMIT=150000 \
+      GYROLUX_SEARCH_CASES=300 GYROLUX_SEARCH_CENTURY_LIMIT=150000 GYROLUX_EVENT_CASES=3 \
       ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 1200
     # The parsers of outside input under libFuzzer (clang, ASan, UBSan), each from its
     # committed seed corpus.

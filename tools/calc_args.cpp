@@ -13,14 +13,14 @@ QString MissingOptionText(const QString& name) { return QStringLiteral("Option -
 
 QList<QCommandLineOption> MomentOptions() {
   return {
-      {QStringLiteral("date"), QStringLiteral("The date, DD.MM.YYYY, years 1600 to 9999."),
-       QStringLiteral("DD.MM.YYYY")},
+      {QStringLiteral("date"), QStringLiteral("Das Datum, TT.MM.JJJJ, Jahre 1600 bis 9999."),
+       QStringLiteral("TT.MM.JJJJ")},
       {QStringLiteral("hours"),
-       QStringLiteral("World time (WZ/GMT) in decimal hours, 0 up to below 100."),
+       QStringLiteral("Weltzeit (WZ/GMT) in Dezimalstunden, 0 bis unter 100."),
        QStringLiteral("H")},
-      {QStringLiteral("lon"), QStringLiteral("Longitude in degrees, east positive, -180 to 180."),
+      {QStringLiteral("lon"), QStringLiteral("Länge in Grad, Ost positiv, -180 bis 180."),
        QStringLiteral("L")},
-      {QStringLiteral("lat"), QStringLiteral("Latitude in degrees, north positive, -90 to 90."),
+      {QStringLiteral("lat"), QStringLiteral("Breite in Grad, Nord positiv, -90 bis 90."),
        QStringLiteral("B")},
   };
 }

@@ -9,11 +9,11 @@
 namespace gyrolux::calc {
 
 void DefineAtlasVerb(QCommandLineParser& parser) {
-  parser.addPositionalArgument(QStringLiteral("find"), QStringLiteral("The one action: find."));
+  parser.addPositionalArgument(QStringLiteral("find"), QStringLiteral("Die einzige Aktion: find."));
   parser.addPositionalArgument(QStringLiteral("TEXT"),
-                               QStringLiteral("A place name or its beginning, German or English, with or "
-                                              "without accents (\"Munchen\", \"Köln\")."));
-  parser.addOption({QStringLiteral("json"), QStringLiteral("An array of objects instead of lines.")});
+                               QStringLiteral("Ein Ortsname oder sein Anfang, deutsch oder englisch, mit oder "
+                                              "ohne Akzente (\"Munchen\", \"Köln\")."));
+  parser.addOption({QStringLiteral("json"), QStringLiteral("Ein Array von Objekten statt Zeilen.")});
   parser.setApplicationDescription(parser.applicationDescription() + u'\n' + AtlasAttribution());
 }
 
@@ -23,7 +23,7 @@ int RunAtlasVerb(VerbCall& call) {
   QTextStream& err = call.err;
   const QStringList arguments = parser.positionalArguments();
   if (arguments[0] != u"find") {
-    err << QStringLiteral("unknown action '%1' (find)").arg(arguments[0]);
+    err << QStringLiteral("unbekannte Aktion '%1' (find)").arg(arguments[0]);
     return 2;
   }
   const Atlas atlas = Atlas::LoadWithPlacesFile();

@@ -12,7 +12,7 @@ namespace gyrolux::calc {
 
 void DefineAxesVerb(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("json"),
-                    QStringLiteral("The lists and the stellium line as one JSON object.")});
+                    QStringLiteral("Die Listen und die Stellium-Zeile als ein JSON-Objekt.")});
 }
 
 int RunAxesVerb(VerbCall& call) {

@@ -67,7 +67,7 @@ void PrintTable(const Chart& chart, QTextStream& out, const QString& title = QSt
 
 void DefineChartVerb(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("json"),
-                    QStringLiteral("All numbers of the chart as one JSON object, not the table.")});
+                    QStringLiteral("Alle Zahlen des Horoskops als ein JSON-Objekt statt der Tabelle.")});
 }
 
 int RunChartVerb(VerbCall& call) {

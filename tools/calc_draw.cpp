@@ -130,38 +130,38 @@ std::optional<DialMode> DialModeOfText(const QString& text) {
 
 void DefineDrawVerb(QCommandLineParser& parser) {
   parser.addPositionalArgument(
-      QStringLiteral("KIND"),
-      QStringLiteral("dial (the enlarged dial), rscheibe (the calculating dial), axes (the 22.5-degree "
-                     "axis graphic), wheel (the main window's dial), strip (the main window's axis strip) or ephemeris "
-                     "(the graphic ephemeris of a period, without a moment)."));
+      QStringLiteral("ART"),
+      QStringLiteral("dial (die vergrößerte Scheibe), rscheibe (die Rechenscheibe), axes (die Achsengrafik "
+                     "im 22,5-Grad-Modus), wheel (die Scheibe des Hauptfensters), strip (der Achsenstreifen des "
+                     "Hauptfensters) oder ephemeris (die grafische Ephemeride eines Zeitraums, ohne Zeitpunkt)."));
   parser.addOptions({
       {QStringLiteral("out"),
-       QStringLiteral("The file to write; its extension chooses the format: .wmf (the program's own "
-                      "metafile), .pdf, .svg or .png."),
-       QStringLiteral("FILE")},
-      {QStringLiteral("circle"), QStringLiteral("dial: the house circle, MC (default), WI, SO, AS, MO or KN."),
+       QStringLiteral("Die Datei, die geschrieben wird; ihre Endung wählt das Format: .wmf (die Metadatei "
+                      "des Programms), .pdf, .svg oder .png."),
+       QStringLiteral("DATEI")},
+      {QStringLiteral("circle"), QStringLiteral("dial: der Häuserkreis, MC (Vorgabe), WI, SO, AS, MO oder KN."),
        QStringLiteral("MC|WI|SO|AS|MO|KN")},
-      {QStringLiteral("rotation"), QStringLiteral("dial: the house circle turned by whole degrees, -180 to 180."),
+      {QStringLiteral("rotation"), QStringLiteral("dial: der Häuserkreis um ganze Grad gedreht, -180 bis 180."),
        QStringLiteral("R")},
       {QStringLiteral("long-lines"),
-       QStringLiteral("rscheibe: the bearing lines start further in (the answer Yes of the program's question).")},
+       QStringLiteral("rscheibe: die Peillinien beginnen weiter innen (die Antwort Ja auf die Frage des Programms).")},
       {QStringLiteral("radix"),
-       QStringLiteral("The radix chart NAME from the chart library, drawn with the diagram."), QStringLiteral("NAME")},
-      {QStringLiteral("db"), QStringLiteral("With --radix: the library file (default: $GYROLUX_CHARTS, else "
+       QStringLiteral("Die Radix NAME aus der Radix-Kartei, mit dem Diagramm gezeichnet."), QStringLiteral("NAME")},
+      {QStringLiteral("db"), QStringLiteral("Mit --radix: die Datei der Radix-Kartei (Vorgabe: $GYROLUX_CHARTS, sonst "
                                             "$XDG_DATA_HOME/gyrolux/charts.sqlite)."),
-       QStringLiteral("FILE")},
-      {QStringLiteral("from"), QStringLiteral("ephemeris: the first day, DD.MM.YYYY."), QStringLiteral("DD.MM.YYYY")},
-      {QStringLiteral("to"), QStringLiteral("ephemeris: the last day, DD.MM.YYYY (at most 100 years on)."),
-       QStringLiteral("DD.MM.YYYY")},
+       QStringLiteral("DATEI")},
+      {QStringLiteral("from"), QStringLiteral("ephemeris: der erste Tag, TT.MM.JJJJ."), QStringLiteral("TT.MM.JJJJ")},
+      {QStringLiteral("to"), QStringLiteral("ephemeris: der letzte Tag, TT.MM.JJJJ (höchstens 100 Jahre später)."),
+       QStringLiteral("TT.MM.JJJJ")},
       {QStringLiteral("mode"),
-       QStringLiteral("ephemeris, dial, axes: the dial mode, 360, 90, 45 or 22.5 (dial: 360, the zodiac, "
-                      "unless given; axes: 22.5)."),
+       QStringLiteral("ephemeris, dial, axes: der Scheibenmodus, 360, 90, 45 oder 22.5 (ohne Angabe bei dial 360, "
+                      "der Tierkreis; bei axes 22.5)."),
        QStringLiteral("360|90|45|22.5")},
-      {QStringLiteral("pointer"), QStringLiteral("dial: the pointer at DEG degrees of the mode."), QStringLiteral("DEG")},
+      {QStringLiteral("pointer"), QStringLiteral("dial: der Zeiger bei GRAD Grad des Modus."), QStringLiteral("GRAD")},
       {QStringLiteral("factors"),
-       QStringLiteral("ephemeris: the factors drawn, comma-separated (default SO,MO,KN,ME..PL and CU..PO)."),
+       QStringLiteral("ephemeris: die gezeichneten Faktoren, durch Kommas getrennt (Vorgabe SO,MO,KN,ME..PL und CU..PO)."),
        QStringLiteral("SO,MO,...")},
-      {QStringLiteral("midpoints"), QStringLiteral("ephemeris: the radix's midpoints as lines as well.")},
+      {QStringLiteral("midpoints"), QStringLiteral("ephemeris: dazu die Halbsummen der Radix als Linien.")},
   });
 }
 

@@ -85,29 +85,29 @@ bool ReadLibraryRadix(const QCommandLineParser& parser, Chart& chart, QString& e
 
 void DefineEventsVerb(QCommandLineParser& parser) {
   parser.addOptions({
-      {QStringLiteral("radix"), QStringLiteral("The radix: a chart of the library by its name."), QStringLiteral("NAME")},
-      {QStringLiteral("db"), QStringLiteral("The library file (default: $GYROLUX_CHARTS, else "
+      {QStringLiteral("radix"), QStringLiteral("Die Radix: eine Radix der Radix-Kartei, bei ihrem Namen genannt."), QStringLiteral("NAME")},
+      {QStringLiteral("db"), QStringLiteral("Die Datei der Radix-Kartei (Vorgabe: $GYROLUX_CHARTS, sonst "
                                             "$XDG_DATA_HOME/gyrolux/charts.sqlite)."),
-       QStringLiteral("FILE")},
-      {QStringLiteral("birth-date"), QStringLiteral("Or the radix by its moment: the date, DD.MM.YYYY."),
-       QStringLiteral("DD.MM.YYYY")},
-      {QStringLiteral("birth-hours"), QStringLiteral("The radix's world time in decimal hours."), QStringLiteral("H")},
-      {QStringLiteral("birth-lon"), QStringLiteral("The radix's longitude, east positive."), QStringLiteral("L")},
-      {QStringLiteral("birth-lat"), QStringLiteral("The radix's latitude, north positive."), QStringLiteral("B")},
-      {QStringLiteral("from"), QStringLiteral("The period's first day, from 0:00 world time."), QStringLiteral("DD.MM.YYYY")},
-      {QStringLiteral("to"), QStringLiteral("The period's last day, up to 24:00 world time."), QStringLiteral("DD.MM.YYYY")},
+       QStringLiteral("DATEI")},
+      {QStringLiteral("birth-date"), QStringLiteral("Oder die Radix durch ihren Zeitpunkt: das Datum, TT.MM.JJJJ."),
+       QStringLiteral("TT.MM.JJJJ")},
+      {QStringLiteral("birth-hours"), QStringLiteral("Die Weltzeit der Radix in Dezimalstunden."), QStringLiteral("H")},
+      {QStringLiteral("birth-lon"), QStringLiteral("Die Länge der Radix, Ost positiv."), QStringLiteral("L")},
+      {QStringLiteral("birth-lat"), QStringLiteral("Die Breite der Radix, Nord positiv."), QStringLiteral("B")},
+      {QStringLiteral("from"), QStringLiteral("Der erste Tag des Zeitraums, ab 0:00 Weltzeit."), QStringLiteral("TT.MM.JJJJ")},
+      {QStringLiteral("to"), QStringLiteral("Der letzte Tag des Zeitraums, bis 24:00 Weltzeit."), QStringLiteral("TT.MM.JJJJ")},
       {QStringLiteral("kinds"),
-       QStringLiteral("transit (a moving factor on a radix factor or midpoint), midpoint (a moving midpoint on a "
-                      "radix factor), arc (a solar-arc directed factor on a radix factor or midpoint); "
-                      "comma-separated, transit if not given."),
-       QStringLiteral("KINDS")},
+       QStringLiteral("transit (ein laufender Faktor auf einem Radixfaktor oder einer Halbsumme), midpoint (eine "
+                      "laufende Halbsumme auf einem Radixfaktor), arc (ein mit dem Sonnenbogen dirigierter Faktor "
+                      "auf einem Radixfaktor oder einer Halbsumme); durch Kommas getrennt, ohne Angabe transit."),
+       QStringLiteral("ARTEN")},
       {QStringLiteral("factors"),
-       QStringLiteral("The moving factors, comma-separated (MC, SO, AS, MO, KN, ME ... PO); JU to PL and the "
-                      "hypothetical factors if not given."),
-       QStringLiteral("LIST")},
-      {QStringLiteral("json"), QStringLiteral("A JSON array, one object per event.")},
-      {QStringLiteral("csv"), QStringLiteral("CSV with a header line.")},
-      {QStringLiteral("ics"), QStringLiteral("An iCalendar file, one VEVENT per event.")},
+       QStringLiteral("Die laufenden Faktoren, durch Kommas getrennt (MC, SO, AS, MO, KN, ME ... PO); ohne Angabe JU "
+                      "bis PL und die hypothetischen Faktoren."),
+       QStringLiteral("LISTE")},
+      {QStringLiteral("json"), QStringLiteral("Ein JSON-Array, ein Objekt je Ereignis.")},
+      {QStringLiteral("csv"), QStringLiteral("CSV mit einer Kopfzeile.")},
+      {QStringLiteral("ics"), QStringLiteral("Eine iCalendar-Datei, ein VEVENT je Ereignis.")},
   });
 }
 

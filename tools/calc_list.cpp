@@ -31,23 +31,23 @@ bool IsSet(const QCommandLineParser& parser, const char* name) { return parser.i
 
 void DefineListVerb(QCommandLineParser& parser) {
   parser.addPositionalArgument(
-      QStringLiteral("KIND"),
-      QStringLiteral("faktoren, alpha-code, winkel-code, halbsummen, mc-texte, grad-achse or hs-achse; with "
-                     "--radix also transite, sonnenbogen, progression or summen."));
+      QStringLiteral("ART"),
+      QStringLiteral("faktoren, alpha-code, winkel-code, halbsummen, mc-texte, grad-achse oder hs-achse; mit "
+                     "--radix auch transite, sonnenbogen, progression oder summen."));
   parser.addOptions({
       {QStringLiteral("textsfile"),
-       QStringLiteral("The MC/MC texts file (mc-texte); looked for as mc-ergnw.txt if not given."),
+       QStringLiteral("Die Datei der MC/MC-Texte (mc-texte); ohne Angabe wird mc-ergnw.txt gesucht."),
        QStringLiteral("F")},
-      {QStringLiteral("axis-deg"), QStringLiteral("The degrees of the axis as typed into \"Grad\" (grad-achse)."),
-       QStringLiteral("D")},
+      {QStringLiteral("axis-deg"), QStringLiteral("Die Grad der Achse, wie in \"Grad\" eingetippt (grad-achse)."),
+       QStringLiteral("G")},
       {QStringLiteral("axis-min"),
-       QStringLiteral("The minutes of the axis as typed into \"Minuten\" (grad-achse)."), QStringLiteral("M")},
-      {QStringLiteral("pair"), QStringLiteral("The two factors of the axis, any order, any case (hs-achse)."),
+       QStringLiteral("Die Minuten der Achse, wie in \"Minuten\" eingetippt (grad-achse)."), QStringLiteral("M")},
+      {QStringLiteral("pair"), QStringLiteral("Die beiden Faktoren der Achse, in beliebiger Reihenfolge und Schreibung (hs-achse)."),
        QStringLiteral("A/B")},
       {QStringLiteral("next-days"),
-       QStringLiteral("Presses \"Nächster Tag\" N times before the list is built; 0 if not given."),
+       QStringLiteral("Drückt N-mal \"Nächster Tag\", bevor die Liste entsteht; ohne Angabe 0."),
        QStringLiteral("N")},
-      {QStringLiteral("json"), QStringLiteral("The list as one JSON object.")},
+      {QStringLiteral("json"), QStringLiteral("Die Liste als ein JSON-Objekt.")},
   });
 }
 

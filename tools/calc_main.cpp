@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include "platform/translations.h"
 #include "tools/gyrolux_calc.h"
 
 namespace {
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
     application = std::make_unique<QCoreApplication>(argc, argv);
   }
   QCoreApplication::setApplicationName(QStringLiteral("gyrolux-calc"));
+  // Qt's German for the frame of the help ("Aufruf:", "Optionen:", the version option);
+  // the help's own texts are German already.
+  gyrolux::InstallGermanTranslations(*application);
   QTextStream out(stdout);
   QTextStream err(stderr);
   return gyrolux::calc::RunCalc(QCoreApplication::arguments(), out, err);

@@ -26,29 +26,29 @@ QString Option(const QCommandLineParser& parser, const char* name) {
 bool ReadRecordOptions(const QCommandLineParser& parser, RadixRecord& record, QString& error) {
   for (const char* needed : {"name", "date", "time", "lon", "lat"}) {
     if (!parser.isSet(QString::fromLatin1(needed))) {
-      error = QStringLiteral("missing option --%1").arg(QString::fromLatin1(needed));
+      error = MissingOptionText(QString::fromLatin1(needed));
       return false;
     }
   }
   const bool zone = parser.isSet(QStringLiteral("zone")), offset = parser.isSet(QStringLiteral("offset"));
   if (zone == offset) {
-    error = QStringLiteral("give either --zone IANA or --offset +HH:MM");
+    error = QStringLiteral("entweder --zone IANA oder --offset +HH:MM angeben");
     return false;
   }
   record.name = Option(parser, "name");
   record.localDate = ParseLocalDate(Option(parser, "date"));
   if (!record.localDate.isValid() || record.localDate.year() < 1600) {
-    error = QStringLiteral("invalid date '%1' (DD.MM.YYYY, years 1600 to 9999)").arg(Option(parser, "date"));
+    error = QStringLiteral("ungültiges Datum '%1' (TT.MM.JJJJ, Jahre 1600 bis 9999)").arg(Option(parser, "date"));
     return false;
   }
   record.localTime = ParseLocalTime(Option(parser, "time"));
   if (!record.localTime.isValid()) {
-    error = QStringLiteral("invalid time '%1' (HH:MM or HH:MM:SS)").arg(Option(parser, "time"));
+    error = QStringLiteral("ungültige Zeit '%1' (HH:MM oder HH:MM:SS)").arg(Option(parser, "time"));
     return false;
   }
   record.zone = zone ? Option(parser, "zone") : Option(parser, "offset");
   if (offset && !ParseFixedOffset(record.zone)) {
-    error = QStringLiteral("invalid offset '%1' (+HH:MM, at most 15 hours)").arg(record.zone);
+    error = QStringLiteral("ungültiger Abstand '%1' (+HH:MM, höchstens 15 Stunden)").arg(record.zone);
     return false;
   }
   if (zone && !IsKnownZone(record.zone)) {
@@ -58,11 +58,11 @@ bool ReadRecordOptions(const QCommandLineParser& parser, RadixRecord& record, QS
   const std::optional<double> lon = ParseNumber(Option(parser, "lon"));
   const std::optional<double> lat = ParseNumber(Option(parser, "lat"));
   if (!lon || std::fabs(*lon) > 180.0) {
-    error = QStringLiteral("invalid value '%1' for --lon (a number from -180 to 180)").arg(Option(parser, "lon"));
+    error = QStringLiteral("ungültiger Wert '%1' für --lon (eine Zahl von -180 bis 180)").arg(Option(parser, "lon"));
     return false;
   }
   if (!lat || std::fabs(*lat) > 90.0) {
-    error = QStringLiteral("invalid value '%1' for --lat (a number from -90 to 90)").arg(Option(parser, "lat"));
+    error = QStringLiteral("ungültiger Wert '%1' für --lat (eine Zahl von -90 bis 90)").arg(Option(parser, "lat"));
     return false;
   }
   record.longitude = *lon;
@@ -71,12 +71,12 @@ bool ReadRecordOptions(const QCommandLineParser& parser, RadixRecord& record, QS
   record.country = Option(parser, "country");
   record.notes = Option(parser, "notes");
   if (parser.isSet(QStringLiteral("kind")) && !KindFromText(Option(parser, "kind"), record.kind)) {
-    error = QStringLiteral("invalid value '%1' for --kind (Person or Ereignis)").arg(Option(parser, "kind"));
+    error = QStringLiteral("ungültiger Wert '%1' für --kind (Person oder Ereignis)").arg(Option(parser, "kind"));
     return false;
   }
   if (!FoldFromText(Option(parser, "fold"), record.fold) ||
       (parser.isSet(QStringLiteral("fold")) && record.fold == FoldChoice::None)) {
-    error = QStringLiteral("invalid value '%1' for --fold (earlier or later)").arg(Option(parser, "fold"));
+    error = QStringLiteral("ungültiger Wert '%1' für --fold (earlier oder later)").arg(Option(parser, "fold"));
     return false;
   }
   // A local time that the clocks skipped or showed twice is named before anything else.
@@ -125,29 +125,29 @@ int Refuse(QTextStream& err, const QString& message) {
 }  // namespace
 
 void DefineRadixVerb(QCommandLineParser& parser) {
-  parser.addPositionalArgument(QStringLiteral("ACTION"),
-                               QStringLiteral("add, list, show NAME, remove NAME, import FILE or export FILE "
-                                              "(.aaf, .csv or .json by the extension)."),
-                               QStringLiteral("ACTION [NAME|FILE]"));
+  parser.addPositionalArgument(QStringLiteral("AKTION"),
+                               QStringLiteral("add, list, show NAME, remove NAME, import DATEI oder export DATEI "
+                                              "(.aaf, .csv oder .json nach der Endung)."),
+                               QStringLiteral("AKTION [NAME|DATEI]"));
   parser.addOptions({
-      {QStringLiteral("name"), QStringLiteral("add: the chart's name, unique in the library."), QStringLiteral("NAME")},
-      {QStringLiteral("date"), QStringLiteral("add: the local date, DD.MM.YYYY (1600 to 9999)."), QStringLiteral("DD.MM.YYYY")},
-      {QStringLiteral("time"), QStringLiteral("add: the local time, HH:MM or HH:MM:SS."), QStringLiteral("HH:MM[:SS]")},
-      {QStringLiteral("zone"), QStringLiteral("add: the IANA time zone (Europe/Berlin)."), QStringLiteral("IANA")},
-      {QStringLiteral("offset"), QStringLiteral("add: a fixed offset instead of a zone (+05:30)."), QStringLiteral("+HH:MM")},
-      {QStringLiteral("lon"), QStringLiteral("add: longitude in degrees, east positive."), QStringLiteral("L")},
-      {QStringLiteral("lat"), QStringLiteral("add: latitude in degrees, north positive."), QStringLiteral("B")},
-      {QStringLiteral("place"), QStringLiteral("add: the place name."), QStringLiteral("TEXT")},
-      {QStringLiteral("country"), QStringLiteral("add: the country."), QStringLiteral("TEXT")},
-      {QStringLiteral("kind"), QStringLiteral("add: Person (default) or Ereignis."), QStringLiteral("KIND")},
-      {QStringLiteral("notes"), QStringLiteral("add: a note."), QStringLiteral("TEXT")},
+      {QStringLiteral("name"), QStringLiteral("add: der Name der Radix, einmalig in der Radix-Kartei."), QStringLiteral("NAME")},
+      {QStringLiteral("date"), QStringLiteral("add: das örtliche Datum, TT.MM.JJJJ (1600 bis 9999)."), QStringLiteral("TT.MM.JJJJ")},
+      {QStringLiteral("time"), QStringLiteral("add: die örtliche Zeit, HH:MM oder HH:MM:SS."), QStringLiteral("HH:MM[:SS]")},
+      {QStringLiteral("zone"), QStringLiteral("add: die IANA-Zeitzone (Europe/Berlin)."), QStringLiteral("IANA")},
+      {QStringLiteral("offset"), QStringLiteral("add: ein fester Abstand zur Weltzeit statt einer Zone (+05:30)."), QStringLiteral("+HH:MM")},
+      {QStringLiteral("lon"), QStringLiteral("add: Länge in Grad, Ost positiv."), QStringLiteral("L")},
+      {QStringLiteral("lat"), QStringLiteral("add: Breite in Grad, Nord positiv."), QStringLiteral("B")},
+      {QStringLiteral("place"), QStringLiteral("add: der Ortsname."), QStringLiteral("TEXT")},
+      {QStringLiteral("country"), QStringLiteral("add: das Land."), QStringLiteral("TEXT")},
+      {QStringLiteral("kind"), QStringLiteral("add: Person (Vorgabe) oder Ereignis."), QStringLiteral("ART")},
+      {QStringLiteral("notes"), QStringLiteral("add: eine Notiz."), QStringLiteral("TEXT")},
       {QStringLiteral("fold"),
-       QStringLiteral("add: for a local time the clocks showed twice, the earlier or the later one."),
+       QStringLiteral("add: bei einer örtlichen Zeit, die die Uhren zweimal zeigten, die frühere (earlier) oder die spätere (later)."),
        QStringLiteral("earlier|later")},
-      {QStringLiteral("db"), QStringLiteral("The library file (default: $GYROLUX_CHARTS, else "
+      {QStringLiteral("db"), QStringLiteral("Die Datei der Radix-Kartei (Vorgabe: $GYROLUX_CHARTS, sonst "
                                             "$XDG_DATA_HOME/gyrolux/charts.sqlite)."),
-       QStringLiteral("FILE")},
-      {QStringLiteral("json"), QStringLiteral("list, show: JSON instead of text.")},
+       QStringLiteral("DATEI")},
+      {QStringLiteral("json"), QStringLiteral("list, show: JSON statt Text.")},
   });
 }
 
@@ -159,10 +159,10 @@ int RunRadixVerb(VerbCall& call) {
   const QString action = arguments[0];
   const bool takesArgument = action == u"show" || action == u"remove" || action == u"import" || action == u"export";
   if (!takesArgument && action != u"add" && action != u"list")
-    return Refuse(err, QStringLiteral("unknown action '%1' (add, list, show, remove, import, export)").arg(action));
+    return Refuse(err, QStringLiteral("unbekannte Aktion '%1' (add, list, show, remove, import oder export)").arg(action));
   if (takesArgument != (arguments.size() == 2))
-    return Refuse(err, takesArgument ? QStringLiteral("%1 needs one argument").arg(action)
-                                     : QStringLiteral("unexpected argument '%1'").arg(arguments.value(1)));
+    return Refuse(err, takesArgument ? QStringLiteral("%1 braucht ein Argument").arg(action)
+                                     : QStringLiteral("unerwartetes Argument '%1'").arg(arguments.value(1)));
   RadixRecord record;
   QString error;
   if (action == u"add" && !ReadRecordOptions(parser, record, error)) return Refuse(err, error);

@@ -234,26 +234,26 @@ int RunAllHits(const SearchRequest& request, QTextStream& out, QTextStream& err)
 
 void DefineSearchVerb(QCommandLineParser& parser) {
   parser.addPositionalArgument(
-      QStringLiteral("KIND"),
-      QStringLiteral("picture A B C D (the picture A/B = C/D) or angle A B DEG MIN (the midpoint "
-                     "A/B at DEG degrees MIN minutes of the 22.5-degree mode). A factor is its "
-                     "two-letter name in any case or its number 0 to 23; -- or 23 is the "
-                     "placeholder."),
-      QStringLiteral("picture A B C D | angle A B DEG MIN"));
+      QStringLiteral("ART"),
+      QStringLiteral("picture A B C D (das Bild A/B = C/D) oder angle A B GRAD MIN (die Halbsumme "
+                     "A/B bei GRAD Grad MIN Minuten des 22,5-Grad-Modus). Ein Faktor ist sein "
+                     "Kürzel aus zwei Buchstaben in beliebiger Schreibung oder seine Nummer 0 bis 23; "
+                     "-- oder 23 ist der Platzhalter."),
+      QStringLiteral("picture A B C D | angle A B GRAD MIN"));
   parser.addOption({QStringLiteral("max-steps"),
-                    QStringLiteral("End after N tested moments (reason max-steps)."), QStringLiteral("N")});
+                    QStringLiteral("Endet nach N geprüften Zeitpunkten (Grund max-steps)."), QStringLiteral("N")});
   parser.addOption({QStringLiteral("plain"),
-                    QStringLiteral("Run the plain loop, one full chart per moment, instead of the fast search.")});
+                    QStringLiteral("Die einfache Schleife, ein ganzes Horoskop je Zeitpunkt, statt der schnellen Suche.")});
   parser.addOption({QStringLiteral("all"),
-                    QStringLiteral("List every stay within the orb over the period: where the alarm "
-                                   "stops, where the orb is entered, the closest approach and where "
-                                   "the orb is left, each to the second.")});
-  parser.addOption({QStringLiteral("json"), QStringLiteral("The result as JSON.")});
+                    QStringLiteral("Jeden Aufenthalt im Orbis über den Zeitraum: wo der Alarm "
+                                   "hält, wo der Orbis betreten wird, die größte Nähe und wo der "
+                                   "Orbis verlassen wird, jeweils auf die Sekunde.")});
+  parser.addOption({QStringLiteral("json"), QStringLiteral("Das Ergebnis als JSON.")});
   parser.addOption({QStringLiteral("json-lines"),
-                    QStringLiteral("With --all: each stay as one line of JSON, written as it is found.")});
+                    QStringLiteral("Mit --all: jeder Aufenthalt als eine JSON-Zeile, geschrieben, sobald er gefunden ist.")});
   parser.addOption({QStringLiteral("threads"),
-                    QStringLiteral("Threads of the search, 1 to 64; if not given, the CPUs this process "
-                                   "may use (its affinity and CPU quota)."),
+                    QStringLiteral("Threads der Suche, 1 bis 64; ohne Angabe so viele, wie dieser Prozess "
+                                   "CPUs nutzen darf (seine Affinität und CPU-Quote)."),
                     QStringLiteral("N")});
 }
 

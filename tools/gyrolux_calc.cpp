@@ -19,38 +19,38 @@
 namespace gyrolux::calc {
 namespace {
 
-constexpr const char* kOrbHelp = "Orb in degrees, above 0 up to 11.25; 1.18 if not given.";
+constexpr const char* kOrbHelp = "Orbis in Grad, über 0 bis 11.25; ohne Angabe 1.18.";
 
 // To add a verb: a file calc_VERB.cpp with its define and run functions (calc_verbs.h),
 // a row here, the file in CMakeLists.txt and a section in packaging/gyrolux-calc.1.
 constexpr Verb kVerbs[] = {
     {.name = "chart",
-     .summary = "One chart: the factors as a table, or all its numbers as JSON.",
+     .summary = "Ein Horoskop: die Faktoren als Tabelle oder alle seine Zahlen als JSON.",
      .define = DefineChartVerb,
      .run = RunChartVerb,
      .readsMoment = true,
-     .radixHelp = "Dazu die Radix: eine Karte der Radix-Kartei mit ihrem Namen (als zweite Tabelle, "
-                  "bei --json unter \"radix\")."},
+     .radixHelp = "Dazu eine Radix der Radix-Kartei, bei ihrem Namen genannt: als zweite Tabelle, bei "
+                  "--json unter \"radix\"."},
     {.name = "axes",
-     .summary = "The four main-axis lists and the stellium line of one moment.",
+     .summary = "Die vier Hauptachsen-Listen und die Stellium-Zeile eines Zeitpunkts.",
      .define = DefineAxesVerb,
      .run = RunAxesVerb,
      .readsMoment = true,
      .orbHelp = kOrbHelp,
-     .radixHelp = "Dazu die Radix: eine Karte der Radix-Kartei mit ihrem Namen; ihre Faktoren und "
+     .radixHelp = "Dazu eine Radix der Radix-Kartei, bei ihrem Namen genannt: ihre Faktoren und "
                   "Halbsummen auf den vier Hauptachsen folgen den Listen."},
     {.name = "list",
-     .summary = "One list of the evaluation window or an axis lookup, line by line.",
+     .summary = "Eine Liste des Auswertungsfensters oder eine Achsenabfrage, Zeile für Zeile.",
      .define = DefineListVerb,
      .run = RunListVerb,
      .leastArguments = 1,
      .mostArguments = 1,
      .readsMoment = true,
      .orbHelp = kOrbHelp,
-     .radixHelp = "Die Radix der Listen gegen sie (transite, sonnenbogen, progression, summen): eine "
-                  "Karte der Radix-Kartei mit ihrem Namen."},
+     .radixHelp = "Die Radix der Listen gegen die Radix (transite, sonnenbogen, progression, summen): eine "
+                  "Radix der Radix-Kartei, bei ihrem Namen genannt."},
     {.name = "draw",
-     .summary = "One of the diagrams of a moment as WMF, PDF, SVG or PNG.",
+     .summary = "Eines der Diagramme eines Zeitpunkts als WMF, PDF, SVG oder PNG.",
      .define = DefineDrawVerb,
      .run = RunDrawVerb,
      .leastArguments = 1,
@@ -59,33 +59,33 @@ constexpr Verb kVerbs[] = {
      .drawsWithFonts = true,
      .kindWithoutMoment = "ephemeris"},
     {.name = "search",
-     .summary = "The alarm searches: the first moment of a planetary picture or of a midpoint "
-                "at an angle, or every stay within the orb.",
+     .summary = "Die Alarmsuchen: der erste Zeitpunkt eines Planetenbilds oder einer Halbsumme "
+                "bei einem Winkel, oder jeder Aufenthalt im Orbis.",
      .define = DefineSearchVerb,
      .run = RunSearchVerb,
      .leastArguments = 5,
      .mostArguments = 5,
      .readsMoment = true,
-     .orbHelp = "Orb of the picture search in degrees, 0 to 11.25; 1.18 if not given. The angle "
-                "search always uses 1.1.",
+     .orbHelp = "Orbis der Bildsuche in Grad, 0 bis 11.25; ohne Angabe 1.18. Die Winkelsuche "
+                "nimmt immer 1.1.",
      .orbMayBeZero = true,
      .dashDashArgument = "23",
      .writesAsItGoes = true},
     {.name = "radix",
-     .summary = "The chart library: add, list, show, remove, import and export radix charts.",
+     .summary = "Die Radix-Kartei: Radix-Daten erfassen, auflisten, zeigen, löschen, importieren und exportieren.",
      .define = DefineRadixVerb,
      .run = RunRadixVerb,
      .leastArguments = 1,
      .mostArguments = 2},
     {.name = "atlas",
-     .summary = "The atlas: find a place by its name.",
+     .summary = "Der Atlas: einen Ort bei seinem Namen finden.",
      .define = DefineAtlasVerb,
      .run = RunAtlasVerb,
      .leastArguments = 2,
      .mostArguments = 2},
     {.name = "events",
-     .summary = "The transits and directions onto a radix over a period: entering, exact and leaving of "
-                "each pass, as text, JSON, CSV or iCalendar.",
+     .summary = "Die Transite und Direktionen auf eine Radix über einen Zeitraum: Eintritt, exakt und Austritt "
+                "jedes Durchgangs, als Text, JSON, CSV oder iCalendar.",
      .define = DefineEventsVerb,
      .run = RunEventsVerb,
      .orbHelp = kOrbHelp,
@@ -116,7 +116,7 @@ class GermanParserTexts final : public QTranslator {
 
 QCommandLineOption HelpOption() {
   return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Displays this help."));
+                            QStringLiteral("Zeigt diese Hilfe an."));
 }
 
 // Qt's help text, which names the program by the path it was started with; that path
@@ -125,7 +125,7 @@ QString HelpText(const QCommandLineParser& parser, const QString& usage) {
   QString text = parser.helpText();
   const QString start =
       QCommandLineParser::tr("Usage: %1").arg(QCoreApplication::arguments().value(0));
-  if (text.startsWith(start)) text.replace(0, start.size(), QStringLiteral("Usage: ") + usage);
+  if (text.startsWith(start)) text.replace(0, start.size(), QCommandLineParser::tr("Usage: %1").arg(usage));
   return text;
 }
 
@@ -192,9 +192,9 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   if (verb.radixHelp != nullptr) {
     parser.addOptions({{QStringLiteral("radix"), QString::fromUtf8(verb.radixHelp), QStringLiteral("NAME")},
                        {QStringLiteral("db"),
-                        QStringLiteral("Die Datei der Radix-Kartei zu --radix (sonst $GYROLUX_CHARTS, sonst "
+                        QStringLiteral("Die Datei der Radix-Kartei (Vorgabe: $GYROLUX_CHARTS, sonst "
                                        "$XDG_DATA_HOME/gyrolux/charts.sqlite)."),
-                        QStringLiteral("FILE")}});
+                        QStringLiteral("DATEI")}});
   }
   verb.define(parser);
   QStringList given = arguments;
@@ -250,10 +250,10 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
 }
 
 QString TopHelpText(const QCommandLineParser& parser) {
-  QString text = HelpText(parser, Program()) + QStringLiteral("\nVerbs:\n");
+  QString text = HelpText(parser, Program()) + QStringLiteral("\nVerben:\n");
   QList<std::pair<QString, QString>> rows;
   for (const Verb& verb : kVerbs) rows.append({QLatin1String(verb.name), QString::fromUtf8(verb.summary)});
-  rows.append({QStringLiteral("help"), QStringLiteral("The options of one verb: \"gyrolux-calc help VERB\".")});
+  rows.append({QStringLiteral("help"), QStringLiteral("Die Optionen eines Verbs: \"gyrolux-calc help VERB\".")});
   qsizetype width = 0;
   for (const auto& row : rows) width = std::max(width, row.first.size());
   for (const auto& [name, summary] : rows) text += QStringLiteral("  ") + name.leftJustified(width + 2) + summary + u'\n';
@@ -270,7 +270,7 @@ const Verb* FindVerb(const QString& name) {
 int RunCalcParsed(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QStringLiteral("The chart engine and the lists of the clock without a window."));
+      QStringLiteral("Das Rechenwerk und die Listen der Uhr ohne Fenster."));
   // Everything after the verb is the verb's, its options included.
   parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
   const QCommandLineOption help = HelpOption();
@@ -278,8 +278,8 @@ int RunCalcParsed(const QStringList& arguments, QTextStream& out, QTextStream& e
   const QCommandLineOption version = parser.addVersionOption();
   parser.addPositionalArgument(
       QStringLiteral("VERB"),
-      QStringLiteral("One of the verbs below; \"gyrolux-calc VERB --help\" shows its options."),
-      QStringLiteral("VERB [VERB options]"));
+      QStringLiteral("Eines der Verben unten; \"gyrolux-calc VERB --help\" zeigt seine Optionen."),
+      QStringLiteral("VERB [Optionen des Verbs]"));
   if (!parser.parse(arguments)) {
     Complain(err, Program(), parser.errorText());
     return kRefused;

@@ -27,7 +27,9 @@ def help_of(*arguments):
 
 
 top = help_of()
-verbs = re.findall(r"^  (\S+)  ", top.split("Verbs:", 1)[1], re.M)
+# The frame of the help is Qt's, in German once the program has installed Qt's German.
+check(top.startswith("Aufruf: gyrolux-calc"), "gyrolux-calc --help not German: " + top[:40])
+verbs = re.findall(r"^  (\S+)  ", top.split("Verben:", 1)[1], re.M)
 check(verbs, "no verbs in gyrolux-calc --help")
 missing = []
 for verb in verbs:
@@ -36,7 +38,7 @@ for verb in verbs:
     for option in re.findall(r"--([a-z][a-z-]*)", help_of(verb)):
         if option not in documented:
             missing.append(f"{verb} --{option}")
-for option in re.findall(r"--([a-z][a-z-]*)", top.split("Arguments:", 1)[0]):
+for option in re.findall(r"--([a-z][a-z-]*)", top.split("Argumente:", 1)[0]):
     if option not in documented:
         missing.append("--" + option)
 # Every key of every verb's JSON, nested ones too, stands in bold (.B or .BR) in the page.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QTextStream>
 #include <QXmlStreamReader>
 
+#include "platform/translations.h"
 #include "tests/test_support/files.h"
 #include "tools/gyrolux_calc.h"
 
@@ -29,6 +31,9 @@ struct Outcome {
 };
 
 Outcome Calc(const QStringList& arguments) {
+  // As the program's entry does: Qt's German for the frame of the help.
+  static const bool german = InstallGermanTranslations(*QCoreApplication::instance());
+  EXPECT_TRUE(german);
   QString out, err;
   QTextStream outStream(&out), errStream(&err);
   const int status = RunCalc(QStringList{QStringLiteral("gyrolux-calc")} + arguments, outStream, errStream);
@@ -56,8 +61,8 @@ TEST(CalcCli, AskedTextsGoToStdout) {
     QStringList arguments;
     QStringList texts;
   } kRows[] = {
-      {{"help", "axes"}, {"Usage: gyrolux-calc axes", "--orb <O>", "--json"}},
-      {{"help", "draw"}, {"Usage: gyrolux-calc draw", "rscheibe", "--long-lines"}},
+      {{"help", "axes"}, {"Aufruf: gyrolux-calc axes", "--orb <O>", "Orbis in Grad", "--json"}},
+      {{"help", "draw"}, {"Aufruf: gyrolux-calc draw [Optionen] ART", "--out <DATEI>", "--long-lines"}},
       {{"--version"}, {"gyrolux-calc 5.0.0\n"}},
       {{"chart", "--version"}, {"gyrolux-calc 5.0.0\n"}},
   };
@@ -79,7 +84,7 @@ TEST(CalcCli, RefusedArgumentsGiveOneGermanLine) {
     QStringList arguments;
     const char* complaint;
   } kRows[] = {
-      {{}, "Usage: gyrolux-calc"},
+      {{}, "Aufruf: gyrolux-calc"},
       {{"frobnicate"}, "gyrolux-calc: unbekanntes Verb 'frobnicate'"},
       {{"--frob", "chart"}, "gyrolux-calc: unbekannte Option 'frob'"},
       {{"help", "tea"}, "gyrolux-calc help: unbekanntes Verb 'tea'"},

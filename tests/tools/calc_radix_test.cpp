@@ -47,7 +47,7 @@ TEST(CalcRadix, AddRefusesBadInputAndShowsTheChartAsChartComputesIt) {
       {Add("Doppelt", "28.09.1980", "02:30", "Europe/Berlin"), 2, "zuerst mit UTC+02:00, dann mit UTC+01:00"},
       {Add("Doppelt", "28.09.1980", "02:30", "Europe/Berlin") + QStringList{"--fold", "later"}, 0, ""},
       {Add("Indien", "15.01.1990", "08:00", "+05:30"), 0, ""},
-      {Add("Alt", "31.12.1599", "08:00", "+01:00"), 2, "1600"},
+      {Add("Alt", "31.12.1599", "08:00", "+01:00"), 2, "ungültiges Datum '31.12.1599' (TT.MM.JJJJ, Jahre 1600 bis 9999)"},
       {Add("Falsch", "15.01.1990", "08:00", "+05:30") + QStringList{"--fold", "sometimes"}, 2, "--fold"},
   };
   for (const auto& c : cases) {
