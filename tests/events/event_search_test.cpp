@@ -33,25 +33,30 @@ struct Seen {
 // The passes over one radix position, counted along the moving term's unwrapped offset
 // from it: each crossing of an alias, and each turn inside the orb short of it, is the
 // next pass while the term stays with that alias; entering the orb of another alias (the
-// term has come round the mode's circle) starts the count again.
+// term has come round the mode's circle) starts the count again. A stay under way when the
+// count starts (a slow midpoint can stay in a wide orb for years) has no known count.
 struct PassCount {
   double unwrapped = 0.0, width = 22.5, orb = 1.0;
   int64_t alias = std::numeric_limits<int64_t>::min();
   int count = 0;
+  bool known = true;
   double turnSample = 0.0, turnDelta = 0.0;  // the hourly samples that show a turn
 
   int64_t Nearest(double u) const { return std::llround(u / width); }
   void Enter(double u) {
     const int64_t j = Nearest(u);
-    if (std::fabs(u - static_cast<double>(j) * width) < orb && j != alias) alias = j, count = 0;
+    if (std::fabs(u - static_cast<double>(j) * width) < orb && j != alias) alias = j, count = 0, known = true;
   }
-  // The offset moved by `change` (under half the width); returns the pass of a crossing, else 0.
+  // The offset moved by `change` (under half the width); returns the pass of a crossing
+  // (-1 when not known), else 0.
   int Step(double change) {
     const double before = unwrapped;
     unwrapped += change;
     Enter(unwrapped);
     const double level = static_cast<double>(Nearest(0.5 * (before + unwrapped))) * width;
-    return (before - level < 0) != (unwrapped - level < 0) ? ++count : 0;
+    if ((before - level < 0) == (unwrapped - level < 0)) return 0;
+    ++count;
+    return known ? count : -1;
   }
   // An hourly sample: a turn short of the alias within the orb is a pass as well.
   void Hourly() {
@@ -125,15 +130,16 @@ std::map<Picture, Seen> MinuteScan(const EventQuery& query) {
     return WatchedOffset(scan.watch, (scan.picture.kind == EventKind::Arc ? progressed : now).state.factorLongitude);
   };
   ChartResult now, progressed;
-  // The passes are counted from a year and more before the period (hourly there), long
-  // enough for any retrograde loop begun before it.
-  const double lead = -420.0 * 86400.0;
+  // The passes are counted from 416 days before the period (hourly there), the search's
+  // look-back, long enough for any retrograde loop begun before it.
+  const double lead = -416.0 * 86400.0;
   charts(lead, now, progressed);
   for (Scan& scan : scans) {
     scan.before = offset(scan, now, progressed);
     scan.passes = {scan.before, width, orb};
     scan.passes.turnSample = scan.before;
     scan.passes.Enter(scan.before);
+    scan.passes.known = scan.passes.alias == std::numeric_limits<int64_t>::min();
   }
   for (double s = lead + 3600.0; s < 0.0; s += 3600.0) {
     charts(s, now, progressed);
@@ -206,7 +212,9 @@ int Compare(const EventQuery& query, const std::string& label) {
     EXPECT_EQ(exact.size(), s.crossings.size()) << name;
     if (exact.size() != s.crossings.size()) continue;
     for (size_t i = 0; i < exact.size(); ++i) EXPECT_PRED2(near, exact[i], s.crossings[i]) << name;
-    EXPECT_EQ(passes, s.passes) << name;
+    for (size_t i = 0; i < passes.size(); ++i) {
+      if (s.passes[i] > 0) EXPECT_EQ(passes[i], s.passes[i]) << name << " crossing " << i;
+    }
     crossings += static_cast<int>(exact.size());
     // The stay around each crossing enters and leaves where the scan saw it, and every
     // entering or leaving reported is a boundary the scan saw.
