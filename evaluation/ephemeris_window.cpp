@@ -210,6 +210,7 @@ void EphemerisWindow::draw() {
     request.radix = radix;
     request.radixName = session_.radix->name;
     request.radixMidpoints = midpointsBox_->isChecked();
+    request.radixPlace = session_.radix->chart.moment;
   }
   const QString problem = CheckEphemerisRequest(request);
   if (!problem.isEmpty()) {

@@ -8,6 +8,7 @@
 #include "engine/formatting.h"
 #include "evaluation/evaluation_lists.h"
 #include "events/event_search.h"
+#include "midpoints/axis_lists.h"
 #include "midpoints/watched_distance.h"
 
 namespace gyrolux {
@@ -67,6 +68,14 @@ void SumsOnRadix(const FactorLongitudes& from, QChar mark, const FactorLongitude
   }
 }
 
+// The hits sorted by their orb (the closest first), each a line with its orb.
+QStringList HitLines(std::vector<Hit>& hits) {
+  std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.distance < b.distance; });
+  QStringList lines;
+  for (const Hit& hit : hits) lines << hit.text.leftJustified(24) + FormatAngle(2, 0, hit.distance).trimmed();
+  return lines;
+}
+
 QString Title(RadixListKind kind) {
   switch (kind) {
     case RadixListKind::Transite:
@@ -108,9 +117,7 @@ double SolarArc(const Chart& moment, const Chart& radix) {
 QStringList RadixList(RadixListKind kind, const Chart& moment, const QString& radixName, const Chart& radix, Orb orb) {
   const FactorLongitudes& r = radix.state.factorLongitude;
   const FactorLongitudes& t = moment.state.factorLongitude;
-  QStringList lines = {ListHeaderLine(Title(kind), moment),
-                       QStringLiteral(" Radix %1: %2, %3 WZ/GMT")
-                           .arg(radixName, radix.texts.dateText, FormatClock(radix.moment.hours).left(8))};
+  QStringList lines = {ListHeaderLine(Title(kind), moment), RadixHeadLine(radixName, radix)};
   std::vector<Hit> hits;
   std::vector<std::pair<QString, double>> positions;
   switch (kind) {
@@ -151,10 +158,25 @@ QStringList RadixList(RadixListKind kind, const Chart& moment, const QString& ra
       SumsOnRadix(t, u't', r, orb, hits);
       break;
   }
-  std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.distance < b.distance; });
-  lines << QStringLiteral("  ");
-  for (const Hit& hit : hits) lines << hit.text.leftJustified(24) + FormatAngle(2, 0, hit.distance).trimmed();
+  lines << QStringLiteral("  ") << HitLines(hits);
   return lines;
+}
+
+QString RadixHeadLine(const QString& radixName, const Chart& radix) {
+  return QStringLiteral(" Radix %1: %2, %3 WZ/GMT")
+      .arg(radixName, radix.texts.dateText, FormatClock(radix.moment.hours).left(8));
+}
+
+std::array<QStringList, 4> RadixOnMainAxes(const Chart& moment, const Chart& radix, Orb orb) {
+  std::array<QStringList, 4> lists;
+  for (std::size_t i = 0; i < kMainAxes.size(); ++i) {
+    const int axis = kMainAxes[i];
+    std::vector<Hit> hits;
+    OnRadix({{Name(axis, u't'), kMode22_5.Reduce(moment.state.factorLongitude[axis])}},
+            radix.state.factorLongitude, true, orb, hits);
+    lists[i] = HitLines(hits);
+  }
+  return lists;
 }
 
 }  // namespace gyrolux

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include <QString>
@@ -34,5 +35,12 @@ double SolarArc(const Chart& moment, const Chart& radix);
 
 // The list's lines: a head with the moment and the radix, an empty line, the hits.
 QStringList RadixList(RadixListKind kind, const Chart& moment, const QString& radixName, const Chart& radix, Orb orb);
+
+// The radix factors and radix midpoints on the moment's four main axes (MC, SO, AS, MO,
+// marked t), within the orb in the 22.5-degree mode: one list per axis, each hit a line
+// as in the lists above, sorted by its orb.
+std::array<QStringList, 4> RadixOnMainAxes(const Chart& moment, const Chart& radix, Orb orb);
+// " Radix NAME: DD.MM.YYYY, HH:MM:SS WZ/GMT", the line that names the radix in a list.
+QString RadixHeadLine(const QString& radixName, const Chart& radix);
 
 }  // namespace gyrolux

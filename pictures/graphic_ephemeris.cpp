@@ -36,6 +36,10 @@ QString Abbrev(int factor) { return QLatin1String(FactorAbbrev[static_cast<size_
 // between two samples so that the line neither misses a turn nor a wrap.
 double DailyMotionBound(int factor) {
   switch (factor) {
+    // The angles go round once a sidereal day; the ascendant faster where the ecliptic
+    // lies low over the horizon.
+    case MC: return 362.0;
+    case AS: return 1080.0;
     case MO: return 16.0;
     case SO: return 1.1;
     case ME: return 2.3;
@@ -226,9 +230,9 @@ std::vector<int> DefaultEphemerisFactors() {
   return factors;
 }
 
-bool EphemerisFactorAllowed(int factor) {
-  return factor >= 0 && factor < kFactorCount && factor != MC && factor != AS && factor != WI;
-}
+bool EphemerisFactorAllowed(int factor) { return factor >= 0 && factor < kFactorCount; }
+
+bool EphemerisFactorNeedsPlace(int factor) { return factor == MC || factor == AS || factor == WI; }
 
 QString CheckEphemerisRequest(const GraphicEphemerisRequest& request) {
   if (request.from.year < 1600 || request.to.year > 9999)
@@ -237,7 +241,14 @@ QString CheckEphemerisRequest(const GraphicEphemerisRequest& request) {
   if (days < 1) return QStringLiteral("das Ende des Zeitraums liegt vor seinem Anfang");
   if (days > kEphemerisMaxDays) return QStringLiteral("der Zeitraum ist länger als 100 Jahre");
   for (int f : request.factors) {
-    if (!EphemerisFactorAllowed(f)) return QStringLiteral("der Faktor %1 hat keine Ephemeride (MC, AS und WI nicht)").arg(Abbrev(std::clamp(f, 0, 22)));
+    if (!EphemerisFactorAllowed(f)) return QStringLiteral("der Faktor %1 hat keine Ephemeride").arg(f);
+    if (EphemerisFactorNeedsPlace(f) && !request.radixPlace)
+      return QStringLiteral("der Faktor %1 hängt vom Ort ab und wird nur mit einer Radix für deren Ort gezeichnet")
+          .arg(Abbrev(f));
+    if ((f == MC || f == AS) && days > kEphemerisMaxAngleDays)
+      return QStringLiteral("%1 läuft täglich einmal um den Kreis und wird höchstens für %2 Tage gezeichnet")
+          .arg(Abbrev(f))
+          .arg(kEphemerisMaxAngleDays);
   }
   return QString();
 }
@@ -263,7 +274,7 @@ EphemerisLayout EphemerisLayoutOf(const GraphicEphemerisRequest& request) {
   return layout;
 }
 
-ChartMoment EphemerisMoment(double day) {
+ChartMoment EphemerisMoment(double day, const std::optional<ChartMoment>& place) {
   const double whole = std::floor(day);
   const CivilDate date = DateOfDayNumber(static_cast<int64_t>(whole));
   ChartMoment moment;
@@ -271,6 +282,12 @@ ChartMoment EphemerisMoment(double day) {
   moment.month = date.month;
   moment.year = date.year;
   moment.hours = (day - whole) * 24.0;
+  if (place) {
+    moment.longitude = place->longitude;
+    moment.latitude = place->latitude;
+    moment.westLongitude = place->westLongitude;
+    moment.southLatitude = place->southLatitude;
+  }
   return moment;
 }
 
@@ -290,6 +307,14 @@ Picture DrawGraphicEphemeris(const GraphicEphemerisRequest& request) {
   QString title = QStringLiteral("Grafische Ephemeride  %1 bis %2,  %3-Modus")
                       .arg(DateText(request.from), DateText(request.to), DegreeText(mode.Width()));
   if (request.radix) title += QStringLiteral(",  Radix: ") + request.radixName;
+  if (request.radixPlace && std::any_of(request.factors.begin(), request.factors.end(), EphemerisFactorNeedsPlace)) {
+    const ChartMoment& place = *request.radixPlace;
+    title += QStringLiteral(",  MC/AS/WI für den Ort der Radix (%1° %2, %3° %4)")
+                 .arg(QString::number(std::fabs(place.longitude), 'f', 2).replace(u'.', u','),
+                      place.longitude < 0 ? QStringLiteral("W") : QStringLiteral("O"),
+                      QString::number(std::fabs(place.latitude), 'f', 2).replace(u'.', u','),
+                      place.latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"));
+  }
   picture.text(left, 12, title);
   picture.setFont(QStringLiteral("Arial"), 8, false, clBlack);
   picture.text(right - 170, 16, QStringLiteral("dick: rückläufig"));
@@ -357,7 +382,7 @@ Picture DrawGraphicEphemeris(const GraphicEphemerisRequest& request) {
     const int samples = static_cast<int>(std::ceil(span / step)) + 1;
     for (int k = 0; k < samples; ++k) {
       const double day = std::min(layout.firstDay + k * step, layout.endDay);
-      ComputeFactors(EphemerisMoment(day), mask, result);
+      ComputeFactors(EphemerisMoment(day, request.radixPlace), mask, result);
       for (int f = 0; f < kFactorCount; ++f) {
         if ((mask & FactorBit(f)) == 0) continue;
         days[f].push_back(day);

@@ -2,6 +2,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include "events/radix_lists.h"
 #include "midpoints/axes_report.h"
 #include "midpoints/axis_lists.h"
 #include "midpoints/stellium.h"
@@ -16,8 +17,18 @@ void DefineAxesVerb(QCommandLineParser& parser) {
 
 int RunAxesVerb(VerbCall& call) {
   const Chart& chart = call.chart;
+  // With a radix, its factors and midpoints on the moment's main axes follow.
+  std::array<QStringList, 4> onRadix;
+  if (call.radix) onRadix = RadixOnMainAxes(chart, *call.radix, call.orb);
   if (!call.parser.isSet(QStringLiteral("json"))) {
     for (const QString& line : AxesReportLines(chart, call.orb)) call.out << line << "\n";
+    if (!call.radix) return kDone;
+    call.out << '\n' << RadixHeadLine(call.radixName, *call.radix) << '\n';
+    for (std::size_t i = 0; i < onRadix.size(); ++i) {
+      const char* axis = FactorAbbrev[kMainAxes[i]];
+      call.out << '\n' << ' ' << axis << "t/" << axis << "t\n";
+      for (const QString& line : onRadix[i]) call.out << line << '\n';
+    }
     return kDone;
   }
   // The keys are listed in gyrolux-calc.1.
@@ -26,14 +37,20 @@ int RunAxesVerb(VerbCall& call) {
     lists.append(QJsonArray::fromStringList(list));
   }
   const auto stellium = FindStellium(chart.state.factorLongitude);
-  PrintJsonLine(QJsonObject{
+  QJsonObject object{
                     {QStringLiteral("orb"), call.orb.degrees},
                     {QStringLiteral("lists"), lists},
                     {QStringLiteral("stellium"),
                      stellium ? QJsonValue(StelliumLogLine(*stellium, chart.texts.dateText, chart.moment.hours))
                               : QJsonValue(QJsonValue::Null)},
-                },
-                call.out);
+  };
+  if (call.radix) {
+    QJsonArray radixLists;
+    for (const QStringList& list : onRadix) radixLists.append(QJsonArray::fromStringList(list));
+    object.insert(QStringLiteral("radix"),
+                  QJsonObject{{QStringLiteral("name"), call.radixName}, {QStringLiteral("lists"), radixLists}});
+  }
+  PrintJsonLine(object, call.out);
   return kDone;
 }
 

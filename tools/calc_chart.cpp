@@ -13,14 +13,16 @@ namespace gyrolux::calc {
 namespace {
 
 // The keys are listed in gyrolux-calc.1; QJsonObject puts them in alphabetical order.
-void PrintJson(const Chart& chart, QTextStream& out) {
+// With a radix, the key "radix" holds its name and its factors' longitudes, as
+// "radix show --json" gives them.
+void PrintJson(const Chart& chart, const VerbCall& call, QTextStream& out) {
   const ChartState& st = chart.state;
   QJsonArray longitudes, retrograde;
   for (int id = 0; id < kFactorCount; ++id) {
     longitudes.append(st.factorLongitude[id]);
     retrograde.append(st.retrograde[id] ? 1 : 0);
   }
-  PrintJsonLine(QJsonObject{
+  QJsonObject object{
                     {QStringLiteral("factorLongitude"), longitudes},
                     {QStringLiteral("retrograde"), retrograde},
                     {QStringLiteral("centuriesT"), st.centuriesT},
@@ -31,13 +33,19 @@ void PrintJson(const Chart& chart, QTextStream& out) {
                     {QStringLiteral("ramcText"), chart.texts.ramcText},
                     {QStringLiteral("indexSiderealText"), chart.texts.indexSiderealText},
                     {QStringLiteral("indexDateText"), chart.texts.indexDateText},
-                },
-                out);
+  };
+  if (call.radix) {
+    QJsonArray radixLongitudes;
+    for (int id = 0; id < kFactorCount; ++id) radixLongitudes.append(call.radix->state.factorLongitude[id]);
+    object.insert(QStringLiteral("radix"), QJsonObject{{QStringLiteral("name"), call.radixName},
+                                                       {QStringLiteral("factorLongitude"), radixLongitudes}});
+  }
+  PrintJsonLine(object, out);
 }
 
-void PrintTable(const Chart& chart, QTextStream& out) {
+void PrintTable(const Chart& chart, QTextStream& out, const QString& title = QStringLiteral("Chart")) {
   const ChartMoment& m = chart.moment;
-  out << "Chart " << chart.texts.dateText << ' ' << FormatClock(m.hours) << " WZ/GMT, longitude "
+  out << title << ' ' << chart.texts.dateText << ' ' << FormatClock(m.hours) << " WZ/GMT, longitude "
       << QString::number(m.longitude, 'f', 4) << ", latitude " << QString::number(m.latitude, 'f', 4)
       << '\n';
   // Columns: factor, longitude in degrees, the position in its sign with the sign's
@@ -64,9 +72,13 @@ void DefineChartVerb(QCommandLineParser& parser) {
 
 int RunChartVerb(VerbCall& call) {
   if (call.parser.isSet(QStringLiteral("json"))) {
-    PrintJson(call.chart, call.out);
-  } else {
-    PrintTable(call.chart, call.out);
+    PrintJson(call.chart, call, call.out);
+    return kDone;
+  }
+  PrintTable(call.chart, call.out);
+  if (call.radix) {
+    call.out << '\n';
+    PrintTable(*call.radix, call.out, QStringLiteral("Radix ") + call.radixName);
   }
   return kDone;
 }

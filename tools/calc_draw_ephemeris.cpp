@@ -21,7 +21,7 @@ bool ReadFactorList(const QString& text, std::vector<int>& factors, QString& err
       if (name.trimmed().compare(QLatin1String(FactorAbbrev[static_cast<size_t>(f)]), Qt::CaseInsensitive) == 0) found = f;
     }
     if (found < 0 || !EphemerisFactorAllowed(found)) {
-      error = QStringLiteral("ungültiger Faktor '%1' in --factors (SO, MO, KN, ME … PO, GZ)").arg(name);
+      error = QStringLiteral("ungültiger Faktor '%1' in --factors (MC, WI, SO, AS, MO … PO, GZ)").arg(name);
       return false;
     }
     if (std::find(factors.begin(), factors.end(), found) == factors.end()) factors.push_back(found);
@@ -84,6 +84,7 @@ int RunDrawEphemeris(VerbCall& call, const QString& out) {
   if (radix) {
     request.radix = &radix->chart.state;
     request.radixName = radix->name;
+    request.radixPlace = radix->chart.moment;
   }
   error = CheckEphemerisRequest(request);
   if (!error.isEmpty()) {

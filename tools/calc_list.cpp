@@ -47,11 +47,6 @@ void DefineListVerb(QCommandLineParser& parser) {
       {QStringLiteral("next-days"),
        QStringLiteral("Drückt N-mal \"Nächster Tag\", bevor die Liste entsteht; ohne Angabe 0."),
        QStringLiteral("N")},
-      {QStringLiteral("radix"),
-       QStringLiteral("Die Radix der Listen gegen die Radix (transite, sonnenbogen, progression, summen): eine "
-                      "Radix der Radix-Kartei, bei ihrem Namen genannt."),
-       QStringLiteral("NAME")},
-      {QStringLiteral("db"), QStringLiteral("Die Datei der Radix-Kartei von --radix."), QStringLiteral("DATEI")},
       {QStringLiteral("json"), QStringLiteral("Die Liste als ein JSON-Objekt.")},
   });
 }
@@ -72,15 +67,9 @@ int RunListVerb(VerbCall& call) {
         << ", transite, sonnenbogen, progression, summen)";
     return kRefused;
   }
-  if (IsSet(parser, "radix") != radixKind.has_value() || (IsSet(parser, "db") && !IsSet(parser, "radix"))) {
+  if (call.radix.has_value() != radixKind.has_value()) {
     err << (radixKind ? MissingOptionText(QStringLiteral("radix"))
                       : QStringLiteral("Option --radix gehört nicht zur Liste '%1'").arg(kind));
-    return kRefused;
-  }
-  Chart radix;
-  QString radixError;
-  if (radixKind && !ReadLibraryRadix(parser, radix, radixError)) {
-    err << radixError;
     return kRefused;
   }
   int nextDays = 0;
@@ -140,7 +129,7 @@ int RunListVerb(VerbCall& call) {
 
   QStringList lines;
   if (radixKind) {
-    lines = RadixList(*radixKind, chart, Option(parser, "radix"), radix, orb);
+    lines = RadixList(*radixKind, chart, call.radixName, *call.radix, orb);
   } else if (kind == QLatin1String("faktoren")) {
     lines = FactorsList(chart);
   } else if (kind == QLatin1String("alpha-code")) {

@@ -22,6 +22,10 @@ struct VerbCall {
   QTextStream& err;  // a complaint, without "gyrolux-calc VERB:" and without line end
   Chart chart;       // computed at the moment given (readsMoment), else default
   Orb orb = kPictureOrb;  // the --orb given, or the pictures' orb
+  // The radix of --radix NAME [--db FILE] (Verb::radixHelp), loaded and computed; none
+  // when --radix is not given.
+  std::optional<Chart> radix;
+  QString radixName;
 };
 
 // The exit status of run: 0 done, 1 a failure while working (a file that cannot be read
@@ -56,6 +60,9 @@ struct Verb {
   // 0 (with orbMayBeZero at 0 or above) and at most at half the 22.5-degree mode.
   const char* orbHelp = nullptr;
   bool orbMayBeZero = false;
+  // The verb takes --radix NAME [--db FILE], described by this text (nullptr: neither);
+  // the entry loads the radix from the library into VerbCall::radix.
+  const char* radixHelp = nullptr;
   // The verb draws with fonts: the program then runs on a QGuiApplication (on the offscreen
   // platform unless QT_QPA_PLATFORM names another) instead of a QCoreApplication.
   bool drawsWithFonts = false;

@@ -28,13 +28,17 @@ constexpr Verb kVerbs[] = {
      .summary = "Ein Horoskop: die Faktoren als Tabelle oder alle seine Zahlen als JSON.",
      .define = DefineChartVerb,
      .run = RunChartVerb,
-     .readsMoment = true},
+     .readsMoment = true,
+     .radixHelp = "Dazu eine Radix der Radix-Kartei, bei ihrem Namen genannt: als zweite Tabelle, bei "
+                  "--json unter \"radix\"."},
     {.name = "axes",
      .summary = "Die vier Hauptachsen-Listen und die Stellium-Zeile eines Zeitpunkts.",
      .define = DefineAxesVerb,
      .run = RunAxesVerb,
      .readsMoment = true,
-     .orbHelp = kOrbHelp},
+     .orbHelp = kOrbHelp,
+     .radixHelp = "Dazu eine Radix der Radix-Kartei, bei ihrem Namen genannt: ihre Faktoren und "
+                  "Halbsummen auf den vier Hauptachsen folgen den Listen."},
     {.name = "list",
      .summary = "Eine Liste des Auswertungsfensters oder eine Achsenabfrage, Zeile für Zeile.",
      .define = DefineListVerb,
@@ -42,7 +46,9 @@ constexpr Verb kVerbs[] = {
      .leastArguments = 1,
      .mostArguments = 1,
      .readsMoment = true,
-     .orbHelp = kOrbHelp},
+     .orbHelp = kOrbHelp,
+     .radixHelp = "Die Radix der Listen gegen die Radix (transite, sonnenbogen, progression, summen): eine "
+                  "Radix der Radix-Kartei, bei ihrem Namen genannt."},
     {.name = "draw",
      .summary = "Eines der Diagramme eines Zeitpunkts als WMF, PDF, SVG oder PNG.",
      .define = DefineDrawVerb,
@@ -148,8 +154,21 @@ int Deliver(QTextStream& out, QTextStream& err, const QString& who, const QStrin
 }
 
 // The first step of the verbs that work on a moment: the moment read and computed, the
-// orb read.
+// orb read, the radix loaded.
 bool ReadFirstStep(const Verb& verb, VerbCall& call, QString& error) {
+  if (verb.radixHelp != nullptr) {
+    const bool named = call.parser.isSet(QStringLiteral("radix"));
+    if (call.parser.isSet(QStringLiteral("db")) && !named) {
+      error = QStringLiteral("--db gilt nur mit --radix");
+      return false;
+    }
+    if (named) {
+      Chart radix;
+      if (!ReadLibraryRadix(call.parser, radix, error)) return false;
+      call.radix = radix;
+      call.radixName = call.parser.value(QStringLiteral("radix"));
+    }
+  }
   const bool momentFree =
       verb.kindWithoutMoment && call.parser.positionalArguments().value(0) == QLatin1String(verb.kindWithoutMoment);
   if (verb.readsMoment && !momentFree) {
@@ -169,6 +188,13 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   if (verb.readsMoment) parser.addOptions(MomentOptions());
   if (verb.orbHelp != nullptr) {
     parser.addOption({QStringLiteral("orb"), QString::fromUtf8(verb.orbHelp), QStringLiteral("O")});
+  }
+  if (verb.radixHelp != nullptr) {
+    parser.addOptions({{QStringLiteral("radix"), QString::fromUtf8(verb.radixHelp), QStringLiteral("NAME")},
+                       {QStringLiteral("db"),
+                        QStringLiteral("Die Datei der Radix-Kartei (Vorgabe: $GYROLUX_CHARTS, sonst "
+                                       "$XDG_DATA_HOME/gyrolux/charts.sqlite)."),
+                        QStringLiteral("DATEI")}});
   }
   verb.define(parser);
   QStringList given = arguments;
@@ -208,7 +234,7 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   // The verb writes into buffers, so that a failure leaves stdout empty.
   QString result, complaint;
   QTextStream resultStream(&result), complaintStream(&complaint);
-  VerbCall call{.parser = parser, .out = verb.writesAsItGoes ? out : resultStream, .err = complaintStream, .chart = {}, .orb = kPictureOrb};
+  VerbCall call{.parser = parser, .out = verb.writesAsItGoes ? out : resultStream, .err = complaintStream, .chart = {}, .orb = kPictureOrb, .radix = {}, .radixName = {}};
   if (!ReadFirstStep(verb, call, complaint)) {
     Complain(err, who, complaint);
     return kRefused;

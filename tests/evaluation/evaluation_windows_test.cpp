@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -527,6 +528,14 @@ TEST(EphemerisWindowTest, HoverShowsTheMomentAndAClickSetsTheClock) {
     EXPECT_FALSE(clock.running());
     Child<QLineEdit>(&window, "fromEdit")->setText(QStringLiteral("01.01.2027"));
     Child<QLineEdit>(&window, "toEdit")->setText(QStringLiteral("31.12.2027"));
+    // MC turns with the place: without a radix it is refused, in German.
+    QAction* mc = Child<QPushButton>(&window, "factorsButton")->menu()->actions().value(0);
+    ASSERT_EQ(mc->text(), QStringLiteral("MC"));
+    mc->setChecked(true);
+    QTest::mouseClick(Child<QPushButton>(&window, "drawButton"), Qt::LeftButton);
+    EXPECT_EQ(Errors(clock.prompter).value(Errors(clock.prompter).size() - 1),
+              QStringLiteral("Der Faktor MC hängt vom Ort ab und wird nur mit einer Radix für deren Ort gezeichnet."));
+    mc->setChecked(false);
     QTest::mouseClick(Child<QPushButton>(&window, "drawButton"), Qt::LeftButton);
     auto* view = Child<QWidget>(&window, "ephemerisView");
     QTest::mouseMove(view, QPoint(300, 400));

@@ -1,6 +1,7 @@
 // The event search against a brute-force scan of the full model at one-minute steps:
 // every crossing of a radix position and every orb boundary the scan sees is reported to
-// the second of the true moment (bisected on the model), and nothing else is reported.
+// the second of the true moment (bisected on the model), with the pass the scan counts,
+// and nothing else is reported.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -30,7 +31,46 @@ struct Picture {
 // seconds (not rounded).
 struct Seen {
   std::vector<double> crossings;
+  std::vector<int> passes;  // of each crossing
   std::vector<double> boundaries;
+};
+
+// The passes over one radix position, counted along the moving term's unwrapped offset
+// from it: each crossing of an alias, and each turn inside the orb short of it, is the
+// next pass while the term stays with that alias; entering the orb of another alias (the
+// term has come round the mode's circle) starts the count again. A stay under way when the
+// count starts (a slow midpoint can stay in a wide orb for years) has no known count.
+struct PassCount {
+  double unwrapped = 0.0, width = 22.5, orb = 1.0;
+  int64_t alias = std::numeric_limits<int64_t>::min();
+  int count = 0;
+  bool known = true;
+  double turnSample = 0.0, turnDelta = 0.0;  // the hourly samples that show a turn
+
+  int64_t Nearest(double u) const { return std::llround(u / width); }
+  void Enter(double u) {
+    const int64_t j = Nearest(u);
+    if (std::fabs(u - static_cast<double>(j) * width) < orb && j != alias) alias = j, count = 0, known = true;
+  }
+  // The offset moved by `change` (under half the width); returns the pass of a crossing
+  // (-1 when not known), else 0.
+  int Step(double change) {
+    const double before = unwrapped;
+    unwrapped += change;
+    Enter(unwrapped);
+    const double level = static_cast<double>(Nearest(0.5 * (before + unwrapped))) * width;
+    if ((before - level < 0) == (unwrapped - level < 0)) return 0;
+    ++count;
+    return known ? count : -1;
+  }
+  // An hourly sample: a turn short of the alias within the orb is a pass as well.
+  void Hourly() {
+    const double delta = unwrapped - turnSample;
+    const double g = turnSample - static_cast<double>(Nearest(turnSample)) * width;
+    if (delta * turnDelta < 0 && Nearest(turnSample) == alias && std::fabs(g) < orb && (turnDelta > 0) == (g < 0)) ++count;
+    if (delta != 0.0) turnDelta = delta;
+    turnSample = unwrapped;
+  }
 };
 
 std::vector<Picture> PicturesOf(const EventQuery& query) {
@@ -75,6 +115,7 @@ std::map<Picture, Seen> MinuteScan(const EventQuery& query) {
     RadixEvent probe;
     Watch watch;
     double before = 0.0;
+    PassCount passes;
   };
   std::vector<Scan> scans;
   for (const Picture& picture : PicturesOf(query)) {
@@ -94,17 +135,46 @@ std::map<Picture, Seen> MinuteScan(const EventQuery& query) {
     return WatchedOffset(scan.watch, (scan.picture.kind == EventKind::Arc ? progressed : now).state.factorLongitude);
   };
   ChartResult now, progressed;
+  // The passes are counted from 416 days before the period (hourly there), the search's
+  // look-back, long enough for any retrograde loop begun before it.
+  const double lead = -416.0 * 86400.0;
+  charts(lead, now, progressed);
+  for (Scan& scan : scans) {
+    scan.before = offset(scan, now, progressed);
+    scan.passes = {scan.before, width, orb};
+    scan.passes.turnSample = scan.before;
+    scan.passes.Enter(scan.before);
+    scan.passes.known = scan.passes.alias == std::numeric_limits<int64_t>::min();
+  }
+  for (double s = lead + 3600.0; s < 0.0; s += 3600.0) {
+    charts(s, now, progressed);
+    for (Scan& scan : scans) {
+      const double after = offset(scan, now, progressed);
+      scan.passes.Step(std::remainder(after - scan.before, width));
+      scan.passes.Hourly();
+      scan.before = after;
+    }
+  }
   charts(0.0, now, progressed);
-  for (Scan& scan : scans) scan.before = offset(scan, now, progressed);
+  for (Scan& scan : scans) {
+    const double after = offset(scan, now, progressed);
+    scan.passes.Step(std::remainder(after - scan.before, width));
+    scan.passes.Hourly();
+    scan.before = after;
+  }
   const double end = static_cast<double>(query.days) * 86400.0;
   for (double s = 60.0; s <= end + 1e-9; s += 60.0) {
     charts(s, now, progressed);
     for (Scan& scan : scans) {
       const double after = offset(scan, now, progressed);
+      const int pass = scan.passes.Step(std::remainder(after - scan.before, width));
+      if (std::fmod(s, 3600.0) == 0.0) scan.passes.Hourly();
       const auto exact = [&](double x) { return ExactEventOffset(query, scan.probe, x); };
       Seen& out = seen[scan.picture];
-      if (std::fabs(scan.before) < width / 4 && std::fabs(after) < width / 4 && (scan.before < 0) != (after < 0))
+      if (std::fabs(scan.before) < width / 4 && std::fabs(after) < width / 4 && (scan.before < 0) != (after < 0)) {
         out.crossings.push_back(Bisect(s - 60.0, s, [&](double x) { return exact(x) < 0; }));
+        out.passes.push_back(pass);
+      }
       if ((std::fabs(scan.before) < orb) != (std::fabs(after) < orb))
         out.boundaries.push_back(Bisect(s - 60.0, s, [&](double x) { return std::fabs(exact(x)) < orb; }));
       scan.before = after;
@@ -131,8 +201,9 @@ int Compare(const EventQuery& query, const std::string& label) {
                              " on " + FactorAbbrev[picture.target[0]] + "/" + FactorAbbrev[picture.target[1]];
     const std::vector<RadixEvent>& events = found[picture];  // none: an empty list
     std::vector<int64_t> exact, bounds;
+    std::vector<int> passes;
     for (const RadixEvent& e : events) {
-      if (e.distance == 0.0) exact.push_back(e.exact);
+      if (e.distance == 0.0) exact.push_back(e.exact), passes.push_back(e.pass);
       if (e.entering) bounds.push_back(*e.entering);
       if (e.leaving) bounds.push_back(*e.leaving);
       EXPECT_LT(e.distance, query.orb.degrees) << name;
@@ -144,6 +215,9 @@ int Compare(const EventQuery& query, const std::string& label) {
     EXPECT_EQ(exact.size(), s.crossings.size()) << name;
     if (exact.size() != s.crossings.size()) continue;
     for (size_t i = 0; i < exact.size(); ++i) EXPECT_PRED2(near, exact[i], s.crossings[i]) << name;
+    for (size_t i = 0; i < passes.size(); ++i) {
+      if (s.passes[i] > 0) EXPECT_EQ(passes[i], s.passes[i]) << name << " crossing " << i;
+    }
     crossings += static_cast<int>(exact.size());
     // The stay around each crossing enters and leaves where the scan saw it, and every
     // entering or leaving reported is a boundary the scan saw.

@@ -553,5 +553,37 @@ TEST(GraphicEphemeris, RadixLinesAndRefusedRequests) {
   EXPECT_NEAR(layout.degreeAtY(653.0 + 1.0 / 3.0), 10.0, 1e-9);
 }
 
+// MC for the radix's place: each point of its line stands where the hand-worked sidereal
+// time puts it (mean sidereal time at Greenwich by the IAU 1982 formula plus the east
+// longitude, tan MC = tan RAMC / cos obliquity); the title says so.
+TEST(GraphicEphemeris, McIsComputedForTheRadixPlace) {
+  ChartState radix;
+  radix.factorLongitude.fill(0.0);
+  GraphicEphemerisRequest request{{1, 1, 2027}, {2, 1, 2027}, kMode360, {MC}, &radix, QStringLiteral("X")};
+  request.radixPlace = ChartMoment{1, 1, 1990, 12.0, 13.4, 52.5};
+  const Picture picture = DrawGraphicEphemeris(request);
+  const double kDegree = std::acos(-1.0) / 180.0;
+  const auto expectedY = [&](double x) {
+    const double days = (x - 60) / 990 * 2 + 9862 - 0.5;  // since 1.1.2000 12h world time
+    const double t = days / 36525;
+    const double ramc = 280.46061837 + 360.98564736629 * days + 0.000387933 * t * t + 13.4;
+    const double obliquity = 23.4392911 - 0.0130042 * t;
+    const double mc = std::atan2(std::sin(ramc * kDegree), std::cos(ramc * kDegree) * std::cos(obliquity * kDegree));
+    return 730 - mc / kDegree / 360 * 690;
+  };
+  const std::vector<PictureOp> lines = GroupLines(picture, QStringLiteral("MC"));
+  ASSERT_GT(lines.size(), 100u);
+  for (const PictureOp& op : lines) {
+    EXPECT_LT(std::fabs(std::remainder(op.y1 - expectedY(op.x1), 690.0)), 1.5) << op.x1;
+    EXPECT_LT(std::fabs(std::remainder(op.y2 - expectedY(op.x2), 690.0)), 1.5) << op.x2;
+  }
+  EXPECT_TRUE(std::any_of(picture.ops().begin(), picture.ops().end(), [](const PictureOp& op) {
+    return op.kind == PictureOp::Kind::Text && op.text.contains(QStringLiteral("für den Ort der Radix (13,40° O, 52,50° N)"));
+  }));
+  // A year at most: beyond, the angle would only fill the plot.
+  request.to = {2, 1, 2028};
+  EXPECT_TRUE(CheckEphemerisRequest(request).contains(QStringLiteral("366 Tage")));
+}
+
 }  // namespace
 }  // namespace gyrolux

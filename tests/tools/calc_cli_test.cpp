@@ -382,7 +382,7 @@ TEST(CalcCli, DrawEphemerisNamesItsLinesAndTakesARadix) {
       {{"draw", "ephemeris", "--to", "01.01.2027", "--mode", "90", "--out", "x.svg"}, "--from fehlt"},
       {{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "30", "--out", "x.svg"}, "für --mode"},
       {{"draw", "ephemeris", "--from", "02.01.2027", "--to", "01.01.2027", "--mode", "90", "--out", "x.svg"}, "vor seinem Anfang"},
-      {{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--factors", "SO,AS", "--out", "x.svg"}, "'AS'"},
+      {{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--factors", "SO,AS", "--out", "x.svg"}, "AS hängt vom Ort ab"},
       {{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--midpoints", "--out", "x.svg"}, "--midpoints gehört zu --radix"},
       {QStringList{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--out", "x.svg"} + moment, "--date gehört nicht"},
       {QStringList{"draw", "dial", "--radix", "Nobody", "--db", "lib.sqlite", "--out", "x.svg"} + moment, "Nobody"},

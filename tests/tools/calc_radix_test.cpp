@@ -1,6 +1,9 @@
 // gyrolux-calc radix and atlas, run in-process on a library in the test's folder.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -76,6 +79,64 @@ TEST(CalcRadix, AddRefusesBadInputAndShowsTheChartAsChartComputesIt) {
   EXPECT_EQ(Calc({"radix", "remove", "Indien", "--db", "charts.sqlite"}).status, 0);
   EXPECT_EQ(Calc({"radix", "remove", "Indien", "--db", "charts.sqlite"}).status, 2);
   EXPECT_EQ(Calc({"radix", "show", "Indien", "--db", "charts.sqlite"}).status, 2);
+}
+
+TEST(CalcRadix, ChartAndAxesTakeTheRadixBesideTheMoment) {
+  QStringList add = Add("Berta", "01.07.1980", "12:00", "Europe/Berlin");
+  add.last() = QStringLiteral("beside.sqlite");
+  ASSERT_EQ(Calc(add).status, 0);
+  const QStringList moment = {"--date", "01.01.2025", "--hours", "12", "--lon", "13.4", "--lat", "52.5"};
+  const QStringList radix = {"--radix", "Berta", "--db", "beside.sqlite"};
+  const auto json = [](const CalcRun& run) { return QJsonDocument::fromJson(run.out.toUtf8()).object(); };
+  const QJsonArray shown = json(Calc({"radix", "show", "Berta", "--json", "--db", "beside.sqlite"}))["factorLongitude"].toArray();
+  const QJsonArray now = json(Calc(QStringList{"chart", "--json"} + moment))["factorLongitude"].toArray();
+
+  // chart: the moment's object with the key "radix" added, its longitudes those of radix
+  // show; the text gets a second table headed with the radix's name.
+  QJsonObject both = json(Calc(QStringList{"chart", "--json"} + moment + radix));
+  EXPECT_EQ(both.take("radix").toObject(), (QJsonObject{{"name", "Berta"}, {"factorLongitude", shown}}));
+  EXPECT_EQ(both, json(Calc(QStringList{"chart", "--json"} + moment)));
+  const QString alone = Calc(QStringList{"chart"} + moment).out, table = Calc(QStringList{"chart"} + moment + radix).out;
+  ASSERT_TRUE(table.startsWith(alone + "\nRadix Berta 01.07.1980 10:00:00 WZ/GMT")) << table.toStdString();
+  EXPECT_TRUE(table.contains(QString::asprintf("\nSO%16.6f", shown[2].toDouble())));
+
+  // axes: after the moment's lists, for each of MC, SO, AS, MO (t) every radix factor and
+  // radix midpoint within the orb, counted here from the longitudes in the 22.5-degree mode.
+  const QStringList orb = {"--orb", "0.9"};
+  const QString lists = Calc(QStringList{"axes"} + moment + orb).out;
+  const CalcRun axes = Calc(QStringList{"axes"} + moment + orb + radix);
+  ASSERT_TRUE(axes.out.startsWith(lists + "\n Radix Berta: 01.07.1980, 10:00:00 WZ/GMT\n")) << axes.err.toStdString();
+  const QJsonArray radixLists = json(Calc(QStringList{"axes", "--json"} + moment + orb + radix))["radix"].toObject()["lists"].toArray();
+  ASSERT_EQ(radixLists.size(), 4);
+  const int axisIds[] = {0, 2, 3, 4};  // MC, SO, AS, MO
+  for (int i = 0; i < 4; ++i) {
+    int expected = 0;
+    for (int a = 0; a < 23; ++a) {
+      for (int b = a; b < 23; ++b) {
+        const double d = std::fabs(std::fmod((shown[a].toDouble() + shown[b].toDouble()) / 2, 22.5) -
+                                   std::fmod(now[axisIds[i]].toDouble(), 22.5));
+        expected += std::min(d, 22.5 - d) < 0.9;
+      }
+    }
+    const QJsonArray hits = radixLists[i].toArray();
+    EXPECT_EQ(hits.size(), expected) << i;
+    for (const QJsonValue& hit : hits) EXPECT_TRUE(axes.out.contains(hit.toString() + u'\n'));
+  }
+
+  // A radix that is not there, a library that cannot be read, --db alone: one line, 2.
+  QFile junk(QStringLiteral("junk.sqlite"));
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("kein SQLite") > 0);
+  junk.close();
+  for (const char* verb : {"chart", "axes"}) {
+    for (const QStringList& wrong : {QStringList{"--radix", "Niemand", "--db", "beside.sqlite"},
+                                     QStringList{"--radix", "Berta", "--db", "junk.sqlite"},
+                                     QStringList{"--db", "beside.sqlite"}}) {
+      const CalcRun run = Calc(QStringList{QString::fromLatin1(verb)} + moment + wrong);
+      EXPECT_EQ(run.status, 2) << verb;
+      EXPECT_TRUE(run.out.isEmpty());
+      EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+    }
+  }
 }
 
 TEST(CalcRadix, ExportImportRoundTripAndRefusedLines) {
