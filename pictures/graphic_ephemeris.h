@@ -41,11 +41,11 @@ struct GraphicEphemerisRequest {
   DialMode mode = kMode90;
   std::vector<int> factors = DefaultEphemerisFactors();
   const ChartState* radix = nullptr;
-  QString radixName;
+  QString radixName{};
   bool radixMidpoints = false;
   // The place of the radix (its moment's longitude and latitude), where MC, AS and WI are
   // computed; without it they are refused, the rest being computed for Greenwich.
-  std::optional<ChartMoment> radixPlace;
+  std::optional<ChartMoment> radixPlace{};
 };
 
 // A German reason when the request cannot be drawn (the period reversed or too long, a
