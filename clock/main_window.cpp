@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -25,7 +26,9 @@
 #include "evaluation/evaluation_window.h"
 #include "evaluation/enlarged_dial_window.h"
 #include "info/introduction_window.h"
+#include "dialogs/ephemeris_setting.h"
 #include "dialogs/moment_dialog.h"
+#include "dialogs/settings_window.h"
 #include "dialogs/search_dialog.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
@@ -191,8 +194,43 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   controller_.onRunningChanged = [this](bool running) { followClock(running); };
 
   session_.flags.dialShown = true;
+  addExtrasMenu();
   showState();
   CentreOnDesktop(this);
+}
+
+void MainWindow::addExtrasMenu() {
+  TakeEphemerisFromSettings(session_);
+  settingsWindow_ = new SettingsWindow(session_, this);
+  settingsWindow_->onEphemerisChanged = [this] { controller_.draw(); };
+  QMenuBar* bar = menuBar_.bar;
+  QMenu* extras = bar->addMenu(QStringLiteral("&Extras"));
+  extras->setObjectName(QStringLiteral("extrasMenu"));
+  QAction* settings = extras->addAction(QStringLiteral("Einstellungen …"));
+  settings->setObjectName(QStringLiteral("settingsAction"));
+  // Ticks falling due while the window is open are dropped (busy), as during a command.
+  connect(settings, &QAction::triggered, this, [this] {
+    if (busy_ > 0) return;
+    run([this] { settingsWindow_->run(); });
+    showEphemeris();
+  });
+  // The sky's name left of the radix's, both in the bar's corner.
+  auto* corner = new QWidget(bar);
+  auto* row = new QHBoxLayout(corner);
+  row->setContentsMargins(0, 0, 0, 0);
+  ephemerisLabel_ = new QLabel(corner);
+  ephemerisLabel_->setObjectName(QStringLiteral("ephemerisLabel"));
+  row->addWidget(ephemerisLabel_);
+  row->addWidget(menuBar_.radixName);
+  bar->setCornerWidget(corner, Qt::TopRightCorner);
+  showEphemeris();
+}
+
+void MainWindow::showEphemeris() {
+  if (!ephemerisLabel_) return;
+  const QString indicator = EphemerisIndicator(session_);
+  ephemerisLabel_->setText(indicator);
+  ephemerisLabel_->setVisible(!indicator.isEmpty());
 }
 
 MainWindow::~MainWindow() {

@@ -1,3 +1,4 @@
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/axis_graphic_window.h"
 
 #include <QFile>
@@ -71,7 +72,10 @@ void AxisGraphicWindow::done(int result) {
 }
 
 void AxisGraphicWindow::print() {
-  if (picture_) PrintDiagramPage(session_.prompter, *picture_, [](QSize page, int) { return AxisGraphicPrintPage(page.width()); });
+  if (!picture_) return;
+  PrintDiagramPage(session_.prompter, *picture_, [this](QSize page, int) {
+    return WithEphemerisNote(AxisGraphicPrintPage(page.width()), session_.chart.moment);
+  });
 }
 
 void AxisGraphicWindow::save() {

@@ -1,3 +1,4 @@
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/enlarged_dial_window.h"
 
 #include <QFile>
@@ -188,7 +189,8 @@ void EnlargedDialWindow::printDial() {
   if (!picture_) return;
   const Chart& chart = session_.chart;
   PrintDiagramPage(session_.prompter, *picture_, [&](QSize page, int printerDpi) {
-    return DialPrintPage(chart, circle_, session_.placeLabel, page.width(), page.height(), printerDpi);
+    return WithEphemerisNote(
+        DialPrintPage(chart, circle_, session_.placeLabel, page.width(), page.height(), printerDpi), chart.moment);
   });
 }
 
@@ -196,7 +198,9 @@ void EnlargedDialWindow::printCalculatingDial() {
   const bool longLines = session_.prompter.question(CalculatingDialQuestion());
   const Picture dial =
       DrawCalculatingDial(session_.chart, longLines, session_.flags.symbolFontPresent, session_.placeLabel);
-  PrintDiagramPage(session_.prompter, dial, [](QSize page, int) { return CalculatingDialPrintPage(page.width()); });
+  PrintDiagramPage(session_.prompter, dial, [this](QSize page, int) {
+    return WithEphemerisNote(CalculatingDialPrintPage(page.width()), session_.chart.moment);
+  });
 }
 
 void EnlargedDialWindow::save() {

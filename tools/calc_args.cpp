@@ -6,6 +6,8 @@
 #include "engine/field_readers.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
+#include "ephemeris/ephemeris_choice.h"
+#include "ephemeris/swiss_sky.h"
 
 namespace gyrolux::calc {
 
@@ -22,6 +24,9 @@ QList<QCommandLineOption> MomentOptions() {
        QStringLiteral("L")},
       {QStringLiteral("lat"), QStringLiteral("Latitude in degrees, north positive, -90 to 90."),
        QStringLiteral("B")},
+      {QStringLiteral("ephemeris"),
+       QStringLiteral("The sky: model (the defined model, default) or swiss (Swiss Ephemeris, years 1600 to 3000)."),
+       QStringLiteral("model|swiss"), QStringLiteral("model")},
   };
 }
 
@@ -128,6 +133,24 @@ bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error) 
   chart.texts.timeText = FormatClock(hours).left(5);  // hh:mm
   chart.texts.longitudeText = TypedCoordinateText(lon, 3);
   chart.texts.latitudeText = TypedCoordinateText(lat, 2);
+  return ReadEphemeris(parser, chart.moment, error);
+}
+
+bool ReadEphemeris(const QCommandLineParser& parser, ChartMoment& moment, QString& error) {
+  const QString key = parser.value(QStringLiteral("ephemeris"));
+  const std::optional<Ephemeris> ephemeris = EphemerisFromKey(key);
+  if (!ephemeris) {
+    error = QStringLiteral("ungültiger Wert '%1' für --ephemeris (model oder swiss)").arg(key);
+    return false;
+  }
+  if (*ephemeris == Ephemeris::Swiss) {
+    const QString refused = SwissRangeMessage(moment.year);
+    if (!refused.isEmpty()) {
+      error = refused;
+      return false;
+    }
+  }
+  moment.ephemeris = *ephemeris;
   return true;
 }
 

@@ -13,7 +13,8 @@
 namespace gyrolux::calc {
 
 // The options that name a moment, shared by the verbs: --date DD.MM.YYYY, --hours H
-// (world time), --lon L and --lat B (degrees, east and north positive).
+// (world time), --lon L and --lat B (degrees, east and north positive), --ephemeris
+// model|swiss (the sky, model when not given).
 QList<QCommandLineOption> MomentOptions();
 
 // Reads the moment options into a moment (taken as given, nothing added) with its texts:
@@ -21,6 +22,10 @@ QList<QCommandLineOption> MomentOptions();
 // ones (TypedCoordinateText). Checks that each is given, that the date exists (years 1600..9999), that the
 // hours lie in 0 up to below 100 and the coordinates within the ranges the dialogs accept.
 bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error);
+
+// Reads --ephemeris into the moment (model when not given); refuses an unknown sky and a
+// year the modern sky does not reach, with the German message that says why.
+bool ReadEphemeris(const QCommandLineParser& parser, ChartMoment& moment, QString& error);
 
 // A coordinate as the date dialog forms it from typed degrees: "-" for a negative value,
 // else "+"; the whole degrees of the magnitude with degreeDigits digits (3 for a longitude,

@@ -6,6 +6,8 @@
 #include "engine/factors.h"
 #include "engine/formatting.h"
 #include "engine/houses.h"
+#include "ephemeris/ephemeris_choice.h"
+#include "tools/calc_args.h"
 #include "tools/calc_verbs.h"
 
 namespace gyrolux::calc {
@@ -31,6 +33,7 @@ void PrintJson(const Chart& chart, QTextStream& out) {
                     {QStringLiteral("ramcText"), chart.texts.ramcText},
                     {QStringLiteral("indexSiderealText"), chart.texts.indexSiderealText},
                     {QStringLiteral("indexDateText"), chart.texts.indexDateText},
+                    {QStringLiteral("ephemeris"), EphemerisKey(chart.moment.ephemeris)},
                 },
                 out);
 }
@@ -53,6 +56,7 @@ void PrintTable(const Chart& chart, QTextStream& out) {
       << "RA         " << chart.texts.ramcText << '\n'
       << "Index Stz  " << chart.texts.indexSiderealText << '\n'
       << "Index Dat  " << chart.texts.indexDateText << '\n';
+  if (const QString note = EphemerisNote(m.ephemeris); !note.isEmpty()) out << note << '\n';
 }
 
 }  // namespace

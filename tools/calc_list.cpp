@@ -7,6 +7,7 @@
 
 #include "engine/chart.h"
 #include "engine/formatting.h"
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/axis_lookup.h"
 #include "evaluation/evaluation_lists.h"
 #include "evaluation/mc_texts.h"
@@ -145,6 +146,7 @@ int RunListVerb(VerbCall& call) {
   } else {
     lines = MidpointAxisList(chart, *pair, orb);
   }
+  lines = WithEphemerisNote(lines, chart.moment);
   if (IsSet(parser, "json")) {
     // The keys are listed in gyrolux-calc.1.
     PrintJsonLine(QJsonObject{{QStringLiteral("kind"), kind}, {QStringLiteral("lines"), QJsonArray::fromStringList(lines)}},

@@ -13,6 +13,7 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include "ephemeris/swiss_sky.h"
 #include "tools/calc_args.h"
 #include "tools/calc_verbs.h"
 
@@ -232,6 +233,8 @@ const Verb* FindVerb(const QString& name) {
 }
 
 int RunCalcParsed(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  // --ephemeris swiss computes in the modern sky (ephemeris/).
+  InstallSwissSky();
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("The chart engine and the lists of the clock without a window."));

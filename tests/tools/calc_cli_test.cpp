@@ -130,6 +130,8 @@ TEST(CalcCli, RefusedArgumentsGiveOneGermanLine) {
       {QStringList{"search", "picture", "so", "mc", "ma", "ju", "--plain", "--all"} + g, "--all hat keine"},
       {QStringList{"search", "picture", "so", "mc", "ma"} + g, "Argumente fehlen"},
       {QStringList{"search", "circle", "so", "mc", "ma", "ju"} + g, "unbekannte Suche 'circle'"},
+      {QStringList{"chart", "--ephemeris", "jpl"} + g, "ungültiger Wert 'jpl' für --ephemeris"},
+      {QStringList{"chart", "--ephemeris", "swiss", "--date", "01.01.3001"} + mg, "Das Jahr 3001 liegt außerhalb"},
   };
   testing::WriteBytes(QStringLiteral("x.pdf"), "kept");
   for (const auto& row : kRows) {
@@ -151,7 +153,7 @@ TEST(CalcCli, RefusedArgumentsGiveOneGermanLine) {
 // sidereal texts as the independent implementation gives them.
 TEST(CalcCli, ChartOfTheMomentOfTheYear2000) {
   const QJsonObject chart = Json(QStringList{"chart", "--json"} + kGreenwich).toObject();
-  EXPECT_EQ(Keys(chart), (QStringList{"centuriesT", "factorLongitude", "indexDateText", "indexSiderealText",
+  EXPECT_EQ(Keys(chart), (QStringList{"centuriesT", "ephemeris", "factorLongitude", "indexDateText", "indexSiderealText",
                                       "localSiderealHours", "negObliquity", "ramc", "ramcText", "retrograde",
                                       "siderealText"}));
   const double kExpected[] = {279.614, 0.0,     280.368, 24.297,  223.316, 125.043, 271.920, 241.588,
@@ -180,6 +182,22 @@ TEST(CalcCli, ChartOfTheMomentOfTheYear2000) {
   const QString southWest = Calc({"chart", "--date", "01.01.2000", "--hours", "12", "--lon", "-3.2", "--lat", "-33.75"}).out;
   EXPECT_TRUE(southWest.startsWith("Chart 01.01.2000 12:00:00 WZ/GMT, longitude -3.2000, latitude -33.7500\n"));
   EXPECT_EQ(Calc({"chart", "--lat=-33.75", "--lon=-3.2", "--hours", "12", "--date=01.01.2000"}).out, southWest);
+}
+
+// The modern sky: swetest's values for the moment (swetest -b1.1.2000 -ut12:00
+// -p0m1234567890JKLMNOPQ -emos -house0.0001,51.5001,O -fPl) for MC, SO, AS, MO..PO; GZ as
+// the model's.
+TEST(CalcCli, ModernSkyAsSwetestGivesIt) {
+  const QJsonObject chart = Json(QStringList{"chart", "--json", "--ephemeris", "swiss"} + kGreenwich).toObject();
+  EXPECT_EQ(chart["ephemeris"].toString(), "swiss");
+  const double kSwetest[] = {279.6111800, 0, 280.3689197, 24.2876194, 223.3237754, 125.0406461, 271.8892750,
+                             241.5657983, 327.9633133, 25.2530303, 40.3956390, 314.8092232, 303.1929812,
+                             251.4547088, 243.8964584, 78.1803890, 185.3882914, 87.7940072, 201.3065087,
+                             49.1151501, 110.4384264, 214.5580800, 266.883};
+  for (int id = 0; id < 23; ++id) {
+    if (id != 1) EXPECT_NEAR(chart["factorLongitude"][id].toDouble(), kSwetest[id], id == 22 ? 6e-4 : 1e-6) << id;
+  }
+  EXPECT_TRUE(Calc(QStringList{"chart", "--ephemeris=swiss"} + kGreenwich).out.endsWith("Ephemeride: Swiss Ephemeris\n"));
 }
 
 TEST(CalcCli, AxesAndListsAsTextAndAsJson) {
@@ -232,7 +250,7 @@ TEST(CalcCli, SearchesAsTextAndAsJson) {
   // first day from 12:00, then 144 on each of the 36889 days up to 31.12.2100.
   const QJsonObject century = Json(QStringList{"search", "picture", "cu", "ap", "ha", "kr", "--json"} + kBerlin).toObject();
   EXPECT_EQ(QJsonDocument(century).toJson(QJsonDocument::Compact),
-            R"({"dateLabel":null,"found":false,"moment":{"dateText":"01.01.2101","day":1,"hours":0,"month":1,)"
+            R"({"dateLabel":null,"ephemeris":"model","found":false,"moment":{"dateText":"01.01.2101","day":1,"hours":0,"month":1,)"
             R"("year":2101},"orb":1.18,"reason":"stop-year","resultLine":null,"steps":5312088,"stopYear":2100,)"
             R"("timeLabel":null})");
   const QJsonObject limited =
