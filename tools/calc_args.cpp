@@ -24,10 +24,13 @@ QList<QCommandLineOption> MomentOptions() {
        QStringLiteral("L")},
       {QStringLiteral("lat"), QStringLiteral("Latitude in degrees, north positive, -90 to 90."),
        QStringLiteral("B")},
-      {QStringLiteral("ephemeris"),
-       QStringLiteral("The sky: model (the defined model, default) or swiss (Swiss Ephemeris, years 1600 to 3000)."),
-       QStringLiteral("model|swiss"), QStringLiteral("model")},
   };
+}
+
+QCommandLineOption EphemerisOption() {
+  return {QStringLiteral("ephemeris"),
+          QStringLiteral("The sky: model (the defined model, default) or swiss (Swiss Ephemeris, years 1600 to 3000)."),
+          QStringLiteral("model|swiss"), QStringLiteral("model")};
 }
 
 std::optional<double> ParseNumber(const QString& text) {
@@ -133,24 +136,24 @@ bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error) 
   chart.texts.timeText = FormatClock(hours).left(5);  // hh:mm
   chart.texts.longitudeText = TypedCoordinateText(lon, 3);
   chart.texts.latitudeText = TypedCoordinateText(lat, 2);
-  return ReadEphemeris(parser, chart.moment, error);
+  return true;
 }
 
-bool ReadEphemeris(const QCommandLineParser& parser, ChartMoment& moment, QString& error) {
+bool ReadEphemeris(const QCommandLineParser& parser, Ephemeris& ephemeris, QString& error) {
   const QString key = parser.value(QStringLiteral("ephemeris"));
-  const std::optional<Ephemeris> ephemeris = EphemerisFromKey(key);
-  if (!ephemeris) {
+  const std::optional<Ephemeris> read = EphemerisFromKey(key);
+  if (!read) {
     error = QStringLiteral("ungültiger Wert '%1' für --ephemeris (model oder swiss)").arg(key);
     return false;
   }
-  if (*ephemeris == Ephemeris::Swiss) {
-    const QString refused = SwissRangeMessage(moment.year);
-    if (!refused.isEmpty()) {
-      error = refused;
-      return false;
-    }
-  }
-  moment.ephemeris = *ephemeris;
+  ephemeris = *read;
+  return true;
+}
+
+bool TakeEphemeris(Ephemeris ephemeris, ChartMoment& moment, QString& error) {
+  if (ephemeris == Ephemeris::Swiss) error = SwissRangeMessage(moment.year);
+  if (!error.isEmpty()) return false;
+  moment.ephemeris = ephemeris;
   return true;
 }
 

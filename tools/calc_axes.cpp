@@ -2,6 +2,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include "ephemeris/ephemeris_choice.h"
+#include "evaluation/ephemeris_note.h"
 #include "midpoints/axes_report.h"
 #include "midpoints/axis_lists.h"
 #include "midpoints/stellium.h"
@@ -17,7 +19,7 @@ void DefineAxesVerb(QCommandLineParser& parser) {
 int RunAxesVerb(VerbCall& call) {
   const Chart& chart = call.chart;
   if (!call.parser.isSet(QStringLiteral("json"))) {
-    for (const QString& line : AxesReportLines(chart, call.orb)) call.out << line << "\n";
+    for (const QString& line : WithEphemerisNote(AxesReportLines(chart, call.orb), chart.moment)) call.out << line << "\n";
     return kDone;
   }
   // The keys are listed in gyrolux-calc.1.
@@ -32,6 +34,7 @@ int RunAxesVerb(VerbCall& call) {
                     {QStringLiteral("stellium"),
                      stellium ? QJsonValue(StelliumLogLine(*stellium, chart.texts.dateText, chart.moment.hours))
                               : QJsonValue(QJsonValue::Null)},
+                    {QStringLiteral("ephemeris"), EphemerisKey(chart.moment.ephemeris)},
                 },
                 call.out);
   return kDone;

@@ -226,6 +226,8 @@ int RunAllHits(const SearchRequest& request, QTextStream& out, QTextStream& err)
   };
   const AllHitsResult all = FindAllHits(request.query, request.start, request.options, write);
   if (request.json && !request.jsonLines) out << (first ? "[]" : "]") << '\n';
+  const QString note = EphemerisNote(request.start.moment.ephemeris);
+  if (!request.json && !note.isEmpty()) out << note << '\n';
   if (all.stop == SearchStop::Rejected || all.stop == SearchStop::Aborted) {
     err << "die Suche lief nicht (" << ReasonName(all.stop) << ")";
     return kRefused;

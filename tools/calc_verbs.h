@@ -9,15 +9,16 @@
 
 namespace gyrolux::calc {
 
-// What a verb's run is handed. The entry has parsed the arguments and, for a verb that
-// reads a moment (Verb::readsMoment), read --date, --hours, --lon and --lat into chart and
+// What a verb's run is handed. The entry has parsed the arguments, read --ephemeris into
+// ephemeris (every verb takes it) and, for a verb that reads a moment (Verb::readsMoment), read --date, --hours, --lon and --lat into chart and
 // computed it, and read --orb (Verb::orbHelp) into orb: the shared first step of those
 // verbs, so that a verb starts from a checked chart.
 struct VerbCall {
   const QCommandLineParser& parser;
   QTextStream& out;  // the result; reaches stdout only when run returns 0
   QTextStream& err;  // a complaint, without "gyrolux-calc VERB:" and without line end
-  Chart chart;       // computed at the moment given (readsMoment), else default
+  Chart chart;       // computed at the moment given in the sky given (readsMoment), else default
+  Ephemeris ephemeris = Ephemeris::Model;
   Orb orb = kPictureOrb;  // the --orb given, or the pictures' orb
 };
 
@@ -32,8 +33,8 @@ inline constexpr int kRefused = 2;
 //
 // define adds the verb's own options (QCommandLineParser::addOption) and describes its
 // positional arguments (addPositionalArgument), so that "gyrolux-calc VERB --help" shows
-// them; -h/--help, --version and the options of the first step are added by the entry. A
-// verb with kinds ("list KIND") takes the kind as its first positional argument, names the
+// them; -h/--help, --version, --ephemeris and the options of the first step are added by
+// the entry. A verb with kinds ("list KIND") takes the kind as its first positional argument, names the
 // kinds in that argument's description and checks the kind and the arguments that follow
 // it in run.
 //

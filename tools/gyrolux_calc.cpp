@@ -140,11 +140,12 @@ int Deliver(QTextStream& out, QTextStream& err, const QString& who, const QStrin
   return kFailed;
 }
 
-// The first step of the verbs that work on a moment: the moment read and computed, the
-// orb read.
+// The first step of the verbs: the sky read; for those that work on a moment the moment
+// read and computed in it, and the orb read.
 bool ReadFirstStep(const Verb& verb, VerbCall& call, QString& error) {
+  if (!ReadEphemeris(call.parser, call.ephemeris, error)) return false;
   if (verb.readsMoment) {
-    if (!ReadMoment(call.parser, call.chart, error)) return false;
+    if (!ReadMoment(call.parser, call.chart, error) || !TakeEphemeris(call.ephemeris, call.chart.moment, error)) return false;
     RecomputeChart(call.chart);
   }
   return verb.orbHelp == nullptr || ReadOrbOption(call.parser, call.orb, error, verb.orbMayBeZero);
@@ -157,6 +158,7 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   const QCommandLineOption help = HelpOption();
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
+  parser.addOption(EphemerisOption());
   if (verb.readsMoment) parser.addOptions(MomentOptions());
   if (verb.orbHelp != nullptr) {
     parser.addOption({QStringLiteral("orb"), QString::fromUtf8(verb.orbHelp), QStringLiteral("O")});

@@ -131,6 +131,7 @@ TEST(CalcCli, RefusedArgumentsGiveOneGermanLine) {
       {QStringList{"search", "picture", "so", "mc", "ma"} + g, "Argumente fehlen"},
       {QStringList{"search", "circle", "so", "mc", "ma", "ju"} + g, "unbekannte Suche 'circle'"},
       {QStringList{"chart", "--ephemeris", "jpl"} + g, "ungültiger Wert 'jpl' für --ephemeris"},
+      {QStringList{"radix", "list", "--ephemeris", "Swiss"}, "ungültiger Wert 'Swiss' für --ephemeris"},
       {QStringList{"chart", "--ephemeris", "swiss", "--date", "01.01.3001"} + mg, "Das Jahr 3001 liegt außerhalb"},
   };
   testing::WriteBytes(QStringLiteral("x.pdf"), "kept");
@@ -197,7 +198,13 @@ TEST(CalcCli, ModernSkyAsSwetestGivesIt) {
   for (int id = 0; id < 23; ++id) {
     if (id != 1) EXPECT_NEAR(chart["factorLongitude"][id].toDouble(), kSwetest[id], id == 22 ? 6e-4 : 1e-6) << id;
   }
-  EXPECT_TRUE(Calc(QStringList{"chart", "--ephemeris=swiss"} + kGreenwich).out.endsWith("Ephemeride: Swiss Ephemeris\n"));
+  // Every verb's result names the sky: JSON by its key, text by its last line.
+  for (const QStringList& verb : {QStringList{"chart"}, {"axes"}, {"list", "faktoren"},
+                                  {"search", "picture", "so", "mo", "ma", "ju", "--max-steps", "99"}}) {
+    const QStringList arguments = verb + QStringList{"--ephemeris", "swiss"} + kGreenwich;
+    EXPECT_EQ(Json(arguments + QStringList{"--json"})["ephemeris"].toString(), "swiss") << verb[0].toStdString();
+    EXPECT_TRUE(Calc(arguments).out.endsWith("\nEphemeride: Swiss Ephemeris\n")) << verb[0].toStdString();
+  }
 }
 
 TEST(CalcCli, AxesAndListsAsTextAndAsJson) {
@@ -212,7 +219,7 @@ TEST(CalcCli, AxesAndListsAsTextAndAsJson) {
   EXPECT_EQ(Calc(QStringList{"axes", "--orb=1.18"} + kGreenwich).out, text.join(u'\n'));
   // The JSON holds the same lists, one array each, and the stellium line or null.
   const QJsonObject axes = Json(QStringList{"axes", "--json", "--orb", "0.5"} + kGreenwich).toObject();
-  EXPECT_EQ(Keys(axes), (QStringList{"lists", "orb", "stellium"}));
+  EXPECT_EQ(Keys(axes), (QStringList{"ephemeris", "lists", "orb", "stellium"}));
   EXPECT_EQ(axes["orb"].toDouble(), 0.5);
   QStringList joined;
   for (const QJsonValue list : axes["lists"].toArray()) {
@@ -226,7 +233,7 @@ TEST(CalcCli, AxesAndListsAsTextAndAsJson) {
   const QStringList moment = {"--date", "01.01.2000", "--hours", "12", "--lon", "9.98333333", "--lat", "-0.5"};
   const QString place = QStringLiteral("12:00:00 WZ/GMT, L:+009°59', B:-00°30'");
   const QJsonObject factors = Json(QStringList{"list", "faktoren", "--json"} + moment).toObject();
-  EXPECT_EQ(Keys(factors), (QStringList{"kind", "lines"}));
+  EXPECT_EQ(Keys(factors), (QStringList{"ephemeris", "kind", "lines"}));
   EXPECT_EQ(factors["lines"].toArray()[0].toString(), "  Faktoren vom 01.01.2000, " + place);
   EXPECT_EQ(Calc(QStringList{"list", "faktoren"} + moment).out.split(u'\n')[0], "  Faktoren vom 01.01.2000, " + place);
   EXPECT_TRUE(Calc({"list", "faktoren", "--date", "01.01.2000", "--hours", "12", "--lon", "-9.99999999", "--lat", "50"})
