@@ -63,13 +63,14 @@ bool SwissCoversJulianDay(double jdUt) {
   return std::isfinite(jdUt) && jdUt > kMoshierFirst + 1.0 && jdUt < kMoshierLast - 1.0;
 }
 
-std::optional<SwissPosition> SwissBodyAt(double jdUt, int body, bool withNutation) {
+std::optional<SwissPosition> SwissBodyAt(double jdUt, int body, bool withNutation, bool withDeflection) {
   if (body < 0 || body >= kSwissBodyCount || !SwissCoversJulianDay(jdUt)) return std::nullopt;
   double x[6] = {};
   char error[AS_MAXCH] = "";
   std::lock_guard guard(LibraryLock());
   PrepareLibrary();
-  const int32 flags = withNutation ? kFlags : SEFLG_MOSEPH | SEFLG_NONUT;
+  int32 flags = withNutation ? kFlags : SEFLG_MOSEPH | SEFLG_NONUT;
+  if (!withDeflection) flags = (flags & ~SEFLG_SPEED) | SEFLG_NOGDEFL;
   const int32 got = swe_calc_ut(jdUt, kBodies[body], flags, x, error);
   if (got < 0 || !(got & SEFLG_MOSEPH)) return std::nullopt;
   return SwissPosition{x[0], x[3]};

@@ -29,7 +29,9 @@ struct SwissPosition {
 // counted from the mean equinox of date (the speed is then not computed and 0): the
 // apparent longitude is that plus the nutation in longitude, which the fitted sky keeps
 // apart because its short terms need short spans.
-std::optional<SwissPosition> SwissBodyAt(double jdUt, int body, bool withNutation = true);
+// withDeflection false leaves out the bending of the light by the Sun (the speed is then
+// not computed either).
+std::optional<SwissPosition> SwissBodyAt(double jdUt, int body, bool withNutation = true, bool withDeflection = true);
 
 struct SwissAngles {
   double midheaven;          // degrees

@@ -56,9 +56,9 @@ int64_t StepsWithinMotionRange(double centuries) {
 
 // Steps per stretch: the bodies' interpolation error acceleration * days^2 / 8 within
 // kStretchError, and no body moving more than kLargestStretchMotion.
-int64_t StretchSteps(const FactorWeights& weights) {
+int64_t StretchSteps(const FactorWeights& weights, Ephemeris sky) {
   double days = kLongestStretch * kRegularStepDays;
-  const double acceleration = BodiesAcceleration(weights);
+  const double acceleration = BodiesAcceleration(weights, sky);
   if (acceleration > 0.0) days = std::min(days, std::sqrt(8.0 * kStretchError / acceleration));
   for (int factor = 0; factor < kFactorCount; ++factor) {
     if (weights[factor] == 0.0 || factor == MC || factor == AS) continue;
@@ -74,7 +74,8 @@ AlarmEvaluator::AlarmEvaluator(const Watch& watch, const MomentSequence& sequenc
     : watch_(watch),
       sequence_(sequence),
       mask_(WatchedFactors(watch)),
-      motion_(WatchMotionPerStep(watch, sequence.MomentAt(0).latitude)),
+      sky_(sequence.MomentAt(0).ephemeris),
+      motion_(WatchMotionPerStep(watch, sequence.MomentAt(0).latitude, sky_)),
       clearFloor_(std::max(watch.orb.degrees, kClearFloor)),
       newYearBreaks_(WatchMovesAtNewYear(watch)) {
   // The distance is a circular one (so that motion bounds it) only for fixed positions
@@ -86,8 +87,8 @@ AlarmEvaluator::AlarmEvaluator(const Watch& watch, const MomentSequence& sequenc
     }
   }
   const FactorWeights weights = NetWeights(watch);
-  angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude);
-  stretchSteps_ = StretchSteps(weights);
+  angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude, sky_);
+  stretchSteps_ = StretchSteps(weights, sky_);
   // What d moves in a step as a rule: the angles with the sidereal angle, the bodies at
   // a third of their largest motion. Only the first guess of how far to look ahead.
   typicalStepChange_ = (std::abs(weights[MC]) + std::abs(weights[AS])) * 360.98565 * kRegularStepDays +
@@ -144,7 +145,7 @@ int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exa
     ComputeFactors(sequence_.MomentAt(s1), mask_, to);
     const double toOffset = WatchedOffset(watch_, to.state.factorLongitude);
     const WatchedStretch stretch(watch_, angles_, {sequence_.DaysAt(s0), &from, fromOffset},
-                                 {sequence_.DaysAt(s1), &to, toOffset});
+                                 {sequence_.DaysAt(s1), &to, toOffset}, sky_);
     const double floor = stretch.MayGoNegative() ? clearFloor_ : watch_.orb.degrees;
     int64_t j = s0;
     WatchedStretch::Estimate at = stretch.At(sequence_.DaysAt(j));

@@ -24,10 +24,10 @@ HitRefiner::HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, 
       sequence_(sequence),
       options_(options),
       mask_(WatchedFactors(watch_)),
-      motionPerStep_(WatchMotionPerStep(watch_, sequence.MomentAt(0).latitude).Total()),
+      motionPerStep_(WatchMotionPerStep(watch_, sequence.MomentAt(0).latitude, sequence.MomentAt(0).ephemeris).Total()),
       newYearBreaks_(WatchMovesAtNewYear(watch_)) {
   const FactorWeights weights = NetWeights(watch_);
-  angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude);
+  angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude, sequence.MomentAt(0).ephemeris);
 }
 
 SearchMoment HitRefiner::MomentAt(int64_t index, double seconds) const {
@@ -60,7 +60,8 @@ WatchedStretch HitRefiner::StretchOf(int64_t index, ChartResult& from, ChartResu
   ChartAt(index + 1, 0.0, to);
   return WatchedStretch(watch_, angles_,
                         {sequence_.DaysAt(index), &from, WatchedOffset(watch_, from.state.factorLongitude)},
-                        {sequence_.DaysAt(index + 1), &to, WatchedOffset(watch_, to.state.factorLongitude)});
+                        {sequence_.DaysAt(index + 1), &to, WatchedOffset(watch_, to.state.factorLongitude)},
+                        sequence_.MomentAt(0).ephemeris);
 }
 
 namespace {

@@ -61,6 +61,26 @@ inline constexpr std::array<double, kFactorCount> kMaxBodyDailyMotion = {
     0.0,     // GZ: new year only
 };
 
+// The modern sky (ephemeris/) differs from the model by the bending of light passing the
+// Sun: a body near conjunction shifts by up to kModernDeflection (sampled largest 4.42
+// arc seconds, by the hypothetical factors passing behind the Sun's disk) within hours,
+// which adds to its speed. Its bodies keep the model's bounds, ME..PO with
+// kModernSpeedAllowance added (sampled excess 0.028 degrees a day, ZE..PO at
+// conjunction). Without the bending, the bodies' accelerations stay within the model's
+// times kModernAccelerationFactor (watched_stretch.h); the bending and the fitting error (kModernFitError) enter the
+// interpolation as an offset that does not shrink with the stretch. The sidereal angle
+// and the true obliquity carry the nutation: their second derivatives stay below
+// kModernSiderealAcceleration and kModernObliquityAcceleration (sampled 2.16e-5 and
+// 1.03e-5 degrees a day squared). The bounds hold from 1600, where the modern sky
+// begins, to the end of the range above.
+inline constexpr double kModernSpeedAllowance = 0.035;
+inline constexpr double kModernDeflection = 5.0 / 3600.0;
+inline constexpr double kModernFitError = 0.002 / 3600.0;
+inline constexpr double kModernSiderealAcceleration = 3.3e-5;
+inline constexpr double kModernObliquityAcceleration = 1.6e-5;
+// Whether the light bending and the speed allowance apply to a factor (ME..PO).
+inline constexpr bool BendsNearTheSun(int factor) { return factor >= ME && factor <= PO; }
+
 // No longitude of the engine lies below this. All are 0 up to about 360, except that the
 // Sun and the Moon are raised into that range once, before their last small terms are
 // known to be added: the Sun can stay below 0 by at most the sum of its perturbation,
@@ -70,7 +90,7 @@ inline constexpr double kLowestLongitude = -0.1;
 
 // Degrees per day, for a moment within the range above and the given geographic
 // latitude; +infinity when no bound holds (AS near the polar circles and beyond).
-double MaxDailyMotion(int factor, double latitude);
+double MaxDailyMotion(int factor, double latitude, Ephemeris sky = Ephemeris::Model);
 
 // Whether the factor moves when the calendar year changes (GZ).
 bool MovesAtNewYear(int factor);
@@ -86,7 +106,7 @@ struct AlarmMotion {
   FactorMask angleFactors = 0;  // MC and AS where they count
   double Total() const { return angles + bodies; }
 };
-AlarmMotion WatchMotionPerStep(const Watch& watch, double latitude);
+AlarmMotion WatchMotionPerStep(const Watch& watch, double latitude, Ephemeris sky = Ephemeris::Model);
 AlarmMotion AlarmMotionPerStep(const AlarmQuery& query, double latitude);
 
 // Whether any of the watched factors moves at a new year.
