@@ -229,6 +229,7 @@ void MainWindow::addExtrasMenu() {
 void MainWindow::showEphemeris() {
   if (!ephemerisLabel_) return;
   const QString indicator = EphemerisIndicator(session_);
+  if (indicator == ephemerisLabel_->text() && ephemerisLabel_->isHidden() == indicator.isEmpty()) return;
   ephemerisLabel_->setText(indicator);
   ephemerisLabel_->setVisible(!indicator.isEmpty());
 }
@@ -508,6 +509,7 @@ void MainWindow::showState() {
 
   showDrawing();
   showButtons();
+  showEphemeris();  // the moment may have left the modern sky's years
   button(MainButton::Halt)->setText(HaltCaption(running));
   SetLabelText(statusLabel_, StatusText(running));
   SetTextColor(statusLabel_, StatusColor(running));

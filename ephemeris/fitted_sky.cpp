@@ -1,5 +1,6 @@
 #include "ephemeris/fitted_sky.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -53,6 +54,8 @@ struct Piece {
 };
 
 constexpr double kShortestPiece = 0.25;
+constexpr double kShortPieceDays = 4.0;
+constexpr std::size_t kShortPieceTerms = 12;
 // What a piece's series may differ from the library at the checks, in degrees
 // (0.0005 arc seconds): the library's own values scatter by about 0.0002".
 constexpr double kCheckBound = 0.0005 / 3600.0;
@@ -123,7 +126,9 @@ std::unique_ptr<const Piece> FitPiece(int channel, double start, double length) 
   piece->start = start;
   piece->length = length;
   if (length < kShortestPiece) return piece;  // the library at every moment
-  const std::optional<FittedSeries> fitted = FitSeries(channel, start, length, kShapes[channel].terms);
+  // A short piece (halved near the Sun) is smooth apart from the bending: fewer terms fit it.
+  const std::size_t terms = length <= kShortPieceDays ? std::min(kShapes[channel].terms, kShortPieceTerms) : kShapes[channel].terms;
+  const std::optional<FittedSeries> fitted = FitSeries(channel, start, length, terms);
   if (!fitted) return nullptr;
   if (SeriesHolds(channel, *fitted)) {
     piece->series = fitted->series;

@@ -1,9 +1,9 @@
-#include "evaluation/ephemeris_note.h"
 #include "evaluation/axis_graphic_window.h"
 
 #include <QFile>
 #include <QPushButton>
 
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/diagram_prints.h"
 #include "evaluation/picture_export_actions.h"
 #include "evaluation/picture_print.h"
@@ -44,7 +44,10 @@ AxisGraphicWindow::AxisGraphicWindow(Session& session, QWidget* parent)
   view_->setObjectName(QStringLiteral("axisGraphicView"));
   view_->setAccessibleName(QStringLiteral("Achsen-Grafik"));
   view_->setGeometry(0, 0, kAxisGraphicWidth, kAxisGraphicHeight);
-  AddPictureExportActions(view_, session_.prompter, [this] { return picture_; },
+  AddPictureExportActions(view_, session_.prompter, [this]() -> std::optional<Picture> {
+        if (!picture_) return std::nullopt;
+        return WithEphemerisNote(*picture_, session_.chart.moment);
+      },
                           [this] { return ExportBaseName(QStringLiteral("Achsen_"), session_.chart); });
 
   QPushButton* printButton = MakeButton(this, "printButton", "&Drucken", 248,
@@ -79,7 +82,7 @@ void AxisGraphicWindow::print() {
 }
 
 void AxisGraphicWindow::save() {
-  if (picture_) saves_.save(*picture_, session_);
+  if (picture_) saves_.save(WithEphemerisNote(*picture_, session_.chart.moment), session_);
 }
 
 }  // namespace gyrolux

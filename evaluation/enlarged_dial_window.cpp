@@ -1,4 +1,3 @@
-#include "evaluation/ephemeris_note.h"
 #include "evaluation/enlarged_dial_window.h"
 
 #include <QFile>
@@ -9,6 +8,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/axis_graphic_window.h"
 #include "evaluation/diagram_files.h"
 #include "evaluation/diagram_prints.h"
@@ -62,7 +62,10 @@ EnlargedDialWindow::EnlargedDialWindow(Session& session, QWidget* parent)
   view_->setAccessibleName(QStringLiteral("Diagramm-Vergrößerung"));
   view_->setGeometry(0, 0, kEnlargedDialSize, kEnlargedDialSize);
   AddPictureExportActions(
-      view_, session_.prompter, [this] { return picture_; },
+      view_, session_.prompter, [this]() -> std::optional<Picture> {
+        if (!picture_) return std::nullopt;
+        return WithEphemerisNote(*picture_, session_.chart.moment);
+      },
       [this] { return ExportBaseName(QStringLiteral("Diagramm_"), session_.chart); });
 
   auto* circles = new Panel(this, clSilver, 2, true);
@@ -204,7 +207,7 @@ void EnlargedDialWindow::printCalculatingDial() {
 }
 
 void EnlargedDialWindow::save() {
-  if (picture_) SaveDiagram(*picture_, session_);
+  if (picture_) SaveDiagram(WithEphemerisNote(*picture_, session_.chart.moment), session_);
 }
 
 void EnlargedDialWindow::setCommandsEnabled(bool on) {

@@ -9,6 +9,7 @@
 #include "engine/chart.h"
 #include "engine/factors.h"
 #include "engine/formatting.h"
+#include "evaluation/ephemeris_note.h"
 #include "pictures/axis_graphic.h"
 #include "pictures/axis_strip.h"
 #include "pictures/calculating_dial.h"
@@ -152,7 +153,7 @@ int RunDrawVerb(VerbCall& call) {
         << " liegt weder neben dem Programm noch in seinem Datenordner";
     return kFailed;
   }
-  const Picture picture = Draw(*kind, call.chart, circle, longLines);
+  const Picture picture = WithEphemerisNote(Draw(*kind, call.chart, circle, longLines), call.chart.moment);
   const bool written =
       metafile ? WriteWmf(picture, out, &error) : ExportPicture(picture, out, *format, &error);
   if (!written) {

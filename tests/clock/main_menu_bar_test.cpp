@@ -1,6 +1,6 @@
 // The menu bar above the main window's defined content: the window grows by the bar's
 // height, the defined content keeps its positions below it, the Radix menu and the loaded
-// radix's name.
+// radix's name, and the sky's while it is not the model.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ephemeris/ephemeris_choice.h"
 #include "tests/clock/started_clock.h"
 
 namespace gyrolux {
@@ -35,6 +36,13 @@ TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
   // Without a radix nothing to hide and no name.
   EXPECT_FALSE(clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"))->isEnabled());
   EXPECT_TRUE(clock.widget<QLabel>("radixNameLabel")->text().isEmpty());
+  // The sky is named beside the radix only while it is not the model.
+  EXPECT_TRUE(clock.widget<QLabel>("ephemerisLabel")->isHidden());
+  SaveEphemerisChoice(Ephemeris::Swiss);
+  StartedClock modern(Moment(5, 12, 2026, 10, 29, 50));
+  SaveEphemerisChoice(Ephemeris::Model);
+  EXPECT_FALSE(modern.widget<QLabel>("ephemerisLabel")->isHidden());
+  EXPECT_EQ(modern.widget<QLabel>("ephemerisLabel")->text(), QStringLiteral("Ephemeride: Swiss Ephemeris"));
   qunsetenv("XDG_CONFIG_HOME");
 }
 

@@ -205,6 +205,9 @@ TEST(CalcCli, ModernSkyAsSwetestGivesIt) {
     EXPECT_EQ(Json(arguments + QStringList{"--json"})["ephemeris"].toString(), "swiss") << verb[0].toStdString();
     EXPECT_TRUE(Calc(arguments).out.endsWith("\nEphemeride: Swiss Ephemeris\n")) << verb[0].toStdString();
   }
+  // A drawing gets the line in a strip below it; in the model it stays as it is.
+  ASSERT_EQ(Calc(QStringList{"draw", "dial", "--out", "swiss.pdf", "--ephemeris", "swiss"} + kGreenwich).status, 0);
+  EXPECT_TRUE(PdfText("swiss.pdf").contains("Ephemeride: Swiss Ephemeris"));
 }
 
 TEST(CalcCli, AxesAndListsAsTextAndAsJson) {
