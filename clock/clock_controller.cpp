@@ -152,7 +152,15 @@ bool ClockController::recordStellium(const Stellium& stellium) {
 void ClockController::draw() {
   DiagrammSettings settings{session_.flags.dialShown, state_.linearGraphic, state_.stripOptions,
                             session_.flags.symbolFontPresent, session_.pictureOrb, icon_};
-  if (session_.radix && !session_.radixHidden) settings.radix = &session_.radix->chart.state;
+  if (session_.radix && !session_.radixHidden) {
+    // The radix is drawn in the sky the clock computes in.
+    Chart& radix = session_.radix->chart;
+    if (radix.moment.ephemeris != session_.chart.moment.ephemeris) {
+      radix.moment.ephemeris = session_.chart.moment.ephemeris;
+      RecomputeChart(radix);
+    }
+    settings.radix = &radix.state;
+  }
   DiagrammResult result = Diagramm(session_.chart, settings);
   if (result.optionBoxesVisible) state_.optionBoxesVisible = *result.optionBoxesVisible;
   if (result.statusPos) state_.statusPos = *result.statusPos;
