@@ -113,7 +113,7 @@ StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
   if (limit <= index) return verdict;
   const double c = CircularDistance(watch_, verdict.distance);
   if (verdict.hit) {
-    const int64_t steps = StepsWithin(watch_.orb.degrees - c - kDistanceSafety, motion_.Total());
+    const int64_t steps = StepsWithin(watch_.orb.degrees - c - kDistanceSafety - motion_.offset, motion_.Total());
     verdict.sameUntil = std::min(limit, index + steps);
   } else if (motion_.Total() == 0.0) {
     verdict.sameUntil = limit;  // both sides the same factors, or none that move: d stays
@@ -210,11 +210,12 @@ int64_t AlarmEvaluator::ClearWithAngleProbes(int64_t index, const FactorLongitud
   int64_t j = index;
   double c = distance;  // c~ at j
   for (;;) {
-    const double margin = c - kDistanceSafety - clearFloor_ - motion_.bodies * static_cast<double>(j - index);
+    const double margin =
+        c - kDistanceSafety - motion_.offset - clearFloor_ - motion_.bodies * static_cast<double>(j - index);
     j = std::min(limit, j + StepsWithin(margin, motion_.Total()));
     if (j >= limit) return limit;
     const int64_t next = j + 1;
-    const double drift = motion_.bodies * static_cast<double>(next - index) + kDistanceSafety;
+    const double drift = motion_.bodies * static_cast<double>(next - index) + kDistanceSafety + motion_.offset;
     if (!(drift + clearFloor_ < watch_.mode.HalfWidth())) return j;  // the other factors may be anywhere by now
     ChartResult angles;
     ComputeFactors(sequence_.MomentAt(next), motion_.angleFactors, angles);

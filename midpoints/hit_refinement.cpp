@@ -24,7 +24,8 @@ HitRefiner::HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, 
       sequence_(sequence),
       options_(options),
       mask_(WatchedFactors(watch_)),
-      motionPerStep_(WatchMotionPerStep(watch_, sequence.MomentAt(0).latitude, sequence.MomentAt(0).ephemeris).Total()),
+      motion_(WatchMotionPerStep(watch_, sequence.MomentAt(0).latitude, sequence.MomentAt(0).ephemeris)),
+      motionPerStep_(motion_.Total()),
       newYearBreaks_(WatchMovesAtNewYear(watch_)) {
   const FactorWeights weights = NetWeights(watch_);
   angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude, sequence.MomentAt(0).ephemeris);
@@ -135,7 +136,8 @@ int64_t HitRefiner::LeastStep(int64_t first, int64_t last) const {
     if (motionPerStep_ == 0.0) {
       skip = last - i;
     } else if (std::isfinite(motionPerStep_)) {
-      skip = TruncClamped((c - least - kDistanceSafety) / motionPerStep_, 0, std::numeric_limits<int>::max());
+      skip = TruncClamped((c - least - kDistanceSafety - motion_.offset) / motionPerStep_, 0,
+                          std::numeric_limits<int>::max());
     }
     i = std::min(i + skip, sequence_.RegularRunEnd(i, newYearBreaks_)) + 1;
   }

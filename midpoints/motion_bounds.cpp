@@ -79,6 +79,7 @@ AlarmMotion WatchMotionPerStep(const Watch& watch, double latitude, Ephemeris sk
   for (int factor = 0; factor < kFactorCount; ++factor) {
     if (weights[factor] == 0.0) continue;
     const double perStep = std::abs(weights[factor]) * MaxDailyMotion(factor, latitude, sky) * kRegularStepDays;
+    if (sky == Ephemeris::Swiss) motion.offset += std::abs(weights[factor]) * ModernRestChange(factor);
     if (factor == MC || factor == AS) {
       motion.angles += perStep;
       motion.angleFactors |= FactorBit(factor);

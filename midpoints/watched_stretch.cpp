@@ -215,18 +215,12 @@ WatchedStretch::WatchedStretch(const Watch& watch, const AngleTerms& angles, con
                        : 0.0;
   pointError_ = BodiesAcceleration(weights, sky) * days * days / 8.0 + obliquityError + kClosedFormError + kDistanceSafety;
   if (sky == Ephemeris::Swiss) {
-    // A longitude less its light bending and fitting error is smooth within the model's
+    // A longitude less its light bending and fitting error is smooth within the modern
     // accelerations; that rest is at most the bending plus the fitting error at the
     // moment and at either end, so its interpolation errs by twice that at most. The
     // angles are interpolated from the fitted sidereal angle and obliquity, whose nutation
     // bends them by their acceleration times days^2 / 8, fitting error twice.
-    for (int factor = 0; factor < kFactorCount; ++factor) {
-      if (weights[factor] != 0.0 && BendsNearTheSun(factor)) {
-        pointError_ += std::abs(weights[factor]) * 2.0 * (kModernDeflection + kModernFitError);
-      } else if (weights[factor] != 0.0 && factor != MC && factor != AS) {
-        pointError_ += std::abs(weights[factor]) * 2.0 * kModernFitError;
-      }
-    }
+    for (int factor = 0; factor < kFactorCount; ++factor) pointError_ += std::abs(weights[factor]) * ModernRestChange(factor);
     if (angles_.Active()) {
       const double curve = days * days / 8.0;
       pointError_ += (angles_.SiderealSlope() * (kModernSiderealAcceleration * curve + 2.0 * kModernFitError) +
