@@ -72,13 +72,16 @@ inline constexpr std::array<double, kFactorCount> kMaxBodyDailyMotion = {
 // grow with the time (AlarmMotion::offset, WatchedStretch). The sidereal angle
 // and the true obliquity carry the nutation: their second derivatives stay below
 // kModernSiderealAcceleration and kModernObliquityAcceleration (sampled 2.16e-5 and
-// 1.03e-5 degrees a day squared). The bounds hold from 1600, where the modern sky
-// begins, to the end of the range above.
+// 1.03e-5 degrees a day squared), except that the library's sidereal time steps once, by
+// 1.85 arc seconds, where it changes its model on 1 January 2050: kModernSiderealStep
+// allows for that. The bounds hold from 1600, where the modern sky begins, to the end of
+// the range above.
 inline constexpr double kModernSpeedAllowance = 0.005;
 inline constexpr double kModernDeflection = 5.0 / 3600.0;
 inline constexpr double kModernFitError = 0.002 / 3600.0;
 inline constexpr double kModernSiderealAcceleration = 3.3e-5;
 inline constexpr double kModernObliquityAcceleration = 1.6e-5;
+inline constexpr double kModernSiderealStep = 2.5 / 3600.0;
 // Whether the light bending and the speed allowance apply to a factor (ME..PO).
 inline constexpr bool BendsNearTheSun(int factor) { return factor >= ME && factor <= PO; }
 // How far the rest (bending and fitting error) can change a factor's longitude between

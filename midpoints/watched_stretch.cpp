@@ -223,7 +223,7 @@ WatchedStretch::WatchedStretch(const Watch& watch, const AngleTerms& angles, con
     for (int factor = 0; factor < kFactorCount; ++factor) pointError_ += std::abs(weights[factor]) * ModernRestChange(factor);
     if (angles_.Active()) {
       const double curve = days * days / 8.0;
-      pointError_ += (angles_.SiderealSlope() * (kModernSiderealAcceleration * curve + 2.0 * kModernFitError) +
+      pointError_ += (angles_.SiderealSlope() * (kModernSiderealAcceleration * curve + 2.0 * kModernFitError + kModernSiderealStep) +
                       angles_.ObliquitySlope(middle) * (kModernObliquityAcceleration * curve + 2.0 * kModernFitError)) *
                      1.01;
     }
