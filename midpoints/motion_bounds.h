@@ -72,9 +72,9 @@ inline constexpr std::array<double, kFactorCount> kMaxBodyDailyMotion = {
 // grow with the time (AlarmMotion::offset, WatchedStretch). The sidereal angle
 // and the true obliquity carry the nutation: their second derivatives stay below
 // kModernSiderealAcceleration and kModernObliquityAcceleration (sampled 2.16e-5 and
-// 1.03e-5 degrees a day squared), except that the library's sidereal time steps once, by
-// 1.85 arc seconds, where it changes its model on 1 January 2050: kModernSiderealStep
-// allows for that. The bounds hold from 1600, where the modern sky begins, to the end of
+// 1.03e-5 degrees a day squared), except that the library's sidereal time steps where it
+// changes its model, by 0.1 arc seconds on 1 January 1850 and by 1.85 on 1 January 2050:
+// kModernSiderealStep allows for one step (a stretch lasts days). The bounds hold from 1600, where the modern sky begins, to the end of
 // the range above.
 inline constexpr double kModernSpeedAllowance = 0.005;
 inline constexpr double kModernDeflection = 5.0 / 3600.0;
