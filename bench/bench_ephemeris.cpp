@@ -1,106 +1,69 @@
-// The modern sky beside the model: one chart straight from the library, one through the
-// fitted series (warm: its spans built), one of the model; a clock of 1000 ticks a day
-// apart; a century's fast search in each sky. For the modern sky the first run of a clock
-// or search is cold (every span fitted on the way), the runs after it warm.
+// The graphic ephemeris of the default 19 factors: computed and drawn as a picture for 10
+// and 100 years in each mode, and the 10-year page rendered to an image as a window
+// shows it; one step of the dial's pointer with its midpoint tree.
 #include <benchmark/benchmark.h>
 
-#include "engine/chart_core.h"
-#include "ephemeris/swiss_sky.h"
-#include "midpoints/alarm_search.h"
+#include <QGuiApplication>
 
-namespace gyrolux {
+#include "midpoints/midpoint_tree.h"
+#include "pictures/graphic_ephemeris.h"
+#include "pictures/mode_dial.h"
+
 namespace {
 
-ChartMoment Moment(Ephemeris ephemeris) {
-  ChartMoment m;
-  m.day = 7, m.month = 12, m.year = 2026, m.hours = 10.5, m.longitude = 10.0001, m.latitude = 50.0001;
-  m.ephemeris = ephemeris;
-  return m;
+gyrolux::DialMode ModeOf(int64_t index) {
+  constexpr gyrolux::DialMode kModes[] = {gyrolux::kMode360, gyrolux::kMode90, gyrolux::kMode45, gyrolux::kMode22_5};
+  return kModes[index];
 }
 
-void BM_ModelChart(benchmark::State& state) {
-  ChartMoment m = Moment(Ephemeris::Model);
-  ChartResult r;
+void BM_EphemerisPicture(benchmark::State& state) {
+  const int years = static_cast<int>(state.range(0));
+  const gyrolux::GraphicEphemerisRequest request{{1, 1, 2027}, {31, 12, 2026 + years}, ModeOf(state.range(1))};
+  size_t ops = 0;
   for (auto _ : state) {
-    ComputeModelFactors(m, kAllFactors, r);
-    benchmark::DoNotOptimize(r);
-    m.hours = m.hours < 23.0 ? m.hours + 0.01 : 0.0;
+    const gyrolux::Picture picture = gyrolux::DrawGraphicEphemeris(request);
+    ops = picture.ops().size();
+    benchmark::DoNotOptimize(ops);
   }
+  state.counters["ops"] = static_cast<double>(ops);
 }
-BENCHMARK(BM_ModelChart);
-
-void BM_SwissDirectChart(benchmark::State& state) {
-  ChartMoment m = Moment(Ephemeris::Swiss);
-  ChartResult r;
-  for (auto _ : state) {
-    ComputeSwissFactorsDirect(m, kAllFactors, r);
-    benchmark::DoNotOptimize(r);
-    m.hours = m.hours < 23.0 ? m.hours + 0.01 : 0.0;
-  }
-}
-BENCHMARK(BM_SwissDirectChart)->Unit(benchmark::kMicrosecond);
-
-void BM_SwissFittedChart(benchmark::State& state) {
-  ChartMoment m = Moment(Ephemeris::Swiss);
-  ChartResult r;
-  for (auto _ : state) {
-    ComputeSwissFactors(m, kAllFactors, r);
-    benchmark::DoNotOptimize(r);
-    m.hours = m.hours < 23.0 ? m.hours + 0.01 : 0.0;
-  }
-}
-BENCHMARK(BM_SwissFittedChart);
-
-// A day per tick and more: every tick of a fast clock lands in new spans of the Moon.
-void BM_ClockDays(benchmark::State& state, Ephemeris ephemeris) {
-  for (auto _ : state) {
-    ChartMoment m = Moment(ephemeris);
-    m.year = 1700;
-    ChartResult r;
-    for (int tick = 0; tick < 1000; ++tick) {
-      m.day = 1 + tick % 28;
-      m.month = 1 + tick / 28 % 12;
-      m.year += tick % 336 == 335 ? 1 : 0;
-      ComputeFactors(m, kAllFactors, r);
-      benchmark::DoNotOptimize(r);
-    }
-  }
-}
-BENCHMARK_CAPTURE(BM_ClockDays, model, Ephemeris::Model)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ClockDays, swiss_cold, Ephemeris::Swiss)->Unit(benchmark::kMicrosecond)->Iterations(1);
-BENCHMARK_CAPTURE(BM_ClockDays, swiss_warm, Ephemeris::Swiss)->Unit(benchmark::kMicrosecond);
-
-void BM_CenturySearch(benchmark::State& state, Ephemeris ephemeris, AlarmQuery query) {
-  SearchMoment start;
-  start.moment = Moment(ephemeris);
-  start.moment.day = 1, start.moment.month = 1, start.moment.year = 2000, start.moment.hours = 12.0;
-  start.dateText = "01.01.2000";
-  SearchOptions options;
-  options.threads = 2;
-  SearchResult r;
-  for (auto _ : state) r = FastAlarmSearch(query, start, options);
-  state.counters["found"] = r.found ? 1 : 0;
-  state.counters["steps"] = static_cast<double>(r.steps);
-}
-BENCHMARK_CAPTURE(BM_CenturySearch, model_CU_AP_HA_KR, Ephemeris::Model, PictureQuery(CU, AP, HA, KR))
+BENCHMARK(BM_EphemerisPicture)
+    ->ArgsProduct({{10, 100}, {0, 1, 2, 3}})
+    ->ArgNames({"years", "mode"})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_CenturySearch, swiss_cold_CU_AP_HA_KR, Ephemeris::Swiss, PictureQuery(CU, AP, HA, KR))
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK_CAPTURE(BM_CenturySearch, swiss_warm_CU_AP_HA_KR, Ephemeris::Swiss, PictureQuery(CU, AP, HA, KR))
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_CenturySearch, model_SO_MO_JU_SA, Ephemeris::Model, PictureQuery(SO, MO, JU, SA, 0.0))
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_CenturySearch, swiss_cold_SO_MO_JU_SA, Ephemeris::Swiss, PictureQuery(SO, MO, JU, SA, 0.0))
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK_CAPTURE(BM_CenturySearch, swiss_warm_SO_MO_JU_SA, Ephemeris::Swiss, PictureQuery(SO, MO, JU, SA, 0.0))
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_EphemerisImage(benchmark::State& state) {
+  const gyrolux::Picture picture =
+      gyrolux::DrawGraphicEphemeris({{1, 1, 2027}, {31, 12, 2036}, gyrolux::kMode90});
+  for (auto _ : state) benchmark::DoNotOptimize(picture.toImage());
+}
+BENCHMARK(BM_EphemerisImage)->Unit(benchmark::kMillisecond);
+
+// One step of the pointer on the 90-degree dial with a radix: the dial drawn again with
+// the pointer and the midpoint tree at it.
+void BM_PointerStep(benchmark::State& state) {
+  gyrolux::Chart chart;
+  chart.moment = {5, 12, 2026, 10.5, 10.0, 50.0, false, false};
+  gyrolux::RecomputeChart(chart);
+  gyrolux::Chart radix;
+  radix.moment = {1, 6, 1990, 10.0, 13.4, 52.5, false, false};
+  gyrolux::RecomputeChart(radix);
+  double pointer = 0.0;
+  for (auto _ : state) {
+    pointer = pointer >= 89 ? 0.0 : pointer + 1.0;
+    benchmark::DoNotOptimize(gyrolux::DrawDialInMode(chart, {}, true, QString(), &radix.state, {gyrolux::kMode90, pointer}));
+    benchmark::DoNotOptimize(gyrolux::MidpointTree(chart.state, &radix.state, gyrolux::kMode90, pointer, {}));
+  }
+}
+BENCHMARK(BM_PointerStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-}  // namespace gyrolux
 
 int main(int argc, char** argv) {
-  gyrolux::InstallSwissSky();
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
   return 0;
 }

@@ -68,6 +68,22 @@ GYROLUX_FAST(CU_AP_HA_KR, PictureQuery(CU, AP, HA, KR), 52.5001);
 GYROLUX_FAST(PL_HA_VU, PictureQuery(PL, kFiller, HA, VU), 52.5001);
 GYROLUX_FAST(SA_UR_NE_PL, PictureQuery(SA, UR, NE, PL), 52.5001);
 
+// The 360-degree mode, where a longitude's wrap moves a midpoint by half a turn: MC/AS =
+// SO/MO, no hit within the century at orb 0.
+void BM_FastWatch360(benchmark::State& state) {
+  Watch watch;
+  watch.first.factors = {MC, AS};
+  watch.second.factors = {SO, MO};
+  watch.mode = kMode360;
+  watch.orb = Orb{0.0};
+  SearchOptions options;
+  options.threads = 2;
+  SearchResult r;
+  for (auto _ : state) r = FastWatchSearch(watch, CenturyStart(), options);
+  Report(state, r);
+}
+BENCHMARK(BM_FastWatch360)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
 // Every stay of a century, handed to a sink that keeps none (as the CLI streams them).
 void BM_AllHitsStreamed(benchmark::State& state, AlarmQuery query) {
   int64_t runs = 0;

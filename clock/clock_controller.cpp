@@ -149,7 +149,7 @@ bool ClockController::recordStellium(const Stellium& stellium) {
   return true;
 }
 
-void ClockController::draw() {
+DiagrammSettings ClockController::diagrammSettings() {
   DiagrammSettings settings{session_.flags.dialShown, state_.linearGraphic, state_.stripOptions,
                             session_.flags.symbolFontPresent, session_.pictureOrb, icon_};
   if (session_.radix && !session_.radixHidden) {
@@ -161,7 +161,20 @@ void ClockController::draw() {
     }
     settings.radix = &radix.state;
   }
-  DiagrammResult result = Diagramm(session_.chart, settings);
+  return settings;
+}
+
+void ClockController::redrawForRadix() {
+  if (!session_.flags.dialShown) return;
+  DiagrammResult result = Diagramm(session_.chart, diagrammSettings());
+  MainDrawing& drawing = state_.drawing;
+  ++drawing.serial;
+  if (result.picture) drawing.picture = std::move(result.picture);
+  drawing.lists = std::move(result.lists);
+}
+
+void ClockController::draw() {
+  DiagrammResult result = Diagramm(session_.chart, diagrammSettings());
   if (result.optionBoxesVisible) state_.optionBoxesVisible = *result.optionBoxesVisible;
   if (result.statusPos) state_.statusPos = *result.statusPos;
   if (result.stellium && !recordStellium(*result.stellium)) return;

@@ -64,6 +64,10 @@ class ClockController {
   // the clock halted there when so chosen), the strip written as "dia.wmf", the drawing
   // and lists put into the state. Errors are shown; the drawing is then abandoned.
   void draw();
+  // The drawing again at the same moment after the radix was loaded or hidden, so the wheel
+  // follows at once. Nothing of the moment changed: no stellium is logged and "dia.wmf" is
+  // not rewritten, which `draw` would do a second time for the same moment.
+  void redrawForRadix();
 
   // The tempo scroll bar moved (by the user or from code): the tempo change runs when the
   // position differs from the last one.
@@ -96,6 +100,7 @@ class ClockController {
   void showMomentLabels();
   void resetToSecondsUnit();
   void drawIfShown();
+  DiagrammSettings diagrammSettings();
   void afterMomentDialog();
   void afterSearch(bool& inProgress);
   bool recordStellium(const Stellium& stellium);

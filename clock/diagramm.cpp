@@ -15,7 +15,7 @@ DiagrammResult Diagramm(Chart& chart, const DiagrammSettings& settings) {
       result.optionBoxesVisible = true;
       result.statusPos = QPoint(392, 440);
       result.background = clGreen;
-      result.picture = DrawAxisStrip(chart, settings.stripOptions);
+      result.picture = DrawAxisStrip(chart, settings.stripOptions, settings.radix);
       result.isAxisStrip = true;
     } else {
       result.optionBoxesVisible = false;

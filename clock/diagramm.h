@@ -24,7 +24,7 @@ struct DiagrammSettings {
   bool symbolFontPresent = false;
   Orb pictureOrb = kPictureOrb;
   QImage icon;  // the window icon in the middle of the wheel
-  const ChartState* radix = nullptr;  // the loaded radix, drawn on the wheel; none when hidden
+  const ChartState* radix = nullptr;  // the loaded radix, drawn on the wheel and the strip; none when hidden
 };
 
 // The drawing of one moment and what must follow from it.

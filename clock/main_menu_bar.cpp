@@ -2,8 +2,10 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QPalette>
 #include <QString>
 
+#include "platform/colors.h"
 #include "platform/window_kit.h"
 
 namespace gyrolux {
@@ -22,6 +24,14 @@ MainMenuBar AddMainMenuBar(QWidget* window) {
   menu.bar = new QMenuBar(window);
   menu.bar->setObjectName(QStringLiteral("mainMenuBar"));
   menu.bar->setFont(WindowFont("MS Sans Serif", kEightPointPixels));
+  // A bar of its own colours: the window behind it turns navy or black with the drawing,
+  // and the bar's black texts must stay readable whatever it shows.
+  QPalette palette = menu.bar->palette();
+  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button}) palette.setColor(role, QColor(clSilver));
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    palette.setColor(role, QColor(clBlack));
+  menu.bar->setPalette(palette);
+  menu.bar->setAutoFillBackground(true);
   menu.radix = menu.bar->addMenu(QStringLiteral("&Radix"));
   menu.radix->setObjectName(QStringLiteral("radixMenu"));
   menu.radixName = new QLabel(menu.bar);

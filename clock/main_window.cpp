@@ -25,11 +25,14 @@
 #include "engine/formatting.h"
 #include "evaluation/evaluation_window.h"
 #include "evaluation/enlarged_dial_window.h"
+#include "info/about_window.h"
 #include "info/introduction_window.h"
 #include "dialogs/ephemeris_setting.h"
 #include "dialogs/moment_dialog.h"
 #include "dialogs/settings_window.h"
 #include "dialogs/search_dialog.h"
+#include "events/event_list_window.h"
+#include "events/radix_lists_window.h"
 #include "pictures/dial_picture.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
@@ -38,6 +41,7 @@
 #include "platform/window_kit.h"
 #include "radix/radix_settings.h"
 #include "radix/radix_window.h"
+#include "evaluation/ephemeris_window.h"
 #include "session/session.h"
 
 namespace gyrolux {
@@ -204,8 +208,15 @@ void MainWindow::addExtrasMenu() {
   settingsWindow_ = new SettingsWindow(session_, this);
   settingsWindow_->onEphemerisChanged = [this] { controller_.draw(); };
   QMenuBar* bar = menuBar_.bar;
-  QMenu* extras = bar->addMenu(QStringLiteral("&Extras"));
+  // Before the Hilfe menu, which stays last.
+  auto* extras = new QMenu(QStringLiteral("&Extras"), bar);
   extras->setObjectName(QStringLiteral("extrasMenu"));
+  QMenu* help = bar->findChild<QMenu*>(QStringLiteral("helpMenu"));
+  if (help) {
+    bar->insertMenu(help->menuAction(), extras);
+  } else {
+    bar->addMenu(extras);
+  }
   QAction* settings = extras->addAction(QStringLiteral("Einstellungen …"));
   settings->setObjectName(QStringLiteral("settingsAction"));
   // Ticks falling due while the window is open are dropped (busy), as during a command.
@@ -246,18 +257,63 @@ void MainWindow::setModalWindow(ModalWindow which, std::function<void()> show) {
 void MainWindow::buildMenuBar() {
   menuBar_ = AddMainMenuBar(this);
   radixWindow_ = new RadixWindow(session_, this);
-  radixWindow_->onRadixLoaded = [this] { showRadixName(); };
+  radixWindow_->onRadixLoaded = [this] {
+    showRadixName();
+    if (startUpDone_) run([this] { controller_.redrawForRadix(); });
+  };
   QAction* library = menuBar_.radix->addAction(QStringLiteral("Radix-Kartei …"));
   library->setObjectName(QStringLiteral("radixLibraryAction"));
   connect(library, &QAction::triggered, this, [this] {
     run([this] { radixWindow_->run(); });
   });
+  QAction* events = menuBar_.radix->addAction(QStringLiteral("Ereignisliste …"));
+  events->setObjectName(QStringLiteral("eventListAction"));
+  connect(events, &QAction::triggered, this, [this] {
+    run([this] {
+      EventListWindow window(session_, this);
+      window.run();
+    });
+  });
+  QAction* lists = menuBar_.radix->addAction(QStringLiteral("Radix-Listen …"));
+  lists->setObjectName(QStringLiteral("radixListsAction"));
+  connect(lists, &QAction::triggered, this, [this] {
+    run([this] {
+      RadixListsWindow window(session_, this);
+      window.run();
+    });
+  });
   QAction* hide = menuBar_.radix->addAction(QStringLiteral("Radix ausblenden"));
   hide->setObjectName(QStringLiteral("hideRadixAction"));
   hide->setCheckable(true);
   connect(hide, &QAction::toggled, this, [this](bool hidden) {
+    if (session_.radixHidden == hidden) return;
     session_.radixHidden = hidden;
     showRadixName();
+    if (startUpDone_) run([this] { controller_.redrawForRadix(); });
+  });
+  // The graphic ephemeris halts the clock while it is open, as the date dialog does: a
+  // click in it sets the moment.
+  ephemerisWindow_ = new EphemerisWindow(session_, this);
+  QAction* ephemeris = menuBar_.bar->addMenu(QStringLiteral("&Grafik"))->addAction(QStringLiteral("Grafische Ephemeride …"));
+  ephemeris->setObjectName(QStringLiteral("graphicEphemerisAction"));
+  connect(ephemeris, &QAction::triggered, this, [this] {
+    run([this] {
+      controller_.openModal(ModalWindow::MomentDialog, [this] {
+        showState();
+        ephemerisWindow_->run();
+      });
+    });
+  });
+  // The program's licence and the works it uses; the clock waits while it is open.
+  QMenu* help = menuBar_.bar->addMenu(QStringLiteral("&Hilfe"));
+  help->setObjectName(QStringLiteral("helpMenu"));
+  QAction* about = help->addAction(QStringLiteral("Über Gyrolux …"));
+  about->setObjectName(QStringLiteral("aboutAction"));
+  connect(about, &QAction::triggered, this, [this] {
+    run([this] {
+      AboutWindow window(this);
+      window.run();
+    });
   });
   // The radix of the last run, as the settings remember it.
   QString error;

@@ -26,6 +26,7 @@ class SearchDialog;
 class SettingsWindow;
 class Panel;
 class RadixWindow;
+class EphemerisWindow;
 class TitleWindow;
 
 // "Die Mini-Gyrolux, Version 5.0": the running clock with its wheel, the four main-axis
@@ -113,6 +114,7 @@ class MainWindow : public QWidget {
 
   MainMenuBar menuBar_;
   RadixWindow* radixWindow_ = nullptr;
+  EphemerisWindow* ephemerisWindow_ = nullptr;
 };
 
 // The object name of a main-window button ("haltButton", "evaluateButton", ...).

@@ -1,5 +1,8 @@
 #include "evaluation/axis_graphic_window.h"
 
+#include <algorithm>
+
+#include <QComboBox>
 #include <QFile>
 #include <QPushButton>
 
@@ -60,10 +63,31 @@ AxisGraphicWindow::AxisGraphicWindow(Session& session, QWidget* parent)
   connect(printButton, &QPushButton::clicked, this, &AxisGraphicWindow::print);
   connect(saveButton, &QPushButton::clicked, this, &AxisGraphicWindow::save);
   connect(backButton, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* modeBox = new QComboBox(this);
+  modeBox->setObjectName(QStringLiteral("axisModeBox"));
+  modeBox->setAccessibleName(QStringLiteral("Modus der Achsen-Grafik"));
+  modeBox->addItems({QStringLiteral("22,5°"), QStringLiteral("45°"), QStringLiteral("90°"), QStringLiteral("360°")});
+  modeBox->setGeometry(20, 304, 90, 22);
+  modeBox->setToolTip(QStringLiteral(" Zeigt die Achsen im gewählten Modus "));
+  modeBox->setToolTipDuration(kHintMilliseconds);
+  connect(modeBox, &QComboBox::activated, this, &AxisGraphicWindow::chooseMode);
+}
+
+void AxisGraphicWindow::chooseMode(int index) {
+  constexpr DialMode kModes[] = {kMode22_5, kMode45, kMode90, kMode360};
+  mode_ = kModes[std::clamp(index, 0, 3)];
+  RememberDialMode(QStringLiteral("axisGraphic"), mode_);
+  picture_ = RedrawAxisGraphic(session_, mode_);
+  if (picture_) view_->setPicture(*picture_);
 }
 
 void AxisGraphicWindow::run() {
-  picture_ = RedrawAxisGraphic(session_);
+  mode_ = RememberedDialMode(QStringLiteral("axisGraphic"), kMode22_5);
+  constexpr DialMode kShown[] = {kMode22_5, kMode45, kMode90, kMode360};
+  findChild<QComboBox*>(QStringLiteral("axisModeBox"))
+      ->setCurrentIndex(static_cast<int>(std::find(std::begin(kShown), std::end(kShown), mode_) - std::begin(kShown)));
+  picture_ = RedrawAxisGraphic(session_, mode_);
   if (picture_) view_->setPicture(*picture_);
   runModal();
 }

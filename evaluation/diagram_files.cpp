@@ -1,5 +1,7 @@
 #include "evaluation/diagram_files.h"
 
+#include <QSettings>
+
 #include "evaluation/numbered_files.h"
 #include "pictures/axis_graphic.h"
 #include "platform/clipboard.h"
@@ -22,20 +24,44 @@ std::optional<Picture> Publish(Picture picture, const QString& fileName, Prompte
   return picture;
 }
 
+}  // namespace
+
+const ChartState* ShownRadix(const Session& session) {
+  return session.radix && !session.radixHidden ? &session.radix->chart.state : nullptr;
+}
+
+namespace {
+
 CivilDate ChartDate(const Chart& chart) { return {chart.moment.day, chart.moment.month, chart.moment.year}; }
 
 }  // namespace
 
-EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circle) {
+EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circle, const DialDrawing& drawing) {
   EnlargedDialDrawing drawn{
-      DrawEnlargedDial(session.chart, circle, session.flags.symbolFontPresent, session.placeLabel), QString()};
+      DrawDialInMode(session.chart, circle, session.flags.symbolFontPresent, session.placeLabel,
+                     ShownRadix(session), drawing),
+      QString()};
   CopyPictureToClipboard(drawn.picture);
   WriteWmf(drawn.picture, QLatin1String(kEnlargedDialFileName), &drawn.writeError);
   return drawn;
 }
 
-std::optional<Picture> RedrawAxisGraphic(Session& session) {
-  return Publish(DrawAxisGraphic(session.chart), QLatin1String(kAxisGraphicFileName), session.prompter);
+DialMode RememberedDialMode(const QString& key, DialMode fallback) {
+  const QString text = QSettings(QStringLiteral("gyrolux"), QStringLiteral("gyrolux"))
+                           .value(key + QStringLiteral("/mode"))
+                           .toString();
+  for (DialMode mode : {kMode360, kMode90, kMode45, kMode22_5}) {
+    if (text == QString::number(mode.Width())) return mode;
+  }
+  return fallback;
+}
+
+void RememberDialMode(const QString& key, DialMode mode) {
+  QSettings(QStringLiteral("gyrolux"), QStringLiteral("gyrolux")).setValue(key + QStringLiteral("/mode"), QString::number(mode.Width()));
+}
+
+std::optional<Picture> RedrawAxisGraphic(Session& session, DialMode mode) {
+  return Publish(DrawAxisGraphic(session.chart, ShownRadix(session), mode), QLatin1String(kAxisGraphicFileName), session.prompter);
 }
 
 QString ExportBaseName(const QString& prefix, const Chart& chart) {

@@ -5,10 +5,14 @@
 #include <QString>
 
 #include "pictures/enlarged_dial.h"
+#include "pictures/mode_dial.h"
 #include "platform/picture.h"
 #include "session/session.h"
 
 namespace gyrolux {
+
+// The radix the diagrams show: the loaded one unless it is hidden.
+const ChartState* ShownRadix(const Session& session);
 
 // One drawing of the enlarged dial for the session's chart: the picture, put on the
 // clipboard and written to "img.wmf", and why "img.wmf" could not be written (empty when
@@ -18,10 +22,16 @@ struct EnlargedDialDrawing {
   Picture picture;
   QString writeError;
 };
-EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circle);
+// In a dial mode other than 360 degrees, and with the pointer, as drawing says.
+EnlargedDialDrawing RedrawEnlargedDial(Session& session, const HouseCircle& circle, const DialDrawing& drawing = {});
+
+// The dial mode a window showed last, as the program's settings remember it under key
+// ("enlargedDial", "axisGraphic"); fallback when none is remembered.
+DialMode RememberedDialMode(const QString& key, DialMode fallback);
+void RememberDialMode(const QString& key, DialMode mode);
 
 // One drawing of the axis graphic: the picture, on the clipboard and in "dia.wmf".
-std::optional<Picture> RedrawAxisGraphic(Session& session);
+std::optional<Picture> RedrawAxisGraphic(Session& session, DialMode mode = kMode22_5);
 
 // "Das Diagramm wurde als Windows-Metafile gespeichert in  " and the name, as the
 // enlarged dial's and the axis graphic's saves report it.

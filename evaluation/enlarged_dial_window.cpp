@@ -1,8 +1,15 @@
 #include "evaluation/enlarged_dial_window.h"
 
+#include <QComboBox>
 #include <QFile>
+
+#include <algorithm>
+#include <cmath>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -15,6 +22,7 @@
 #include "evaluation/picture_export_actions.h"
 #include "evaluation/picture_print.h"
 #include "info/help_window.h"
+#include "midpoints/midpoint_tree.h"
 #include "pictures/calculating_dial.h"
 #include "platform/colors.h"
 #include "platform/prompter.h"
@@ -126,6 +134,32 @@ EnlargedDialWindow::EnlargedDialWindow(Session& session, QWidget* parent)
   connect(axisGraphicButton_, &QPushButton::clicked, this, &EnlargedDialWindow::showAxisGraphic);
   connect(backButton_, &QPushButton::clicked, this, &QDialog::reject);
 
+  // The dial mode and the pointer with its midpoint tree, below the house circles.
+  MakeLabel(this, QStringLiteral("Modus:"), {kColumnLeft, 352}, QStringLiteral("modeLabel"));
+  modeBox_ = new QComboBox(this);
+  modeBox_->setObjectName(QStringLiteral("dialModeBox"));
+  modeBox_->setAccessibleName(QStringLiteral("Modus der Scheibe"));
+  modeBox_->addItems({QStringLiteral("360° Tierkreis"), QStringLiteral("90°"), QStringLiteral("45°"),
+                      QStringLiteral("22,5°")});
+  modeBox_->setGeometry(kColumnLeft + 50, 348, kColumnWidth - 50, 22);
+  modeBox_->setToolTip(QStringLiteral(" Zeigt die Faktoren auf der Scheibe des gewählten Modus "));
+  modeBox_->setToolTipDuration(kHintMilliseconds);
+  connect(modeBox_, &QComboBox::activated, this, &EnlargedDialWindow::chooseMode);
+  pointerLabel_ = MakeLabel(this, QStringLiteral("Zeiger: –"), {kColumnLeft, 378}, QStringLiteral("pointerLabel"));
+  pointerLabel_->setMinimumWidth(kColumnWidth);
+  tree_ = new QListWidget(this);
+  tree_->setObjectName(QStringLiteral("midpointTree"));
+  tree_->setAccessibleName(QStringLiteral("Mittelpunktsbaum am Zeiger"));
+  tree_->setGeometry(kColumnLeft, 396, kColumnWidth, kEnlargedDialSize - 38 - 396 - 8);
+  tree_->setToolTip(QStringLiteral(" Faktoren und Halbsummen im Orbis des Zeigers; ein Klick stellt den Zeiger darauf "));
+  tree_->setToolTipDuration(kHintMilliseconds);
+  connect(tree_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    setPointer(item->data(Qt::UserRole).toDouble());
+  });
+  view_->setFocusPolicy(Qt::StrongFocus);
+  view_->setToolTip(QStringLiteral(" Ziehen, Mausrad oder Pfeiltasten drehen den Zeiger (mit Umschalt 0,1°) "));
+  view_->installEventFilter(this);
+
   axisGraphic_ = new AxisGraphicWindow(session_, this);
   help_ = new HelpWindow(this);
   connect(helpButton, &QPushButton::clicked, this, [this] { help_->run(); });
@@ -134,6 +168,10 @@ EnlargedDialWindow::EnlargedDialWindow(Session& session, QWidget* parent)
 void EnlargedDialWindow::run() {
   writeErrorShown_ = false;
   circle_ = HouseCircle{};
+  drawing_.pointer.reset();
+  drawing_.mode = RememberedDialMode(QStringLiteral("enlargedDial"), kMode360);
+  constexpr DialMode kShown[] = {kMode360, kMode90, kMode45, kMode22_5};
+  modeBox_->setCurrentIndex(static_cast<int>(std::find(std::begin(kShown), std::end(kShown), drawing_.mode) - std::begin(kShown)));
   circleButtons_[MC]->setChecked(true);
   {
     const QSignalBlocker block(rotationBar_);
@@ -150,9 +188,28 @@ void EnlargedDialWindow::done(int result) {
 }
 
 void EnlargedDialWindow::draw() {
-  EnlargedDialDrawing drawn = RedrawEnlargedDial(session_, circle_);
+  EnlargedDialDrawing drawn = RedrawEnlargedDial(session_, circle_, drawing_);
   picture_ = std::move(drawn.picture);
   view_->setPicture(*picture_);
+  tree_->clear();
+  if (drawing_.pointer) {
+    SetLabelText(pointerLabel_, QStringLiteral("Zeiger: ") + ModeDegreesText(*drawing_.pointer));
+    const ChartState* radix = ShownRadix(session_);
+    const std::vector<TreeEntry> tree =
+        MidpointTree(session_.chart.state, radix, drawing_.mode, *drawing_.pointer, session_.pictureOrb);
+    for (const TreeEntry& entry : tree) {
+      auto* item = new QListWidgetItem(QStringLiteral("%1  %2  (%3)").arg(entry.name.leftJustified(8),
+                                                                           ModeDegreesText(entry.position),
+                                                                           ModeDegreesText(entry.distance)),
+                                       tree_);
+      item->setData(Qt::UserRole, entry.position);
+    }
+    // The picture the branches form, "SO = MA/JU = r SO/MO".
+    pointerLabel_->setToolTip(TreePicture(tree));
+  } else {
+    SetLabelText(pointerLabel_, QStringLiteral("Zeiger: –"));
+    pointerLabel_->setToolTip(QString());
+  }
   SetLabelText(rotationLabel_, RotationLabel(circle_.rotation));
   if (drawn.writeError.isEmpty()) {
     writeErrorShown_ = false;
@@ -168,6 +225,7 @@ void EnlargedDialWindow::draw() {
 }
 
 bool EnlargedDialWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_ && pointerEvent(event)) return true;
   // A new press of the mouse or a key on the bar is a new action: a failing img.wmf is
   // reported again.
   if (watched == rotationBar_) {
@@ -177,6 +235,61 @@ bool EnlargedDialWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void EnlargedDialWindow::chooseMode(int index) {
+  constexpr DialMode kModes[] = {kMode360, kMode90, kMode45, kMode22_5};
+  const DialMode mode = kModes[std::clamp(index, 0, 3)];
+  if (mode == drawing_.mode) return;
+  // The pointer keeps its place on the zodiac's fold: its degrees in the new mode.
+  if (drawing_.pointer) drawing_.pointer = mode.Reduce(*drawing_.pointer);
+  drawing_.mode = mode;
+  RememberDialMode(QStringLiteral("enlargedDial"), mode);
+  draw();
+}
+
+void EnlargedDialWindow::setPointer(double position) {
+  const double width = drawing_.mode.Width();
+  double p = std::fmod(position, width);
+  if (p < 0) p += width;
+  // Tenths of a degree stay exact under repeated steps.
+  p = std::round(p * 1e6) / 1e6;
+  drawing_.pointer = p >= width ? 0.0 : p;
+  draw();
+}
+
+// Dragging with the left button, the wheel and the arrow keys turn the pointer.
+bool EnlargedDialWindow::pointerEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (!(mouse->buttons() & Qt::LeftButton)) return false;
+      view_->setFocus();
+      const QPointF at = mouse->position() * (static_cast<double>(kEnlargedDialSize) / std::max(1, view_->width()));
+      if (const std::optional<double> position = DialPositionAtPoint(drawing_.mode, at.x(), at.y())) setPointer(*position);
+      return true;
+    }
+    case QEvent::Wheel: {
+      const int steps = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
+      if (steps == 0) return false;
+      setPointer(drawing_.pointer.value_or(0.0) + steps);
+      return true;
+    }
+    case QEvent::KeyPress: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const double step = key->modifiers() & Qt::ShiftModifier ? 0.1 : 1.0;
+      if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Up) {
+        setPointer(drawing_.pointer.value_or(0.0) + step);
+      } else if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Down) {
+        setPointer(drawing_.pointer.value_or(0.0) - step);
+      } else {
+        return false;
+      }
+      return true;
+    }
+    default: return false;
+  }
 }
 
 void EnlargedDialWindow::chooseCircle(int factor) {

@@ -5,10 +5,13 @@
 
 
 #include "pictures/enlarged_dial.h"
+#include "pictures/mode_dial.h"
 #include "platform/picture.h"
 #include "platform/window_kit.h"
 
+class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -25,6 +28,11 @@ class HelpWindow;
 // calculating dial, saves the dial as MCPic-nn.WMF, exports it, and opens the axis
 // graphic and the help. Every drawing is written to "img.wmf" and put on the clipboard;
 // "img.wmf" is deleted when the window closes.
+//
+// Beside the defined controls: the dial mode (360° the zodiac as defined, or the 90-,
+// 45- and 22.5-degree dials) and the pointer, turned by dragging on the dial, by the wheel
+// and by the arrow keys (1°, with Shift 0.1°), with the midpoint tree at the pointer below
+// it; clicking a branch of the tree puts the pointer on it.
 class EnlargedDialWindow : public KitWindow {
  public:
   EnlargedDialWindow(Session& session, QWidget* parent = nullptr);
@@ -45,9 +53,13 @@ class EnlargedDialWindow : public KitWindow {
   void save();
   void showAxisGraphic();
   void setCommandsEnabled(bool on);
+  void chooseMode(int index);
+  void setPointer(double position);
+  bool pointerEvent(QEvent* event);
 
   Session& session_;
   HouseCircle circle_;
+  DialDrawing drawing_;
   std::optional<Picture> picture_;
   bool writeErrorShown_ = false;
 
@@ -60,6 +72,9 @@ class EnlargedDialWindow : public KitWindow {
   QPushButton* printButton_ = nullptr;
   QPushButton* saveButton_ = nullptr;
   QPushButton* axisGraphicButton_ = nullptr;
+  QComboBox* modeBox_ = nullptr;
+  QLabel* pointerLabel_ = nullptr;
+  QListWidget* tree_ = nullptr;
   AxisGraphicWindow* axisGraphic_ = nullptr;
   HelpWindow* help_ = nullptr;
 };

@@ -7,9 +7,14 @@
 namespace gyrolux {
 
 bool PrintDiagramPage(Prompter& prompter, const Picture& picture,
-                      const std::function<PrintedPage(QSize page, int printerDpi)>& layout) {
+                      const std::function<PrintedPage(QSize page, int printerDpi)>& layout,
+                      QPageLayout::Orientation orientation) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setCopyCount(1);
+  if (orientation == QPageLayout::Landscape) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+  }
   if (!prompter.choosePrinter(printer)) return false;
   // Measured now, on the printer the dialog chose: its resolution may differ from the
   // default printer's.

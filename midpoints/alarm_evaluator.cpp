@@ -29,9 +29,9 @@ constexpr double kStretchError = 0.01;
 // interpolation reads each longitude's change as the shorter way round).
 constexpr int64_t kLongestStretch = 2048;
 constexpr double kLargestStretchMotion = 170.0;
-// The share of the way to the other position a look-ahead takes at the offset's recent
-// speed: a little short of it, since the speed changes.
-constexpr double kLookAheadShare = 0.9;
+// The share of the way to the other position a look-ahead takes at the estimate's
+// present speed: a little short of it, since the speed changes.
+constexpr double kLookAheadShare = 0.95;
 // After a moment the estimates could not clear, the next stretch is this many times
 // shorter (its interpolation error 16^2 times smaller).
 constexpr int64_t kShortStretchDivisor = 16;
@@ -80,7 +80,8 @@ AlarmEvaluator::AlarmEvaluator(const Watch& watch, const MomentSequence& sequenc
       newYearBreaks_(WatchMovesAtNewYear(watch)) {
   // The distance is a circular one (so that motion bounds it) only for fixed positions
   // within the mode.
-  skipping_ = true;
+  clearWidth_ = ClearanceWidth(watch.mode);
+  skipping_ = clearWidth_ > 0.0;
   for (const WatchedPosition* position : {&watch.first, &watch.second}) {
     if (position->fixed && !(*position->fixed >= 0.0 && *position->fixed <= watch.mode.Width())) {
       skipping_ = false;
@@ -89,15 +90,41 @@ AlarmEvaluator::AlarmEvaluator(const Watch& watch, const MomentSequence& sequenc
   const FactorWeights weights = NetWeights(watch);
   angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude, sky_);
   stretchSteps_ = StretchSteps(weights, sky_);
-  // What d moves in a step as a rule: the angles with the sidereal angle, the bodies at
-  // a third of their largest motion. Only the first guess of how far to look ahead.
-  typicalStepChange_ = (std::abs(weights[MC]) + std::abs(weights[AS])) * 360.98565 * kRegularStepDays +
-                       motion_.bodies / 3.0 + 1e-9;
+  if (clearWidth_ != watch.mode.Width()) {
+    for (int factor = 0; factor < kFactorCount; ++factor) {
+      if (weights[factor] != 0.0) {
+        wrapMotion_[factor] = MaxDailyMotion(factor, sequence.MomentAt(0).latitude, sky_) * kRegularStepDays;
+      }
+    }
+  }
+}
+
+double AlarmEvaluator::Clearance(const FactorLongitudes& longitudes) const {
+  if (clearWidth_ == watch_.mode.Width()) return CircularDistance(watch_, WatchedDistance(watch_, longitudes));
+  const double offset = WatchedOffset(watch_, longitudes);
+  return std::abs(offset - clearWidth_ * std::nearbyint(offset / clearWidth_));
+}
+
+// Where a wrap moves a midpoint by half the mode's width: the steps over which no watched
+// longitude can reach 0 or 360 (the Sun and Moon may stand a little below 0) at its
+// largest motion (in the modern sky less what its rest, the light bending, can move it
+// at once).
+int64_t AlarmEvaluator::StepsWithoutWrap(const FactorLongitudes& longitudes) const {
+  int64_t steps = std::numeric_limits<int>::max();
+  if (clearWidth_ == watch_.mode.Width()) return steps;
+  for (int factor = 0; factor < kFactorCount; ++factor) {
+    if (wrapMotion_[factor] == 0.0) continue;
+    const double rest = sky_ == Ephemeris::Swiss ? ModernRestChange(factor) : 0.0;
+    const double room = std::min(longitudes[factor], 360.0 - longitudes[factor]) + 2.0 * kLowestLongitude - rest;
+    steps = std::min(steps, StepsWithin(room, wrapMotion_[factor]));
+  }
+  return steps;
 }
 
 // After a hit: over j regular steps the two positions move by at most j * motion_.Total()
 // in all, so the circular distance c changes by no more, and the hit stays while c keeps
-// below the orb. After a moment without a hit: ClearOverStretches.
+// below the orb (and, in the 360-degree mode, while no longitude wraps). After a moment
+// without a hit: ClearOverStretches.
 StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
   ChartResult result;
   ComputeFactors(sequence_.MomentAt(index), mask_, result);
@@ -113,14 +140,15 @@ StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
   if (limit <= index) return verdict;
   const double c = CircularDistance(watch_, verdict.distance);
   if (verdict.hit) {
-    const int64_t steps = StepsWithin(watch_.orb.degrees - c - kDistanceSafety - motion_.offset, motion_.Total());
+    const int64_t steps = std::min(StepsWithin(watch_.orb.degrees - c - kDistanceSafety - motion_.offset, motion_.Total()),
+                                   StepsWithoutWrap(longitudes));
     verdict.sameUntil = std::min(limit, index + steps);
   } else if (motion_.Total() == 0.0) {
     verdict.sameUntil = limit;  // both sides the same factors, or none that move: d stays
   } else if (angles_.Usable()) {
     verdict.sameUntil = ClearOverStretches(index, result, limit);
   } else {
-    verdict.sameUntil = ClearWithAngleProbes(index, longitudes, c, limit);
+    verdict.sameUntil = ClearWithAngleProbes(index, longitudes, Clearance(longitudes), limit);
   }
   return verdict;
 }
@@ -128,16 +156,14 @@ StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
 // Stretches of stretchSteps_ from the clear moment index on, each between two exactly
 // computed moments. Within one it looks ahead as far as the offset's estimate suggests,
 // clears the moments up to there at once when the whole range the offset can take on
-// the way keeps clear of the other position (WatchedStretch::ClearBetween), halves the
+// the way keeps clear of the other position (WatchedStretch::ClearBetween), shortens the
 // look-ahead when not, and at a single step clears the moment by its estimate. The
 // first moment it cannot clear ends the answer before it; the caller tests it exactly.
 int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exact, int64_t limit) const {
   ChartResult from = exact;
   double fromOffset = WatchedOffset(watch_, from.state.factorLongitude);
-  double stepChange = typicalStepChange_;
-  double direction = 0.0;  // the sign of the offset's last change
   int64_t length = stretchSteps_;
-  const double width = watch_.mode.Width();
+  const double width = clearWidth_;
   for (int64_t s0 = index; s0 < limit;) {
     const int64_t s1 = std::min(limit, s0 + length);
     length = stretchSteps_;
@@ -151,31 +177,31 @@ int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exa
     WatchedStretch::Estimate at = stretch.At(sequence_.DaysAt(j));
     bool uncertain = false;  // moment j + 1 needs the exact test
     while (j + 1 < s1 && !uncertain) {
-      // How far the other position lies ahead in the direction the offset moved last.
+      // How far the other position lies ahead in the direction the estimate moves, and
+      // the steps it takes to get there at its present speed, a few less.
+      const double rate = stretch.RateAt(at) * kRegularStepDays;
       const double inTurn = at.offset - width * std::floor(at.offset / width);
-      const double ahead = (direction >= 0.0 ? width - inTurn : inTurn) - floor - stretch.PointError();
-      const double guess = ahead > 0.0 ? kLookAheadShare * ahead / stepChange : 1.0;
+      const double ahead = (rate >= 0.0 ? width - inTurn : inTurn) - floor - stretch.PointError();
+      const double guess = ahead > 0.0 ? kLookAheadShare * ahead / std::abs(rate) : 1.0;
       int64_t k = std::min(s1 - 1, j + TruncClamped(guess, 1, std::numeric_limits<int>::max()));
       for (;;) {
         const WatchedStretch::Estimate next = stretch.At(sequence_.DaysAt(k));
-        double span = 0.0;
-        if (stretch.ClearBetween(at, next, floor, span)) {
-          stepChange = std::max(span / static_cast<double>(k - j), 1e-9);
-        } else if (k != j + 1 || !stretch.ClearAt(next, floor)) {
-          if (k == j + 1) {
-            uncertain = true;
-            break;
-          }
-          k = j + (k - j) / 2;
-          continue;
+        if (stretch.ClearBetween(at, next, floor) || (k == j + 1 && stretch.ClearAt(next, floor))) {
+          j = k;
+          at = next;
+          break;
         }
-        if (span < width / 2.0) {
-          const double moved = next.offset - at.offset;
-          direction = moved - width * std::nearbyint(moved / width);
+        if (k == j + 1) {
+          uncertain = true;
+          break;
         }
-        j = k;
-        at = next;
-        break;
+        // Too far: where the estimate's way from j to k reaches the other position when
+        // taken as straight, else halfway.
+        const double way = rate >= 0.0 ? next.offset - at.offset : at.offset - next.offset;
+        const double moved = way - width * std::floor(way / width);
+        const int64_t shorter =
+            ahead > 0.0 && moved > ahead ? j + static_cast<int64_t>(static_cast<double>(k - j) * (ahead / moved)) : 0;
+        k = shorter > j && shorter < k ? shorter : j + (k - j) / 2;
       }
     }
     if (uncertain) {
@@ -216,12 +242,12 @@ int64_t AlarmEvaluator::ClearWithAngleProbes(int64_t index, const FactorLongitud
     if (j >= limit) return limit;
     const int64_t next = j + 1;
     const double drift = motion_.bodies * static_cast<double>(next - index) + kDistanceSafety + motion_.offset;
-    if (!(drift + clearFloor_ < watch_.mode.HalfWidth())) return j;  // the other factors may be anywhere by now
+    if (!(drift + clearFloor_ < clearWidth_ / 2.0)) return j;  // the other factors may be anywhere by now
     ChartResult angles;
     ComputeFactors(sequence_.MomentAt(next), motion_.angleFactors, angles);
     if (motion_.angleFactors & FactorBit(MC)) probe[MC] = angles.state.factorLongitude[MC];
     if (motion_.angleFactors & FactorBit(AS)) probe[AS] = angles.state.factorLongitude[AS];
-    const double probed = CircularDistance(watch_, WatchedDistance(watch_, probe));
+    const double probed = Clearance(probe);
     if (!(probed - drift > clearFloor_)) return j;
     j = next;
     c = probed;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "engine/chart_core.h"
@@ -37,6 +38,8 @@ class AlarmEvaluator {
   int64_t ClearOverStretches(int64_t index, const ChartResult& exact, int64_t limit) const;
   int64_t ClearWithAngleProbes(int64_t index, const FactorLongitudes& longitudes, double distance,
                                int64_t limit) const;
+  double Clearance(const FactorLongitudes& longitudes) const;
+  int64_t StepsWithoutWrap(const FactorLongitudes& longitudes) const;
 
   Watch watch_;
   const MomentSequence& sequence_;
@@ -44,8 +47,9 @@ class AlarmEvaluator {
   Ephemeris sky_ = Ephemeris::Model;  // the bounds' sky
   AlarmMotion motion_;  // degrees of d per regular step, at most
   AngleTerms angles_;
+  double clearWidth_ = 0.0;  // ClearanceWidth of the mode
+  std::array<double, kFactorCount> wrapMotion_{};  // where wraps matter: each factor's motion per step
   int64_t stretchSteps_ = 1;
-  double typicalStepChange_ = 0.0;
   double clearFloor_ = 0.0;
   bool newYearBreaks_ = false;
   bool skipping_ = false;

@@ -1,6 +1,7 @@
 #include "midpoints/alarm_search.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <mutex>
 #include <vector>
@@ -80,9 +81,35 @@ bool IsSearchable(const AlarmQuery& query, const SearchMoment& start, const Sear
          (!options.maxSteps || *options.maxSteps >= 1);
 }
 
+namespace {
+
+bool IsSearchableWatch(const Watch& watch, const SearchMoment& start, const SearchOptions& options) {
+  for (const WatchedPosition* position : {&watch.first, &watch.second}) {
+    if (position->fixed && std::isnan(*position->fixed)) return false;
+    for (const int factor : position->factors) {
+      if (factor < 0 || factor > kFillerAbbrevIndex) return false;
+    }
+  }
+  return !std::isnan(watch.orb.degrees) && IsSearchableStart(start) && (!options.maxSteps || *options.maxSteps >= 1);
+}
+
+}  // namespace
+
 SearchResult PlainAlarmSearch(const AlarmQuery& query, const SearchMoment& start,
                               const SearchOptions& options) {
   if (!IsSearchable(query, start, options)) return Rejected(start);
+  return PlainWatchSearch(WatchOf(query), start, options);
+}
+
+SearchResult FastAlarmSearch(const AlarmQuery& query, const SearchMoment& start,
+                             const SearchOptions& options) {
+  if (!IsSearchable(query, start, options)) return Rejected(start);
+  return FastWatchSearch(WatchOf(query), start, options);
+}
+
+SearchResult PlainWatchSearch(const Watch& watch, const SearchMoment& start, const SearchOptions& options) {
+  if (!IsSearchableWatch(watch, start, options)) return Rejected(start);
+  ClearUpperVectorState();
   Chart chart;
   chart.moment = start.moment;
   chart.texts.dateText = start.dateText;
@@ -91,7 +118,7 @@ SearchResult PlainAlarmSearch(const AlarmQuery& query, const SearchMoment& start
   for (;;) {
     RecomputeChart(chart);
     ++steps;
-    const bool hit = IsWithinOrb(AlarmDistance(query, chart.state.factorLongitude), query.orb);
+    const bool hit = IsHit(watch, WatchedDistance(watch, chart.state.factorLongitude));
     if (!hit) {
       chart.moment.hours += kAlarmStepHours;
       if (chart.moment.hours >= 24.0) {
@@ -116,11 +143,10 @@ SearchResult PlainAlarmSearch(const AlarmQuery& query, const SearchMoment& start
   }
 }
 
-SearchResult FastAlarmSearch(const AlarmQuery& query, const SearchMoment& start,
-                             const SearchOptions& options) {
-  if (!IsSearchable(query, start, options)) return Rejected(start);
+SearchResult FastWatchSearch(const Watch& watch, const SearchMoment& start, const SearchOptions& options) {
+  if (!IsSearchableWatch(watch, start, options)) return Rejected(start);
   const MomentSequence sequence(start, options.maxSteps.value_or(std::numeric_limits<int64_t>::max()));
-  const AlarmEvaluator evaluator(query, sequence);
+  const AlarmEvaluator evaluator(watch, sequence);
   const int64_t size = sequence.Size();
   const int64_t chunkCount = (size + kScanChunkSteps - 1) / kScanChunkSteps;
   ChunkLedger ledger(size, chunkCount);

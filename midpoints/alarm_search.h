@@ -65,4 +65,10 @@ SearchResult PlainAlarmSearch(const AlarmQuery& query, const SearchMoment& start
 SearchResult FastAlarmSearch(const AlarmQuery& query, const SearchMoment& start,
                              const SearchOptions& options = {});
 
+// The same two for any watched distance (any dial mode, fixed positions anywhere): the
+// alarm searches are these on WatchOf(query). Rejected also for a factor that is not a
+// FactorId or "--" and for a fixed position or an orb that is not a number.
+SearchResult PlainWatchSearch(const Watch& watch, const SearchMoment& start, const SearchOptions& options = {});
+SearchResult FastWatchSearch(const Watch& watch, const SearchMoment& start, const SearchOptions& options = {});
+
 }  // namespace gyrolux

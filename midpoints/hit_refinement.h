@@ -15,9 +15,17 @@ namespace gyrolux {
 // Refines a run of hit steps (firstStep, lastStep, alarm set) to the second, as HitRun
 // describes: enters, leaves, closest and leastDistance. Refine gives false when the
 // options' abort cut it short.
+//
+// The bisections ask questions of the exact charts at seconds within a step: the verdict,
+// the sign of the offset, which of two seconds is closer. Most answers are already certain
+// from the estimate between the step's two exact charts (WatchedStretch, with the bound of
+// its error), and only the others cost a chart; every answer is the exact one, so the
+// result is the same to the last bit as with a chart for every question
+// (`useEstimates` false, the reference).
 class HitRefiner {
  public:
-  HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, const SearchOptions& options);
+  HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, const SearchOptions& options,
+             bool useEstimates = true);
   bool Refine(HitRun& run) const;
 
  private:
@@ -29,11 +37,9 @@ class HitRefiner {
   };
   Probe ProbeAt(int64_t index, double seconds) const;
   void ChartAt(int64_t index, double seconds, ChartResult& result) const;
-  // The watched offset estimated between the regular step index and index + 1 from the
-  // two exact charts (WatchedStretch), for a first guess of where something happens
-  // within the step; every answer is then checked with exact charts.
-  WatchedStretch StretchOf(int64_t index, ChartResult& from, ChartResult& to) const;
   SearchMoment MomentAt(int64_t index, double seconds) const;
+
+  class Questions;  // the questions of one Refine, with its charts at hand
 
   // The last second on the side of `index` before the verdict changes towards index + 1,
   // and the first one after it.
@@ -41,10 +47,10 @@ class HitRefiner {
     double before;
     double after;
   };
-  Bracket BisectVerdict(int64_t index) const;
-  int64_t LeastStep(int64_t first, int64_t last) const;
+  Bracket BisectVerdict(Questions& ask, int64_t index) const;
+  int64_t LeastStep(Questions& ask, int64_t first, int64_t last) const;
   // The second of least distance within the step from index to index + 1.
-  double LeastSecond(int64_t index) const;
+  double LeastSecond(Questions& ask, int64_t index) const;
 
   Watch watch_;
   const MomentSequence& sequence_;
@@ -54,6 +60,7 @@ class HitRefiner {
   double motionPerStep_;
   bool newYearBreaks_;
   AngleTerms angles_;
+  bool useEstimates_;
 };
 
 }  // namespace gyrolux

@@ -40,7 +40,7 @@ bool IsSearchableStart(const SearchMoment& start) {
 
 int AlarmStopYear(int startYear) { return std::min(startYear + 100, 9999); }
 
-MomentSequence::MomentSequence(const SearchMoment& start, int64_t maxSteps) : start_(start) {
+MomentSequence::MomentSequence(const SearchMoment& start, int64_t maxSteps) : start_(start), dayHours_(&DayHours()) {
   // The first day: the start's time, then the step added while the time stays below 24.
   for (double h = start.moment.hours;;) {
     firstDayHours_.push_back(h);
@@ -81,7 +81,8 @@ MomentSequence::DayPosition MomentSequence::PositionOf(int64_t index) const {
   const int64_t firstDay = static_cast<int64_t>(firstDayHours_.size());
   if (index < firstDay) return {0, firstDayHours_[index]};
   const int64_t r = index - firstDay;
-  return {1 + r / HoursPerDay(), DayHours()[r % HoursPerDay()]};
+  const int64_t perDay = static_cast<int64_t>(dayHours_->size());
+  return {1 + r / perDay, (*dayHours_)[r % perDay]};
 }
 
 int64_t MomentSequence::FirstIndexOfDay(int64_t day) const {

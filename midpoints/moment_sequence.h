@@ -83,6 +83,7 @@ class MomentSequence {
 
   SearchMoment start_;
   std::vector<double> firstDayHours_;  // the start's time and the steps before midnight
+  const std::vector<double>* dayHours_;  // the times of every later day
   int64_t dayOneNumber_ = 0;           // DayNumber of the date after the start's
   CivilDate dayOne_{};
   int stopYear_ = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <optional>
 
 #include "engine/chart_core.h"
@@ -47,6 +48,17 @@ inline bool IsHit(const Watch& watch, double distance) { return watch.orb.Holds(
 // the mode's width as long as the width divides 180.
 using FactorWeights = std::array<double, kFactorCount>;
 FactorWeights NetWeights(const Watch& watch);
+
+// The period the skipping searches take p - q in: the mode's width where it divides 180.
+// In the 360-degree mode a longitude's wrap from 360 to 0 moves a midpoint with it by
+// half a turn, so there p - q equals the weighted sum only up to multiples of 180, and a
+// moment is clear only when the sum keeps away from all of them. 0 for a width that is
+// neither (no skipping).
+inline double ClearanceWidth(DialMode mode) {
+  const double width = mode.Width();
+  if (std::fmod(180.0, width) == 0.0) return width;
+  return std::fmod(width, 180.0) == 0.0 ? 180.0 : 0.0;
+}
 
 // The chart factors the positions read.
 FactorMask WatchedFactors(const Watch& watch);

@@ -65,6 +65,68 @@ constexpr std::array<double, kFactorCount> kMaxBodyDailyAcceleration = {
 
 double Positive360(double degrees) { return degrees - 360.0 * std::floor(degrees / 360.0); }
 
+// The estimates evaluate the closed forms millions of times per century, so they take
+// their own sine, cosine and arctangent, cheaper than the C library's and within 1e-11
+// radians of the true values, which the closed-form error above covers many times over
+// (the tests hold the closed forms against the engine's angles).
+//
+// sin and cos by their series up to the 13th and 14th power after reducing to a
+// quadrant's half either way of 0 (remainders below 2e-14).
+struct SinCos {
+  double sin;
+  double cos;
+};
+SinCos FastSinCos(double x) {
+  constexpr double kHalfPiHigh = 1.5707963267948966;
+  constexpr double kHalfPiLow = 6.123233995736766e-17;
+  const double n = std::nearbyint(x * (2.0 / std::numbers::pi));
+  const double r = (x - n * kHalfPiHigh) - n * kHalfPiLow;
+  const double r2 = r * r;
+  // Horner over the series' coefficients 1/3!, 1/5!, ... and 1/2!, 1/4!, ... with signs.
+  constexpr double kSine[] = {-1.0 / 6.0,          1.0 / 120.0,          -1.0 / 5040.0,
+                              1.0 / 362880.0,      -1.0 / 39916800.0,    1.0 / 6227020800.0};
+  constexpr double kCosine[] = {-1.0 / 2.0,           1.0 / 24.0,             -1.0 / 720.0,       1.0 / 40320.0,
+                                -1.0 / 3628800.0,     1.0 / 479001600.0,      -1.0 / 87178291200.0};
+  double sinePart = kSine[5];
+  for (int i = 4; i >= 0; --i) sinePart = kSine[i] + r2 * sinePart;
+  double cosinePart = kCosine[6];
+  for (int i = 5; i >= 0; --i) cosinePart = kCosine[i] + r2 * cosinePart;
+  const double sine = r + r * r2 * sinePart;
+  const double cosine = 1.0 + r2 * cosinePart;
+  // The quadrant as a number 0..3 (a comparison, so that no value can make a cast fail).
+  const double quadrant = n - 4.0 * std::floor(n / 4.0);
+  if (quadrant == 0.0) return {sine, cosine};
+  if (quadrant == 1.0) return {cosine, -sine};
+  if (quadrant == 2.0) return {-sine, -cosine};
+  return {-cosine, sine};
+}
+
+// atan2 in (-pi, pi]: the ratio of the smaller to the larger magnitude, above tan(pi/8)
+// turned by pi/4, then a Chebyshev fit of atan(t) / t in t^2 (error below 9e-12).
+double FastAtan2(double y, double x) {
+  constexpr double kTanEighthPi = 0.41421356237309503;
+  // Written as selections rather than branches: the signs and the octant fall at random.
+  const double ax = std::abs(x);
+  const double ay = std::abs(y);
+  const double larger = std::max(ax, ay);
+  if (larger == 0.0) return 0.0;
+  const double ratio = std::min(ax, ay) / larger;
+  const double turned = (ratio - 1.0) / (ratio + 1.0);
+  const bool far = ratio > kTanEighthPi;
+  const double t = far ? turned : ratio;
+  const double u = t * t;
+  double a = (far ? std::numbers::pi / 4.0 : 0.0) +
+             t * (0.99999999997839877638 +
+                  u * (-0.33333332097609385878 +
+                       u * (0.19999883856551302778 +
+                            u * (-0.14281588772654124125 +
+                                 u * (0.11040489227218240327 +
+                                      u * (-0.084561928869404960153 + u * 0.047073481419680201663))))));
+  a = ay > ax ? std::numbers::pi / 2.0 - a : a;
+  a = x < 0.0 ? std::numbers::pi - a : a;
+  return std::copysign(a, y);
+}
+
 }  // namespace
 
 double BodiesAcceleration(const FactorWeights& weights, Ephemeris sky) {
@@ -103,21 +165,37 @@ AngleTerms::AngleTerms(double weightMc, double weightAs, double latitude, Epheme
 
 // MC = atan2(sin theta, cos theta cos e); AS = 90 degrees + atan2(sin theta cos p cos e +
 // sin p sin e, cos theta cos p), the zenith's longitude turned on by a quadrant.
-AngleTerms::Angles AngleTerms::At(double theta, double obliquity) const {
-  return At(theta, std::cos(obliquity), std::sin(obliquity));
-}
+AngleTerms::Angles AngleTerms::At(double theta, double obliquity) const { return At(theta, FrameAt(obliquity)); }
 
-AngleTerms::Angles AngleTerms::At(double theta, double cosE, double sinE) const {
+AngleTerms::Angles AngleTerms::At(double theta, const Frame& frame) const {
   Angles angles;
   if (!Active()) return angles;
-  const double s = std::sin(theta);
-  const double c = std::cos(theta);
-  if (weightMc_ != 0.0) angles.mc = std::atan2(s, c * cosE) * kDegreesPerRadian;
+  const SinCos theta2 = FastSinCos(theta);
+  const double s = theta2.sin;
+  const double c = theta2.cos;
+  angles.sin = s;
+  angles.cos = c;
+  if (weightMc_ != 0.0) angles.mc = FastAtan2(s, c * frame.cosObliquity) * kDegreesPerRadian;
   if (weightAs_ != 0.0) {
-    const double y = s * cosLatitude_ * cosE + sinLatitude_ * sinE;
-    angles.as = 90.0 + std::atan2(y, c * cosLatitude_) * kDegreesPerRadian;
+    const double y = s * cosLatitude_ * frame.cosObliquity + sinLatitude_ * frame.sinObliquity;
+    angles.as = 90.0 + FastAtan2(y, c * cosLatitude_) * kDegreesPerRadian;
   }
   return angles;
+}
+
+// Beyond the polar circle AS turns where sin theta = -cos e / (sin e tan p).
+AngleTerms::Frame AngleTerms::FrameAt(double obliquity) const {
+  Frame frame;
+  frame.cosObliquity = std::cos(obliquity);
+  frame.sinObliquity = std::sin(obliquity);
+  if (ascendantTurns_) {
+    const double first = std::asin(-frame.cosObliquity / (frame.sinObliquity * tanLatitude_));
+    for (int i = 0; i < 2; ++i) {
+      const double turn = i == 0 ? first : std::numbers::pi - first;
+      frame.turns[i] = turn - kTwoPi * std::floor(turn / kTwoPi);
+    }
+  }
+  return frame;
 }
 
 double AngleTerms::ObliquitySlope(double obliquity) const {
@@ -138,14 +216,30 @@ double AngleTerms::SiderealSlope() const {
   return slope;
 }
 
+// d MC / d theta = cos e / (cos^2 theta cos^2 e + sin^2 theta); d AS / d theta = (x y' -
+// y x') / (x^2 + y^2) for AS = 90 degrees + atan2(y, x) as above.
+double AngleTerms::SumRate(const Angles& angles, const Frame& frame) const {
+  const double s = angles.sin;
+  const double c = angles.cos;
+  double rate = 0.0;
+  if (weightMc_ != 0.0) {
+    const double x = c * frame.cosObliquity;
+    rate += weightMc_ * frame.cosObliquity / (x * x + s * s);
+  }
+  if (weightAs_ != 0.0) {
+    const double y = s * cosLatitude_ * frame.cosObliquity + sinLatitude_ * frame.sinObliquity;
+    const double x = c * cosLatitude_;
+    rate += weightAs_ * (x * c * cosLatitude_ * frame.cosObliquity + y * s * cosLatitude_) / (x * x + y * y);
+  }
+  return rate * kDegreesPerRadian;
+}
+
 // MC grows with theta (d MC / d theta >= cos e). So does AS this side of the polar
-// circle; beyond it AS swings back and forth without a wrap, turning where sin theta =
-// -cos e / (sin e tan p), and between its turns it is monotonic. The obliquity moves
-// both by at most 1/2 (MC) and (1 + |tan p|) / (cos e - |sin e tan p|)^2 (AS) times its
-// own change.
+// circle; beyond it AS swings back and forth without a wrap, and between its turns it
+// is monotonic. The estimates hold the obliquity of their frame, so the range is that of
+// the closed form at it; the obliquity's change is part of the estimates' point error.
 std::pair<double, double> AngleTerms::RangeBetween(double thetaFrom, const Angles& from, double thetaTo,
-                                                   const Angles& to, double obliquityFrom,
-                                                   double obliquityTo) const {
+                                                   const Angles& to, const Frame& frame) const {
   double low = 0.0;
   double high = 0.0;
   const auto add = [&](double weight, double a, double b) {  // the term's change from 0 ranges over a..b
@@ -155,20 +249,16 @@ std::pair<double, double> AngleTerms::RangeBetween(double thetaFrom, const Angle
   const double span = thetaTo - thetaFrom;
   if (weightMc_ != 0.0) add(weightMc_, 0.0, Positive360(to.mc - from.mc));
   if (weightAs_ != 0.0) {
-    const double e = (obliquityFrom + obliquityTo) / 2.0;
-    const double a = std::sin(e) * tanLatitude_;
-    const double b = std::cos(e);
     if (!ascendantTurns_) {
       add(weightAs_, 0.0, Positive360(to.as - from.as));
     } else {
       double least = std::min(from.as, to.as);
       double most = std::max(from.as, to.as);
-      const double first = std::asin(-b / a);
-      for (const double turn : {first, std::numbers::pi - first}) {
-        double offset = std::fmod(turn - thetaFrom, kTwoPi);
-        if (offset < 0.0) offset += kTwoPi;
+      const double start = thetaFrom - kTwoPi * std::floor(thetaFrom / kTwoPi);
+      for (const double turn : frame.turns) {
+        const double offset = turn >= start ? turn - start : turn - start + kTwoPi;
         if (offset <= span) {
-          const double value = At(thetaFrom + offset, e).as;
+          const double value = At(thetaFrom + offset, frame).as;
           least = std::min(least, value);
           most = std::max(most, value);
         }
@@ -176,15 +266,12 @@ std::pair<double, double> AngleTerms::RangeBetween(double thetaFrom, const Angle
       add(weightAs_, least - from.as, most - from.as);
     }
   }
-  const double margin = ObliquitySlope((obliquityFrom + obliquityTo) / 2.0) *
-                            std::abs(obliquityTo - obliquityFrom) * kDegreesPerRadian * 1.01 +
-                        kClosedFormError;
-  return {low - margin, high + margin};
+  return {low - kClosedFormError, high + kClosedFormError};
 }
 
 WatchedStretch::WatchedStretch(const Watch& watch, const AngleTerms& angles, const End& from, const End& to,
                                Ephemeris sky)
-    : width_(watch.mode.Width()), angles_(angles), days0_(from.days) {
+    : width_(ClearanceWidth(watch.mode)), angles_(angles), days0_(from.days) {
   const ChartState& s0 = from.chart->state;
   const ChartState& s1 = to.chart->state;
   const double days = to.days - from.days;
@@ -208,8 +295,7 @@ WatchedStretch::WatchedStretch(const Watch& watch, const AngleTerms& angles, con
   constant_ = from.offset - angles_.Sum(angles_.At(theta0_, obliquity0_)) - bodies0_;
   // The estimates take the obliquity of the middle of the stretch.
   const double middle = obliquity0_ + obliquityRate_ * days / 2.0;
-  cosObliquity_ = std::cos(middle);
-  sinObliquity_ = std::sin(middle);
+  frame_ = angles_.FrameAt(middle);
   const double obliquityError =
       angles_.Active() ? angles_.ObliquitySlope(middle) * std::abs(obliquityRate_ * days / 2.0) * kDegreesPerRadian * 1.01
                        : 0.0;
@@ -247,10 +333,13 @@ WatchedStretch::Estimate WatchedStretch::At(double days) const {
   Estimate e;
   e.days = days;
   e.theta = theta0_ + thetaRate_ * dt;
-  e.obliquity = obliquity0_ + obliquityRate_ * dt;
-  e.angles = angles_.At(e.theta, cosObliquity_, sinObliquity_);
+  e.angles = angles_.At(e.theta, frame_);
   e.offset = angles_.Sum(e.angles) + bodies0_ + bodiesRate_ * dt + constant_;
   return e;
+}
+
+double WatchedStretch::RateAt(const Estimate& e) const {
+  return (angles_.Active() ? angles_.SumRate(e.angles, frame_) * thetaRate_ : 0.0) + bodiesRate_;
 }
 
 double WatchedStretch::CircularOffset(double offset) const {
@@ -261,18 +350,16 @@ bool WatchedStretch::ClearAt(const Estimate& e, double floor) const {
   return CircularOffset(e.offset) > floor + pointError_;
 }
 
-bool WatchedStretch::ClearBetween(const Estimate& a, const Estimate& b, double floor, double& span) const {
+bool WatchedStretch::ClearBetween(const Estimate& a, const Estimate& b, double floor) const {
   double low = 0.0;
   double high = 0.0;
-  span = HUGE_VAL;
   if (angles_.Active()) {
     if (!(b.theta - a.theta < kTwoPi - 1e-9)) return false;
-    std::tie(low, high) = angles_.RangeBetween(a.theta, a.angles, b.theta, b.angles, a.obliquity, b.obliquity);
+    std::tie(low, high) = angles_.RangeBetween(a.theta, a.angles, b.theta, b.angles, frame_);
   }
   const double bodies = bodiesRate_ * (b.days - a.days);
   low += std::min(0.0, bodies);
   high += std::max(0.0, bodies);
-  span = high - low;
   const double reach = floor + pointError_;
   const double from = a.offset + low - reach;
   const double to = a.offset + high + reach;

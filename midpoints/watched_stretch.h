@@ -30,24 +30,36 @@ class AngleTerms {
 
   // The two angles at the sidereal angle theta (radians) and obliquity e (radians), in
   // degrees; MC continuous over a turn apart from its wrap, AS likewise or, where it
-  // turns back (beyond the polar circles), continuous without a wrap.
+  // turns back (beyond the polar circles), continuous without a wrap. sin and cos keep
+  // the sidereal angle's sine and cosine.
   struct Angles {
     double mc = 0.0;
     double as = 0.0;
+    double sin = 0.0;
+    double cos = 1.0;
   };
   Angles At(double theta, double obliquity) const;
-  // The same with the obliquity's cosine and sine given.
-  Angles At(double theta, double cosObliquity, double sinObliquity) const;
+
+  // One obliquity held for a stretch, with what the ranges below need of it.
+  struct Frame {
+    double cosObliquity = 1.0;
+    double sinObliquity = 0.0;
+    std::array<double, 2> turns{};  // beyond the polar circle: where AS turns back, 0..2 pi
+  };
+  Frame FrameAt(double obliquity) const;
+  Angles At(double theta, const Frame& frame) const;
   // How much the weighted sum can change per radian of obliquity, at most.
   double ObliquitySlope(double obliquity) const;
   // The same per radian of the sidereal angle, over the range's obliquities.
   double SiderealSlope() const;
   double Sum(const Angles& angles) const { return weightMc_ * angles.mc + weightAs_ * angles.as; }
+  // d Sum / d theta at the given angles, degrees per radian.
+  double SumRate(const Angles& angles, const Frame& frame) const;
 
-  // The least and largest weighted sum while theta runs from `from` to `to` (radians, at
-  // most one turn on) and the obliquity between the two given, relative to Sum(at from).
+  // The least and largest weighted sum at the frame's obliquity while theta runs from
+  // `from` to `to` (radians, at most one turn on), relative to Sum(at from).
   std::pair<double, double> RangeBetween(double thetaFrom, const Angles& from, double thetaTo, const Angles& to,
-                                         double obliquityFrom, double obliquityTo) const;
+                                         const Frame& frame) const;
 
  private:
   double weightMc_ = 0.0;
@@ -78,19 +90,19 @@ class WatchedStretch {
     double offset;
     AngleTerms::Angles angles;
     double theta;
-    double obliquity;
     double days;
   };
   Estimate At(double days) const;
+  // How fast the estimate moves there, degrees per day.
+  double RateAt(const Estimate& e) const;
   double PointError() const { return pointError_; }
 
   // Whether every moment between the two estimates (both included) certainly keeps a
-  // circular distance of more than `floor` from the other position. `span` receives how
-  // far the offset may range between them.
-  bool ClearBetween(const Estimate& a, const Estimate& b, double floor, double& span) const;
+  // circular distance of more than `floor` from the other position.
+  bool ClearBetween(const Estimate& a, const Estimate& b, double floor) const;
   bool ClearAt(const Estimate& e, double floor) const;
-  // The distance of an offset from the nearest whole multiple of the width (an estimate's
-  // circular distance; rounded like one).
+  // The distance of an offset from the nearest whole multiple of the clearance width (an
+  // estimate's circular distance; rounded like one).
   double CircularOffset(double offset) const;
 
   // Whether a position can fall below 0 within the stretch (a midpoint of the Sun or Moon
@@ -98,7 +110,7 @@ class WatchedStretch {
   bool MayGoNegative() const { return mayGoNegative_; }
 
  private:
-  double width_;
+  double width_;  // ClearanceWidth of the mode
   const AngleTerms& angles_;
   double days0_;
   double theta0_;
@@ -109,8 +121,8 @@ class WatchedStretch {
   double bodiesRate_;
   double constant_;
   double pointError_;
-  double cosObliquity_;  // at the middle of the stretch: the obliquity's change over it
-  double sinObliquity_;  // is part of pointError_
+  AngleTerms::Frame frame_;  // at the middle of the stretch: the obliquity's change over it
+                             // is part of pointError_
   bool mayGoNegative_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
 #include "pictures/dial_picture.h"
+#include "pictures/radix_ring.h"
 #include "platform/colors.h"
 
 namespace gyrolux {
@@ -37,7 +38,7 @@ bool AxisStripShows(int factor, const AxisStripOptions& options) {
   return true;
 }
 
-Picture DrawAxisStrip(const Chart& chart, const AxisStripOptions& options) {
+Picture DrawAxisStrip(const Chart& chart, const AxisStripOptions& options, const ChartState* radix) {
   Picture picture(kAxisStripPictureWidth, kAxisStripHeight);
   picture.setBrush(clWhite);
   picture.setPen(clBlack, 1);
@@ -75,6 +76,13 @@ Picture DrawAxisStrip(const Chart& chart, const AxisStripOptions& options) {
                DateLabel(chart) + QStringLiteral(", ") + ShownClock(m.hours) +
                    QStringLiteral(", L:") + chart.texts.longitudeText + QStringLiteral(", B:") +
                    chart.texts.latitudeText);
+  if (radix) {
+    picture.setFont(QStringLiteral("Ariel"), 8, true, kRadixColor);
+    picture.text(20, 452, QStringLiteral("Radix"));
+    picture.setPen(kRadixColor, 1);
+    picture.line(17, 470, 17 + 22 * 45 / 2, 470);
+    DrawRadixAxisMarks(picture, *radix, {17, 22, 464, 477, 480, 12});
+  }
   return picture;
 }
 

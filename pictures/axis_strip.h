@@ -30,7 +30,8 @@ bool AxisStripShows(int factor, const AxisStripOptions& options);
 
 // The linear 0° to 22° strip of the 22.5-degree mode: the scale, one row per factor with
 // its glyph and a red marker at its place, the legend of all factors with their
-// positions, and the moment in the bottom line.
-Picture DrawAxisStrip(const Chart& chart, const AxisStripOptions& options);
+// positions, and the moment in the bottom line. With a radix, below that line the radix's
+// own axis in its colour: each factor's place on the same scale.
+Picture DrawAxisStrip(const Chart& chart, const AxisStripOptions& options, const ChartState* radix = nullptr);
 
 }  // namespace gyrolux

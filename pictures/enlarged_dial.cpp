@@ -10,6 +10,7 @@
 #include "engine/integer_conversion.h"
 #include "pictures/dial_picture.h"
 #include "pictures/occupancy.h"
+#include "pictures/radix_ring.h"
 #include "platform/colors.h"
 
 namespace gyrolux {
@@ -183,13 +184,14 @@ double HouseCircleCusp(const ChartState& state, const HouseCircle& circle, int k
 }
 
 Picture DrawEnlargedDial(const Chart& chart, const HouseCircle& circle, bool symbolFontPresent,
-                         const QString& placeLabel) {
+                         const QString& placeLabel, const ChartState* radix) {
   Picture picture(kEnlargedDialSize, kEnlargedDialSize);
   DrawFrameAndCircles(picture, symbolFontPresent);
   DrawFixedHouses(picture);
   DrawSigns(picture, symbolFontPresent);
   DrawHouseCircle(picture, chart.state, circle);
   DrawFactors(picture, chart.state, symbolFontPresent);
+  if (radix) DrawRadixRing(picture, *radix, symbolFontPresent, kEnlargedDialRadixRing);
   DrawDegreeScale(picture);
   DrawMoment(picture, chart, placeLabel);
   return picture;

@@ -37,9 +37,10 @@ double HouseCircleCusp(const ChartState& state, const HouseCircle& circle, int k
 // the centre emblem, the house circle with its numbers, every factor (WI left out) with its
 // tick and its tangential glyph in two occupancy rings, the degree scale, and the moment
 // and place in the top line. Without the symbol font signs and factors are written as
-// letters. placeLabel is the main window's place label.
+// letters. placeLabel is the main window's place label. With a radix, its ring in the radix
+// colour (kEnlargedDialRadixRing).
 Picture DrawEnlargedDial(const Chart& chart, const HouseCircle& circle, bool symbolFontPresent,
-                         const QString& placeLabel);
+                         const QString& placeLabel, const ChartState* radix = nullptr);
 
 // The enlarged dial window's icon, 32 x 32: a small dial with a turned house circle.
 Picture DrawEnlargedDialIcon();

@@ -67,12 +67,12 @@ void DrawOp(QPainter& painter, const PictureOp& op, TextRendering texts) {
     }
     case PictureOp::Kind::Rectangle:
       painter.setPen(PenFor(op.pen));
-      painter.setBrush(QColor(op.brush));
+      painter.setBrush(op.brush == kNoBrush ? QBrush(Qt::NoBrush) : QBrush(QColor(op.brush)));
       painter.drawRect(OutlineBox(op));
       break;
     case PictureOp::Kind::Ellipse:
       painter.setPen(PenFor(op.pen));
-      painter.setBrush(QColor(op.brush));
+      painter.setBrush(op.brush == kNoBrush ? QBrush(Qt::NoBrush) : QBrush(QColor(op.brush)));
       painter.drawEllipse(OutlineBox(op));
       break;
     case PictureOp::Kind::Pixel:
@@ -171,14 +171,30 @@ void Picture::image(int x, int y, const QImage& image) {
   op.image = image;
 }
 
+void Picture::beginGroup(const QString& name) {
+  endGroup();
+  groups_.push_back({name, ops_.size(), ops_.size()});
+  groupOpen_ = true;
+}
+
+void Picture::endGroup() {
+  if (groupOpen_) groups_.back().end = ops_.size();
+  groupOpen_ = false;
+}
+
 void Picture::render(QPainter& painter, const QRectF& target, TextRendering texts) const {
-  if (!target.isValid()) return;
+  render(painter, target, texts, 0, ops_.size());
+}
+
+void Picture::render(QPainter& painter, const QRectF& target, TextRendering texts, size_t first, size_t end) const {
+  end = std::min(end, ops_.size());
+  if (!target.isValid() || first >= end) return;
   painter.save();
   painter.translate(target.topLeft());
   painter.scale(target.width() / width_, target.height() / height_);
   // What lies outside the picture's own box stays outside the target.
   painter.setClipRect(QRect(0, 0, width_, height_), Qt::IntersectClip);
-  for (const PictureOp& op : ops_) DrawOp(painter, op, texts);
+  for (size_t i = first; i < end; ++i) DrawOp(painter, ops_[i], texts);
   painter.restore();
 }
 

@@ -11,6 +11,9 @@ class QPainter;
 
 namespace gyrolux {
 
+// The brush that fills nothing: a rectangle or ellipse drawn with it is an outline only.
+inline constexpr QRgb kNoBrush = 0x00000000;  // fully transparent, which qRgb never gives
+
 struct PicturePen {
   QRgb color = qRgb(0, 0, 0);
   int width = 1;
@@ -65,7 +68,7 @@ class Picture {
   int height() const { return height_; }
   void setPen(QRgb color, int width = 1);
   void setPenColor(QRgb color);
-  void setBrush(QRgb color);  // solid
+  void setBrush(QRgb color);  // solid, or kNoBrush
   void setFont(const QString& face, int pointSize, bool bold, QRgb color);
   void setFontFace(const QString& face);
   void setFontSize(int pointSize);
@@ -85,8 +88,22 @@ class Picture {
 
   const std::vector<PictureOp>& ops() const { return ops_; }
 
+  // A named run of operations (one factor's line, say), so that an export can mark it for
+  // other programs: the operations recorded between beginGroup and endGroup. Groups do
+  // not nest; beginGroup closes an open one.
+  struct Group {
+    QString name;
+    size_t first = 0;
+    size_t end = 0;
+  };
+  void beginGroup(const QString& name);
+  void endGroup();
+  const std::vector<Group>& groups() const { return groups_; }
+
   // Replays the operations onto a painter, the logical picture stretched into target.
   void render(QPainter& painter, const QRectF& target, TextRendering texts = TextRendering::Glyphs) const;
+  // The same for the operations first up to end (exclusive) only.
+  void render(QPainter& painter, const QRectF& target, TextRendering texts, size_t first, size_t end) const;
   // The picture at its own size (or stretched to size) on a white ground.
   QImage toImage() const;
   QImage toImage(QSize size) const;
@@ -100,6 +117,8 @@ class Picture {
   QRgb brush_ = qRgb(255, 255, 255);
   PictureFont font_;
   std::vector<PictureOp> ops_;
+  std::vector<Group> groups_;
+  bool groupOpen_ = false;
 };
 
 }  // namespace gyrolux

@@ -40,7 +40,7 @@ std::optional<QByteArray> PdfBytes(const Picture& picture) {
   return bytes;
 }
 
-std::optional<QByteArray> SvgBytes(const Picture& picture) {
+std::optional<QByteArray> SvgBytesOfOps(const Picture& picture, size_t first, size_t end) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly)) return std::nullopt;
@@ -54,10 +54,41 @@ std::optional<QByteArray> SvgBytes(const Picture& picture) {
     QPainter painter;
     if (!painter.begin(&generator)) return std::nullopt;
     painter.setRenderHint(QPainter::Antialiasing);
-    picture.render(painter, QRectF(0, 0, picture.width(), picture.height()), TextRendering::Outlines);
+    picture.render(painter, QRectF(0, 0, picture.width(), picture.height()), TextRendering::Outlines, first, end);
     if (!painter.end()) return std::nullopt;
   }
   return bytes;
+}
+
+// The picture's named groups become <g id="NAME"> elements. The generator knows no names,
+// so each run of operations is rendered on its own and the drawing elements of each run
+// (what follows the generator's </defs>, up to </svg>) are put together in one document.
+std::optional<QByteArray> SvgBytes(const Picture& picture) {
+  if (picture.groups().empty()) return SvgBytesOfOps(picture, 0, picture.ops().size());
+  const QByteArray defsEnd = QByteArrayLiteral("</defs>\n");
+  const QByteArray svgEnd = QByteArrayLiteral("</svg>");
+  QByteArray document;
+  const auto append = [&](size_t first, size_t end, const QString& name) -> bool {
+    if (first >= end && !document.isEmpty()) return true;
+    const std::optional<QByteArray> part = SvgBytesOfOps(picture, first, end);
+    if (!part) return false;
+    const qsizetype bodyStart = part->indexOf(defsEnd);
+    const qsizetype bodyEnd = part->lastIndexOf(svgEnd);
+    if (bodyStart < 0 || bodyEnd < bodyStart) return false;
+    const qsizetype from = bodyStart + defsEnd.size();
+    if (document.isEmpty()) document = part->left(from);
+    if (!name.isEmpty()) document += "<g id=\"" + name.toHtmlEscaped().toUtf8() + "\">\n";
+    document += part->mid(from, bodyEnd - from);
+    if (!name.isEmpty()) document += "</g>\n";
+    return true;
+  };
+  size_t done = 0;
+  for (const Picture::Group& group : picture.groups()) {
+    if (!append(done, group.first, QString()) || !append(group.first, group.end, group.name)) return std::nullopt;
+    done = group.end;
+  }
+  if (!append(done, picture.ops().size(), QString())) return std::nullopt;
+  return document + svgEnd + '\n';
 }
 
 std::optional<QByteArray> PngBytes(const Picture& picture) {

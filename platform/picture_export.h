@@ -13,7 +13,8 @@ namespace gyrolux {
 // names as the drawings ask for them and so depends on the fonts of the machine that shows
 // it. These look the same anywhere:
 //   Pdf  one page of the picture's size (96 logical pixels to the inch), the fonts embedded;
-//   Svg  the picture's size, every text as the outlines of its glyphs;
+//   Svg  the picture's size, every text as the outlines of its glyphs, each named group of
+//        operations (Picture::beginGroup) one <g> element with the name as its id;
 //   Png  at twice the picture's size up to 2000 pixels a side (sharp on fine screens),
 //        else at its own size, marked with the resolution that shows it at its own size.
 enum class ExportFormat { Pdf, Svg, Png };

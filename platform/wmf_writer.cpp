@@ -180,7 +180,7 @@ class WmfBuilder {
   void useBrush(QRgb brush) {
     if (brush_ && brush == currentBrush_) return;
     uint32_t handle = 0;
-    char* record = wcreatebrushindirect_set(&handle, handles_, U_WLOGBRUSH_set(U_BS_SOLID, ColorRef(brush), 0));
+    char* record = wcreatebrushindirect_set(&handle, handles_, U_WLOGBRUSH_set(brush == kNoBrush ? U_BS_NULL : U_BS_SOLID, ColorRef(brush), 0));
     select(brush_, record, handle);
     currentBrush_ = brush;
   }

@@ -31,14 +31,15 @@ ALLOWED = {
     "dialogs": BOTTOM | LOGIC | {"info"},
     "evaluation": BOTTOM | LOGIC | {"info"},
     "radix": BOTTOM | LOGIC | {"info", "dialogs", "evaluation"},
-    "clock": BOTTOM | LOGIC | WINDOWS | {"radix"},
-    "tools": BOTTOM | LOGIC | WINDOWS | {"radix"},
-    "app": BOTTOM | LOGIC | WINDOWS | {"clock", "radix"},
-    "bench": BOTTOM | LOGIC | WINDOWS | {"clock", "radix"},
+    "events": BOTTOM | LOGIC | {"info", "dialogs", "evaluation", "radix"},
+    "clock": BOTTOM | LOGIC | WINDOWS | {"radix", "events"},
+    "tools": BOTTOM | LOGIC | WINDOWS | {"radix", "events"},
+    "app": BOTTOM | LOGIC | WINDOWS | {"clock", "radix", "events"},
+    "bench": BOTTOM | LOGIC | WINDOWS | {"clock", "radix", "events"},
 }
 # Beside the mirrored folders of tests/ and fuzz/: the helpers and what tests the lower folders.
 MIRRORS = {"tests", "fuzz"}
-BELOW_THE_CLOCK = BOTTOM | LOGIC | WINDOWS | {"tools", "radix"}
+BELOW_THE_CLOCK = BOTTOM | LOGIC | WINDOWS | {"tools", "radix", "events"}
 
 
 def allowed_for(root, path):

@@ -117,17 +117,17 @@ bool ReadNumberOption(const QCommandLineParser& parser, const QString& name, dou
 
 }  // namespace
 
-bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error) {
-  if (!parser.isSet(QStringLiteral("date"))) {
-    error = MissingOptionText(QStringLiteral("date"));
+bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error, const QString& prefix) {
+  if (!parser.isSet(prefix + QStringLiteral("date"))) {
+    error = MissingOptionText(prefix + QStringLiteral("date"));
     return false;
   }
-  if (!ReadDate(parser.value(QStringLiteral("date")), chart, error)) return false;
+  if (!ReadDate(parser.value(prefix + QStringLiteral("date")), chart, error)) return false;
   double hours = 0, lon = 0, lat = 0;
   // Hours below 100: the clock's minutes unit lets the time of day grow past 24.
-  if (!ReadNumberOption(parser, QStringLiteral("hours"), 0.0, 99.9999, hours, error)) return false;
-  if (!ReadNumberOption(parser, QStringLiteral("lon"), -180.0002, 180.0002, lon, error)) return false;
-  if (!ReadNumberOption(parser, QStringLiteral("lat"), -90.0002, 90.0002, lat, error)) return false;
+  if (!ReadNumberOption(parser, prefix + QStringLiteral("hours"), 0.0, 99.9999, hours, error)) return false;
+  if (!ReadNumberOption(parser, prefix + QStringLiteral("lon"), -180.0002, 180.0002, lon, error)) return false;
+  if (!ReadNumberOption(parser, prefix + QStringLiteral("lat"), -90.0002, 90.0002, lat, error)) return false;
   chart.moment.hours = hours;
   chart.moment.longitude = lon;
   chart.moment.latitude = lat;
@@ -154,6 +154,13 @@ bool TakeEphemeris(Ephemeris ephemeris, ChartMoment& moment, QString& error) {
   if (ephemeris == Ephemeris::Swiss) error = SwissRangeMessage(moment.year);
   if (!error.isEmpty()) return false;
   moment.ephemeris = ephemeris;
+  return true;
+}
+
+bool ReadDateText(const QString& text, CivilDate& date, QString& error) {
+  Chart chart;
+  if (!ReadDate(text, chart, error)) return false;
+  date = {chart.moment.day, chart.moment.month, chart.moment.year};
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include "engine/calendar.h"
 #include "engine/chart.h"
 #include "engine/dial_mode.h"
 
@@ -23,7 +24,8 @@ QCommandLineOption EphemerisOption();
 // the date as given, the time as hh:mm, and the coordinates as the date dialog forms typed
 // ones (TypedCoordinateText). Checks that each is given, that the date exists (years 1600..9999), that the
 // hours lie in 0 up to below 100 and the coordinates within the ranges the dialogs accept.
-bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error);
+// With a prefix the options are named --PREFIXdate and so on (the radix's --birth-date).
+bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error, const QString& prefix = {});
 
 // Reads --ephemeris (model when not given); refuses an unknown sky.
 bool ReadEphemeris(const QCommandLineParser& parser, Ephemeris& ephemeris, QString& error);
@@ -42,6 +44,9 @@ QString TypedCoordinateText(double value, int degreeDigits);
 // would be within the orb of every other, so the orb is at most MaxOrbDegrees(); it is above 0, or with
 // zeroAllowed at least 0. False with the message in error for any other value.
 bool ReadOrbOption(const QCommandLineParser& parser, Orb& orb, QString& error, bool zeroAllowed = false);
+
+// A date DD.MM.YYYY as --date takes it (years 1600..9999); false with the message in error.
+bool ReadDateText(const QString& text, CivilDate& date, QString& error);
 
 // "Option --NAME fehlt".
 QString MissingOptionText(const QString& name);

@@ -15,6 +15,10 @@
 #include "pictures/calculating_dial.h"
 #include "pictures/dial_picture.h"
 #include "pictures/enlarged_dial.h"
+#include "pictures/mode_dial.h"
+#include "pictures/radix_ring.h"
+#include "radix/chart_library.h"
+#include "radix/radix_settings.h"
 #include "platform/picture_export.h"
 #include "platform/bundled_images.h"
 #include "platform/symbol_font.h"
@@ -26,17 +30,18 @@ namespace gyrolux::calc {
 
 namespace {
 
-enum class Kind { Dial, CalculatingDial, Axes, Wheel, Strip };
+enum class Kind { Dial, CalculatingDial, Axes, Wheel, Strip, Ephemeris };
 
 struct KindName {
   const char* name;
   Kind kind;
 };
-constexpr std::array<KindName, 5> kKinds = {{{"dial", Kind::Dial},
+constexpr std::array<KindName, 6> kKinds = {{{"dial", Kind::Dial},
                                              {"rscheibe", Kind::CalculatingDial},
                                              {"axes", Kind::Axes},
                                              {"wheel", Kind::Wheel},
-                                             {"strip", Kind::Strip}}};
+                                             {"strip", Kind::Strip},
+                                             {"ephemeris", Kind::Ephemeris}}};
 
 constexpr std::array<const char*, 6> kCircles = {"MC", "WI", "SO", "AS", "MO", "KN"};
 
@@ -75,26 +80,63 @@ bool ReadCircle(const QCommandLineParser& parser, HouseCircle& circle, QString& 
   return true;
 }
 
-Picture Draw(Kind kind, const Chart& chart, const HouseCircle& circle, bool longLines) {
+struct DrawChoices {
+  HouseCircle circle;
+  bool longLines = false;
+  DialDrawing dial;  // the mode (dial and axes) and the pointer (dial)
+};
+
+Picture Draw(Kind kind, const Chart& chart, const DrawChoices& choices, const ChartState* radix) {
+  const HouseCircle& circle = choices.circle;
+  const bool longLines = choices.longLines;
   // The program draws these with the symbol font installed.
   const QString place = PlaceLabel(chart.moment);
   switch (kind) {
-    case Kind::Dial: return DrawEnlargedDial(chart, circle, true, place);
+    case Kind::Dial: return DrawDialInMode(chart, circle, true, place, radix, choices.dial);
     case Kind::CalculatingDial: return DrawCalculatingDial(chart, longLines, true, place);
-    case Kind::Axes: return DrawAxisGraphic(chart);
-    case Kind::Wheel: return DrawDial(chart.state, true, ApplicationIconImage());
-    case Kind::Strip: return DrawAxisStrip(chart, AxisStripOptions{});
+    case Kind::Axes: return DrawAxisGraphic(chart, radix, choices.dial.mode);
+    case Kind::Wheel: {
+      Picture wheel = DrawDial(chart.state, true, ApplicationIconImage());
+      if (radix) DrawRadixRing(wheel, *radix, true);
+      return wheel;
+    }
+    case Kind::Strip: return DrawAxisStrip(chart, AxisStripOptions{}, radix);
+    case Kind::Ephemeris: break;
   }
   return Picture(1, 1);
 }
 
 }  // namespace
 
+bool ReadDrawRadix(const QCommandLineParser& parser, Ephemeris sky, std::optional<LoadedRadix>& radix, QString& error) {
+  const bool db = parser.isSet(QStringLiteral("db"));
+  if (!parser.isSet(QStringLiteral("radix"))) {
+    if (db) error = QStringLiteral("--db gehört zu --radix");
+    return !db;
+  }
+  const std::unique_ptr<ChartLibrary> library =
+      ChartLibrary::Open(ChartLibraryPath(db ? parser.value(QStringLiteral("db")) : QString()), error);
+  if (!library) return false;
+  radix = LoadRadix(*library, parser.value(QStringLiteral("radix")), error);
+  if (!radix || !TakeEphemeris(sky, radix->chart.moment, error)) return false;
+  RecomputeChart(radix->chart);
+  return true;
+}
+
+std::optional<DialMode> DialModeOfText(const QString& text) {
+  if (text == u"360") return kMode360;
+  if (text == u"90") return kMode90;
+  if (text == u"45") return kMode45;
+  if (text == u"22.5" || text == u"22,5") return kMode22_5;
+  return std::nullopt;
+}
+
 void DefineDrawVerb(QCommandLineParser& parser) {
   parser.addPositionalArgument(
       QStringLiteral("KIND"),
       QStringLiteral("dial (the enlarged dial), rscheibe (the calculating dial), axes (the 22.5-degree "
-                     "axis graphic), wheel (the main window's dial) or strip (the main window's axis strip)."));
+                     "axis graphic), wheel (the main window's dial), strip (the main window's axis strip) or ephemeris "
+                     "(the graphic ephemeris of a period, without a moment)."));
   parser.addOptions({
       {QStringLiteral("out"),
        QStringLiteral("The file to write; its extension chooses the format: .wmf (the program's own "
@@ -106,6 +148,23 @@ void DefineDrawVerb(QCommandLineParser& parser) {
        QStringLiteral("R")},
       {QStringLiteral("long-lines"),
        QStringLiteral("rscheibe: the bearing lines start further in (the answer Yes of the program's question).")},
+      {QStringLiteral("radix"),
+       QStringLiteral("The radix chart NAME from the chart library, drawn with the diagram."), QStringLiteral("NAME")},
+      {QStringLiteral("db"), QStringLiteral("With --radix: the library file (default: $GYROLUX_CHARTS, else "
+                                            "$XDG_DATA_HOME/gyrolux/charts.sqlite)."),
+       QStringLiteral("FILE")},
+      {QStringLiteral("from"), QStringLiteral("ephemeris: the first day, DD.MM.YYYY."), QStringLiteral("DD.MM.YYYY")},
+      {QStringLiteral("to"), QStringLiteral("ephemeris: the last day, DD.MM.YYYY (at most 100 years on)."),
+       QStringLiteral("DD.MM.YYYY")},
+      {QStringLiteral("mode"),
+       QStringLiteral("ephemeris, dial, axes: the dial mode, 360, 90, 45 or 22.5 (dial: 360, the zodiac, "
+                      "unless given; axes: 22.5)."),
+       QStringLiteral("360|90|45|22.5")},
+      {QStringLiteral("pointer"), QStringLiteral("dial: the pointer at DEG degrees of the mode."), QStringLiteral("DEG")},
+      {QStringLiteral("factors"),
+       QStringLiteral("ephemeris: the factors drawn, comma-separated (default SO,MO,KN,ME..PL and CU..PO)."),
+       QStringLiteral("SO,MO,...")},
+      {QStringLiteral("midpoints"), QStringLiteral("ephemeris: the radix's midpoints as lines as well.")},
   });
 }
 
@@ -115,7 +174,7 @@ int RunDrawVerb(VerbCall& call) {
   const QString kindText = parser.positionalArguments().value(0);
   const std::optional<Kind> kind = ReadKind(kindText);
   if (!kind) {
-    err << QStringLiteral("unbekannte Art '%1' (dial, rscheibe, axes, wheel oder strip)").arg(kindText);
+    err << QStringLiteral("unbekannte Art '%1' (dial, rscheibe, axes, wheel, strip oder ephemeris)").arg(kindText);
     return kRefused;
   }
   if (!parser.isSet(QStringLiteral("out"))) {
@@ -123,6 +182,13 @@ int RunDrawVerb(VerbCall& call) {
     return kRefused;
   }
   const QString out = parser.value(QStringLiteral("out"));
+  if (*kind == Kind::Ephemeris) return RunDrawEphemeris(call, out);
+  for (const char* option : {"from", "to", "factors", "midpoints"}) {
+    if (parser.isSet(QLatin1String(option))) {
+      err << QStringLiteral("--%1 gehört zur Art ephemeris").arg(QLatin1String(option));
+      return kRefused;
+    }
+  }
   const bool metafile = QFileInfo(out).suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) == 0;
   const std::optional<ExportFormat> format = ExportFormatOfFile(out);
   if (!metafile && !format) {
@@ -141,9 +207,45 @@ int RunDrawVerb(VerbCall& call) {
     err << "--circle und --rotation gehören zur Art dial";
     return kRefused;
   }
-  const bool longLines = parser.isSet(QStringLiteral("long-lines"));
-  if (longLines && *kind != Kind::CalculatingDial) {
+  DrawChoices choices;
+  choices.circle = circle;
+  choices.longLines = parser.isSet(QStringLiteral("long-lines"));
+  if (choices.longLines && *kind != Kind::CalculatingDial) {
     err << "--long-lines gehört zur Art rscheibe";
+    return kRefused;
+  }
+  if (parser.isSet(QStringLiteral("mode"))) {
+    const std::optional<DialMode> mode = DialModeOfText(parser.value(QStringLiteral("mode")));
+    if (*kind != Kind::Dial && *kind != Kind::Axes) {
+      err << "--mode gehört zu den Arten dial, axes und ephemeris";
+      return kRefused;
+    }
+    if (!mode) {
+      err << QStringLiteral("ungültiger Wert '%1' für --mode (360, 90, 45 oder 22.5)").arg(parser.value(QStringLiteral("mode")));
+      return kRefused;
+    }
+    choices.dial.mode = *mode;
+  } else if (*kind == Kind::Axes) {
+    choices.dial.mode = kMode22_5;
+  }
+  if (parser.isSet(QStringLiteral("pointer"))) {
+    const QString text = parser.value(QStringLiteral("pointer"));
+    const std::optional<double> pointer = ParseNumber(text);
+    if (*kind != Kind::Dial) {
+      err << "--pointer gehört zur Art dial";
+      return kRefused;
+    }
+    if (!pointer || *pointer < 0 || *pointer >= choices.dial.mode.Width()) {
+      err << QStringLiteral("ungültiger Wert '%1' für --pointer (Grad des Modus, 0 bis unter %2)")
+                 .arg(text, QString::number(choices.dial.mode.Width()));
+      return kRefused;
+    }
+    choices.dial.pointer = *pointer;
+  }
+
+  std::optional<LoadedRadix> radix;
+  if (!ReadDrawRadix(parser, call.ephemeris, radix, error)) {
+    err << error;
     return kRefused;
   }
 
@@ -153,7 +255,8 @@ int RunDrawVerb(VerbCall& call) {
         << " liegt weder neben dem Programm noch in seinem Datenordner";
     return kFailed;
   }
-  const Picture picture = WithEphemerisNote(Draw(*kind, call.chart, circle, longLines), call.chart.moment);
+  const Picture picture =
+      WithEphemerisNote(Draw(*kind, call.chart, choices, radix ? &radix->chart.state : nullptr), call.chart.moment);
   const bool written =
       metafile ? WriteWmf(picture, out, &error) : ExportPicture(picture, out, *format, &error);
   if (!written) {

@@ -12,6 +12,7 @@
 #include "evaluation/axis_lookup.h"
 #include "evaluation/evaluation_lists.h"
 #include "evaluation/mc_texts.h"
+#include "events/radix_lists.h"
 #include "tools/calc_args.h"
 #include "tools/calc_verbs.h"
 
@@ -33,7 +34,8 @@ bool IsSet(const QCommandLineParser& parser, const char* name) { return parser.i
 void DefineListVerb(QCommandLineParser& parser) {
   parser.addPositionalArgument(
       QStringLiteral("KIND"),
-      QStringLiteral("faktoren, alpha-code, winkel-code, halbsummen, mc-texte, grad-achse or hs-achse."));
+      QStringLiteral("faktoren, alpha-code, winkel-code, halbsummen, mc-texte, grad-achse or hs-achse; with "
+                     "--radix also transite, sonnenbogen, progression or summen."));
   parser.addOptions({
       {QStringLiteral("textsfile"),
        QStringLiteral("The MC/MC texts file (mc-texte); looked for as mc-ergnw.txt if not given."),
@@ -47,6 +49,11 @@ void DefineListVerb(QCommandLineParser& parser) {
       {QStringLiteral("next-days"),
        QStringLiteral("Presses \"Nächster Tag\" N times before the list is built; 0 if not given."),
        QStringLiteral("N")},
+      {QStringLiteral("radix"),
+       QStringLiteral("The radix of the lists against it (transite, sonnenbogen, progression, summen): a chart "
+                      "of the library by its name."),
+       QStringLiteral("NAME")},
+      {QStringLiteral("db"), QStringLiteral("The library file of --radix."), QStringLiteral("FILE")},
       {QStringLiteral("json"), QStringLiteral("The list as one JSON object.")},
   });
 }
@@ -61,8 +68,21 @@ int RunListVerb(VerbCall& call) {
                                      QStringLiteral("winkel-code"), QStringLiteral("halbsummen"),
                                      QStringLiteral("mc-texte"),    QStringLiteral("grad-achse"),
                                      QStringLiteral("hs-achse")};
-  if (!kKinds.contains(kind)) {
-    err << "unbekannte Liste '" << kind << "' (eine von " << kKinds.join(QStringLiteral(", ")) << ")";
+  const std::optional<RadixListKind> radixKind = RadixListKindOf(kind);
+  if (!kKinds.contains(kind) && !radixKind) {
+    err << "unbekannte Liste '" << kind << "' (eine von " << kKinds.join(QStringLiteral(", "))
+        << ", transite, sonnenbogen, progression, summen)";
+    return kRefused;
+  }
+  if (IsSet(parser, "radix") != radixKind.has_value() || (IsSet(parser, "db") && !IsSet(parser, "radix"))) {
+    err << (radixKind ? MissingOptionText(QStringLiteral("radix"))
+                      : QStringLiteral("Option --radix gehört nicht zur Liste '%1'").arg(kind));
+    return kRefused;
+  }
+  Chart radix;
+  QString radixError;
+  if (radixKind && !ReadLibraryRadix(parser, radix, radixError)) {
+    err << radixError;
     return kRefused;
   }
   int nextDays = 0;
@@ -121,7 +141,9 @@ int RunListVerb(VerbCall& call) {
   }
 
   QStringList lines;
-  if (kind == QLatin1String("faktoren")) {
+  if (radixKind) {
+    lines = RadixList(*radixKind, chart, Option(parser, "radix"), radix, orb);
+  } else if (kind == QLatin1String("faktoren")) {
     lines = FactorsList(chart);
   } else if (kind == QLatin1String("alpha-code")) {
     lines = AlphaCodeList(chart);

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <optional>
+
 #include <QCommandLineParser>
 #include <QJsonValue>
 #include <QTextStream>
 
 #include "engine/chart.h"
 #include "engine/dial_mode.h"
+#include "session/session.h"
 
 namespace gyrolux::calc {
 
@@ -63,6 +66,9 @@ struct Verb {
   // The verb writes to the output as it goes (a long list, streamed), having checked
   // everything that could fail before its first line.
   bool writesAsItGoes = false;
+  // The kind (first positional argument) for which the verb reads no moment although
+  // readsMoment is set; nullptr: none.
+  const char* kindWithoutMoment = nullptr;
 };
 
 void DefineChartVerb(QCommandLineParser& parser);
@@ -73,6 +79,13 @@ void DefineListVerb(QCommandLineParser& parser);
 int RunListVerb(VerbCall& call);
 void DefineDrawVerb(QCommandLineParser& parser);
 int RunDrawVerb(VerbCall& call);
+// The radix of --radix NAME [--db FILE] loaded and computed in the sky, or none when not
+// asked for; false with the message in error when it cannot be loaded.
+bool ReadDrawRadix(const QCommandLineParser& parser, Ephemeris sky, std::optional<LoadedRadix>& radix, QString& error);
+// "360", "90", "45", "22.5" (or "22,5").
+std::optional<DialMode> DialModeOfText(const QString& text);
+// "draw ephemeris": the graphic ephemeris of a period, written to out.
+int RunDrawEphemeris(VerbCall& call, const QString& out);
 void DefineSearchVerb(QCommandLineParser& parser);
 int RunSearchVerb(VerbCall& call);
 
@@ -83,5 +96,9 @@ void DefineRadixVerb(QCommandLineParser& parser);
 int RunRadixVerb(VerbCall& call);
 void DefineAtlasVerb(QCommandLineParser& parser);
 int RunAtlasVerb(VerbCall& call);
+void DefineEventsVerb(QCommandLineParser& parser);
+// The radix named by --radix in the library of --db (or the default library), computed.
+bool ReadLibraryRadix(const QCommandLineParser& parser, Chart& chart, QString& error);
+int RunEventsVerb(VerbCall& call);
 
 }  // namespace gyrolux::calc

@@ -51,7 +51,8 @@ constexpr Verb kVerbs[] = {
      .leastArguments = 1,
      .mostArguments = 1,
      .readsMoment = true,
-     .drawsWithFonts = true},
+     .drawsWithFonts = true,
+     .kindWithoutMoment = "ephemeris"},
     {.name = "search",
      .summary = "The alarm searches: the first moment of a planetary picture or of a midpoint "
                 "at an angle, or every stay within the orb.",
@@ -77,6 +78,13 @@ constexpr Verb kVerbs[] = {
      .run = RunAtlasVerb,
      .leastArguments = 2,
      .mostArguments = 2},
+    {.name = "events",
+     .summary = "The transits and directions onto a radix over a period: entering, exact and leaving of "
+                "each pass, as text, JSON, CSV or iCalendar.",
+     .define = DefineEventsVerb,
+     .run = RunEventsVerb,
+     .orbHelp = kOrbHelp,
+     .writesAsItGoes = true},
 };
 
 QString Program() { return QStringLiteral("gyrolux-calc"); }
@@ -144,7 +152,9 @@ int Deliver(QTextStream& out, QTextStream& err, const QString& who, const QStrin
 // read and computed in it, and the orb read.
 bool ReadFirstStep(const Verb& verb, VerbCall& call, QString& error) {
   if (!ReadEphemeris(call.parser, call.ephemeris, error)) return false;
-  if (verb.readsMoment) {
+  const bool momentFree =
+      verb.kindWithoutMoment && call.parser.positionalArguments().value(0) == QLatin1String(verb.kindWithoutMoment);
+  if (verb.readsMoment && !momentFree) {
     if (!ReadMoment(call.parser, call.chart, error) || !TakeEphemeris(call.ephemeris, call.chart.moment, error)) return false;
     RecomputeChart(call.chart);
   }

@@ -1,11 +1,13 @@
-// The main window's commands "&Datum/Zeit/Ort", "&Pl.-Bild-Suche" and "&Halbs.-Suche"
-// with their dialogs, and how the window shows what they leave behind.
+// The main window's commands "&Datum/Zeit/Ort", "&Intervall", "&Pl.-Bild-Suche" and
+// "&Halbs.-Suche" with their dialogs, and how the window shows what they leave behind.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
 
+#include "clock/interval_dialog.h"
 #include "dialogs/search_dialog.h"
 #include "tests/clock/started_clock.h"
+#include "tests/test_support/widgets.h"
 
 namespace gyrolux {
 namespace {
@@ -29,8 +31,8 @@ QColor TextColor(QLabel* label) { return label->palette().color(QPalette::Window
 TEST(MainWindowDialogs, MomentDialogHaltsAndTheNewMomentIsShown) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   ASSERT_TRUE(clock.running());
-  // A date and a time kept by ESC in the day field, then a west longitude and a south
-  // latitude whose last digit closes the dialog.
+  // A date and a time kept by ESC in the day field, then a place whose last latitude digit
+  // closes the dialog: the labels and the session's place (the prints' "Ort") follow.
   WithDialog(clock, MainButton::Moment, "momentDialog", [](QDialog* dialog) {
     Type(QStringLiteral("241220301305"));
     auto* dayField = Child<QLineEdit>(dialog, "dayField");
@@ -38,14 +40,12 @@ TEST(MainWindowDialogs, MomentDialogHaltsAndTheNewMomentIsShown) {
     QTest::keyClick(dayField, Qt::Key_Escape);
   });
   EXPECT_FALSE(clock.running());
-  EXPECT_EQ(clock.timeLabel(), QStringLiteral("13:05:00 WZ/GMT"));
+  EXPECT_EQ(clock.dateLabel() + clock.timeLabel(), QStringLiteral("Di, 24.12.203013:05:00 WZ/GMT"));
   WithDialog(clock, MainButton::Moment, "momentDialog", [](QDialog* dialog) {
     Child<QLineEdit>(dialog, "longitudeSignField")->setFocus();
     Child<QLineEdit>(dialog, "longitudeSignField")->selectAll();
     Type(QStringLiteral("-01030-0905"));
   });
-  EXPECT_EQ(clock.dateLabel(), QStringLiteral("Di, 24.12.2030"));
-  EXPECT_EQ(clock.timeLabel(), QStringLiteral("13:05:00 WZ/GMT"));
   EXPECT_EQ(clock.text("placeLabel"), QStringLiteral("010°30' W, 09°05' S"));
   EXPECT_EQ(clock.session.placeLabel, clock.text("placeLabel"));
   EXPECT_EQ(clock.window->focusWidget(), clock.button(MainButton::Halt));
@@ -104,6 +104,45 @@ TEST(MainWindowDialogs, SearchLeftWithEscReturnsToRealTime) {
   EXPECT_TRUE(clock.button(MainButton::Exit)->isEnabled());
   // Left before its check, the midpoint search leaves the orb as it was.
   EXPECT_EQ(clock.session.pictureOrb, kPictureOrb);
+}
+
+// The interval dialog as the "&Intervall" command opens it: "0" in the minutes field. Which
+// texts are minutes is the logic's (clock_logic_test.cpp); here the field and buttons.
+TEST(IntervalDialog, TypedMinutesEscAndTheFixedSteps) {
+  ClockState clock;
+  IntervalDialog dialog(clock);  // one dialog for the run, as the main window keeps it
+  QLineEdit* field = Child<QLineEdit>(&dialog, "minutesField");
+  const struct {
+    const char* typed;
+    bool enter, stillOpen;
+    double minutesAfter;
+  } cases[] = {{"0", true, true, 0.0},
+               {"0.5", true, false, 0.5},
+               {"100000", false, false, 1e5}};  // six characters need no Enter
+  for (const auto& c : cases) {
+    clock.unit = IntervalUnit::Minutes;
+    EXPECT_EQ(testing::RunWindow(dialog, [&] {
+      // With the minutes unit active the field has the focus and its "0" is selected.
+      EXPECT_TRUE(field->hasFocus());
+      EXPECT_EQ(field->selectedText(), QStringLiteral("0"));
+      QTest::keyClicks(field, QString::fromLatin1(c.typed));
+      if (c.enter) QTest::keyClick(field, Qt::Key_Return);
+    }), c.stillOpen) << c.typed;
+    EXPECT_DOUBLE_EQ(clock.intervalMinutes, c.minutesAfter) << c.typed;
+  }
+  // ESC right after opening changes nothing, although the field had the focus.
+  clock.unit = IntervalUnit::Week;
+  EXPECT_FALSE(testing::RunWindow(dialog, [&] { QTest::keyClick(field, Qt::Key_Escape); }));
+  EXPECT_EQ(clock.unit, IntervalUnit::Week);
+  const std::pair<const char*, IntervalUnit> steps[] = {{"dayButton", IntervalUnit::Day},
+                                                        {"monthButton", IntervalUnit::Month},
+                                                        {"yearButton", IntervalUnit::Year},
+                                                        {"weekButton", IntervalUnit::Week}};
+  for (const auto& [button, unit] : steps) {
+    clock.unit = IntervalUnit::Seconds;  // the field has no focus, so only the button acts
+    EXPECT_FALSE(testing::RunWindow(dialog, [&] { testing::Click(&dialog, button); }));
+    EXPECT_EQ(clock.unit, unit);
+  }
 }
 
 }  // namespace

@@ -1,16 +1,27 @@
 // The main window driven as a user drives it: start-up, the clock's buttons, the scroll
-// bar, ticks, the interval dialog, the stellium stop and the state file at close.
+// bar, ticks, the interval dialog, the stellium stop, the state file at close, the title
+// picture, the menu bar, and the windows as a keyboard user and a screen reader see them.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
 
 #include "clock/start_up_texts.h"
+#include "clock/title_window.h"
+#include "ephemeris/ephemeris_choice.h"
 #include "pictures/axis_strip.h"
+#include "pictures/radix_ring.h"
 #include "platform/symbol_font.h"
 #include "tests/clock/started_clock.h"
 #include "tests/test_support/temp_working_dir.h"
@@ -50,7 +61,7 @@ TEST(MainWindowStartUp, WithoutStateFileTheDefaultPlaceAndTheSystemTime) {
   }));
 }
 
-// A damaged file is read field by field (state_file_test.cpp); a stored one comes back
+// A damaged file is read field by field (clock_logic_test.cpp); a stored one comes back
 // in MainWindowClose below.
 TEST(MainWindowStartUp, AStateFileThatIsAPipeOrADeviceCountsAsMissing) {
   // A pipe would block the start for ever, a device would never end.
@@ -125,7 +136,7 @@ TEST(MainWindowCommands, NoTickRunsWhileACommandShowsItsBox) {
   EXPECT_EQ(Errors(clock.prompter).filter(QStringLiteral("dia.wmf")).size(), 1);
 }
 
-// The steps themselves are the clock's logic (clock_step_test.cpp); here the unit chosen
+// The steps themselves are the clock's logic (clock_logic_test.cpp); here the unit chosen
 // in the dialog reaches the ticks, and the scroll bar's side their direction.
 TEST(MainWindowTicks, TheUnitChosenInTheDialogStepsEachTick) {
   const struct {
@@ -306,6 +317,189 @@ TEST(MainWindowStellium, UnwritableFileAbandonsTheDrawingButTheClockGoesOn) {
   clock.window->tick();
   EXPECT_TRUE(clock.dial().picture().has_value());
   EXPECT_TRUE(ReadBytes(QStringLiteral("STELLIA.TXT")).startsWith("  Stellia:\r\n  SO=ME=SA=PL  "));
+}
+
+// The menu bar above the main window's defined content: the window grows by the bar's
+// height, the defined content keeps its positions below it, the menus in their order, the
+// Radix menu, the loaded radix's name and the sky's while it is not the model.
+TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
+  qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + QStringLiteral("/config")).toUtf8());
+  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  auto* bar = clock.widget<QMenuBar>("mainMenuBar");
+  auto* content = clock.widget<QWidget>("mainContent");
+  ASSERT_GT(bar->height(), 0);
+  EXPECT_EQ(bar->geometry().topLeft(), QPoint(0, 0));
+  EXPECT_EQ(content->geometry().topLeft(), QPoint(0, bar->height()));
+  EXPECT_EQ(clock.window->height(), clock.window->controller().state().windowHeight + bar->height());
+  // The defined places, now within the content below the bar.
+  EXPECT_EQ(clock.widget<QWidget>("dialView")->geometry(), QRect(0, 0, 520, 525));
+  EXPECT_EQ(clock.widget<QWidget>("dialView")->parentWidget(), content);
+  auto* menu = clock.widget<QMenu>("radixMenu");
+  QStringList entries;
+  for (QAction* action : menu->actions()) entries << action->text();
+  EXPECT_EQ(entries, (QStringList{QStringLiteral("Radix-Kartei \u2026"), QStringLiteral("Ereignisliste \u2026"),
+                                  QStringLiteral("Radix-Listen \u2026"), QStringLiteral("Radix ausblenden")}));
+  // The event list opens over the clock.
+  qputenv("GYROLUX_CHARTS", (QDir::currentPath() + QStringLiteral("/charts.sqlite")).toUtf8());
+  bool opened = false;
+  WhileOpen("eventListWindow", [&](QDialog&) { opened = true; });
+  clock.window->findChild<QAction*>(QStringLiteral("eventListAction"))->trigger();
+  EXPECT_TRUE(opened);
+  qunsetenv("GYROLUX_CHARTS");
+  // Without a radix nothing to hide and no name.
+  auto* hide = clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"));
+  EXPECT_FALSE(hide->isEnabled());
+  EXPECT_TRUE(clock.widget<QLabel>("radixNameLabel")->text().isEmpty());
+  QStringList menus;
+  for (QAction* action : bar->actions()) menus << action->text();
+  EXPECT_EQ(menus, (QStringList{QStringLiteral("&Radix"), QStringLiteral("&Grafik"), QStringLiteral("&Extras"),
+                                QStringLiteral("&Hilfe")}));
+  // The sky is named beside the radix only while it is not the model.
+  EXPECT_TRUE(clock.widget<QLabel>("ephemerisLabel")->isHidden());
+  SaveEphemerisChoice(Ephemeris::Swiss);
+  {
+    StartedClock modern(Moment(5, 12, 2026, 10, 29, 50));
+    SaveEphemerisChoice(Ephemeris::Model);
+    EXPECT_FALSE(modern.widget<QLabel>("ephemerisLabel")->isHidden());
+    EXPECT_EQ(modern.widget<QLabel>("ephemerisLabel")->text(), QStringLiteral("Ephemeride: Swiss Ephemeris"));
+  }
+
+  // Hiding the radix and showing it again redraws the wheel at once (the clock is halted),
+  // and no stellium is logged for the unchanged moment.
+  clock.click(MainButton::Halt);
+  clock.session.radix = LoadedRadix{QStringLiteral("Probe"), clock.session.chart};
+  const auto radixOps = [&clock] {
+    const auto& ops = clock.window->controller().state().drawing.picture->ops();
+    return std::count_if(ops.begin(), ops.end(), [](const PictureOp& op) { return op.pen.color == kRadixColor; });
+  };
+  hide->setEnabled(true);
+  const QByteArray log = ReadBytes(QStringLiteral("STELLIA.TXT"));
+  hide->setChecked(true);
+  EXPECT_EQ(radixOps(), 0);
+  hide->setChecked(false);
+  EXPECT_GT(radixOps(), 21);
+  EXPECT_EQ(ReadBytes(QStringLiteral("STELLIA.TXT")), log);
+  qunsetenv("XDG_CONFIG_HOME");
+}
+
+// The title picture at start-up and its switch.
+TEST(TitleWindow, ShownAtStartUpUntilSwitchedOff) {
+  // First start: the title picture comes up; "weiter" closes it and leaves no file.
+  bool shown = false;
+  WhileOpen("titleWindow", [&](QDialog& title) {
+    shown = true;
+    Click(&title, "continueButton");
+  });
+  { StartedClock clock(Moment(5, 12, 2026, 10, 29, 50), false, /*titleSwitchedOff=*/false); }
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(QDir().entryList(QDir::Files).filter(QStringLiteral("titel"), Qt::CaseInsensitive).isEmpty());
+  // The switch writes Titel.dat ("0" and CR LF) and closes the window.
+  WhileOpen("titleWindow", [](QDialog& title) { Child<QRadioButton>(&title, "neverAgainButton")->click(); });
+  { StartedClock clock(Moment(5, 12, 2026, 10, 29, 50), false, false); }
+  EXPECT_EQ(ReadBytes(QStringLiteral("Titel.dat")), QByteArray("0\r\n"));
+  // From now on no title picture: a start with no scripted click returns at once.
+  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50), false, false);
+  EXPECT_TRUE(clock.running());
+}
+
+TEST(TitleWindow, UnwritableFlagFileKeepsTheWindowOpen) {
+  ASSERT_TRUE(QDir().mkdir(QStringLiteral("Titel.dat")));
+  ScriptedPrompter prompter;
+  TitleWindow title(prompter);
+  EXPECT_TRUE(RunWindow(title, [&] {
+    QTest::mouseClick(Child<QRadioButton>(&title, "neverAgainButton"), Qt::LeftButton);
+    EXPECT_FALSE(Child<QRadioButton>(&title, "neverAgainButton")->isChecked());
+  }));
+  ASSERT_EQ(Errors(prompter).size(), 1);
+  EXPECT_TRUE(Errors(prompter)[0].contains(QStringLiteral("Titel.dat")));
+}
+
+// The windows as a keyboard user, a screen reader and a dark desktop see them: every text
+// readable on its colours, Tab through every control of the main window in a sensible
+// order, and a name for every window and control.
+// Light text on our light colours is what a dark palette gave before: every text shown lies
+// 60 (of 255) in lightness apart from its ground. Every control a user can reach, and the
+// window, has a name for a screen reader.
+void ExpectReadableAndNamed(QWidget* window) {
+  const auto readable = [](const QWidget* widget, QPalette::ColorRole text, QColor ground) {
+    EXPECT_GE(std::abs(widget->palette().color(text).lightness() - ground.lightness()), 60)
+        << widget->objectName().toStdString() << ' ' << widget->metaObject()->className();
+  };
+  QAccessibleInterface* top = QAccessible::queryAccessibleInterface(window);
+  ASSERT_NE(top, nullptr);
+  EXPECT_FALSE(top->text(QAccessible::Name).trimmed().isEmpty()) << window->objectName().toStdString();
+  EXPECT_NE(top->role(), QAccessible::Client) << window->objectName().toStdString();
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    if (!widget->isVisible()) continue;
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget)) {
+      readable(widget, QPalette::Text, widget->palette().color(QPalette::Base));
+    } else if ((qobject_cast<QLabel*>(widget) && !static_cast<QLabel*>(widget)->text().isEmpty()) ||
+               qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
+      const QWidget* ground = widget;
+      while (!ground->autoFillBackground() && !ground->isWindow()) ground = ground->parentWidget();
+      readable(widget, QPalette::WindowText, ground->palette().color(QPalette::Window));
+    }
+    if (widget->focusPolicy() & Qt::TabFocus || dynamic_cast<DialView*>(widget)) {
+      QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+      ASSERT_NE(control, nullptr);
+      EXPECT_FALSE(control->text(QAccessible::Name).trimmed().isEmpty())
+          << window->objectName().toStdString() << ": " << widget->objectName().toStdString();
+    }
+  }
+}
+
+TEST(WindowAccess, ADarkPaletteTabAndScreenReadersInTheMainWindowAndEveryWindowItOpens) {
+  QPalette dark;
+  for (const auto& [role, color] : {std::pair{QPalette::Window, QColor(45, 45, 45)}, {QPalette::WindowText, QColor(225, 225, 225)},
+                                    {QPalette::Base, QColor(30, 30, 30)}, {QPalette::Text, QColor(225, 225, 225)},
+                                    {QPalette::Button, QColor(55, 55, 55)}, {QPalette::ButtonText, QColor(225, 225, 225)}})
+    dark.setColor(role, color);
+  QApplication::setPalette(dark);
+  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  clock.click(MainButton::Halt);
+  ExpectReadableAndNamed(clock.window.get());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(clock.window.get())->role(), QAccessible::Window);
+
+  // Tab from the halt button round the window: each control once, the lists passing the
+  // focus on (the SO list keeps its text), in the order of the panels.
+  const char* const order[] = {"haltButton", "evaluateButton", "pictureSearchButton", "midpointSearchButton",
+                               "mcAxisList", "soAxisList", "asAxisList", "moAxisList", "enlargeButton",
+                               "aboutButton", "introductionButton", "exitButton", "momentButton",
+                               "realTimeButton", "linearGraphicBox", "intervalButton", "tempoScrollBar",
+                               "lastMomentButton", "haltButton"};
+  const QString soText = clock.widget<QPlainTextEdit>("soAxisList")->toPlainText();
+  QStringList expected;  // what is on (no ALT.DAT: no "&Alt-Datum/Zeit")
+  for (const char* name : order) {
+    const QWidget* widget = clock.widget(name);
+    if (widget->isVisible() && widget->isEnabled()) expected << QString::fromLatin1(name);
+  }
+  clock.window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(clock.window.get()));
+  clock.button(MainButton::Halt)->setFocus();
+  QStringList visited;
+  while (visited.size() < expected.size()) {
+    QWidget* focused = clock.window->focusWidget();
+    ASSERT_NE(focused, nullptr) << visited.size();
+    visited << focused->objectName();
+    QTest::keyClick(focused, Qt::Key_Tab);
+  }
+  EXPECT_EQ(visited, expected);
+  EXPECT_EQ(clock.widget<QPlainTextEdit>("soAxisList")->toPlainText(), soText);
+
+  const std::pair<MainButton, const char*> windows[] = {
+      {MainButton::Moment, "momentDialog"},          {MainButton::Interval, "intervalDialog"},
+      {MainButton::Evaluate, "evaluationWindow"},    {MainButton::PictureSearch, "pictureSearchDialog"},
+      {MainButton::MidpointSearch, "midpointSearchDialog"}, {MainButton::Enlarge, "enlargedDialWindow"},
+      {MainButton::Introduction, "introductionWindow"}};
+  for (const auto& [command, name] : windows) {
+    bool opened = false;
+    clock.clickWhileOpen(command, name, [&](QDialog& window) {
+      opened = true;
+      ExpectReadableAndNamed(&window);
+    });
+    EXPECT_TRUE(opened) << name;
+    clock.prompter.takeShown();
+  }
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include <QAction>
+
+#include "info/about_texts.h"
 #include "info/information_texts.h"
 #include "tests/clock/started_clock.h"
 
@@ -17,7 +20,7 @@ QStringList PanelLines(QDialog& window, const QString& name) {
   return Child<QPlainTextEdit>(&window, name)->toPlainText().split(u'\n');
 }
 
-TEST(IntroductionWindowTest, HaltsTheClockAndShowsItsFivePanels) {
+TEST(InformationWindowsTest, TheIntroductionHaltsTheClockTheHelpOpensFromTheEnlargedDial) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   ASSERT_TRUE(clock.running());
   ASSERT_TRUE(clock.button(MainButton::Introduction)->isEnabled());
@@ -42,13 +45,8 @@ TEST(IntroductionWindowTest, HaltsTheClockAndShowsItsFivePanels) {
   EXPECT_TRUE(clock.button(MainButton::Introduction)->isEnabled());
   EXPECT_TRUE(clock.button(MainButton::Evaluate)->isEnabled());
   EXPECT_FALSE(clock.running());
-  clock.click(MainButton::Halt);
-  EXPECT_TRUE(clock.running());
-}
 
-TEST(HelpWindowTest, OpensFromTheEnlargedDialWithItsLinesAndTheReadingAdvice) {
-  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
-  clock.click(MainButton::Halt);
+  // The help, from the enlarged dial of the halted clock.
   bool helped = false;
   clock.clickWhileOpen(MainButton::Enlarge, "enlargedDialWindow", [&](QDialog& enlarged) {
     WhileOpen("helpWindow", [&](QDialog& help) {
@@ -64,6 +62,24 @@ TEST(HelpWindowTest, OpensFromTheEnlargedDialWithItsLinesAndTheReadingAdvice) {
     EXPECT_TRUE(enlarged.isVisible());
   });
   EXPECT_TRUE(helped);
+  clock.click(MainButton::Halt);
+  EXPECT_TRUE(clock.running());
+}
+
+// "Über Gyrolux" from the menu bar names the licence and the place data's source as its
+// licence asks (CC BY 4.0: the source and the licence).
+TEST(InformationWindowsTest, AboutFromTheMenuBarNamesTheLicenceAndTheSources) {
+  StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
+  bool opened = false;
+  WhileOpen("aboutWindow", [&](QDialog& window) {
+    opened = true;
+    const QString text = PanelLines(window, QStringLiteral("aboutPanel")).join(u' ');
+    for (const char* needed : {"GNU General Public License, Version 3", "GeoNames", "CC BY 4.0"})
+      EXPECT_TRUE(text.contains(QString::fromUtf8(needed))) << needed;
+    QTest::keyClick(&window, Qt::Key_Escape);
+  });
+  clock.window->findChild<QAction*>(QStringLiteral("aboutAction"))->trigger();
+  EXPECT_TRUE(opened);
 }
 
 }  // namespace

@@ -100,7 +100,14 @@ TEST(AlarmSearchTest, FastAgreesWithPlainInTheModernSky) {
                                  testing::EnvironmentNumber("GYROLUX_SEARCH_WINDOW", 3000), 20261208, Ephemeris::Swiss);
 }
 
+// A sample of the long test's random watches in every dial mode.
+TEST(AlarmSearchTest, EvaluatorAgreesWithPlainInEveryMode) {
+  testing::CompareRandomWatches(testing::EnvironmentNumber("GYROLUX_WATCH_CASES", 120),
+                                testing::EnvironmentNumber("GYROLUX_WATCH_WINDOW", 2500), 11);
+}
+
 // The search runs on a thread while another sets the abort flag, as "&Abbruch" does.
+
 TEST(AlarmSearchTest, AnAbortEndsTheSearch) {
   const AlarmQuery query = PictureQuery(MC, AS, SO, MO, 0.0);  // never a hit, many charts
   const SearchMoment start = Start(1, 1, 2000, 12.0);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "midpoints/alarm_evaluator.h"
 #include "midpoints/alarm_search.h"
 #include "tests/midpoints/search_test_support.h"
 
@@ -73,6 +74,67 @@ inline void CompareRandomSearches(long long count, long long window, uint32_t se
     steps += plain.steps;
   }
   std::printf("%lld random searches, %lld found, %lld moments tested\n", count, found, steps);
+}
+
+// Random watches in every dial mode (360, 90, 45 and 22.5 degrees), walked by the
+// evaluator as the fast search walks it: its verdict at each moment it tests and every
+// moment it vouches for against the plain loop's test of the full chart, and the fast
+// search's result against the plain loop's. Midpoints of
+// every factor (MC, AS, SO and MO often), fixed positions anywhere in the mode, orbs from
+// 0 up, places up to 85 degrees, starts as in CompareRandomSearches.
+inline void CompareRandomWatches(long long count, long long window, uint32_t seed) {
+  std::mt19937 random(seed);
+  const auto chance = [&](double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random) < p; };
+  const auto pick = [&](long long low, long long high) {
+    return static_cast<int>(std::uniform_int_distribution<long long>(low, high)(random));
+  };
+  const auto real = [&](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
+  const auto factor = [&] {
+    static constexpr int kSpecial[] = {MC, AS, MO, SO, kFillerAbbrevIndex, WI, GZ};
+    return chance(0.5) ? kSpecial[pick(0, 6)] : pick(0, kMidpointFactorCount - 1);
+  };
+  constexpr DialMode kModes[] = {kMode360, kMode90, kMode45, kMode22_5};
+  long long moments = 0;
+  long long hits = 0;
+  for (long long i = 0; i < count; ++i) {
+    Watch watch;
+    watch.mode = kModes[i % 4];
+    const double width = watch.mode.Width();
+    watch.first.factors = {factor(), factor()};
+    watch.second.factors = {chance(0.2) ? watch.first.factors[0] : factor(), factor()};
+    if (chance(0.25)) watch.second.fixed = chance(0.2) ? width * pick(0, 1) : real(0.0, width);
+    watch.orb.degrees = chance(0.2) ? 0.0 : chance(0.2) ? 1.18 : real(0.0, chance(0.5) ? 0.5 : width / 4.0);
+    const int year = chance(0.9) ? pick(1600, 2100) : chance(0.5) ? pick(1400, 1599) : pick(2250, 2400);
+    const int month = pick(1, 12);
+    const double latitude = chance(0.2) ? (chance(0.5) ? 1.0 : -1.0) * real(60.0, 85.0) : real(-60.0, 60.0);
+    const SearchMoment start = Start(chance(0.2) ? GregorianMonthLength(year, month) : pick(1, 28), month, year,
+                                     chance(0.2) ? real(23.0, 24.0) : real(0.0, 24.0), latitude);
+    SearchOptions options;
+    options.maxSteps = pick(1, window);
+    options.threads = pick(1, 2);
+    ASSERT_TRUE(SameResult(FastWatchSearch(watch, start, options), PlainWatchSearch(watch, start, options)))
+        << "case " << i;
+    const MomentSequence sequence(start, *options.maxSteps);
+    const AlarmEvaluator evaluator(watch, sequence);
+    Chart chart = ChartAt(start);
+    StepVerdict verdict;
+    verdict.sameUntil = -1;
+    for (int64_t m = 0; m < sequence.Size(); ++m, LiteralStep(chart)) {
+      RecomputeChart(chart);
+      const bool hit = IsHit(watch, WatchedDistance(watch, chart.state.factorLongitude));
+      if (m > verdict.sameUntil) verdict = evaluator.Evaluate(m, sequence.Size() - 1);
+      ASSERT_EQ(verdict.hit, hit) << "case " << i << " moment " << m << ": " << FactorAbbrev[watch.first.factors[0]]
+                                  << "/" << FactorAbbrev[watch.first.factors[1]] << "="
+                                  << FactorAbbrev[watch.second.factors[0]] << "/"
+                                  << FactorAbbrev[watch.second.factors[1]] << " fixed "
+                                  << watch.second.fixed.value_or(-1.0) << " width " << width << " orb "
+                                  << watch.orb.degrees << " from " << start.dateText.toStdString() << " latitude "
+                                  << latitude;
+      hits += hit ? 1 : 0;
+    }
+    moments += sequence.Size();
+  }
+  std::printf("%lld random watches, %lld moments, %lld hits\n", count, moments, hits);
 }
 
 }  // namespace gyrolux::testing

@@ -25,6 +25,12 @@ TEST(SearchEquivalenceLongTest, ThousandsInTheModernSky) {
                                  testing::EnvironmentNumber("GYROLUX_SEARCH_WINDOW", 12000), 8, Ephemeris::Swiss);
 }
 
+TEST(SearchEquivalenceLongTest, ThousandsOfRandomWatchesInEveryMode) {
+  testing::CompareRandomWatches(testing::EnvironmentNumber("GYROLUX_WATCH_CASES", 2000),
+                                testing::EnvironmentNumber("GYROLUX_WATCH_WINDOW", 12000),
+                                static_cast<uint32_t>(testing::EnvironmentNumber("GYROLUX_SEARCH_SEED", 7)));
+}
+
 // GYROLUX_SEARCH_CENTURY_LIMIT=N ends each century after N moments (for the much
 // slower sanitizer build).
 TEST(SearchEquivalenceLongTest, WholeCenturies) {

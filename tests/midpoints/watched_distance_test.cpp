@@ -1,8 +1,12 @@
 #include "midpoints/alarm_query.h"
 
+#include <cmath>
+#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "midpoints/watched_stretch.h"
 
 namespace gyrolux {
 namespace {
@@ -35,6 +39,26 @@ TEST(WatchedDistanceTest, DistanceAndOrbAsTheClockDefinesThem) {
     EXPECT_NEAR(d, c.distance, 1e-12) << c.name;
     EXPECT_EQ(IsHit(WatchOf(c.query), d), c.hit) << c.name;
   }
+}
+
+// The stretches' closed forms of MC and AS (with their own sine and arctangent) against
+// the engine's angles, at random moments of the bounds' years and places up to 85
+// degrees, the sidereal angle also taken whole turns on (as far as a stretch reaches).
+TEST(WatchedStretchTest, ClosedFormAnglesMatchTheEngine) {
+  std::mt19937 random(3);
+  const auto real = [&](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
+  double largest = 0.0;
+  for (int i = 0; i < 20000; ++i) {
+    const ChartMoment m{1 + i % 28, 1 + i % 12, 1500 + i % 800, real(0.0, 24.0), 0.0, real(-85.0, 85.0), false, false};
+    ChartResult chart;
+    ComputeFactors(m, FactorBit(MC) | FactorBit(AS), chart);
+    const AngleTerms terms(1.0, 1.0, m.latitude);
+    const AngleTerms::Angles angles = terms.At(chart.state.ramc + 2.0 * M_PI * (i % 15), -chart.state.negObliquity);
+    for (const double error : {angles.mc - chart.state.factorLongitude[MC], angles.as - chart.state.factorLongitude[AS]}) {
+      largest = std::max(largest, std::abs(std::remainder(error, 360.0)));
+    }
+  }
+  EXPECT_LT(largest, 1e-7);
 }
 
 }  // namespace

@@ -41,11 +41,9 @@ TEST(CalcRadix, AddRefusesBadInputAndShowsTheChartAsChartComputesIt) {
   } cases[] = {
       {Add("Anna", "01.07.1980", "12:00:30", "Europe/Berlin"), 0, ""},
       {Add("Anna", "02.07.1980", "12:00", "Europe/Berlin"), 2, "schon vergeben"},
-      {Add("Sprung", "06.04.1980", "02:30", "Europe/Berlin"), 2, "sprangen die Uhren von 02:00 auf 03:00"},
       {Add("Doppelt", "28.09.1980", "02:30", "Europe/Berlin"), 2, "zuerst mit UTC+02:00, dann mit UTC+01:00"},
       {Add("Doppelt", "28.09.1980", "02:30", "Europe/Berlin") + QStringList{"--fold", "later"}, 0, ""},
       {Add("Indien", "15.01.1990", "08:00", "+05:30"), 0, ""},
-      {Add("Nirgends", "15.01.1990", "08:00", "Europe/Atlantis"), 2, "unbekannt"},
       {Add("Alt", "31.12.1599", "08:00", "+01:00"), 2, "1600"},
       {Add("Falsch", "15.01.1990", "08:00", "+05:30") + QStringList{"--fold", "sometimes"}, 2, "--fold"},
   };
@@ -55,20 +53,13 @@ TEST(CalcRadix, AddRefusesBadInputAndShowsTheChartAsChartComputesIt) {
     EXPECT_EQ(run.status, c.status) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.named))) << run.err.toStdString();
   }
-  // 12:00:30 summer time in Berlin is 10:00:30 world time.
+  // 12:00:30 summer time in Berlin is 10:00:30 world time, and the chart is chart's at that
+  // moment. (What is stored and read back: the radix logic tests.)
   const CalcRun show = Calc({"radix", "show", "Anna", "--json", "--db", "charts.sqlite"});
   ASSERT_EQ(show.status, 0) << show.err.toStdString();
   const QJsonObject object = QJsonDocument::fromJson(show.out.toUtf8()).object();
-  EXPECT_EQ(object["name"].toString(), QStringLiteral("Anna"));
-  EXPECT_EQ(object["place"].toString(), QStringLiteral("Berlin"));
-  EXPECT_EQ(object["zone"].toString(), QStringLiteral("Europe/Berlin"));
-  EXPECT_EQ(object["localDate"].toString(), QStringLiteral("01.07.1980"));
-  EXPECT_EQ(object["localTime"].toString(), QStringLiteral("12:00:30"));
   EXPECT_EQ(object["utcOffsetHours"].toDouble(), 2.0);
-  EXPECT_EQ(object["date"].toString(), QStringLiteral("01.07.1980"));
   EXPECT_DOUBLE_EQ(object["hours"].toDouble(), 10.0 + 30 / 3600.0);
-  EXPECT_EQ(object["lon"].toDouble(), 13.41);
-  EXPECT_EQ(object["lat"].toDouble(), 52.52);
   const CalcRun chart = Calc({"chart", "--json", "--date", "01.07.1980", "--hours",
                           QString::number(object["hours"].toDouble(), 'g', 17), "--lon", "13.41", "--lat", "52.52"});
   ASSERT_EQ(chart.status, 0);
@@ -109,25 +100,16 @@ TEST(CalcRadix, ExportImportRoundTripAndRefusedLines) {
   const CalcRun bad = Calc({"radix", "import", "bad.aaf", "--db", "charts.sqlite"});
   EXPECT_EQ(bad.status, 2);
   EXPECT_TRUE(bad.err.contains(QStringLiteral("1 Radix-Daten eingelesen, 1 abgewiesen: Zeile 3:"))) << bad.err.toStdString();
-  // A damaged library is refused and left as it was.
-  testing::WriteBytes(QStringLiteral("damaged.sqlite"), QByteArray("SQLite format 3\0garbage", 24));
-  const CalcRun damaged = Calc({"radix", "list", "--db", "damaged.sqlite"});
-  EXPECT_EQ(damaged.status, 2);
-  EXPECT_TRUE(damaged.err.contains(QStringLiteral("beschädigt"))) << damaged.err.toStdString();
-  EXPECT_EQ(testing::ReadBytes(QStringLiteral("damaged.sqlite")), QByteArray("SQLite format 3\0garbage", 24));
 }
 
+// What is found is the radix logic tests' concern; here the JSON of the first place.
 TEST(CalcAtlas, FindsByGermanNameBestFirst) {
   const CalcRun run = Calc({"atlas", "find", "Koln", "--json"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   const QJsonObject first = QJsonDocument::fromJson(run.out.toUtf8()).array().first().toObject();
+  EXPECT_EQ(first.keys(), (QStringList{"admin", "country", "lat", "lon", "name", "population", "zone"}));
   EXPECT_EQ(first["name"].toString(), QStringLiteral("Köln"));
-  EXPECT_EQ(first["country"].toString(), QStringLiteral("Deutschland"));
-  EXPECT_EQ(first["admin"].toString(), QStringLiteral("Nordrhein-Westfalen"));
-  EXPECT_EQ(first["zone"].toString(), QStringLiteral("Europe/Berlin"));
   EXPECT_NEAR(first["lat"].toDouble(), 50.93, 0.01);
-  EXPECT_NEAR(first["lon"].toDouble(), 6.95, 0.01);
-  EXPECT_GT(first["population"].toDouble(), 900000);
 }
 
 }  // namespace

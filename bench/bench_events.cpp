@@ -1,0 +1,49 @@
+// The event list: a year of the fast and slow factors and a century of the slow ones
+// against the whole radix (23 factors and 253 midpoints), events streamed and counted.
+#include <benchmark/benchmark.h>
+
+#include "engine/chart_core.h"
+#include "events/event_search.h"
+
+namespace {
+
+using namespace gyrolux;
+
+EventQuery QueryOf(std::vector<int> moving, CivilDate from, int64_t days) {
+  EventQuery query;
+  query.radix = {14, 7, 1968, 9.5, 13.4, 52.5};
+  ChartResult chart;
+  ComputeChart(query.radix, chart);
+  query.radixLongitudes = chart.state.factorLongitude;
+  query.from = from;
+  query.days = days;
+  query.moving = std::move(moving);
+  return query;
+}
+
+void Run(benchmark::State& state, const EventQuery& query) {
+  int64_t events = 0;
+  EventSearchOptions options;
+  options.threads = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    events = 0;
+    FindRadixEvents(query, [&](const RadixEvent&) { ++events; }, options);
+  }
+  state.counters["events"] = static_cast<double>(events);
+}
+
+// SO..PL with the node and the eight hypothetical factors, one year.
+void BM_EventsOneYearSunToPluto(benchmark::State& state) {
+  Run(state, QueryOf({SO, MO, KN, ME, VE, MA, JU, SA, UR, NE, PL, CU, HA, ZE, KR, AP, AD, VU, PO}, {1, 1, 2025}, 365));
+}
+BENCHMARK(BM_EventsOneYearSunToPluto)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// JU..PO, a hundred years.
+void BM_EventsCenturyJupiterToPoseidon(benchmark::State& state) {
+  Run(state, QueryOf({JU, SA, UR, NE, PL, CU, HA, ZE, KR, AP, AD, VU, PO}, {1, 1, 2000}, 36525));
+}
+BENCHMARK(BM_EventsCenturyJupiterToPoseidon)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();
