@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "clock/main_window.h"
+#include "ephemeris/swiss_sky.h"
 #include "session/session.h"
 #include "platform/qt_prompter.h"
 #include "platform/symbol_font.h"
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
   const gyrolux::SymbolFontRegistration symbolFont;
   gyrolux::InstallGermanTranslations(app);
 
+  // The modern sky, for when the settings choose it.
+  gyrolux::InstallSwissSky();
   gyrolux::QtPrompter prompter;
   gyrolux::Session session(prompter);
   gyrolux::MainWindow mainWindow(session);

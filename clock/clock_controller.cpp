@@ -149,10 +149,18 @@ bool ClockController::recordStellium(const Stellium& stellium) {
   return true;
 }
 
-DiagrammSettings ClockController::diagrammSettings() const {
+DiagrammSettings ClockController::diagrammSettings() {
   DiagrammSettings settings{session_.flags.dialShown, state_.linearGraphic, state_.stripOptions,
                             session_.flags.symbolFontPresent, session_.pictureOrb, icon_};
-  if (session_.radix && !session_.radixHidden) settings.radix = &session_.radix->chart.state;
+  if (session_.radix && !session_.radixHidden) {
+    // The radix is drawn in the sky the clock computes in.
+    Chart& radix = session_.radix->chart;
+    if (radix.moment.ephemeris != session_.chart.moment.ephemeris) {
+      radix.moment.ephemeris = session_.chart.moment.ephemeris;
+      RecomputeChart(radix);
+    }
+    settings.radix = &radix.state;
+  }
   return settings;
 }
 

@@ -100,7 +100,7 @@ class ClockController {
   void showMomentLabels();
   void resetToSecondsUnit();
   void drawIfShown();
-  DiagrammSettings diagrammSettings() const;
+  DiagrammSettings diagrammSettings();
   void afterMomentDialog();
   void afterSearch(bool& inProgress);
   bool recordStellium(const Stellium& stellium);

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -26,7 +27,9 @@
 #include "evaluation/enlarged_dial_window.h"
 #include "info/about_window.h"
 #include "info/introduction_window.h"
+#include "dialogs/ephemeris_setting.h"
 #include "dialogs/moment_dialog.h"
+#include "dialogs/settings_window.h"
 #include "dialogs/search_dialog.h"
 #include "events/event_list_window.h"
 #include "events/radix_lists_window.h"
@@ -195,8 +198,51 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   controller_.onRunningChanged = [this](bool running) { followClock(running); };
 
   session_.flags.dialShown = true;
+  addExtrasMenu();
   showState();
   CentreOnDesktop(this);
+}
+
+void MainWindow::addExtrasMenu() {
+  TakeEphemerisFromSettings(session_);
+  settingsWindow_ = new SettingsWindow(session_, this);
+  settingsWindow_->onEphemerisChanged = [this] { controller_.draw(); };
+  QMenuBar* bar = menuBar_.bar;
+  // Before the Hilfe menu, which stays last.
+  auto* extras = new QMenu(QStringLiteral("&Extras"), bar);
+  extras->setObjectName(QStringLiteral("extrasMenu"));
+  QMenu* help = bar->findChild<QMenu*>(QStringLiteral("helpMenu"));
+  if (help) {
+    bar->insertMenu(help->menuAction(), extras);
+  } else {
+    bar->addMenu(extras);
+  }
+  QAction* settings = extras->addAction(QStringLiteral("Einstellungen …"));
+  settings->setObjectName(QStringLiteral("settingsAction"));
+  // Ticks falling due while the window is open are dropped (busy), as during a command.
+  connect(settings, &QAction::triggered, this, [this] {
+    if (busy_ > 0) return;
+    run([this] { settingsWindow_->run(); });
+    showEphemeris();
+  });
+  // The sky's name left of the radix's, both in the bar's corner.
+  auto* corner = new QWidget(bar);
+  auto* row = new QHBoxLayout(corner);
+  row->setContentsMargins(0, 0, 0, 0);
+  ephemerisLabel_ = new QLabel(corner);
+  ephemerisLabel_->setObjectName(QStringLiteral("ephemerisLabel"));
+  row->addWidget(ephemerisLabel_);
+  row->addWidget(menuBar_.radixName);
+  bar->setCornerWidget(corner, Qt::TopRightCorner);
+  showEphemeris();
+}
+
+void MainWindow::showEphemeris() {
+  if (!ephemerisLabel_) return;
+  const QString indicator = EphemerisIndicator(session_);
+  if (indicator == ephemerisLabel_->text() && ephemerisLabel_->isHidden() == indicator.isEmpty()) return;
+  ephemerisLabel_->setText(indicator);
+  ephemerisLabel_->setVisible(!indicator.isEmpty());
 }
 
 MainWindow::~MainWindow() {
@@ -259,7 +305,9 @@ void MainWindow::buildMenuBar() {
     });
   });
   // The program's licence and the works it uses; the clock waits while it is open.
-  QAction* about = menuBar_.bar->addMenu(QStringLiteral("&Hilfe"))->addAction(QStringLiteral("Über Gyrolux …"));
+  QMenu* help = menuBar_.bar->addMenu(QStringLiteral("&Hilfe"));
+  help->setObjectName(QStringLiteral("helpMenu"));
+  QAction* about = help->addAction(QStringLiteral("Über Gyrolux …"));
   about->setObjectName(QStringLiteral("aboutAction"));
   connect(about, &QAction::triggered, this, [this] {
     run([this] {
@@ -517,6 +565,7 @@ void MainWindow::showState() {
 
   showDrawing();
   showButtons();
+  showEphemeris();  // the moment may have left the modern sky's years
   button(MainButton::Halt)->setText(HaltCaption(running));
   SetLabelText(statusLabel_, StatusText(running));
   SetTextColor(statusLabel_, StatusColor(running));

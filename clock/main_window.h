@@ -23,6 +23,7 @@ class EvaluationWindow;
 class IntervalDialog;
 class MomentDialog;
 class SearchDialog;
+class SettingsWindow;
 class Panel;
 class RadixWindow;
 class EphemerisWindow;
@@ -73,6 +74,10 @@ class MainWindow : public QWidget {
   void showDrawing();
   void followClock(bool running);
   void applyHintSettings();
+  // The menu "&Extras" with "Einstellungen …" on the window's menu bar, and the sky shown
+  // in the bar's corner while it is not the model.
+  void addExtrasMenu();
+  void showEphemeris();
 
   Session& session_;
   ClockController controller_;
@@ -83,6 +88,8 @@ class MainWindow : public QWidget {
   std::array<std::function<void()>, 7> modalWindows_;
 
   IntervalDialog* intervalDialog_ = nullptr;
+  SettingsWindow* settingsWindow_ = nullptr;
+  QLabel* ephemerisLabel_ = nullptr;
   MomentDialog* momentDialog_ = nullptr;
   SearchDialog* pictureSearchDialog_ = nullptr;
   SearchDialog* midpointSearchDialog_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "engine/ephemeris_kind.h"
 #include "engine/factors.h"
 
 namespace gyrolux {
@@ -19,6 +20,8 @@ struct ChartMoment {
   double latitude = 0.0;   // degrees, north positive
   bool westLongitude = false;
   bool southLatitude = false;
+  // The sky the chart is computed in; a search or a list made from this moment keeps it.
+  Ephemeris ephemeris = Ephemeris::Model;
 };
 
 // The moment and the sidereal results as the short texts (at most 10 characters) shown

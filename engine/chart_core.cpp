@@ -1,5 +1,7 @@
 #include "engine/chart_core.h"
 
+#include <atomic>
+
 #include "engine/planets.h"
 #include "engine/sun_moon.h"
 #include "engine/time_scale.h"
@@ -14,9 +16,25 @@ constexpr FactorMask kBodyFactors = ((FactorMask{1} << (PO + 1)) - 1) & ~((Facto
 // GZ moves 50 arc seconds per calendar year from 266.925 in 2003.
 double GzLongitude(int32_t year) { return 266.925 + ((static_cast<double>(year) - 2003.0) * 50.0) / 3600.0; }
 
+std::atomic<SkyFunction> modernSky{nullptr};
+
 }  // namespace
 
+void InstallModernSky(SkyFunction compute) { modernSky.store(compute, std::memory_order_release); }
+
+bool ModernSkyInstalled() { return modernSky.load(std::memory_order_acquire) != nullptr; }
+
 void ComputeFactors(const ChartMoment& moment, FactorMask wanted, ChartResult& result) {
+  if (moment.ephemeris == Ephemeris::Swiss) {
+    if (const SkyFunction modern = modernSky.load(std::memory_order_acquire)) {
+      modern(moment, wanted, result);
+      return;
+    }
+  }
+  ComputeModelFactors(moment, wanted, result);
+}
+
+void ComputeModelFactors(const ChartMoment& moment, FactorMask wanted, ChartResult& result) {
   result = ChartResult{};
   ChartState& state = result.state;
 

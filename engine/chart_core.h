@@ -30,6 +30,18 @@ void ComputeChart(const ChartMoment& moment, ChartResult& result);
 // time scale, the sidereal values and the index date are always filled; longitudes not
 // asked for are 0. The retrograde flags come with the bodies 6..21 asked for, and the
 // flag of entry 2 (the Earth's) whenever any of them is.
+// Both follow moment.ephemeris: the modern sky when it is chosen and installed, the
+// defined model otherwise.
 void ComputeFactors(const ChartMoment& moment, FactorMask wanted, ChartResult& result);
+
+// The defined model whatever the moment's ephemeris says.
+void ComputeModelFactors(const ChartMoment& moment, FactorMask wanted, ChartResult& result);
+
+// The modern sky lives in ephemeris/, a layer above this one, so it is handed down once at
+// start (before any second thread runs) by the programs that offer it. Without it a moment
+// that asks for the modern sky is computed in the model.
+using SkyFunction = void (*)(const ChartMoment& moment, FactorMask wanted, ChartResult& result);
+void InstallModernSky(SkyFunction compute);
+bool ModernSkyInstalled();
 
 }  // namespace gyrolux

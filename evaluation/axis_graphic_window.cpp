@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPushButton>
 
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/diagram_prints.h"
 #include "evaluation/picture_export_actions.h"
 #include "evaluation/picture_print.h"
@@ -46,7 +47,10 @@ AxisGraphicWindow::AxisGraphicWindow(Session& session, QWidget* parent)
   view_->setObjectName(QStringLiteral("axisGraphicView"));
   view_->setAccessibleName(QStringLiteral("Achsen-Grafik"));
   view_->setGeometry(0, 0, kAxisGraphicWidth, kAxisGraphicHeight);
-  AddPictureExportActions(view_, session_.prompter, [this] { return picture_; },
+  AddPictureExportActions(view_, session_.prompter, [this]() -> std::optional<Picture> {
+        if (!picture_) return std::nullopt;
+        return WithEphemerisNote(*picture_, session_.chart.moment);
+      },
                           [this] { return ExportBaseName(QStringLiteral("Achsen_"), session_.chart); });
 
   QPushButton* printButton = MakeButton(this, "printButton", "&Drucken", 248,
@@ -95,11 +99,14 @@ void AxisGraphicWindow::done(int result) {
 }
 
 void AxisGraphicWindow::print() {
-  if (picture_) PrintDiagramPage(session_.prompter, *picture_, [](QSize page, int) { return AxisGraphicPrintPage(page.width()); });
+  if (!picture_) return;
+  PrintDiagramPage(session_.prompter, *picture_, [this](QSize page, int) {
+    return WithEphemerisNote(AxisGraphicPrintPage(page.width()), session_.chart.moment);
+  });
 }
 
 void AxisGraphicWindow::save() {
-  if (picture_) saves_.save(*picture_, session_);
+  if (picture_) saves_.save(WithEphemerisNote(*picture_, session_.chart.moment), session_);
 }
 
 }  // namespace gyrolux

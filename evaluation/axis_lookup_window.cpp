@@ -1,3 +1,4 @@
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/axis_lookup_window.h"
 
 #include <QKeyEvent>
@@ -235,13 +236,13 @@ void AxisLookupWindow::print() {
     return;
   }
   QString error;
-  if (!PrintList(printer, DisplayedLines(view_), &error)) session_.prompter.error(error);
+  if (!PrintList(printer, WithEphemerisNote(DisplayedLines(view_), session_.chart.moment), &error)) session_.prompter.error(error);
 }
 
 void AxisLookupWindow::save() {
   const NumberedFileKind kind =
       kind_ == AxisLookupKind::Degree ? NumberedFileKind::DegreeAxis : NumberedFileKind::MidpointAxis;
-  const ListSave saved = SaveListFile(kind, DisplayedLines(view_), session_.counters);
+  const ListSave saved = SaveListFile(kind, WithEphemerisNote(DisplayedLines(view_), session_.chart.moment), session_.counters);
   if (saved.saved) {
     session_.prompter.information(saved.message);
   } else {

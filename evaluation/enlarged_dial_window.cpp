@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/axis_graphic_window.h"
 #include "evaluation/diagram_files.h"
 #include "evaluation/diagram_prints.h"
@@ -69,7 +70,10 @@ EnlargedDialWindow::EnlargedDialWindow(Session& session, QWidget* parent)
   view_->setAccessibleName(QStringLiteral("Diagramm-Vergrößerung"));
   view_->setGeometry(0, 0, kEnlargedDialSize, kEnlargedDialSize);
   AddPictureExportActions(
-      view_, session_.prompter, [this] { return picture_; },
+      view_, session_.prompter, [this]() -> std::optional<Picture> {
+        if (!picture_) return std::nullopt;
+        return WithEphemerisNote(*picture_, session_.chart.moment);
+      },
       [this] { return ExportBaseName(QStringLiteral("Diagramm_"), session_.chart); });
 
   auto* circles = new Panel(this, clSilver, 2, true);
@@ -301,7 +305,8 @@ void EnlargedDialWindow::printDial() {
   if (!picture_) return;
   const Chart& chart = session_.chart;
   PrintDiagramPage(session_.prompter, *picture_, [&](QSize page, int printerDpi) {
-    return DialPrintPage(chart, circle_, session_.placeLabel, page.width(), page.height(), printerDpi);
+    return WithEphemerisNote(
+        DialPrintPage(chart, circle_, session_.placeLabel, page.width(), page.height(), printerDpi), chart.moment);
   });
 }
 
@@ -309,11 +314,13 @@ void EnlargedDialWindow::printCalculatingDial() {
   const bool longLines = session_.prompter.question(CalculatingDialQuestion());
   const Picture dial =
       DrawCalculatingDial(session_.chart, longLines, session_.flags.symbolFontPresent, session_.placeLabel);
-  PrintDiagramPage(session_.prompter, dial, [](QSize page, int) { return CalculatingDialPrintPage(page.width()); });
+  PrintDiagramPage(session_.prompter, dial, [this](QSize page, int) {
+    return WithEphemerisNote(CalculatingDialPrintPage(page.width()), session_.chart.moment);
+  });
 }
 
 void EnlargedDialWindow::save() {
-  if (picture_) SaveDiagram(*picture_, session_);
+  if (picture_) SaveDiagram(WithEphemerisNote(*picture_, session_.chart.moment), session_);
 }
 
 void EnlargedDialWindow::setCommandsEnabled(bool on) {

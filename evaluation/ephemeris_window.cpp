@@ -201,6 +201,7 @@ void EphemerisWindow::draw() {
   request.from = *from;
   request.to = *to;
   request.mode = kModes[std::clamp(modeBox_->currentIndex(), 0, 3)];
+  request.ephemeris = session_.chart.moment.ephemeris;  // the clock's sky
   request.factors.clear();
   for (QAction* action : factorMenu_->actions()) {
     if (action->isChecked()) request.factors.push_back(action->data().toInt());

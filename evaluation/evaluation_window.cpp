@@ -1,3 +1,4 @@
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/evaluation_window.h"
 
 #include <QPlainTextEdit>
@@ -241,13 +242,13 @@ void EvaluationWindow::print() {
   QPrinter printer(QPrinter::HighResolution);
   if (session_.prompter.choosePrinter(printer)) {
     QString error;
-    if (!PrintList(printer, DisplayedLines(view_), &error)) session_.prompter.error(error);
+    if (!PrintList(printer, WithEphemerisNote(DisplayedLines(view_), session_.chart.moment), &error)) session_.prompter.error(error);
   }
   backButton_->setFocus();
 }
 
 void EvaluationWindow::save() {
-  const ListSave saved = SaveListFile(FileKindOfList(kind_), DisplayedLines(view_), session_.counters);
+  const ListSave saved = SaveListFile(FileKindOfList(kind_), WithEphemerisNote(DisplayedLines(view_), session_.chart.moment), session_.counters);
   if (saved.saved) {
     session_.prompter.information(saved.message);
   } else {

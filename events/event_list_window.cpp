@@ -248,7 +248,12 @@ void EventListWindow::startSearch() {
   }
   const std::unique_ptr<ChartLibrary> library = ChartLibrary::Open(ChartLibraryPath(), error);
   const std::optional<RadixRecord> record = library ? library->Find(name, error) : std::nullopt;
-  const std::optional<Chart> chart = record ? RadixChart(*record, error) : std::nullopt;
+  std::optional<Chart> chart = record ? RadixChart(*record, error) : std::nullopt;
+  if (chart && chart->moment.ephemeris != session_.chart.moment.ephemeris) {
+    // The events in the sky the clock computes in.
+    chart->moment.ephemeris = session_.chart.moment.ephemeris;
+    RecomputeChart(*chart);
+  }
   if (!chart) {
     prompter.error(error.isEmpty() ? QStringLiteral("„%1“ steht nicht in der Radix-Kartei").arg(name) : error);
     return;

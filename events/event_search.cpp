@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "engine/chart_core.h"
+#include "ephemeris/swiss_sky.h"
 #include "midpoints/chunked_scan.h"
 #include "midpoints/motion_bounds.h"
 #include "midpoints/search_threads.h"
@@ -623,6 +624,15 @@ QString EventQueryProblem(const EventQuery& query) {
     return QStringLiteral("Der Zeitraum umfasst einen Tag bis hundert Jahre");
   if (AddDays(query.from, query.days - 1).year > 9999)
     return QStringLiteral("Der Zeitraum muss in den Jahren 1600 bis 9999 liegen");
+  // The search computes in the radix moment's sky; the modern one only within its years,
+  // for the radix as well (the directions start from it).
+  if (query.radix.ephemeris == Ephemeris::Swiss &&
+      (AddDays(query.from, query.days - 1).year > kSwissLastYear || query.radix.year < kSwissFirstYear ||
+       query.radix.year > kSwissLastYear))
+    return QStringLiteral("Die Swiss Ephemeris rechnet nur in den Jahren %1 bis %2; für Radix und Zeitraum außerhalb "
+                          "bitte die Ephemeride „Modell (Version 5.0)“ wählen")
+        .arg(kSwissFirstYear)
+        .arg(kSwissLastYear);
   if ((query.kinds & 7u) == 0) return QStringLiteral("Keine Art gewählt");
   if (query.moving.empty()) return QStringLiteral("Kein laufender Faktor gewählt");
   for (const int factor : query.moving) {

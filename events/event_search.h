@@ -41,7 +41,8 @@ inline constexpr int64_t kMaxEventDays = 36526;
 bool IsMovingFactor(int factor);
 
 // The German reason why a query is refused, or an empty text: a period of 1 up to
-// kMaxEventDays days within the years 1600 to 9999, no kind, an unusable factor, an orb
+// kMaxEventDays days within the years 1600 to 9999 (in the modern sky, which the radix
+// moment names, radix and period within that sky's years), no kind, an unusable factor, an orb
 // outside (0, half the mode's width].
 QString EventQueryProblem(const EventQuery& query);
 

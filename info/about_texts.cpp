@@ -18,6 +18,8 @@ const QStringList& AboutLines() {
       QStringLiteral("  gelesen über die Bibliothek libgeonames (GPL-3)."),
       QStringLiteral("– Die Zeitzonen-Datenbank des Systems (IANA tz, gemeinfrei)."),
       QStringLiteral("– SQLite (gemeinfrei) für die Radix-Kartei."),
+      QStringLiteral("– Auf Wunsch die Swiss Ephemeris (Astrodienst AG) im Moshier-Modus,"),
+      QStringLiteral("  unter der AGPL-3.0, die sich nach Abschnitt 13 der GPL mit ihr verbinden lässt."),
       QStringLiteral("– Zeichen aus den Noto-Schriften (Google), SIL Open Font License 1.1."),
   };
   return lines;

@@ -56,9 +56,9 @@ int64_t StepsWithinMotionRange(double centuries) {
 
 // Steps per stretch: the bodies' interpolation error acceleration * days^2 / 8 within
 // kStretchError, and no body moving more than kLargestStretchMotion.
-int64_t StretchSteps(const FactorWeights& weights) {
+int64_t StretchSteps(const FactorWeights& weights, Ephemeris sky) {
   double days = kLongestStretch * kRegularStepDays;
-  const double acceleration = BodiesAcceleration(weights);
+  const double acceleration = BodiesAcceleration(weights, sky);
   if (acceleration > 0.0) days = std::min(days, std::sqrt(8.0 * kStretchError / acceleration));
   for (int factor = 0; factor < kFactorCount; ++factor) {
     if (weights[factor] == 0.0 || factor == MC || factor == AS) continue;
@@ -74,7 +74,8 @@ AlarmEvaluator::AlarmEvaluator(const Watch& watch, const MomentSequence& sequenc
     : watch_(watch),
       sequence_(sequence),
       mask_(WatchedFactors(watch)),
-      motion_(WatchMotionPerStep(watch, sequence.MomentAt(0).latitude)),
+      sky_(sequence.MomentAt(0).ephemeris),
+      motion_(WatchMotionPerStep(watch, sequence.MomentAt(0).latitude, sky_)),
       clearFloor_(std::max(watch.orb.degrees, kClearFloor)),
       newYearBreaks_(WatchMovesAtNewYear(watch)) {
   // The distance is a circular one (so that motion bounds it) only for fixed positions
@@ -87,12 +88,12 @@ AlarmEvaluator::AlarmEvaluator(const Watch& watch, const MomentSequence& sequenc
     }
   }
   const FactorWeights weights = NetWeights(watch);
-  angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude);
-  stretchSteps_ = StretchSteps(weights);
+  angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude, sky_);
+  stretchSteps_ = StretchSteps(weights, sky_);
   if (clearWidth_ != watch.mode.Width()) {
     for (int factor = 0; factor < kFactorCount; ++factor) {
       if (weights[factor] != 0.0) {
-        wrapMotion_[factor] = MaxDailyMotion(factor, sequence.MomentAt(0).latitude) * kRegularStepDays;
+        wrapMotion_[factor] = MaxDailyMotion(factor, sequence.MomentAt(0).latitude, sky_) * kRegularStepDays;
       }
     }
   }
@@ -106,13 +107,15 @@ double AlarmEvaluator::Clearance(const FactorLongitudes& longitudes) const {
 
 // Where a wrap moves a midpoint by half the mode's width: the steps over which no watched
 // longitude can reach 0 or 360 (the Sun and Moon may stand a little below 0) at its
-// largest motion.
+// largest motion (in the modern sky less what its rest, the light bending, can move it
+// at once).
 int64_t AlarmEvaluator::StepsWithoutWrap(const FactorLongitudes& longitudes) const {
   int64_t steps = std::numeric_limits<int>::max();
   if (clearWidth_ == watch_.mode.Width()) return steps;
   for (int factor = 0; factor < kFactorCount; ++factor) {
     if (wrapMotion_[factor] == 0.0) continue;
-    const double room = std::min(longitudes[factor], 360.0 - longitudes[factor]) + 2.0 * kLowestLongitude;
+    const double rest = sky_ == Ephemeris::Swiss ? ModernRestChange(factor) : 0.0;
+    const double room = std::min(longitudes[factor], 360.0 - longitudes[factor]) + 2.0 * kLowestLongitude - rest;
     steps = std::min(steps, StepsWithin(room, wrapMotion_[factor]));
   }
   return steps;
@@ -137,7 +140,7 @@ StepVerdict AlarmEvaluator::Evaluate(int64_t index, int64_t last) const {
   if (limit <= index) return verdict;
   const double c = CircularDistance(watch_, verdict.distance);
   if (verdict.hit) {
-    const int64_t steps = std::min(StepsWithin(watch_.orb.degrees - c - kDistanceSafety, motion_.Total()),
+    const int64_t steps = std::min(StepsWithin(watch_.orb.degrees - c - kDistanceSafety - motion_.offset, motion_.Total()),
                                    StepsWithoutWrap(longitudes));
     verdict.sameUntil = std::min(limit, index + steps);
   } else if (motion_.Total() == 0.0) {
@@ -168,7 +171,7 @@ int64_t AlarmEvaluator::ClearOverStretches(int64_t index, const ChartResult& exa
     ComputeFactors(sequence_.MomentAt(s1), mask_, to);
     const double toOffset = WatchedOffset(watch_, to.state.factorLongitude);
     const WatchedStretch stretch(watch_, angles_, {sequence_.DaysAt(s0), &from, fromOffset},
-                                 {sequence_.DaysAt(s1), &to, toOffset});
+                                 {sequence_.DaysAt(s1), &to, toOffset}, sky_);
     const double floor = stretch.MayGoNegative() ? clearFloor_ : watch_.orb.degrees;
     int64_t j = s0;
     WatchedStretch::Estimate at = stretch.At(sequence_.DaysAt(j));
@@ -233,11 +236,12 @@ int64_t AlarmEvaluator::ClearWithAngleProbes(int64_t index, const FactorLongitud
   int64_t j = index;
   double c = distance;  // c~ at j
   for (;;) {
-    const double margin = c - kDistanceSafety - clearFloor_ - motion_.bodies * static_cast<double>(j - index);
+    const double margin =
+        c - kDistanceSafety - motion_.offset - clearFloor_ - motion_.bodies * static_cast<double>(j - index);
     j = std::min(limit, j + StepsWithin(margin, motion_.Total()));
     if (j >= limit) return limit;
     const int64_t next = j + 1;
-    const double drift = motion_.bodies * static_cast<double>(next - index) + kDistanceSafety;
+    const double drift = motion_.bodies * static_cast<double>(next - index) + kDistanceSafety + motion_.offset;
     if (!(drift + clearFloor_ < clearWidth_ / 2.0)) return j;  // the other factors may be anywhere by now
     ChartResult angles;
     ComputeFactors(sequence_.MomentAt(next), motion_.angleFactors, angles);

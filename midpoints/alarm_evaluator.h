@@ -44,6 +44,7 @@ class AlarmEvaluator {
   Watch watch_;
   const MomentSequence& sequence_;
   FactorMask mask_ = 0;
+  Ephemeris sky_ = Ephemeris::Model;  // the bounds' sky
   AlarmMotion motion_;  // degrees of d per regular step, at most
   AngleTerms angles_;
   double clearWidth_ = 0.0;  // ClearanceWidth of the mode

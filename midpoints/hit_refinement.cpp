@@ -80,8 +80,10 @@ class HitRefiner::Questions {
     e.index = index;
     e.days = sequence.DaysAt(index);
     e.length = sequence.SecondsToNext(index);
+    // In the sky of the search, whose allowances enter the estimate's error bound.
     e.stretch.emplace(r_.watch_, r_.angles_, WatchedStretch::End{e.days, &from.chart, from.probe.offset},
-                      WatchedStretch::End{sequence.DaysAt(index + 1), &to.chart, to.probe.offset});
+                      WatchedStretch::End{sequence.DaysAt(index + 1), &to.chart, to.probe.offset},
+                      sequence.MomentAt(0).ephemeris);
     const auto inRange = [](const ChartResult& chart) {
       return chart.state.centuriesT >= kMotionFirstCenturies && chart.state.centuriesT <= kMotionLastCenturies;
     };
@@ -189,11 +191,12 @@ HitRefiner::HitRefiner(const AlarmQuery& query, const MomentSequence& sequence, 
       sequence_(sequence),
       options_(options),
       mask_(WatchedFactors(watch_)),
-      motionPerStep_(WatchMotionPerStep(watch_, sequence.MomentAt(0).latitude).Total()),
+      motion_(WatchMotionPerStep(watch_, sequence.MomentAt(0).latitude, sequence.MomentAt(0).ephemeris)),
+      motionPerStep_(motion_.Total()),
       newYearBreaks_(WatchMovesAtNewYear(watch_)),
       useEstimates_(useEstimates) {
   const FactorWeights weights = NetWeights(watch_);
-  angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude);
+  angles_ = AngleTerms(weights[MC], weights[AS], sequence.MomentAt(0).latitude, sequence.MomentAt(0).ephemeris);
 }
 
 SearchMoment HitRefiner::MomentAt(int64_t index, double seconds) const {
@@ -290,7 +293,8 @@ int64_t HitRefiner::LeastStep(Questions& ask, int64_t first, int64_t last) const
     if (motionPerStep_ == 0.0) {
       skip = last - i;
     } else if (std::isfinite(motionPerStep_)) {
-      skip = TruncClamped((c - least - kDistanceSafety) / motionPerStep_, 0, std::numeric_limits<int>::max());
+      skip = TruncClamped((c - least - kDistanceSafety - motion_.offset) / motionPerStep_, 0,
+                          std::numeric_limits<int>::max());
     }
     i = std::min(i + skip, sequence_.RegularRunEnd(i, newYearBreaks_)) + 1;
   }

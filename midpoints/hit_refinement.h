@@ -6,6 +6,7 @@
 #include "midpoints/alarm_search.h"
 #include "midpoints/all_hits.h"
 #include "midpoints/moment_sequence.h"
+#include "midpoints/motion_bounds.h"
 #include "midpoints/watched_distance.h"
 #include "midpoints/watched_stretch.h"
 
@@ -55,6 +56,7 @@ class HitRefiner {
   const MomentSequence& sequence_;
   const SearchOptions& options_;
   FactorMask mask_;
+  AlarmMotion motion_;
   double motionPerStep_;
   bool newYearBreaks_;
   AngleTerms angles_;

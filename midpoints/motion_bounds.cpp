@@ -57,9 +57,13 @@ double MaxAscendantMotion(double latitude) {
 
 }  // namespace
 
-double MaxDailyMotion(int factor, double latitude) {
+// The angles' bounds hold for the modern sky as well: its sidereal angle runs faster than
+// the model's by the nutation's rate (below 6e-5 degrees a day) and its obliquity changes
+// by up to 2e-5 degrees a day, both far inside kAngleMargin.
+double MaxDailyMotion(int factor, double latitude, Ephemeris sky) {
   if (factor == MC) return MaxMidheavenMotion();
   if (factor == AS) return MaxAscendantMotion(latitude);
+  if (sky == Ephemeris::Swiss && BendsNearTheSun(factor)) return kMaxBodyDailyMotion[factor] + kModernSpeedAllowance;
   if (factor >= 0 && factor < kFactorCount) return kMaxBodyDailyMotion[factor];
   return 0.0;  // "--"
 }
@@ -69,12 +73,13 @@ bool MovesAtNewYear(int factor) { return factor == GZ; }
 // d is |p - q|, and p - q equals the weighted sum of the longitudes (NetWeights) up to
 // multiples of the mode's width (a longitude's wrap by 360 adds 180 or 360). A factor on
 // both sides cancels.
-AlarmMotion WatchMotionPerStep(const Watch& watch, double latitude) {
+AlarmMotion WatchMotionPerStep(const Watch& watch, double latitude, Ephemeris sky) {
   const FactorWeights weights = NetWeights(watch);
   AlarmMotion motion;
   for (int factor = 0; factor < kFactorCount; ++factor) {
     if (weights[factor] == 0.0) continue;
-    const double perStep = std::abs(weights[factor]) * MaxDailyMotion(factor, latitude) * kRegularStepDays;
+    const double perStep = std::abs(weights[factor]) * MaxDailyMotion(factor, latitude, sky) * kRegularStepDays;
+    if (sky == Ephemeris::Swiss) motion.offset += std::abs(weights[factor]) * ModernRestChange(factor);
     if (factor == MC || factor == AS) {
       motion.angles += perStep;
       motion.angleFactors |= FactorBit(factor);

@@ -61,6 +61,35 @@ inline constexpr std::array<double, kFactorCount> kMaxBodyDailyMotion = {
     0.0,     // GZ: new year only
 };
 
+// The modern sky (ephemeris/) differs from the model by the bending of light passing the
+// Sun: a body near conjunction shifts by up to kModernDeflection (sampled largest 4.45
+// arc seconds, by the hypothetical factors passing behind the Sun's disk) within hours,
+// which adds up to 0.1 degrees a day to its speed for a while. So a longitude is taken
+// as a smooth part plus the bending and the fitting error (kModernFitError): the smooth
+// part keeps the model's speeds, ME..PO with kModernSpeedAllowance added, and the model's
+// accelerations times kModernAccelerationFactor (watched_stretch.h); the rest, at most
+// bending plus fitting error either way, enters every bound as an offset that does not
+// grow with the time (AlarmMotion::offset, WatchedStretch). The sidereal angle
+// and the true obliquity carry the nutation: their second derivatives stay below
+// kModernSiderealAcceleration and kModernObliquityAcceleration (sampled 2.16e-5 and
+// 1.03e-5 degrees a day squared), except that the library's sidereal time steps where it
+// changes its model, by 0.1 arc seconds on 1 January 1850 and by 1.85 on 1 January 2050:
+// kModernSiderealStep allows for one step (a stretch lasts days). The bounds hold from 1600, where the modern sky begins, to the end of
+// the range above.
+inline constexpr double kModernSpeedAllowance = 0.005;
+inline constexpr double kModernDeflection = 5.0 / 3600.0;
+inline constexpr double kModernFitError = 0.002 / 3600.0;
+inline constexpr double kModernSiderealAcceleration = 3.3e-5;
+inline constexpr double kModernObliquityAcceleration = 1.6e-5;
+inline constexpr double kModernSiderealStep = 2.5 / 3600.0;
+// Whether the light bending and the speed allowance apply to a factor (ME..PO).
+inline constexpr bool BendsNearTheSun(int factor) { return factor >= ME && factor <= PO; }
+// How far the rest (bending and fitting error) can change a factor's longitude between
+// any two moments in the modern sky.
+inline constexpr double ModernRestChange(int factor) {
+  return factor == MC || factor == AS ? 0.0 : 2.0 * ((BendsNearTheSun(factor) ? kModernDeflection : 0.0) + kModernFitError);
+}
+
 // No longitude of the engine lies below this. All are 0 up to about 360, except that the
 // Sun and the Moon are raised into that range once, before their last small terms are
 // known to be added: the Sun can stay below 0 by at most the sum of its perturbation,
@@ -70,7 +99,7 @@ inline constexpr double kLowestLongitude = -0.1;
 
 // Degrees per day, for a moment within the range above and the given geographic
 // latitude; +infinity when no bound holds (AS near the polar circles and beyond).
-double MaxDailyMotion(int factor, double latitude);
+double MaxDailyMotion(int factor, double latitude, Ephemeris sky = Ephemeris::Model);
 
 // Whether the factor moves when the calendar year changes (GZ).
 bool MovesAtNewYear(int factor);
@@ -79,14 +108,16 @@ bool MovesAtNewYear(int factor);
 // the sum of the motions of A, B (and C, D), where a factor on both sides of a picture
 // cancels. It is split into the share of the angles MC and AS, which are cheap to
 // compute exactly at any moment (+infinity when AS has no bound), and that of the other
-// factors. The query must be valid.
+// factors. In the modern sky d may change by offset on top, however short the time.
+// The query must be valid.
 struct AlarmMotion {
   double angles = 0.0;
   double bodies = 0.0;
+  double offset = 0.0;
   FactorMask angleFactors = 0;  // MC and AS where they count
   double Total() const { return angles + bodies; }
 };
-AlarmMotion WatchMotionPerStep(const Watch& watch, double latitude);
+AlarmMotion WatchMotionPerStep(const Watch& watch, double latitude, Ephemeris sky = Ephemeris::Model);
 AlarmMotion AlarmMotionPerStep(const AlarmQuery& query, double latitude);
 
 // Whether any of the watched factors moves at a new year.

@@ -129,15 +129,15 @@ double FastAtan2(double y, double x) {
 
 }  // namespace
 
-double BodiesAcceleration(const FactorWeights& weights) {
+double BodiesAcceleration(const FactorWeights& weights, Ephemeris sky) {
   double sum = 0.0;
   for (int factor = 0; factor < kFactorCount; ++factor) {
     sum += std::abs(weights[factor]) * kMaxBodyDailyAcceleration[factor];
   }
-  return sum;
+  return sky == Ephemeris::Swiss ? sum * kModernAccelerationFactor : sum;
 }
 
-AngleTerms::AngleTerms(double weightMc, double weightAs, double latitude)
+AngleTerms::AngleTerms(double weightMc, double weightAs, double latitude, Ephemeris sky)
     : weightMc_(weightMc), weightAs_(weightAs) {
   const double p = DegToRad(latitude);
   sinLatitude_ = std::sin(p);
@@ -154,6 +154,7 @@ AngleTerms::AngleTerms(double weightMc, double weightAs, double latitude)
     if (!(std::abs(gap) >= kSmallestAscendantGap)) usable_ = false;
     if (gap < 0.0) ascendantTurns_ = true;
   }
+  if (ascendantTurns_ && sky == Ephemeris::Swiss) usable_ = false;
   if (ascendantTurns_) {
     // Both ends of the range on the same side of the polar circle.
     for (const double e : {DegToRad(kLeastObliquity), DegToRad(kLargestObliquity)}) {
@@ -203,6 +204,15 @@ double AngleTerms::ObliquitySlope(double obliquity) const {
     const double gap = std::cos(obliquity) - std::abs(std::sin(obliquity) * tanLatitude_);
     slope += std::abs(weightAs_) * (1.0 + std::abs(tanLatitude_)) / (gap * gap);
   }
+  return slope;
+}
+
+// d MC / d theta <= 1 / cos e, d AS / d theta <= 1 / (cos e - |sin e tan p|)
+// (motion_bounds.cpp), both largest at the largest obliquity.
+double AngleTerms::SiderealSlope() const {
+  const double e = DegToRad(kLargestObliquity);
+  double slope = weightMc_ != 0.0 ? std::abs(weightMc_) / std::cos(e) : 0.0;
+  if (weightAs_ != 0.0) slope += std::abs(weightAs_) / std::abs(std::cos(e) - std::abs(std::sin(e) * tanLatitude_));
   return slope;
 }
 
@@ -259,7 +269,8 @@ std::pair<double, double> AngleTerms::RangeBetween(double thetaFrom, const Angle
   return {low - kClosedFormError, high + kClosedFormError};
 }
 
-WatchedStretch::WatchedStretch(const Watch& watch, const AngleTerms& angles, const End& from, const End& to)
+WatchedStretch::WatchedStretch(const Watch& watch, const AngleTerms& angles, const End& from, const End& to,
+                               Ephemeris sky)
     : width_(ClearanceWidth(watch.mode)), angles_(angles), days0_(from.days) {
   const ChartState& s0 = from.chart->state;
   const ChartState& s1 = to.chart->state;
@@ -288,7 +299,21 @@ WatchedStretch::WatchedStretch(const Watch& watch, const AngleTerms& angles, con
   const double obliquityError =
       angles_.Active() ? angles_.ObliquitySlope(middle) * std::abs(obliquityRate_ * days / 2.0) * kDegreesPerRadian * 1.01
                        : 0.0;
-  pointError_ = BodiesAcceleration(weights) * days * days / 8.0 + obliquityError + kClosedFormError + kDistanceSafety;
+  pointError_ = BodiesAcceleration(weights, sky) * days * days / 8.0 + obliquityError + kClosedFormError + kDistanceSafety;
+  if (sky == Ephemeris::Swiss) {
+    // A longitude less its light bending and fitting error is smooth within the modern
+    // accelerations; that rest is at most the bending plus the fitting error at the
+    // moment and at either end, so its interpolation errs by twice that at most. The
+    // angles are interpolated from the fitted sidereal angle and obliquity, whose nutation
+    // bends them by their acceleration times days^2 / 8, fitting error twice.
+    for (int factor = 0; factor < kFactorCount; ++factor) pointError_ += std::abs(weights[factor]) * ModernRestChange(factor);
+    if (angles_.Active()) {
+      const double curve = days * days / 8.0;
+      pointError_ += (angles_.SiderealSlope() * (kModernSiderealAcceleration * curve + 2.0 * kModernFitError + kModernSiderealStep) +
+                      angles_.ObliquitySlope(middle) * (kModernObliquityAcceleration * curve + 2.0 * kModernFitError)) *
+                     1.01;
+    }
+  }
 
   // A position falls below 0 only through a Sun or Moon below 0 (kLowestLongitude): not
   // while that stays clear of 0 and 360 however fast it moves.

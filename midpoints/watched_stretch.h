@@ -19,7 +19,9 @@ namespace gyrolux {
 class AngleTerms {
  public:
   AngleTerms() = default;
-  AngleTerms(double weightMc, double weightAs, double latitude);
+  // In the modern sky the ascendant beyond the polar circle is the horizon point east of
+  // the meridian, which jumps rather than turning back: there the closed form is not used.
+  AngleTerms(double weightMc, double weightAs, double latitude, Ephemeris sky = Ephemeris::Model);
 
   bool Active() const { return weightMc_ != 0.0 || weightAs_ != 0.0; }
   // Whether the closed form bounds the angles here: not where the ascendant turns
@@ -48,6 +50,8 @@ class AngleTerms {
   Angles At(double theta, const Frame& frame) const;
   // How much the weighted sum can change per radian of obliquity, at most.
   double ObliquitySlope(double obliquity) const;
+  // The same per radian of the sidereal angle, over the range's obliquities.
+  double SiderealSlope() const;
   double Sum(const Angles& angles) const { return weightMc_ * angles.mc + weightAs_ * angles.as; }
   // d Sum / d theta at the given angles, degrees per radian.
   double SumRate(const Angles& angles, const Frame& frame) const;
@@ -75,7 +79,10 @@ class WatchedStretch {
     const ChartResult* chart;
     double offset;          // WatchedOffset of the exact longitudes
   };
-  WatchedStretch(const Watch& watch, const AngleTerms& angles, const End& from, const End& to);
+  // In the modern sky (sky Swiss) the estimate's error bound covers its light bending,
+  // fitting error and nutation (motion_bounds.h).
+  WatchedStretch(const Watch& watch, const AngleTerms& angles, const End& from, const End& to,
+                 Ephemeris sky = Ephemeris::Model);
 
   // An estimate of the offset at a moment between the two ends, and the bound of its
   // error at that moment alone.
@@ -119,7 +126,10 @@ class WatchedStretch {
   bool mayGoNegative_ = false;
 };
 
-// The largest |second derivative| of the bodies' weighted sum, degrees per day squared.
-double BodiesAcceleration(const FactorWeights& weights);
+// The largest |second derivative| of the bodies' weighted sum, degrees per day squared;
+// in the modern sky without the light bending (motion_bounds.h), which adds up to a
+// quarter to the model's sampled values (HA: 0.00036 against 0.00035).
+inline constexpr double kModernAccelerationFactor = 1.25;
+double BodiesAcceleration(const FactorWeights& weights, Ephemeris sky = Ephemeris::Model);
 
 }  // namespace gyrolux

@@ -9,6 +9,8 @@
 #include "engine/chart_core.h"
 #include "engine/factors.h"
 #include "engine/integer_conversion.h"
+#include "ephemeris/ephemeris_choice.h"
+#include "ephemeris/swiss_sky.h"
 #include "pictures/radix_ring.h"
 #include "platform/colors.h"
 
@@ -240,6 +242,11 @@ QString CheckEphemerisRequest(const GraphicEphemerisRequest& request) {
   const int64_t days = DayNumber(request.to) - DayNumber(request.from) + 1;
   if (days < 1) return QStringLiteral("das Ende des Zeitraums liegt vor seinem Anfang");
   if (days > kEphemerisMaxDays) return QStringLiteral("der Zeitraum ist länger als 100 Jahre");
+  if (request.ephemeris == Ephemeris::Swiss && (request.from.year < kSwissFirstYear || request.to.year > kSwissLastYear))
+    return QStringLiteral("die Swiss Ephemeris rechnet nur in den Jahren %1 bis %2; für den Zeitraum bitte die "
+                          "Ephemeride „Modell (Version 5.0)“ wählen")
+        .arg(kSwissFirstYear)
+        .arg(kSwissLastYear);
   for (int f : request.factors) {
     if (!EphemerisFactorAllowed(f)) return QStringLiteral("der Faktor %1 hat keine Ephemeride").arg(f);
     if (EphemerisFactorNeedsPlace(f) && !request.radixPlace)
@@ -274,7 +281,7 @@ EphemerisLayout EphemerisLayoutOf(const GraphicEphemerisRequest& request) {
   return layout;
 }
 
-ChartMoment EphemerisMoment(double day, const std::optional<ChartMoment>& place) {
+ChartMoment EphemerisMoment(double day, Ephemeris ephemeris, const std::optional<ChartMoment>& place) {
   const double whole = std::floor(day);
   const CivilDate date = DateOfDayNumber(static_cast<int64_t>(whole));
   ChartMoment moment;
@@ -288,6 +295,7 @@ ChartMoment EphemerisMoment(double day, const std::optional<ChartMoment>& place)
     moment.westLongitude = place->westLongitude;
     moment.southLatitude = place->southLatitude;
   }
+  moment.ephemeris = ephemeris;
   return moment;
 }
 
@@ -315,6 +323,7 @@ Picture DrawGraphicEphemeris(const GraphicEphemerisRequest& request) {
                       QString::number(std::fabs(place.latitude), 'f', 2).replace(u'.', u','),
                       place.latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"));
   }
+  if (const QString note = EphemerisNote(request.ephemeris); !note.isEmpty()) title += QStringLiteral(",  ") + note;
   picture.text(left, 12, title);
   picture.setFont(QStringLiteral("Arial"), 8, false, clBlack);
   picture.text(right - 170, 16, QStringLiteral("dick: rückläufig"));
@@ -382,7 +391,7 @@ Picture DrawGraphicEphemeris(const GraphicEphemerisRequest& request) {
     const int samples = static_cast<int>(std::ceil(span / step)) + 1;
     for (int k = 0; k < samples; ++k) {
       const double day = std::min(layout.firstDay + k * step, layout.endDay);
-      ComputeFactors(EphemerisMoment(day, request.radixPlace), mask, result);
+      ComputeFactors(EphemerisMoment(day, request.ephemeris, request.radixPlace), mask, result);
       for (int f = 0; f < kFactorCount; ++f) {
         if ((mask & FactorBit(f)) == 0) continue;
         days[f].push_back(day);

@@ -46,10 +46,12 @@ struct GraphicEphemerisRequest {
   // The place of the radix (its moment's longitude and latitude), where MC, AS and WI are
   // computed; without it they are refused, the rest being computed for Greenwich.
   std::optional<ChartMoment> radixPlace{};
+  Ephemeris ephemeris = Ephemeris::Model;  // the sky the lines are computed in
 };
 
 // A German reason when the request cannot be drawn (the period reversed or too long, a
-// factor not allowed, MC, AS or WI without the radix's place), else empty.
+// factor not allowed, MC, AS or WI without the radix's place, in the modern sky beyond its
+// years), else empty.
 QString CheckEphemerisRequest(const GraphicEphemerisRequest& request);
 
 // Where things stand on the page: time (days since 1 January 1970, world time) runs left
@@ -66,8 +68,10 @@ struct EphemerisLayout {
 };
 EphemerisLayout EphemerisLayoutOf(const GraphicEphemerisRequest& request);
 
-// The moment of a day number with its fraction, at Greenwich or at the place given.
-ChartMoment EphemerisMoment(double day, const std::optional<ChartMoment>& place = std::nullopt);
+// The moment of a day number with its fraction, in the sky given, at Greenwich or at the
+// place given.
+ChartMoment EphemerisMoment(double day, Ephemeris ephemeris = Ephemeris::Model,
+                            const std::optional<ChartMoment>& place = std::nullopt);
 
 // The page: title, degree scale, calendar scale, one group of lines per factor (named by
 // its letters, "SO"), drawn thick where the factor runs backwards and cut where it leaves

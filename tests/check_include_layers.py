@@ -16,12 +16,13 @@ import sys
 from pathlib import Path
 
 LOGIC = {"session", "midpoints", "pictures"}
-BOTTOM = {"engine", "platform"}
+BOTTOM = {"engine", "ephemeris", "platform"}
 WINDOWS = {"dialogs", "evaluation", "info"}
 
 # folder -> the folders its files may include besides itself
 ALLOWED = {
     "engine": set(),
+    "ephemeris": {"engine"},
     "platform": set(),
     "session": BOTTOM,
     "midpoints": BOTTOM | {"session"},

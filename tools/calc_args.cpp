@@ -6,6 +6,8 @@
 #include "engine/field_readers.h"
 #include "engine/formatting.h"
 #include "engine/integer_conversion.h"
+#include "ephemeris/ephemeris_choice.h"
+#include "ephemeris/swiss_sky.h"
 
 namespace gyrolux::calc {
 
@@ -23,6 +25,12 @@ QList<QCommandLineOption> MomentOptions() {
       {QStringLiteral("lat"), QStringLiteral("Breite in Grad, Nord positiv, -90 bis 90."),
        QStringLiteral("B")},
   };
+}
+
+QCommandLineOption EphemerisOption() {
+  return {QStringLiteral("ephemeris"),
+          QStringLiteral("Der Himmel: model (das Modell der Uhr, Vorgabe) oder swiss (Swiss Ephemeris, Jahre 1600 bis 3000)."),
+          QStringLiteral("model|swiss"), QStringLiteral("model")};
 }
 
 std::optional<double> ParseNumber(const QString& text) {
@@ -128,6 +136,24 @@ bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error, 
   chart.texts.timeText = FormatClock(hours).left(5);  // hh:mm
   chart.texts.longitudeText = TypedCoordinateText(lon, 3);
   chart.texts.latitudeText = TypedCoordinateText(lat, 2);
+  return true;
+}
+
+bool ReadEphemeris(const QCommandLineParser& parser, Ephemeris& ephemeris, QString& error) {
+  const QString key = parser.value(QStringLiteral("ephemeris"));
+  const std::optional<Ephemeris> read = EphemerisFromKey(key);
+  if (!read) {
+    error = QStringLiteral("ungültiger Wert '%1' für --ephemeris (model oder swiss)").arg(key);
+    return false;
+  }
+  ephemeris = *read;
+  return true;
+}
+
+bool TakeEphemeris(Ephemeris ephemeris, ChartMoment& moment, QString& error) {
+  if (ephemeris == Ephemeris::Swiss) error = SwissRangeMessage(moment.year);
+  if (!error.isEmpty()) return false;
+  moment.ephemeris = ephemeris;
   return true;
 }
 

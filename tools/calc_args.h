@@ -17,12 +17,22 @@ namespace gyrolux::calc {
 // (world time), --lon L and --lat B (degrees, east and north positive).
 QList<QCommandLineOption> MomentOptions();
 
+// --ephemeris model|swiss, the sky every verb computes in (model when not given).
+QCommandLineOption EphemerisOption();
+
 // Reads the moment options into a moment (taken as given, nothing added) with its texts:
 // the date as given, the time as hh:mm, and the coordinates as the date dialog forms typed
 // ones (TypedCoordinateText). Checks that each is given, that the date exists (years 1600..9999), that the
 // hours lie in 0 up to below 100 and the coordinates within the ranges the dialogs accept.
 // With a prefix the options are named --PREFIXdate and so on (the radix's --birth-date).
 bool ReadMoment(const QCommandLineParser& parser, Chart& chart, QString& error, const QString& prefix = {});
+
+// Reads --ephemeris (model when not given); refuses an unknown sky.
+bool ReadEphemeris(const QCommandLineParser& parser, Ephemeris& ephemeris, QString& error);
+
+// Sets the moment's sky; refuses a year the modern sky does not reach, with the German
+// message that says why.
+bool TakeEphemeris(Ephemeris ephemeris, ChartMoment& moment, QString& error);
 
 // A coordinate as the date dialog forms it from typed degrees: "-" for a negative value,
 // else "+"; the whole degrees of the magnitude with degreeDigits digits (3 for a longitude,

@@ -3,6 +3,8 @@
 #include <QJsonObject>
 
 #include "events/radix_lists.h"
+#include "ephemeris/ephemeris_choice.h"
+#include "evaluation/ephemeris_note.h"
 #include "midpoints/axes_report.h"
 #include "midpoints/axis_lists.h"
 #include "midpoints/stellium.h"
@@ -21,7 +23,8 @@ int RunAxesVerb(VerbCall& call) {
   std::array<QStringList, 4> onRadix;
   if (call.radix) onRadix = RadixOnMainAxes(chart, *call.radix, call.orb);
   if (!call.parser.isSet(QStringLiteral("json"))) {
-    for (const QString& line : AxesReportLines(chart, call.orb)) call.out << line << "\n";
+    for (const QString& line : WithEphemerisNote(AxesReportLines(chart, call.orb), chart.moment))
+      call.out << line << "\n";
     if (!call.radix) return kDone;
     call.out << '\n' << RadixHeadLine(call.radixName, *call.radix) << '\n';
     for (std::size_t i = 0; i < onRadix.size(); ++i) {
@@ -43,6 +46,7 @@ int RunAxesVerb(VerbCall& call) {
                     {QStringLiteral("stellium"),
                      stellium ? QJsonValue(StelliumLogLine(*stellium, chart.texts.dateText, chart.moment.hours))
                               : QJsonValue(QJsonValue::Null)},
+                    {QStringLiteral("ephemeris"), EphemerisKey(chart.moment.ephemeris)},
   };
   if (call.radix) {
     QJsonArray radixLists;

@@ -6,6 +6,8 @@
 #include "engine/factors.h"
 #include "engine/formatting.h"
 #include "engine/houses.h"
+#include "ephemeris/ephemeris_choice.h"
+#include "tools/calc_args.h"
 #include "tools/calc_verbs.h"
 
 namespace gyrolux::calc {
@@ -33,6 +35,7 @@ void PrintJson(const Chart& chart, const VerbCall& call, QTextStream& out) {
                     {QStringLiteral("ramcText"), chart.texts.ramcText},
                     {QStringLiteral("indexSiderealText"), chart.texts.indexSiderealText},
                     {QStringLiteral("indexDateText"), chart.texts.indexDateText},
+                    {QStringLiteral("ephemeris"), EphemerisKey(chart.moment.ephemeris)},
   };
   if (call.radix) {
     QJsonArray radixLongitudes;
@@ -61,6 +64,7 @@ void PrintTable(const Chart& chart, QTextStream& out, const QString& title = QSt
       << "RA         " << chart.texts.ramcText << '\n'
       << "Index Stz  " << chart.texts.indexSiderealText << '\n'
       << "Index Dat  " << chart.texts.indexDateText << '\n';
+  if (const QString note = EphemerisNote(m.ephemeris); !note.isEmpty()) out << note << '\n';
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "engine/chart.h"
 #include "engine/factors.h"
 #include "engine/formatting.h"
+#include "evaluation/ephemeris_note.h"
 #include "pictures/axis_graphic.h"
 #include "pictures/axis_strip.h"
 #include "pictures/calculating_dial.h"
@@ -107,7 +108,7 @@ Picture Draw(Kind kind, const Chart& chart, const DrawChoices& choices, const Ch
 
 }  // namespace
 
-bool ReadDrawRadix(const QCommandLineParser& parser, std::optional<LoadedRadix>& radix, QString& error) {
+bool ReadDrawRadix(const QCommandLineParser& parser, Ephemeris sky, std::optional<LoadedRadix>& radix, QString& error) {
   const bool db = parser.isSet(QStringLiteral("db"));
   if (!parser.isSet(QStringLiteral("radix"))) {
     if (db) error = QStringLiteral("--db gehört zu --radix");
@@ -117,7 +118,9 @@ bool ReadDrawRadix(const QCommandLineParser& parser, std::optional<LoadedRadix>&
       ChartLibrary::Open(ChartLibraryPath(db ? parser.value(QStringLiteral("db")) : QString()), error);
   if (!library) return false;
   radix = LoadRadix(*library, parser.value(QStringLiteral("radix")), error);
-  return radix.has_value();
+  if (!radix || !TakeEphemeris(sky, radix->chart.moment, error)) return false;
+  RecomputeChart(radix->chart);
+  return true;
 }
 
 std::optional<DialMode> DialModeOfText(const QString& text) {
@@ -241,7 +244,7 @@ int RunDrawVerb(VerbCall& call) {
   }
 
   std::optional<LoadedRadix> radix;
-  if (!ReadDrawRadix(parser, radix, error)) {
+  if (!ReadDrawRadix(parser, call.ephemeris, radix, error)) {
     err << error;
     return kRefused;
   }
@@ -252,7 +255,8 @@ int RunDrawVerb(VerbCall& call) {
         << " liegt weder neben dem Programm noch in seinem Datenordner";
     return kFailed;
   }
-  const Picture picture = Draw(*kind, call.chart, choices, radix ? &radix->chart.state : nullptr);
+  const Picture picture =
+      WithEphemerisNote(Draw(*kind, call.chart, choices, radix ? &radix->chart.state : nullptr), call.chart.moment);
   const bool written =
       metafile ? WriteWmf(picture, out, &error) : ExportPicture(picture, out, *format, &error);
   if (!written) {

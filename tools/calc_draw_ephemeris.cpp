@@ -59,6 +59,7 @@ int RunDrawEphemeris(VerbCall& call, const QString& out) {
     return kRefused;
   }
   request.mode = *mode;
+  request.ephemeris = call.ephemeris;
   if (parser.isSet(QStringLiteral("factors")) &&
       !ReadFactorList(parser.value(QStringLiteral("factors")), request.factors, error)) {
     err << error;
@@ -77,7 +78,7 @@ int RunDrawEphemeris(VerbCall& call, const QString& out) {
     return kRefused;
   }
   std::optional<LoadedRadix> radix;
-  if (!ReadDrawRadix(parser, radix, error)) {
+  if (!ReadDrawRadix(parser, call.ephemeris, radix, error)) {
     err << error;
     return kRefused;
   }

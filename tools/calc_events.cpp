@@ -38,7 +38,7 @@ std::optional<CivilDate> ReadPeriodDate(const QCommandLineParser& parser, const 
 
 // The radix from the library (--radix) or from its world time and place (--birth-*);
 // radixKey names it in the calendar's identities.
-bool ReadRadix(const QCommandLineParser& parser, EventQuery& query, QString& radixKey, QString& error) {
+bool ReadRadix(const QCommandLineParser& parser, Ephemeris sky, EventQuery& query, QString& radixKey, QString& error) {
   const bool fromLibrary = IsSet(parser, "radix");
   bool birth = false;
   for (const char* name : {"birth-date", "birth-hours", "birth-lon", "birth-lat"}) birth = birth || IsSet(parser, name);
@@ -61,6 +61,9 @@ bool ReadRadix(const QCommandLineParser& parser, EventQuery& query, QString& rad
                    .arg(Option(parser, "birth-date"), Option(parser, "birth-hours"), Option(parser, "birth-lon"),
                         Option(parser, "birth-lat"));
   }
+  // The radix and the events in the sky asked for.
+  chart.moment.ephemeris = sky;
+  RecomputeChart(chart);
   query.radix = chart.moment;
   query.radixLongitudes = chart.state.factorLongitude;
   return true;
@@ -135,7 +138,7 @@ int RunEventsVerb(VerbCall& call) {
   query.moving = DefaultMovingFactors();
   if (IsSet(parser, "factors") && !ParseMovingFactors(Option(parser, "factors"), query.moving, error)) return refuse(error);
   query.orb = call.orb;
-  if (!ReadRadix(parser, query, radixKey, error)) return refuse(error);
+  if (!ReadRadix(parser, call.ephemeris, query, radixKey, error)) return refuse(error);
   if (const QString problem = EventQueryProblem(query); !problem.isEmpty()) return refuse(problem);
 
   QTextStream& out = call.out;

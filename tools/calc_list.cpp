@@ -7,6 +7,8 @@
 
 #include "engine/chart.h"
 #include "engine/formatting.h"
+#include "ephemeris/ephemeris_choice.h"
+#include "evaluation/ephemeris_note.h"
 #include "evaluation/axis_lookup.h"
 #include "evaluation/evaluation_lists.h"
 #include "evaluation/mc_texts.h"
@@ -158,10 +160,12 @@ int RunListVerb(VerbCall& call) {
   }
   if (IsSet(parser, "json")) {
     // The keys are listed in gyrolux-calc.1.
-    PrintJsonLine(QJsonObject{{QStringLiteral("kind"), kind}, {QStringLiteral("lines"), QJsonArray::fromStringList(lines)}},
+    PrintJsonLine(QJsonObject{{QStringLiteral("kind"), kind},
+                              {QStringLiteral("lines"), QJsonArray::fromStringList(lines)},
+                              {QStringLiteral("ephemeris"), EphemerisKey(chart.moment.ephemeris)}},
                   call.out);
   } else {
-    for (const QString& line : lines) call.out << line << '\n';
+    for (const QString& line : WithEphemerisNote(lines, chart.moment)) call.out << line << '\n';
   }
   return kDone;
 }

@@ -7,6 +7,7 @@
 #include "engine/factors.h"
 #include "engine/formatting.h"
 #include "engine/houses.h"
+#include "ephemeris/ephemeris_choice.h"
 #include "radix/chart_library.h"
 #include "radix/local_time.h"
 #include "radix/radix_chart.h"
@@ -97,6 +98,7 @@ QJsonObject ShowObject(const RadixRecord& record, const RadixMoment& moment, con
   object.insert(QStringLiteral("date"), moment.time.utc.date().toString(QStringLiteral("dd.MM.yyyy")));
   object.insert(QStringLiteral("hours"), chart.moment.hours);
   object.insert(QStringLiteral("factorLongitude"), longitudes);
+  object.insert(QStringLiteral("ephemeris"), EphemerisKey(chart.moment.ephemeris));
   return object;
 }
 
@@ -115,6 +117,7 @@ void PrintShow(const RadixRecord& r, const RadixMoment& moment, const Chart& cha
         << ' ' << SignOfLongitude(longitude) << (chart.state.retrograde[id] ? "   R" : "") << '\n';
   }
   if (!r.notes.isEmpty()) out << "Notiz     " << r.notes << '\n';
+  if (const QString note = EphemerisNote(chart.moment.ephemeris); !note.isEmpty()) out << note << '\n';
 }
 
 int Refuse(QTextStream& err, const QString& message) {
@@ -195,8 +198,11 @@ int RunRadixVerb(VerbCall& call) {
     const std::optional<RadixRecord> found = library->Find(argument, error);
     if (!found) return Refuse(err, error.isEmpty() ? QStringLiteral("„%1“ steht nicht in der Radix-Kartei").arg(argument) : error);
     const std::optional<RadixMoment> moment = RadixMomentOf(*found, error);
-    const std::optional<Chart> chart = RadixChart(*found, error);
+    std::optional<Chart> chart = RadixChart(*found, error);
     if (!moment || !chart) return Refuse(err, error);
+    // The radix in the sky asked for.
+    if (!TakeEphemeris(call.ephemeris, chart->moment, error)) return Refuse(err, error);
+    RecomputeChart(*chart);
     if (json) {
       out << QString::fromUtf8(QJsonDocument(ShowObject(*found, *moment, *chart)).toJson(QJsonDocument::Compact)) << '\n';
     } else {

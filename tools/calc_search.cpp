@@ -8,6 +8,7 @@
 #include "dialogs/search_report.h"
 #include "dialogs/search_session.h"
 #include "engine/formatting.h"
+#include "ephemeris/ephemeris_choice.h"
 #include "midpoints/alarm_search.h"
 #include "midpoints/all_hits.h"
 #include "tools/calc_args.h"
@@ -176,6 +177,7 @@ int RunAlarm(const SearchRequest& request, QTextStream& out, QTextStream& err) {
                   {QStringLiteral("resultLine"), textOrNull(resultLine)},
                   {QStringLiteral("dateLabel"), textOrNull(FoundDateLabel(chart.moment))},
                   {QStringLiteral("timeLabel"), textOrNull(FoundTimeLabel(chart.moment.hours))},
+                  {QStringLiteral("ephemeris"), EphemerisKey(request.start.moment.ephemeris)},
               },
               out);
     return kDone;
@@ -184,6 +186,7 @@ int RunAlarm(const SearchRequest& request, QTextStream& out, QTextStream& err) {
   out << "moment: " << MomentText(result.moment) << " WZ/GMT (hours "
       << QString::number(result.moment.moment.hours, 'g', 17) << ")\n";
   out << "steps: " << result.steps << '\n';
+  if (const QString note = EphemerisNote(request.start.moment.ephemeris); !note.isEmpty()) out << note << '\n';
   return kDone;
 }
 
@@ -223,6 +226,8 @@ int RunAllHits(const SearchRequest& request, QTextStream& out, QTextStream& err)
   };
   const AllHitsResult all = FindAllHits(request.query, request.start, request.options, write);
   if (request.json && !request.jsonLines) out << (first ? "[]" : "]") << '\n';
+  const QString note = EphemerisNote(request.start.moment.ephemeris);
+  if (!request.json && !note.isEmpty()) out << note << '\n';
   if (all.stop == SearchStop::Rejected || all.stop == SearchStop::Aborted) {
     err << "die Suche lief nicht (" << ReasonName(all.stop) << ")";
     return kRefused;

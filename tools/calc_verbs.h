@@ -12,15 +12,16 @@
 
 namespace gyrolux::calc {
 
-// What a verb's run is handed. The entry has parsed the arguments and, for a verb that
-// reads a moment (Verb::readsMoment), read --date, --hours, --lon and --lat into chart and
+// What a verb's run is handed. The entry has parsed the arguments, read --ephemeris into
+// ephemeris (every verb takes it) and, for a verb that reads a moment (Verb::readsMoment), read --date, --hours, --lon and --lat into chart and
 // computed it, and read --orb (Verb::orbHelp) into orb: the shared first step of those
 // verbs, so that a verb starts from a checked chart.
 struct VerbCall {
   const QCommandLineParser& parser;
   QTextStream& out;  // the result; reaches stdout only when run returns 0
   QTextStream& err;  // a complaint, without "gyrolux-calc VERB:" and without line end
-  Chart chart;       // computed at the moment given (readsMoment), else default
+  Chart chart;       // computed at the moment given in the sky given (readsMoment), else default
+  Ephemeris ephemeris = Ephemeris::Model;
   Orb orb = kPictureOrb;  // the --orb given, or the pictures' orb
   // The radix of --radix NAME [--db FILE] (Verb::radixHelp), loaded and computed; none
   // when --radix is not given.
@@ -39,8 +40,8 @@ inline constexpr int kRefused = 2;
 //
 // define adds the verb's own options (QCommandLineParser::addOption) and describes its
 // positional arguments (addPositionalArgument), so that "gyrolux-calc VERB --help" shows
-// them; -h/--help, --version and the options of the first step are added by the entry. A
-// verb with kinds ("list KIND") takes the kind as its first positional argument, names the
+// them; -h/--help, --version, --ephemeris and the options of the first step are added by
+// the entry. A verb with kinds ("list KIND") takes the kind as its first positional argument, names the
 // kinds in that argument's description and checks the kind and the arguments that follow
 // it in run.
 //
@@ -85,9 +86,9 @@ void DefineListVerb(QCommandLineParser& parser);
 int RunListVerb(VerbCall& call);
 void DefineDrawVerb(QCommandLineParser& parser);
 int RunDrawVerb(VerbCall& call);
-// The radix of --radix NAME [--db FILE] loaded, or none when not asked for; false with the
-// message in error when it cannot be loaded.
-bool ReadDrawRadix(const QCommandLineParser& parser, std::optional<LoadedRadix>& radix, QString& error);
+// The radix of --radix NAME [--db FILE] loaded and computed in the sky, or none when not
+// asked for; false with the message in error when it cannot be loaded.
+bool ReadDrawRadix(const QCommandLineParser& parser, Ephemeris sky, std::optional<LoadedRadix>& radix, QString& error);
 // "360", "90", "45", "22.5" (or "22,5").
 std::optional<DialMode> DialModeOfText(const QString& text);
 // "draw ephemeris": the graphic ephemeris of a period, written to out.

@@ -13,6 +13,7 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include "ephemeris/swiss_sky.h"
 #include "tools/calc_args.h"
 #include "tools/calc_verbs.h"
 
@@ -153,9 +154,10 @@ int Deliver(QTextStream& out, QTextStream& err, const QString& who, const QStrin
   return kFailed;
 }
 
-// The first step of the verbs that work on a moment: the moment read and computed, the
-// orb read, the radix loaded.
+// The first step of the verbs: the sky read; for those that work on a moment the moment
+// read and computed in it, the orb read and the radix loaded, computed in the same sky.
 bool ReadFirstStep(const Verb& verb, VerbCall& call, QString& error) {
+  if (!ReadEphemeris(call.parser, call.ephemeris, error)) return false;
   if (verb.radixHelp != nullptr) {
     const bool named = call.parser.isSet(QStringLiteral("radix"));
     if (call.parser.isSet(QStringLiteral("db")) && !named) {
@@ -164,7 +166,8 @@ bool ReadFirstStep(const Verb& verb, VerbCall& call, QString& error) {
     }
     if (named) {
       Chart radix;
-      if (!ReadLibraryRadix(call.parser, radix, error)) return false;
+      if (!ReadLibraryRadix(call.parser, radix, error) || !TakeEphemeris(call.ephemeris, radix.moment, error)) return false;
+      RecomputeChart(radix);
       call.radix = radix;
       call.radixName = call.parser.value(QStringLiteral("radix"));
     }
@@ -172,7 +175,7 @@ bool ReadFirstStep(const Verb& verb, VerbCall& call, QString& error) {
   const bool momentFree =
       verb.kindWithoutMoment && call.parser.positionalArguments().value(0) == QLatin1String(verb.kindWithoutMoment);
   if (verb.readsMoment && !momentFree) {
-    if (!ReadMoment(call.parser, call.chart, error)) return false;
+    if (!ReadMoment(call.parser, call.chart, error) || !TakeEphemeris(call.ephemeris, call.chart.moment, error)) return false;
     RecomputeChart(call.chart);
   }
   return verb.orbHelp == nullptr || ReadOrbOption(call.parser, call.orb, error, verb.orbMayBeZero);
@@ -185,6 +188,7 @@ int RunVerb(const Verb& verb, const QStringList& arguments, QTextStream& out, QT
   const QCommandLineOption help = HelpOption();
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
+  parser.addOption(EphemerisOption());
   if (verb.readsMoment) parser.addOptions(MomentOptions());
   if (verb.orbHelp != nullptr) {
     parser.addOption({QStringLiteral("orb"), QString::fromUtf8(verb.orbHelp), QStringLiteral("O")});
@@ -268,6 +272,8 @@ const Verb* FindVerb(const QString& name) {
 }
 
 int RunCalcParsed(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  // --ephemeris swiss computes in the modern sky (ephemeris/).
+  InstallSwissSky();
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Das Rechenwerk und die Listen der Uhr ohne Fenster."));

@@ -19,6 +19,7 @@
 
 #include "clock/start_up_texts.h"
 #include "clock/title_window.h"
+#include "ephemeris/ephemeris_choice.h"
 #include "pictures/axis_strip.h"
 #include "pictures/radix_ring.h"
 #include "platform/symbol_font.h"
@@ -319,8 +320,8 @@ TEST(MainWindowStellium, UnwritableFileAbandonsTheDrawingButTheClockGoesOn) {
 }
 
 // The menu bar above the main window's defined content: the window grows by the bar's
-// height, the defined content keeps its positions below it, the Radix menu and the loaded
-// radix's name.
+// height, the defined content keeps its positions below it, the menus in their order, the
+// Radix menu, the loaded radix's name and the sky's while it is not the model.
 TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
   qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + QStringLiteral("/config")).toUtf8());
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
@@ -349,6 +350,19 @@ TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
   auto* hide = clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"));
   EXPECT_FALSE(hide->isEnabled());
   EXPECT_TRUE(clock.widget<QLabel>("radixNameLabel")->text().isEmpty());
+  QStringList menus;
+  for (QAction* action : bar->actions()) menus << action->text();
+  EXPECT_EQ(menus, (QStringList{QStringLiteral("&Radix"), QStringLiteral("&Grafik"), QStringLiteral("&Extras"),
+                                QStringLiteral("&Hilfe")}));
+  // The sky is named beside the radix only while it is not the model.
+  EXPECT_TRUE(clock.widget<QLabel>("ephemerisLabel")->isHidden());
+  SaveEphemerisChoice(Ephemeris::Swiss);
+  {
+    StartedClock modern(Moment(5, 12, 2026, 10, 29, 50));
+    SaveEphemerisChoice(Ephemeris::Model);
+    EXPECT_FALSE(modern.widget<QLabel>("ephemerisLabel")->isHidden());
+    EXPECT_EQ(modern.widget<QLabel>("ephemerisLabel")->text(), QStringLiteral("Ephemeride: Swiss Ephemeris"));
+  }
 
   // Hiding the radix and showing it again redraws the wheel at once (the clock is halted),
   // and no stellium is logged for the unchanged moment.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ephemeris/swiss_sky.h"
 #include "tests/midpoints/search_comparison.h"
 #include "tests/midpoints/search_test_support.h"
 
@@ -90,6 +91,13 @@ TEST(AlarmSearchTest, FastAgreesWithPlainOnRandomSearches) {
   testing::CompareRandomSearches(testing::EnvironmentNumber("GYROLUX_SEARCH_CASES", 300),
                                  testing::EnvironmentNumber("GYROLUX_SEARCH_WINDOW", 3000),
                                  static_cast<uint32_t>(testing::EnvironmentNumber("GYROLUX_SEARCH_SEED", 20240611)));
+}
+
+// The same in the modern sky, whose bounds allow for the bending of light near the Sun.
+TEST(AlarmSearchTest, FastAgreesWithPlainInTheModernSky) {
+  InstallSwissSky();
+  testing::CompareRandomSearches(testing::EnvironmentNumber("GYROLUX_SEARCH_CASES", 300),
+                                 testing::EnvironmentNumber("GYROLUX_SEARCH_WINDOW", 3000), 20261208, Ephemeris::Swiss);
 }
 
 // A sample of the long test's random watches in every dial mode.

@@ -3,6 +3,7 @@
 // beyond the polar circle). Each century takes the plain loop some 15 seconds.
 #include <gtest/gtest.h>
 
+#include "ephemeris/swiss_sky.h"
 #include "midpoints/alarm_search.h"
 #include "tests/midpoints/search_comparison.h"
 #include "tests/midpoints/search_test_support.h"
@@ -16,6 +17,12 @@ TEST(SearchEquivalenceLongTest, ThousandsOfRandomSearches) {
   testing::CompareRandomSearches(testing::EnvironmentNumber("GYROLUX_SEARCH_CASES", 4000),
                                  testing::EnvironmentNumber("GYROLUX_SEARCH_WINDOW", 12000),
                                  static_cast<uint32_t>(testing::EnvironmentNumber("GYROLUX_SEARCH_SEED", 7)));
+}
+
+TEST(SearchEquivalenceLongTest, ThousandsInTheModernSky) {
+  InstallSwissSky();
+  testing::CompareRandomSearches(testing::EnvironmentNumber("GYROLUX_SEARCH_CASES", 2000),
+                                 testing::EnvironmentNumber("GYROLUX_SEARCH_WINDOW", 12000), 8, Ephemeris::Swiss);
 }
 
 TEST(SearchEquivalenceLongTest, ThousandsOfRandomWatchesInEveryMode) {

@@ -43,7 +43,7 @@ def contents(folder):
     depends = [d.split()[0] for d in fields.get("Depends", "").split(", ")]
     # Found by dpkg-shlibdeps from the programs' libraries, and fontconfig for the font.
     for needed in ("libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6printsupport6",
-                   "libjpeg62-turbo", "libuemf0", "libstdc++6", "libc6", "fontconfig"):
+                   "libjpeg62-turbo", "libuemf0", "libswe2.0", "libstdc++6", "libc6", "fontconfig"):
         check(needed in depends, f"{needed} missing from Depends: {fields.get('Depends')}")
     check("Description" in fields and "Maintainer" in fields, "Description or Maintainer missing")
     print("dpkg-deb -I:", deb.name, os.path.getsize(deb), "bytes; Depends:", fields["Depends"])

@@ -131,6 +131,9 @@ TEST(CalcCli, RefusedArgumentsGiveOneGermanLine) {
       {QStringList{"search", "picture", "so", "mc", "ma", "ju", "--threads", "65"} + g, "ungültiger Wert '65' für --threads"},
       {QStringList{"search", "picture", "so", "mc", "ma", "ju", "--threads", "+2"} + g, "ungültiger Wert '+2' für --threads"},
       {QStringList{"search", "picture", "so", "mc", "ma", "ju", "--json-lines"} + g, "--json-lines gilt nur mit --all"},
+      {QStringList{"chart", "--ephemeris", "jpl"} + g, "ungültiger Wert 'jpl' für --ephemeris"},
+      {QStringList{"radix", "list", "--ephemeris", "Swiss"}, "ungültiger Wert 'Swiss' für --ephemeris"},
+      {QStringList{"chart", "--ephemeris", "swiss", "--date", "01.01.3001"} + mg, "Das Jahr 3001 liegt außerhalb"},
   };
   testing::WriteBytes(QStringLiteral("x.pdf"), "kept");
   for (const auto& row : kRows) {
@@ -152,7 +155,7 @@ TEST(CalcCli, RefusedArgumentsGiveOneGermanLine) {
 // independent implementation gives them (which the reference comparisons hold every value to).
 TEST(CalcCli, ChartOfTheMomentOfTheYear2000) {
   const QJsonObject chart = Json(QStringList{"chart", "--json"} + kGreenwich).toObject();
-  EXPECT_EQ(Keys(chart), (QStringList{"centuriesT", "factorLongitude", "indexDateText", "indexSiderealText",
+  EXPECT_EQ(Keys(chart), (QStringList{"centuriesT", "ephemeris", "factorLongitude", "indexDateText", "indexSiderealText",
                                       "localSiderealHours", "negObliquity", "ramc", "ramcText", "retrograde",
                                       "siderealText"}));
   EXPECT_EQ(chart["factorLongitude"].toArray().size(), 23);
@@ -175,11 +178,36 @@ TEST(CalcCli, ChartOfTheMomentOfTheYear2000) {
   EXPECT_EQ(Calc({"chart", "--lat=-33.75", "--lon=-3.2", "--hours", "12", "--date=01.01.2000"}).out, southWest);
 }
 
+// The modern sky: swetest's values for the moment (swetest -b1.1.2000 -ut12:00
+// -p0m1234567890JKLMNOPQ -emos -house0.0001,51.5001,O -fPl) for MC, SO, AS, MO..PO; GZ as
+// the model's.
+TEST(CalcCli, ModernSkyAsSwetestGivesIt) {
+  const QJsonObject chart = Json(QStringList{"chart", "--json", "--ephemeris", "swiss"} + kGreenwich).toObject();
+  EXPECT_EQ(chart["ephemeris"].toString(), "swiss");
+  const double kSwetest[] = {279.6111800, 0, 280.3689197, 24.2876194, 223.3237754, 125.0406461, 271.8892750,
+                             241.5657983, 327.9633133, 25.2530303, 40.3956390, 314.8092232, 303.1929812,
+                             251.4547088, 243.8964584, 78.1803890, 185.3882914, 87.7940072, 201.3065087,
+                             49.1151501, 110.4384264, 214.5580800, 266.883};
+  for (int id = 0; id < 23; ++id) {
+    if (id != 1) EXPECT_NEAR(chart["factorLongitude"][id].toDouble(), kSwetest[id], id == 22 ? 6e-4 : 1e-6) << id;
+  }
+  // Every verb's result names the sky: JSON by its key, text by its last line.
+  for (const QStringList& verb : {QStringList{"chart"}, {"axes"}, {"list", "faktoren"},
+                                  {"search", "picture", "so", "mo", "ma", "ju", "--max-steps", "99"}}) {
+    const QStringList arguments = verb + QStringList{"--ephemeris", "swiss"} + kGreenwich;
+    EXPECT_EQ(Json(arguments + QStringList{"--json"})["ephemeris"].toString(), "swiss") << verb[0].toStdString();
+    EXPECT_TRUE(Calc(arguments).out.endsWith("\nEphemeride: Swiss Ephemeris\n")) << verb[0].toStdString();
+  }
+  // A drawing gets the line in a strip below it; in the model it stays as it is.
+  ASSERT_EQ(Calc(QStringList{"draw", "dial", "--out", "swiss.pdf", "--ephemeris", "swiss"} + kGreenwich).status, 0);
+  EXPECT_TRUE(PdfText("swiss.pdf").contains("Ephemeride: Swiss Ephemeris"));
+}
+
 TEST(CalcCli, AxesAndListsAsTextAndAsJson) {
   // The text is held against the independent implementation (reference_axes_compare); the
   // JSON holds the same lists, one array each, and the stellium line or null.
   const QJsonObject axes = Json(QStringList{"axes", "--json", "--orb", "0.5"} + kGreenwich).toObject();
-  EXPECT_EQ(Keys(axes), (QStringList{"lists", "orb", "stellium"}));
+  EXPECT_EQ(Keys(axes), (QStringList{"ephemeris", "lists", "orb", "stellium"}));
   EXPECT_EQ(axes["orb"].toDouble(), 0.5);
   QStringList joined;
   for (const QJsonValue list : axes["lists"].toArray()) {
@@ -194,7 +222,7 @@ TEST(CalcCli, AxesAndListsAsTextAndAsJson) {
   const QStringList moment = {"--date", "01.01.2000", "--hours", "12", "--lon", "9.98333333", "--lat", "-0.5"};
   const QString place = QStringLiteral("12:00:00 WZ/GMT, L:+009°59', B:-00°30'");
   const QJsonObject factors = Json(QStringList{"list", "faktoren", "--json"} + moment).toObject();
-  EXPECT_EQ(Keys(factors), (QStringList{"kind", "lines"}));
+  EXPECT_EQ(Keys(factors), (QStringList{"ephemeris", "kind", "lines"}));
   EXPECT_EQ(factors["lines"].toArray()[0].toString(), "  Faktoren vom 01.01.2000, " + place);
   EXPECT_EQ(Calc(QStringList{"list", "faktoren"} + moment).out.split(u'\n')[0], "  Faktoren vom 01.01.2000, " + place);
   EXPECT_TRUE(Calc({"list", "faktoren", "--date", "01.01.2000", "--hours", "12", "--lon", "-9.99999999", "--lat", "50"})
@@ -216,7 +244,7 @@ TEST(CalcCli, SearchesAsTextAndAsJson) {
   // first day from 12:00, then 144 on each of the 36889 days up to 31.12.2100.
   const QJsonObject century = Json(QStringList{"search", "picture", "cu", "ap", "ha", "kr", "--json"} + kBerlin).toObject();
   EXPECT_EQ(QJsonDocument(century).toJson(QJsonDocument::Compact),
-            R"({"dateLabel":null,"found":false,"moment":{"dateText":"01.01.2101","day":1,"hours":0,"month":1,)"
+            R"({"dateLabel":null,"ephemeris":"model","found":false,"moment":{"dateText":"01.01.2101","day":1,"hours":0,"month":1,)"
             R"("year":2101},"orb":1.18,"reason":"stop-year","resultLine":null,"steps":5312088,"stopYear":2100,)"
             R"("timeLabel":null})");
   const QJsonObject limited =
@@ -368,6 +396,9 @@ TEST(CalcCli, DrawEphemerisNamesItsLinesAndTakesARadix) {
   }
   EXPECT_FALSE(ids.contains("JU"));
   EXPECT_EQ(ids.size(), 3 + 21 + 210);
+  // In the modern sky the title names it.
+  ASSERT_EQ(Calc(ephemeris + QStringList{"--out", "swiss.pdf", "--ephemeris", "swiss"}).status, 0);
+  EXPECT_TRUE(PdfText("swiss.pdf").contains("Ephemeride: Swiss Ephemeris"));
 
   const QStringList moment = {"--date", "05.12.2026", "--hours", "10.5", "--lon", "10", "--lat", "50"};
   for (const char* kind : {"dial", "axes", "strip", "wheel"}) {
@@ -386,6 +417,8 @@ TEST(CalcCli, DrawEphemerisNamesItsLinesAndTakesARadix) {
       {{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--midpoints", "--out", "x.svg"}, "--midpoints gehört zu --radix"},
       {QStringList{"draw", "ephemeris", "--from", "01.01.2027", "--to", "01.02.2027", "--mode", "90", "--out", "x.svg"} + moment, "--date gehört nicht"},
       {QStringList{"draw", "dial", "--radix", "Nobody", "--db", "lib.sqlite", "--out", "x.svg"} + moment, "Nobody"},
+      {{"draw", "ephemeris", "--from", "01.01.2999", "--to", "01.02.3001", "--mode", "90", "--ephemeris", "swiss", "--out", "x.svg"},
+       "nur in den Jahren 1600 bis 3000"},
       {QStringList{"draw", "wheel", "--mode", "90", "--out", "x.svg"} + moment, "--mode gehört zu den Arten"},
       {QStringList{"draw", "dial", "--mode", "90", "--pointer", "90", "--out", "x.svg"} + moment, "für --pointer"},
   };

@@ -48,6 +48,7 @@ TEST(CalcEvents, RefusesBadInputWithOneLineAndNoOutput) {
       {kBirth + period + QStringList{"--orb", "11.26"}, "--orb"},
       {kBirth + period + QStringList{"--kinds", "transit,progression"}, "--kinds"},
       {kBirth + period + QStringList{"--json", "--ics"}, "--ics"},
+      {kBirth + QStringList{"--from", "01.01.2999", "--to", "31.01.3001", "--ephemeris", "swiss"}, "1600 bis 3000"},
       {period, "--radix"},
       {QStringList{"--birth-date", "14.07.1968"} + period, "--birth-hours"},
       {QStringList{"--radix", "Niemand", "--db", "charts.sqlite"} + period, "Niemand"},

@@ -1,0 +1,106 @@
+// The modern sky beside the model: one chart straight from the library, one through the
+// fitted series (warm: its spans built), one of the model; a clock of 1000 ticks a day
+// apart; a century's fast search in each sky. For the modern sky the first run of a clock
+// or search is cold (every span fitted on the way), the runs after it warm.
+#include <benchmark/benchmark.h>
+
+#include "engine/chart_core.h"
+#include "ephemeris/swiss_sky.h"
+#include "midpoints/alarm_search.h"
+
+namespace gyrolux {
+namespace {
+
+ChartMoment Moment(Ephemeris ephemeris) {
+  ChartMoment m;
+  m.day = 7, m.month = 12, m.year = 2026, m.hours = 10.5, m.longitude = 10.0001, m.latitude = 50.0001;
+  m.ephemeris = ephemeris;
+  return m;
+}
+
+void BM_ModelChart(benchmark::State& state) {
+  ChartMoment m = Moment(Ephemeris::Model);
+  ChartResult r;
+  for (auto _ : state) {
+    ComputeModelFactors(m, kAllFactors, r);
+    benchmark::DoNotOptimize(r);
+    m.hours = m.hours < 23.0 ? m.hours + 0.01 : 0.0;
+  }
+}
+BENCHMARK(BM_ModelChart);
+
+void BM_SwissDirectChart(benchmark::State& state) {
+  ChartMoment m = Moment(Ephemeris::Swiss);
+  ChartResult r;
+  for (auto _ : state) {
+    ComputeSwissFactorsDirect(m, kAllFactors, r);
+    benchmark::DoNotOptimize(r);
+    m.hours = m.hours < 23.0 ? m.hours + 0.01 : 0.0;
+  }
+}
+BENCHMARK(BM_SwissDirectChart)->Unit(benchmark::kMicrosecond);
+
+void BM_SwissFittedChart(benchmark::State& state) {
+  ChartMoment m = Moment(Ephemeris::Swiss);
+  ChartResult r;
+  for (auto _ : state) {
+    ComputeSwissFactors(m, kAllFactors, r);
+    benchmark::DoNotOptimize(r);
+    m.hours = m.hours < 23.0 ? m.hours + 0.01 : 0.0;
+  }
+}
+BENCHMARK(BM_SwissFittedChart);
+
+// A day per tick and more: every tick of a fast clock lands in new spans of the Moon.
+void BM_ClockDays(benchmark::State& state, Ephemeris ephemeris) {
+  for (auto _ : state) {
+    ChartMoment m = Moment(ephemeris);
+    m.year = 1700;
+    ChartResult r;
+    for (int tick = 0; tick < 1000; ++tick) {
+      m.day = 1 + tick % 28;
+      m.month = 1 + tick / 28 % 12;
+      m.year += tick % 336 == 335 ? 1 : 0;
+      ComputeFactors(m, kAllFactors, r);
+      benchmark::DoNotOptimize(r);
+    }
+  }
+}
+BENCHMARK_CAPTURE(BM_ClockDays, model, Ephemeris::Model)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ClockDays, swiss_cold, Ephemeris::Swiss)->Unit(benchmark::kMicrosecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_ClockDays, swiss_warm, Ephemeris::Swiss)->Unit(benchmark::kMicrosecond);
+
+void BM_CenturySearch(benchmark::State& state, Ephemeris ephemeris, AlarmQuery query) {
+  SearchMoment start;
+  start.moment = Moment(ephemeris);
+  start.moment.day = 1, start.moment.month = 1, start.moment.year = 2000, start.moment.hours = 12.0;
+  start.dateText = "01.01.2000";
+  SearchOptions options;
+  options.threads = 2;
+  SearchResult r;
+  for (auto _ : state) r = FastAlarmSearch(query, start, options);
+  state.counters["found"] = r.found ? 1 : 0;
+  state.counters["steps"] = static_cast<double>(r.steps);
+}
+BENCHMARK_CAPTURE(BM_CenturySearch, model_CU_AP_HA_KR, Ephemeris::Model, PictureQuery(CU, AP, HA, KR))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CenturySearch, swiss_cold_CU_AP_HA_KR, Ephemeris::Swiss, PictureQuery(CU, AP, HA, KR))
+    ->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_CenturySearch, swiss_warm_CU_AP_HA_KR, Ephemeris::Swiss, PictureQuery(CU, AP, HA, KR))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CenturySearch, model_SO_MO_JU_SA, Ephemeris::Model, PictureQuery(SO, MO, JU, SA, 0.0))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CenturySearch, swiss_cold_SO_MO_JU_SA, Ephemeris::Swiss, PictureQuery(SO, MO, JU, SA, 0.0))
+    ->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_CenturySearch, swiss_warm_SO_MO_JU_SA, Ephemeris::Swiss, PictureQuery(SO, MO, JU, SA, 0.0))
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+}  // namespace gyrolux
+
+int main(int argc, char** argv) {
+  gyrolux::InstallSwissSky();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}
