@@ -123,7 +123,7 @@ std::map<Picture, Seen> MinuteScan(const EventQuery& query) {
     probe.kind = picture.kind;
     probe.moving = picture.moving;
     probe.target = picture.target;
-    scans.push_back({picture, probe, EventWatch(query, probe)});
+    scans.push_back({picture, probe, EventWatch(query, probe), 0.0, {}});
   }
   std::map<Picture, Seen> seen;
   // One chart and one progressed chart a minute serve every picture.
@@ -216,7 +216,9 @@ int Compare(const EventQuery& query, const std::string& label) {
     if (exact.size() != s.crossings.size()) continue;
     for (size_t i = 0; i < exact.size(); ++i) EXPECT_PRED2(near, exact[i], s.crossings[i]) << name;
     for (size_t i = 0; i < passes.size(); ++i) {
-      if (s.passes[i] > 0) EXPECT_EQ(passes[i], s.passes[i]) << name << " crossing " << i;
+      if (s.passes[i] > 0) {
+        EXPECT_EQ(passes[i], s.passes[i]) << name << " crossing " << i;
+      }
     }
     crossings += static_cast<int>(exact.size());
     // The stay around each crossing enters and leaves where the scan saw it, and every
