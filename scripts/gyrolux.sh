@@ -47,6 +47,7 @@ case "$mode" in
     # The search and event equivalences run on a smaller sample there: a sanitized chart is slow.
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
       GYROLUX_SEARCH_CASES=300 GYROLUX_SEARCH_CENTURY_LIMIT=150000 GYROLUX_EVENT_CASES=3 \
+      GYROLUX_WATCH_CASES=120 GYROLUX_MODERN_SKY_YEARS=10 \
       ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 1200
     # The parsers of outside input under libFuzzer (clang, ASan, UBSan), each from its
     # committed seed corpus.
