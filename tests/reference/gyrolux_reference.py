@@ -718,6 +718,7 @@ def chart_case(rng, index):
     values = {name: getattr(chart, name) for name in (
         "factorLongitude", "retrograde", "centuriesT", "negObliquity", "ramc", "localSiderealHours",
         "siderealText", "ramcText", "indexSiderealText", "indexDateText")}
+    values["ephemeris"] = "model"  # this is the clock's own model, the default sky
     return args, ["JSON " + json.dumps(values)]
 
 
