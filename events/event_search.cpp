@@ -60,10 +60,13 @@ struct Track {
 
   double At(double t) const {
     const double x = (t - start) / step;
+    // The cubic through samples k - 1 .. k + 2; at the last sample but two it serves up to
+    // the last but one, which it meets exactly there.
     double k = std::floor(x);
-    k = std::clamp(k, -1.0, static_cast<double>(values.size()) - 4.0);
+    k = std::clamp(k, -1.0, static_cast<double>(values.size()) - 5.0);
     const double u = x - k;
     const size_t i = static_cast<size_t>(k + 1.0);  // values index of sample k - 1
+    if (u == 1.0) return values[i + 2];
     const double a = values[i], b = values[i + 1], c = values[i + 2], d = values[i + 3];
     return b + u * ((-a / 3.0 - b / 2.0 + c - d / 6.0) + u * ((a / 2.0 - b + c / 2.0) + u * (-a / 6.0 + b / 2.0 - c / 2.0 + d / 6.0)));
   }
