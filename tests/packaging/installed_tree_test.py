@@ -2,6 +2,7 @@
 
     installed_tree_test.py <build folder> <scratch folder>
 """
+import re
 import shutil
 import sys
 import tempfile
@@ -35,8 +36,12 @@ with tempfile.TemporaryDirectory() as elsewhere:
     version = check_run([str(moved / "bin/gyrolux-calc"), "--version"]).stdout
     check(version.strip() == "gyrolux-calc 5.0.0", "version: " + version)
 
-# The desktop files pass their validators; the font is one fontconfig can read.
-check_run(["desktop-file-validate", str(prefix / "share/applications" / (APP_ID + ".desktop"))])
+# The desktop files pass their validators, the menu's command is the installed program;
+# the font is one fontconfig can read.
+desktop = prefix / "share/applications" / (APP_ID + ".desktop")
+check_run(["desktop-file-validate", str(desktop)])
+command = re.search(r"^Exec=(\S+)", desktop.read_text(), re.M).group(1)
+check((prefix / "bin" / command).is_file(), "the menu's command is no installed program: " + command)
 check_run(["appstreamcli", "validate-tree", "--no-net", str(prefix)])
 family = check_run(["fc-scan", "--format", "%{family}", str(prefix / "share/fonts/truetype/gyrolux/Radivuru.TTF")])
 check(family.stdout == "RuduzodediRuvedur", "font family: " + family.stdout)
