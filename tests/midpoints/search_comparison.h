@@ -25,45 +25,58 @@ inline ::testing::AssertionResult SameResult(const SearchResult& a, const Search
                                        << b.moment.dateText.toStdString() << " " << y.hours;
 }
 
+// The draws of the random cases: chances, whole and real numbers, factors (MC, AS, MO, SO,
+// the placeholder, WI and GZ with the chance given, else any), years (mostly 1600 to 2100,
+// some before 1600 and past 2250) and places (up to 60 degrees north and south, a fifth of
+// them from 60 to 85 degrees, around and beyond the polar circles).
+struct RandomDraws {
+  explicit RandomDraws(uint32_t seed) : random(seed) {}
+  bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random) < p; }
+  int pick(long long low, long long high) {
+    return static_cast<int>(std::uniform_int_distribution<long long>(low, high)(random));
+  }
+  double real(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); }
+  int factor(double special) {
+    static constexpr int kSpecial[] = {MC, AS, MO, SO, kFillerAbbrevIndex, WI, GZ};
+    return chance(special) ? kSpecial[pick(0, 6)] : pick(0, kMidpointFactorCount - 1);
+  }
+  int year() { return chance(0.9) ? pick(1600, 2100) : chance(0.5) ? pick(1400, 1599) : pick(2250, 2400); }
+  double latitude() { return chance(0.2) ? (chance(0.5) ? 1.0 : -1.0) * real(60.0, 85.0) : real(-60.0, 60.0); }
+  std::mt19937 random;
+};
+
 // Random searches over windows of up to `window` moments, the fast search against the
 // plain loop: pictures and midpoint angles of every factor (MC, AS, MO and SO often, and
-// often on both sides), orbs from 0 up, starts from 1600 to 2100 at any time (often late,
-// at the end of a month or year, at 24:00 as 24.0001), some before 1600 and past 2300,
-// some at odd times; places up to 60 degrees north and south, a fifth of them from 60 to
-// 85 degrees, around and beyond the polar circles. In the modern sky the starts lie from
-// 1600, where it begins, to 2400.
+// often on both sides), orbs from 0 up, starts at any time (often late, at the end of a
+// month or year, at 24:00 as 24.0001), some at odd times. In the modern sky the starts lie
+// from 1600, where it begins, to 2400.
 inline void CompareRandomSearches(long long count, long long window, uint32_t seed, Ephemeris sky = Ephemeris::Model) {
-  constexpr int kFiller = kFillerAbbrevIndex;
-  std::mt19937 random(seed);
-  const auto chance = [&](double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random) < p; };
-  const auto pick = [&](long long low, long long high) {
-    return static_cast<int>(std::uniform_int_distribution<long long>(low, high)(random));
+  RandomDraws r(seed);
+  const auto factor = [&] { return r.factor(0.4); };
+  const auto orb = [&] {
+    return r.chance(0.25) ? 1.18 : r.chance(0.2) ? 1.1 : r.chance(0.1) ? 0.0 : r.real(0.0, r.chance(0.7) ? 0.3 : 2.0);
   };
-  const auto real = [&](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
-  const auto factor = [&] {
-    static constexpr int kSpecial[] = {MC, AS, MO, SO, kFiller, WI, GZ};
-    return chance(0.4) ? kSpecial[pick(0, 6)] : pick(0, kMidpointFactorCount - 1);
-  };
-  const auto orb = [&] { return chance(0.25) ? 1.18 : chance(0.2) ? 1.1 : chance(0.1) ? 0.0 : real(0.0, chance(0.7) ? 0.3 : 2.0); };
   long long found = 0;
   long long steps = 0;
   for (long long i = 0; i < count; ++i) {
     const int a = factor();
     AlarmQuery query = PictureQuery(a, factor(), factor(), factor(), orb());
-    if (chance(0.15)) query.factors[pick(2, 3)] = a;  // a factor on both sides
-    if (chance(0.3)) query = MidpointAngleQuery(a, factor(), chance(0.2) ? 0.0 : chance(0.25) ? 22.5 : real(0.0, 22.5));
-    if (query.kind == AlarmKind::MidpointAngle && chance(0.3)) query.orb = orb();
-    int year = chance(0.9) ? pick(1600, 2100) : chance(0.5) ? pick(1400, 1599) : pick(2250, 2400);
+    if (r.chance(0.15)) query.factors[r.pick(2, 3)] = a;  // a factor on both sides
+    if (r.chance(0.3))
+      query = MidpointAngleQuery(a, factor(), r.chance(0.2) ? 0.0 : r.chance(0.25) ? 22.5 : r.real(0.0, 22.5));
+    if (query.kind == AlarmKind::MidpointAngle && r.chance(0.3)) query.orb = orb();
+    int year = r.year();
     if (sky == Ephemeris::Swiss && year < 1600) year += 200;
-    const int month = chance(0.1) ? 12 : pick(1, 12);
+    const int month = r.chance(0.1) ? 12 : r.pick(1, 12);
     const int length = GregorianMonthLength(year, month);
-    const double hours = chance(0.3) ? real(23.0, 24.0) : chance(0.1) ? 24.0001 : chance(0.05) ? 1e300 : real(0.0, 24.0);
-    const double latitude = chance(0.2) ? (chance(0.5) ? 1.0 : -1.0) * real(60.0, 85.0) : real(-60.0, 60.0);
-    SearchMoment start = Start(chance(0.3) ? length : pick(1, length), month, year, hours, latitude);
+    const double hours =
+        r.chance(0.3) ? r.real(23.0, 24.0) : r.chance(0.1) ? 24.0001 : r.chance(0.05) ? 1e300 : r.real(0.0, 24.0);
+    const double latitude = r.latitude();
+    SearchMoment start = Start(r.chance(0.3) ? length : r.pick(1, length), month, year, hours, latitude);
     start.moment.ephemeris = sky;
     SearchOptions options;
-    options.maxSteps = chance(0.1) ? pick(1, 20) : pick(1, window);
-    options.threads = pick(1, 2);
+    options.maxSteps = r.chance(0.1) ? r.pick(1, 20) : r.pick(1, window);
+    options.threads = r.pick(1, 2);
     const SearchResult plain = PlainAlarmSearch(query, start, options);
     ASSERT_TRUE(SameResult(FastAlarmSearch(query, start, options), plain))
         << "case " << i << ": " << FactorAbbrev[query.factors[0]] << "/" << FactorAbbrev[query.factors[1]] << "="
@@ -83,16 +96,8 @@ inline void CompareRandomSearches(long long count, long long window, uint32_t se
 // every factor (MC, AS, SO and MO often), fixed positions anywhere in the mode, orbs from
 // 0 up, places up to 85 degrees, starts as in CompareRandomSearches.
 inline void CompareRandomWatches(long long count, long long window, uint32_t seed) {
-  std::mt19937 random(seed);
-  const auto chance = [&](double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random) < p; };
-  const auto pick = [&](long long low, long long high) {
-    return static_cast<int>(std::uniform_int_distribution<long long>(low, high)(random));
-  };
-  const auto real = [&](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
-  const auto factor = [&] {
-    static constexpr int kSpecial[] = {MC, AS, MO, SO, kFillerAbbrevIndex, WI, GZ};
-    return chance(0.5) ? kSpecial[pick(0, 6)] : pick(0, kMidpointFactorCount - 1);
-  };
+  RandomDraws r(seed);
+  const auto factor = [&] { return r.factor(0.5); };
   constexpr DialMode kModes[] = {kMode360, kMode90, kMode45, kMode22_5};
   long long moments = 0;
   long long hits = 0;
@@ -101,17 +106,17 @@ inline void CompareRandomWatches(long long count, long long window, uint32_t see
     watch.mode = kModes[i % 4];
     const double width = watch.mode.Width();
     watch.first.factors = {factor(), factor()};
-    watch.second.factors = {chance(0.2) ? watch.first.factors[0] : factor(), factor()};
-    if (chance(0.25)) watch.second.fixed = chance(0.2) ? width * pick(0, 1) : real(0.0, width);
-    watch.orb.degrees = chance(0.2) ? 0.0 : chance(0.2) ? 1.18 : real(0.0, chance(0.5) ? 0.5 : width / 4.0);
-    const int year = chance(0.9) ? pick(1600, 2100) : chance(0.5) ? pick(1400, 1599) : pick(2250, 2400);
-    const int month = pick(1, 12);
-    const double latitude = chance(0.2) ? (chance(0.5) ? 1.0 : -1.0) * real(60.0, 85.0) : real(-60.0, 60.0);
-    const SearchMoment start = Start(chance(0.2) ? GregorianMonthLength(year, month) : pick(1, 28), month, year,
-                                     chance(0.2) ? real(23.0, 24.0) : real(0.0, 24.0), latitude);
+    watch.second.factors = {r.chance(0.2) ? watch.first.factors[0] : factor(), factor()};
+    if (r.chance(0.25)) watch.second.fixed = r.chance(0.2) ? width * r.pick(0, 1) : r.real(0.0, width);
+    watch.orb.degrees = r.chance(0.2) ? 0.0 : r.chance(0.2) ? 1.18 : r.real(0.0, r.chance(0.5) ? 0.5 : width / 4.0);
+    const int year = r.year();
+    const int month = r.pick(1, 12);
+    const double latitude = r.latitude();
+    const SearchMoment start = Start(r.chance(0.2) ? GregorianMonthLength(year, month) : r.pick(1, 28), month, year,
+                                     r.chance(0.2) ? r.real(23.0, 24.0) : r.real(0.0, 24.0), latitude);
     SearchOptions options;
-    options.maxSteps = pick(1, window);
-    options.threads = pick(1, 2);
+    options.maxSteps = r.pick(1, window);
+    options.threads = r.pick(1, 2);
     ASSERT_TRUE(SameResult(FastWatchSearch(watch, start, options), PlainWatchSearch(watch, start, options)))
         << "case " << i;
     const MomentSequence sequence(start, *options.maxSteps);
