@@ -444,31 +444,27 @@ TEST(AxisGraphicWindowTest, OneNameForEverySaveOfAShowingTheNextAfterClosing) {
   EXPECT_NE(FindWord(axes, QStringLiteral("22°")), nullptr);
 }
 
-// The formats themselves are read back in the tests of gyrolux-calc draw.
+// The formats themselves are read back in the tests of gyrolux-calc draw; here the menu's
+// actions, the extension added, a cancel and a folder that is not there.
 TEST(EnlargedDialWindowTest, ExportsAsPdfSvgAndPngFromTheContextMenu) {
   HaltedClock halted;
   ScriptedPrompter& prompter = halted.clock.prompter;
   halted.inEnlargedDial([&](QDialog& window) {
     auto* view = Child(&window, "enlargedDialView");
     EXPECT_EQ(view->contextMenuPolicy(), Qt::ActionsContextMenu);
-    const auto action = [&](const char* name) { return Child<QAction>(view, name); };
-    EXPECT_EQ(action("exportSvgAction")->text(), QStringLiteral("Als SVG speichern…"));
-    prompter.answerSaveFile(QStringLiteral("dial"));  // the extension is added
-    action("exportPdfAction")->trigger();
-    prompter.answerSaveFile(QStringLiteral("dial.svg"));
-    action("exportSvgAction")->trigger();
-    prompter.answerSaveFile(QStringLiteral("dial.png"));
-    action("exportPngAction")->trigger();
-    prompter.answerSaveFile(std::nullopt);
-    action("exportPngAction")->trigger();
-    prompter.answerSaveFile(QStringLiteral("no/such/folder/dial.png"));
-    action("exportPngAction")->trigger();
+    const std::pair<const char*, std::optional<QString>> exports[] = {
+        {"exportPdfAction", QStringLiteral("dial")}, {"exportSvgAction", QStringLiteral("dial.svg")},
+        {"exportPngAction", QStringLiteral("dial.png")}, {"exportPngAction", std::nullopt},
+        {"exportPngAction", QStringLiteral("no/such/folder/dial.png")}};
+    for (const auto& [action, answer] : exports) {
+      prompter.answerSaveFile(answer);
+      Child<QAction>(view, action)->trigger();
+    }
   });
   EXPECT_EQ(ShownTexts(prompter, Kind::SaveFileDialog).value(0), QStringLiteral("Als PDF speichern"));
   EXPECT_EQ(Errors(prompter).size(), 1);
-  EXPECT_TRUE(ReadBytes(QStringLiteral("dial.pdf")).startsWith("%PDF"));
-  EXPECT_TRUE(ReadBytes(QStringLiteral("dial.svg")).contains("viewBox=\"0 0 740 740\""));
-  EXPECT_EQ(QImage(QStringLiteral("dial.png")).size(), QSize(1480, 1480));
+  for (const char* file : {"dial.pdf", "dial.svg", "dial.png"})
+    EXPECT_GT(QFileInfo(QString::fromLatin1(file)).size(), 100) << file;
 }
 
 

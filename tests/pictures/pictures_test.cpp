@@ -547,10 +547,6 @@ TEST(GraphicEphemeris, RadixLinesAndRefusedRequests) {
     EXPECT_FALSE(CheckEphemerisRequest(r).isEmpty());
     EXPECT_TRUE(DrawGraphicEphemeris(r).groups().empty());
   }
-  // The layout's inverse gives back the day and degree the hover shows.
-  const EphemerisLayout layout = EphemerisLayoutOf(request);
-  EXPECT_NEAR(layout.dayAtX(layout.xOfDay(layout.firstDay + 100.25)), layout.firstDay + 100.25, 1e-9);
-  EXPECT_NEAR(layout.degreeAtY(653.0 + 1.0 / 3.0), 10.0, 1e-9);
 }
 
 // MC for the radix's place: each point of its line stands where the hand-worked sidereal

@@ -277,16 +277,6 @@ TEST(ChartLibrary, ForeignDamagedAndNewerFilesAreRefusedAndLeftAlone) {
   }
 }
 
-TEST(ChartLibrary, PathFromOptionEnvironmentOrDataFolder) {
-  qputenv("GYROLUX_CHARTS", "/tmp/env.sqlite");
-  EXPECT_EQ(ChartLibraryPath(QStringLiteral("x.sqlite")), QStringLiteral("x.sqlite"));
-  EXPECT_EQ(ChartLibraryPath(), QStringLiteral("/tmp/env.sqlite"));
-  qunsetenv("GYROLUX_CHARTS");
-  qputenv("XDG_DATA_HOME", "/tmp/data-home");
-  EXPECT_EQ(ChartLibraryPath(), QStringLiteral("/tmp/data-home/gyrolux/charts.sqlite"));
-  qunsetenv("XDG_DATA_HOME");
-}
-
 // The exchange files: an AAF file written by hand from the format's definition, and the
 // round trip of each format through a file.
 TEST(RadixExchange, ReadsHandWrittenAafAndNamesEachRefusedRecord) {

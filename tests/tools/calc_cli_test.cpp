@@ -55,26 +55,6 @@ QStringList Keys(const QJsonValue& value) { return value.toObject().keys(); }
 const QStringList kGreenwich = {"--date", "01.01.2000", "--hours", "12", "--lon", "0.0001", "--lat", "51.5001"};
 const QStringList kBerlin = {"--date", "01.01.2000", "--hours", "12", "--lon", "13.4", "--lat", "52.5"};
 
-// Every verb's --help and the options it names: packaging_man_pages; here the help verb and the version.
-TEST(CalcCli, AskedTextsGoToStdout) {
-  const struct {
-    QStringList arguments;
-    QStringList texts;
-  } kRows[] = {
-      {{"help", "axes"}, {"Aufruf: gyrolux-calc axes", "--orb <O>", "Orbis in Grad", "--json"}},
-      {{"help", "draw"}, {"Aufruf: gyrolux-calc draw [Optionen] ART", "--out <DATEI>", "--long-lines"}},
-      {{"--version"}, {"gyrolux-calc 5.0.0\n"}},
-      {{"chart", "--version"}, {"gyrolux-calc 5.0.0\n"}},
-  };
-  for (const auto& row : kRows) {
-    const Outcome outcome = Calc(row.arguments);
-    SCOPED_TRACE(row.arguments.join(u' ').toStdString());
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.err, QString());
-    for (const QString& text : row.texts) EXPECT_TRUE(outcome.out.contains(text)) << outcome.out.toStdString();
-  }
-}
-
 // A refused argument: exit 2, nothing on stdout, one German line on stderr that names
 // the verb and says what is wrong; no escape sequence for a control character.
 TEST(CalcCli, RefusedArgumentsGiveOneGermanLine) {
