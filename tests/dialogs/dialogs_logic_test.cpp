@@ -21,13 +21,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
   testing::WriteBytes(path, bytes);
 }
 
-QStringList ReadLines(const QByteArray& bytes) {
-  WriteFile(QStringLiteral("w-orte.txt"), bytes);
-  const std::optional<QStringList> lines = ReadPlacesLines(QStringLiteral("w-orte.txt"));
-  EXPECT_TRUE(lines.has_value());
-  return lines.value_or(QStringList{});
-}
-
 TEST(PlacesFileTest, TheUsersFilesComeFirstInAnyCaseThenTheShippedOne) {
   // The user's folders inside the test's working directory: ./home/astro, ./data/gyrolux.
   const QString home = QDir::current().filePath(QStringLiteral("home"));
@@ -78,7 +71,8 @@ TEST(PlacesFileTest, WhatIsNoPlacesFileIsPassedOverAndAMissingFileReportedOnce) 
 TEST(PlacesFileTest, ReadingStopsAtTheLastEntryOfTheTable) {
   QByteArray bytes;
   for (int i = 1; i <= 70000; ++i) bytes += QByteArray::number(i) + "\r\n";
-  const QStringList lines = ReadLines(bytes);
+  WriteFile(QStringLiteral("w-orte.txt"), bytes);
+  const QStringList lines = ReadPlacesLines(QStringLiteral("w-orte.txt")).value_or(QStringList{});
   ASSERT_EQ(lines.size(), 65536);
   EXPECT_EQ(lines.back(), "65536");
 }
@@ -201,24 +195,14 @@ TEST(MomentInputTest, PickingAPlace) {
   EXPECT_EQ(chart.texts.latitudeText, QStringLiteral("-33°52'"));
   EXPECT_EQ(chart.texts.longitudeText, QStringLiteral("-151°12'"));
 
-  struct Refusal {
-    const char* coordinates;
-    bool latitudeTaken;
-    const char* message;
-  };
-  const char* latitudeMessage = "Die Breitenangabe oder deren Position in der Datei-Zeile ist fehlerhaft";
-  const char* longitudeMessage = "Die Längenangabe oder deren Position in der Datei-Zeile ist fehlerhaft";
-  const Refusal refusals[] = {
-      {"90 00 01 N  009 59 00 E", false, latitudeMessage},  // beyond the pole
-      {"53 33 00 N  181 00 00 E", true, longitudeMessage},  // beyond the date line
-  };
-  for (const Refusal& r : refusals) {
-    SCOPED_TRACE(r.coordinates);
+  // Beyond the pole nothing is taken; beyond the date line the latitude before it is.
+  for (const bool pole : {true, false}) {
     Chart after;
     after.moment.latitude = after.moment.longitude = 1.0;
-    pick = PickPlace(PlaceLine(r.coordinates), after);
-    EXPECT_EQ(pick.message, QString::fromUtf8(r.message));
-    EXPECT_DOUBLE_EQ(after.moment.latitude, r.latitudeTaken ? 53.55 : 1.0);
+    pick = PickPlace(PlaceLine(pole ? "90 00 01 N  009 59 00 E" : "53 33 00 N  181 00 00 E"), after);
+    EXPECT_EQ(pick.message, QString::fromUtf8(pole ? "Die Breitenangabe" : "Die Längenangabe") +
+                                QStringLiteral(" oder deren Position in der Datei-Zeile ist fehlerhaft"));
+    EXPECT_DOUBLE_EQ(after.moment.latitude, pole ? 1.0 : 53.55);
     EXPECT_DOUBLE_EQ(after.moment.longitude, 1.0);
   }
 }
@@ -248,9 +232,7 @@ TEST(MomentInputTest, ActivationReadsTheCoordinatesBackFromTheirTexts) {
 // (MA/JU 8°01'), at the 10-minute mark 12:40 reached by steps from midnight.
 Chart FoundChart() {
   Chart chart;
-  chart.moment.day = 24;
-  chart.moment.month = 12;
-  chart.moment.year = 2030;
+  chart.moment = {24, 12, 2030, 0.0, 0.0, 0.0, false, false};
   for (int step = 0; step < 76; ++step) chart.moment.hours += 1.0 / 6.0;
   chart.state.factorLongitude[MC] = 15.0;
   chart.state.factorLongitude[SO] = 0.0;

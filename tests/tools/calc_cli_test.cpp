@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,9 +13,8 @@
 #include <QTextStream>
 #include <QXmlStreamReader>
 
-#include "platform/translations.h"
 #include "tests/test_support/files.h"
-#include "tools/gyrolux_calc.h"
+#include "tests/tools/calc_run.h"
 
 namespace gyrolux::calc {
 namespace {
@@ -24,23 +22,8 @@ namespace {
 using testing::PdfText;
 using testing::ReadBytes;
 
-struct Outcome {
-  int status;
-  QString out;
-  QString err;
-};
-
-Outcome Calc(const QStringList& arguments) {
-  // As the program's entry does: Qt's German for the frame of the help.
-  static const bool german = InstallGermanTranslations(*QCoreApplication::instance());
-  EXPECT_TRUE(german);
-  QString out, err;
-  QTextStream outStream(&out), errStream(&err);
-  const int status = RunCalc(QStringList{QStringLiteral("gyrolux-calc")} + arguments, outStream, errStream);
-  outStream.flush();
-  errStream.flush();
-  return {status, out, err};
-}
+using Outcome = testing::CalcRun;
+using testing::Calc;
 
 QJsonValue Json(const QStringList& arguments) {
   const Outcome outcome = Calc(arguments);

@@ -8,24 +8,14 @@
 #include <QJsonObject>
 #include <QProcess>
 
-#include "tools/gyrolux_calc.h"
+#include "tests/tools/calc_run.h"
 
 namespace gyrolux {
 namespace {
 
-struct CalcRun {
-  int status;
-  QString out, err;
-};
+using testing::CalcRun;
 
-CalcRun Calc(const QStringList& arguments) {
-  CalcRun run;
-  QTextStream out(&run.out), err(&run.err);
-  run.status = calc::RunCalc(QStringList{QStringLiteral("gyrolux-calc"), QStringLiteral("events")} + arguments, out, err);
-  out.flush();
-  err.flush();
-  return run;
-}
+CalcRun Calc(const QStringList& arguments) { return testing::Calc(QStringList{QStringLiteral("events")} + arguments); }
 
 const QStringList kBirth = {"--birth-date", "14.07.1968", "--birth-hours", "9.5", "--birth-lon", "13.4",
                             "--birth-lat", "52.5"};
@@ -143,11 +133,8 @@ for e in cal.walk('VEVENT'):
 }
 
 TEST(CalcEvents, RadixFromTheLibraryIsItsWorldTimeAndPlace) {
-  QString said;
-  QTextStream out(&said), err(&said);
-  ASSERT_EQ(calc::RunCalc({"gyrolux-calc", "radix", "add", "--name", "Anna", "--date", "14.07.1968", "--time",
-                           "10:30", "--offset", "+01:00", "--lon", "13.4", "--lat", "52.5", "--db", "charts.sqlite"},
-                          out, err),
+  ASSERT_EQ(testing::Calc({"radix", "add", "--name", "Anna", "--date", "14.07.1968", "--time", "10:30", "--offset",
+                           "+01:00", "--lon", "13.4", "--lat", "52.5", "--db", "charts.sqlite"}).status,
             0);
   const CalcRun library = Calc(QStringList{"--radix", "Anna", "--db", "charts.sqlite"} + kPeriod + QStringList{"--json"});
   const CalcRun birth = Calc(kBirth + kPeriod + QStringList{"--json"});
@@ -156,13 +143,7 @@ TEST(CalcEvents, RadixFromTheLibraryIsItsWorldTimeAndPlace) {
 
   // The lists against the radix take it from the library, and only they take it.
   const QStringList moment = {"--date", "01.01.2025", "--hours", "12", "--lon", "13.4", "--lat", "52.5"};
-  const auto list = [&](const QStringList& arguments) {
-    CalcRun run;
-    QTextStream o(&run.out), e(&run.err);
-    run.status = calc::RunCalc(QStringList{"gyrolux-calc", "list"} + arguments + moment, o, e);
-    o.flush(), e.flush();
-    return run;
-  };
+  const auto list = [&](const QStringList& arguments) { return testing::Calc(QStringList{"list"} + arguments + moment); };
   const CalcRun transits = list({"transite", "--radix", "Anna", "--db", "charts.sqlite"});
   EXPECT_EQ(transits.status, 0) << transits.err.toStdString();
   EXPECT_TRUE(transits.out.contains(QStringLiteral("Radix Anna: 14.07.1968, 09:30:00 WZ/GMT")));

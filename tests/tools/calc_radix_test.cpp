@@ -9,24 +9,13 @@
 #include <QJsonObject>
 
 #include "tests/test_support/files.h"
-#include "tools/gyrolux_calc.h"
+#include "tests/tools/calc_run.h"
 
 namespace gyrolux {
 namespace {
 
-struct CalcRun {
-  int status;
-  QString out, err;
-};
-
-CalcRun Calc(QStringList arguments) {
-  CalcRun run;
-  QTextStream out(&run.out), err(&run.err);
-  run.status = calc::RunCalc(QStringList{QStringLiteral("gyrolux-calc")} + arguments, out, err);
-  out.flush();
-  err.flush();
-  return run;
-}
+using testing::Calc;
+using testing::CalcRun;
 
 QStringList Add(const char* name, const char* date, const char* time, const char* zone) {
   return {QStringLiteral("radix"), QStringLiteral("add"), QStringLiteral("--name"), QString::fromUtf8(name),
