@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <random>
-#include <thread>
 #include <tuple>
-#include <vector>
 
 #include "engine/chart.h"
 #include "engine/calendar.h"
@@ -111,30 +108,6 @@ TEST(ChartTest, ChosenFactorsHaveTheBitsOfTheFullChart) {
     }
     ASSERT_EQ(part.state.ramc, full.state.ramc);
     ASSERT_EQ(part.state.centuriesT, full.state.centuriesT);
-  }
-}
-
-TEST(ChartTest, SameMomentSameBitsOnSeveralThreads) {
-  std::mt19937 random(3);
-  std::vector<ChartMoment> list;
-  for (int i = 0; i < 300; ++i) list.push_back(RandomMoment(random, 1900, 2100));
-  std::vector<ChartResult> expected(list.size());
-  for (size_t i = 0; i < list.size(); ++i) ComputeChart(list[i], expected[i]);
-  std::array<std::vector<ChartResult>, 2> got;
-  std::vector<std::thread> threads;
-  for (auto& out : got) {
-    threads.emplace_back([&list, &out] {
-      out.resize(list.size());
-      for (size_t i = 0; i < list.size(); ++i) ComputeChart(list[i], out[i]);
-    });
-  }
-  for (auto& t : threads) t.join();
-  for (const auto& out : got) {
-    for (size_t i = 0; i < list.size(); ++i) {
-      ASSERT_EQ(std::memcmp(out[i].state.factorLongitude.data(), expected[i].state.factorLongitude.data(),
-                            sizeof(double) * kFactorCount),
-                0);
-    }
   }
 }
 

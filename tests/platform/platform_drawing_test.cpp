@@ -2,7 +2,6 @@
 // metafile and the clipboard, the exported files, printing, and the boxes and dialogs that
 // speak to the user.
 #include <gtest/gtest.h>
-#include <gtest/gtest-spi.h>
 
 #include <set>
 
@@ -35,7 +34,6 @@
 #include "platform/translations.h"
 #include "platform/wmf_writer.h"
 #include "tests/test_support/files.h"
-#include "tests/test_support/modal_watchdog.h"
 
 namespace gyrolux {
 namespace {
@@ -483,18 +481,6 @@ TEST(QtPrompterTest, BoxesSpeakGermanAndShowCrAsLineBreaks) {
 TEST(ScriptedPrompterDeathTest, ByDefaultAnUnscriptedQuestionEndsTheTestProgram) {
   ScriptedPrompter prompter;
   EXPECT_DEATH(prompter.question(QStringLiteral("niemand antwortet")), "unscripted question");
-}
-
-void ExecDialogThatNobodyAnswers() {
-  QDialog dialog;
-  dialog.setWindowTitle(QStringLiteral("   Datum / Zeit / Ort "));
-  dialog.exec();
-}
-
-TEST(ModalWatchdogTest, AnUnansweredModalWindowFailsTheTestByItsTitleAndIsClosed) {
-  testing::TheModalWatchdog().setLimit(300);
-  EXPECT_NONFATAL_FAILURE(ExecDialogThatNobodyAnswers(), "\"Datum / Zeit / Ort\"");
-  testing::TheModalWatchdog().setLimit(10000);
 }
 
 }  // namespace
