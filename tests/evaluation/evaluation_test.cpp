@@ -161,6 +161,7 @@ TEST(DiagramPrintsTest, TheDialPageByPageWidth) {
     EXPECT_EQ(page.texts[0].text, QStringLiteral("MC-Häuser"));
     EXPECT_EQ(page.texts[1].text,
               QStringLiteral("   Datum / Zeit: Sa, 05.12.2026 / 10:29:50 WZ/GMT    Ort: 010°00' E, 50°00' N"));
+    EXPECT_EQ(page.texts[1].at, QPoint(180, 3 * height / 4));  // the page's moment at three quarters of its height
     // Four columns of 6, 6, 6 and 5 rows.
     for (int row = 0; row < kFactorCount; ++row) {
       const PageText& text = page.texts[2 + row];
