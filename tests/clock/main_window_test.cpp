@@ -335,10 +335,9 @@ TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
   EXPECT_EQ(clock.widget<QWidget>("dialView")->parentWidget(), content);
   // The event list opens over the clock.
   qputenv("GYROLUX_CHARTS", (QDir::currentPath() + QStringLiteral("/charts.sqlite")).toUtf8());
-  bool opened = false;
-  WhileOpen("eventListWindow", [&](QDialog&) { opened = true; });
+  const auto opened = WhileOpen("eventListWindow", [](QDialog&) {});
   clock.window->findChild<QAction*>(QStringLiteral("eventListAction"))->trigger();
-  EXPECT_TRUE(opened);
+  EXPECT_TRUE(*opened);
   qunsetenv("GYROLUX_CHARTS");
   // Without a radix nothing to hide and no name.
   auto* hide = clock.window->findChild<QAction*>(QStringLiteral("hideRadixAction"));
@@ -379,13 +378,9 @@ TEST(MainMenuBar, AboveTheDefinedContentWithTheRadixMenu) {
 // The title picture at start-up and its switch.
 TEST(TitleWindow, ShownAtStartUpUntilSwitchedOff) {
   // First start: the title picture comes up; "weiter" closes it and leaves no file.
-  bool shown = false;
-  WhileOpen("titleWindow", [&](QDialog& title) {
-    shown = true;
-    Click(&title, "continueButton");
-  });
+  const auto shown = WhileOpen("titleWindow", [](QDialog& title) { Click(&title, "continueButton"); });
   { StartedClock clock(Moment(5, 12, 2026, 10, 29, 50), false, /*titleSwitchedOff=*/false); }
-  EXPECT_TRUE(shown);
+  EXPECT_TRUE(*shown);
   EXPECT_TRUE(QDir().entryList(QDir::Files).filter(QStringLiteral("titel"), Qt::CaseInsensitive).isEmpty());
   // The switch writes Titel.dat ("0" and CR LF) and closes the window.
   WhileOpen("titleWindow", [](QDialog& title) { Child<QRadioButton>(&title, "neverAgainButton")->click(); });
@@ -466,12 +461,7 @@ TEST(WindowAccess, ADarkPaletteTabAndScreenReadersInTheMainWindowAndEveryWindowI
       {MainButton::MidpointSearch, "midpointSearchDialog"}, {MainButton::Enlarge, "enlargedDialWindow"},
       {MainButton::Introduction, "introductionWindow"}};
   for (const auto& [command, name] : windows) {
-    bool opened = false;
-    clock.clickWhileOpen(command, name, [&](QDialog& window) {
-      opened = true;
-      ExpectReadableAndNamed(&window);
-    });
-    EXPECT_TRUE(opened) << name;
+    EXPECT_TRUE(clock.clickWhileOpen(command, name, [](QDialog& window) { ExpectReadableAndNamed(&window); })) << name;
     clock.prompter.takeShown();
   }
 }

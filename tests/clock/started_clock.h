@@ -59,10 +59,11 @@ struct BasicStartedClock {
     });
     click(which);
   }
-  // Clicks the command and acts in the window of that name while it is open.
-  void clickWhileOpen(MainButton which, const char* name, std::function<void(QDialog&)> act) {
-    WhileOpen(name, std::move(act));
+  // Clicks the command and acts in the window of that name while it is open; whether it was.
+  bool clickWhileOpen(MainButton which, const char* name, std::function<void(QDialog&)> act) {
+    const auto opened = WhileOpen(name, std::move(act));
     click(which);
+    return *opened;
   }
 
   QDateTime now;

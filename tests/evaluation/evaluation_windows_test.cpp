@@ -65,7 +65,9 @@ struct HaltedClock {
     clock.prompter.answerPrintDialog(true, [pdf](QPrinter& p) { SetUpPdfPrinter(p, pdf); });
   }
   QStringList information() { return ShownTexts(clock.prompter, Kind::Information); }
-  void inEnlargedDial(std::function<void(QDialog&)> act) { clock.clickWhileOpen(MainButton::Enlarge, "enlargedDialWindow", std::move(act)); }
+  bool inEnlargedDial(std::function<void(QDialog&)> act) {
+    return clock.clickWhileOpen(MainButton::Enlarge, "enlargedDialWindow", std::move(act));
+  }
 };
 
 struct EvaluationFixture : ::testing::Test {
@@ -273,9 +275,7 @@ TEST(EnlargedDialWindowTest, ShowsTurnsSavesAndCloses) {
   HaltedClock halted;
   StartedClock& clock = halted.clock;
   WriteBytes(QStringLiteral("MCPic-03.WMF"), "kept from an earlier run");
-  bool opened = false;
-  halted.inEnlargedDial([&](QDialog& window) {
-    opened = true;
+  const bool opened = halted.inEnlargedDial([&](QDialog& window) {
     for (int b = 0; b < kMainButtonCount; ++b) EXPECT_FALSE(clock.button(MainButton(b))->isEnabled()) << b;
     // No command lies over the dial, where it would hide glyphs.
     const QRect dial(0, 0, kEnlargedDialSize, kEnlargedDialSize);
@@ -508,9 +508,7 @@ TEST(EnlargedDialWindowTest, PointerTurnsByDragKeysAndWheelAndFollowsTheTree) {
 TEST(EphemerisWindowTest, HoverShowsTheMomentAndAClickSetsTheClock) {
   SymbolFontRegistration font;
   StartedClock clock{Moment(5, 12, 2026, 10, 29, 50)};
-  bool opened = false;
-  WhileOpen("ephemerisWindow", [&](QDialog& window) {
-    opened = true;
+  const auto opened = WhileOpen("ephemerisWindow", [&](QDialog& window) {
     EXPECT_FALSE(clock.running());
     Child<QLineEdit>(&window, "fromEdit")->setText(QStringLiteral("01.01.2027"));
     Child<QLineEdit>(&window, "toEdit")->setText(QStringLiteral("31.12.2027"));
@@ -530,7 +528,7 @@ TEST(EphemerisWindowTest, HoverShowsTheMomentAndAClickSetsTheClock) {
     EXPECT_FALSE(window.isVisible());
   });
   clock.window->findChild<QAction*>(QStringLiteral("graphicEphemerisAction"))->trigger();
-  ASSERT_TRUE(opened);
+  ASSERT_TRUE(*opened);
   EXPECT_TRUE(clock.dateLabel().contains(QStringLiteral("11.04.2027"))) << clock.dateLabel().toStdString();
   EXPECT_TRUE(clock.timeLabel().startsWith(QStringLiteral("20:38"))) << clock.timeLabel().toStdString();
   EXPECT_FALSE(clock.running());

@@ -24,9 +24,7 @@ TEST(InformationWindowsTest, TheIntroductionHaltsTheClockTheHelpOpensFromTheEnla
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
   ASSERT_TRUE(clock.running());
   ASSERT_TRUE(clock.button(MainButton::Introduction)->isEnabled());
-  bool opened = false;
-  clock.clickWhileOpen(MainButton::Introduction, "introductionWindow", [&](QDialog& window) {
-    opened = true;
+  const auto opened = WhileOpen("introductionWindow", [&](QDialog& window) {
     EXPECT_EQ(window.windowTitle(), QString(10, u' ') + QStringLiteral("Einige einführende Hinweise zu diesem Programm"));
     EXPECT_FALSE(clock.running());
     EXPECT_EQ(clock.text("statusLabel"), QStringLiteral(" Diagramm steht "));
@@ -39,7 +37,8 @@ TEST(InformationWindowsTest, TheIntroductionHaltsTheClockTheHelpOpensFromTheEnla
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
   });
-  EXPECT_TRUE(opened);
+  clock.click(MainButton::Introduction);
+  EXPECT_TRUE(*opened);
   // Closed: the commands are back, the introduction's own among them; the clock stands
   // until it is continued.
   EXPECT_TRUE(clock.button(MainButton::Introduction)->isEnabled());
@@ -47,10 +46,9 @@ TEST(InformationWindowsTest, TheIntroductionHaltsTheClockTheHelpOpensFromTheEnla
   EXPECT_FALSE(clock.running());
 
   // The help, from the enlarged dial of the halted clock.
-  bool helped = false;
+  std::shared_ptr<bool> helped;
   clock.clickWhileOpen(MainButton::Enlarge, "enlargedDialWindow", [&](QDialog& enlarged) {
-    WhileOpen("helpWindow", [&](QDialog& help) {
-      helped = true;
+    helped = WhileOpen("helpWindow", [&](QDialog& help) {
       EXPECT_EQ(help.windowTitle(), QString(12, u' ') + QStringLiteral("Hilfen zur vergrößerten Diagramm-Anzeige"));
       EXPECT_GT(PanelLines(help, QStringLiteral("helpPanel")).size(), 1);
       EXPECT_EQ(PanelLines(help, QStringLiteral("readingPanel")), ReadingRecommendation());
@@ -61,7 +59,7 @@ TEST(InformationWindowsTest, TheIntroductionHaltsTheClockTheHelpOpensFromTheEnla
     Click(&enlarged, "helpButton");
     EXPECT_TRUE(enlarged.isVisible());
   });
-  EXPECT_TRUE(helped);
+  EXPECT_TRUE(helped && *helped);
   clock.click(MainButton::Halt);
   EXPECT_TRUE(clock.running());
 }
@@ -70,16 +68,14 @@ TEST(InformationWindowsTest, TheIntroductionHaltsTheClockTheHelpOpensFromTheEnla
 // licence asks (CC BY 4.0: the source and the licence).
 TEST(InformationWindowsTest, AboutFromTheMenuBarNamesTheLicenceAndTheSources) {
   StartedClock clock(Moment(5, 12, 2026, 10, 29, 50));
-  bool opened = false;
-  WhileOpen("aboutWindow", [&](QDialog& window) {
-    opened = true;
+  const auto opened = WhileOpen("aboutWindow", [](QDialog& window) {
     const QString text = PanelLines(window, QStringLiteral("aboutPanel")).join(u' ');
     for (const char* needed : {"GNU General Public License, Version 3", "GeoNames", "CC BY 4.0"})
       EXPECT_TRUE(text.contains(QString::fromUtf8(needed))) << needed;
     QTest::keyClick(&window, Qt::Key_Escape);
   });
   clock.window->findChild<QAction*>(QStringLiteral("aboutAction"))->trigger();
-  EXPECT_TRUE(opened);
+  EXPECT_TRUE(*opened);
 }
 
 }  // namespace

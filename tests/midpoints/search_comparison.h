@@ -25,10 +25,9 @@ inline ::testing::AssertionResult SameResult(const SearchResult& a, const Search
                                        << b.moment.dateText.toStdString() << " " << y.hours;
 }
 
-// The draws of the random cases: chances, whole and real numbers, factors (MC, AS, MO, SO,
-// the placeholder, WI and GZ with the chance given, else any), years (mostly 1600 to 2100,
-// some before 1600 and past 2250) and places (up to 60 degrees north and south, a fifth of
-// them from 60 to 85 degrees, around and beyond the polar circles).
+// The random cases' draws: factors (MC, AS, MO, SO, the placeholder, WI and GZ at the chance
+// given), years (mostly 1600 to 2100, some before and past 2250), places (a fifth from 60 to
+// 85 degrees north or south, around and beyond the polar circles, the rest nearer the equator).
 struct RandomDraws {
   explicit RandomDraws(uint32_t seed) : random(seed) {}
   bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(random) < p; }
@@ -92,9 +91,8 @@ inline void CompareRandomSearches(long long count, long long window, uint32_t se
 // Random watches in every dial mode (360, 90, 45 and 22.5 degrees), walked by the
 // evaluator as the fast search walks it: its verdict at each moment it tests and every
 // moment it vouches for against the plain loop's test of the full chart, and the fast
-// search's result against the plain loop's. Midpoints of
-// every factor (MC, AS, SO and MO often), fixed positions anywhere in the mode, orbs from
-// 0 up, places up to 85 degrees, starts as in CompareRandomSearches.
+// search's result against the plain loop's. Midpoints of every factor (MC, AS, SO and MO
+// often), fixed positions anywhere in the mode, orbs from 0 up, starts as in the searches.
 inline void CompareRandomWatches(long long count, long long window, uint32_t seed) {
   RandomDraws r(seed);
   const auto factor = [&] { return r.factor(0.5); };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -70,17 +71,21 @@ inline void WhenShown(QWidget* window, std::function<void()> act) {
 }
 
 // Runs act in the shown top-level window of that object name as soon as it is open (the
-// command that opens it runs it modally), then closes it if act left it open.
-inline void WhileOpen(const char* name, std::function<void(QDialog&)> act) {
-  QTimer::singleShot(0, [name, act] {
+// command that opens it runs it modally), then closes it if act left it open. The flag
+// returned says whether it was open.
+inline std::shared_ptr<bool> WhileOpen(const char* name, std::function<void(QDialog&)> act) {
+  auto opened = std::make_shared<bool>(false);
+  QTimer::singleShot(0, [name, act, opened] {
     QDialog* window = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
       if (top->objectName() == QLatin1String(name) && top->isVisible()) window = qobject_cast<QDialog*>(top);
     }
     ASSERT_NE(window, nullptr) << name;
+    *opened = true;
     act(*window);
     if (window->isVisible()) window->reject();
   });
+  return opened;
 }
 
 // The texts of the boxes shown since the last call, of every kind.

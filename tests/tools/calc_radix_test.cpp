@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -113,9 +112,7 @@ TEST(CalcRadix, ChartAndAxesTakeTheRadixBesideTheMoment) {
   }
 
   // A radix that is not there, a library that cannot be read, --db alone: one line, 2.
-  QFile junk(QStringLiteral("junk.sqlite"));
-  ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("kein SQLite") > 0);
-  junk.close();
+  testing::WriteBytes(QStringLiteral("junk.sqlite"), "kein SQLite");
   for (const char* verb : {"chart", "axes"}) {
     for (const QStringList& wrong : {QStringList{"--radix", "Niemand", "--db", "beside.sqlite"},
                                      QStringList{"--radix", "Berta", "--db", "junk.sqlite"},
