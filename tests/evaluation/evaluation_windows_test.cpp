@@ -89,8 +89,9 @@ TEST_F(EvaluationFixture, OpensWithTheIntroductionThenShowsEachList) {
     EXPECT_FALSE(Button(&window, "saveButton")->isEnabled());
     EXPECT_EQ(window.focusWidget(), Button(&window, "factorsButton"));
     const std::pair<const char*, const char*> lists[] = {
-        {"factorsButton", "  Faktoren vom "}, {"alphaCodeButton", " Alpha-Code "}, {"winkelCodeButton", " Winkel-Code "},
-        {"midpointsButton", " Halbsummen "},  {"mcTextsButton", "  MC/MC-Achsen-Texte "}};
+        {"factorsButton", "  Faktoren vom "}, {"alphaCodeButton", " Alpha-Code "},
+        {"winkelCodeButton", " Winkel-Code "}, {"midpointsButton", " Halbsummen "},
+        {"mcTextsButton", "  MC/MC-Achsen-Texte "}};
     for (const auto& [button, title] : lists) {
       const bool texts = qstrcmp(button, "mcTextsButton") == 0;  // the texts: in Arial, below a blank line
       Click(&window, button);

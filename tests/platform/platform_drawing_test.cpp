@@ -92,7 +92,8 @@ TEST(FontFacesTest, OldFaceNamesFindInstalledFacesAndSizesRoundAsMulDiv) {
   const std::pair<const char*, const char*> faces[] = {{"MS Sans Serif", "Liberation Sans"},
                                                        {"Courier New", "Liberation Mono"},
                                                        {"RuduzodediRuvedur", "RuduzodediRuvedur"}};
-  for (const auto& [name, installed] : faces) EXPECT_EQ(InstalledFamilyFor(QString::fromLatin1(name)), QLatin1String(installed)) << name;
+  for (const auto& [name, installed] : faces)
+    EXPECT_EQ(InstalledFamilyFor(QString::fromLatin1(name)), QLatin1String(installed)) << name;
   // 233.3 pixels at 600 dpi (8 and 10 points at 96 dpi: the metafile's fonts below); limits,
   // never an overflow.
   EXPECT_EQ(FontPixelHeight(28, 600), 233);

@@ -143,7 +143,9 @@ TEST(CalcEvents, RadixFromTheLibraryIsItsWorldTimeAndPlace) {
 
   // The lists against the radix take it from the library, and only they take it.
   const QStringList moment = {"--date", "01.01.2025", "--hours", "12", "--lon", "13.4", "--lat", "52.5"};
-  const auto list = [&](const QStringList& arguments) { return testing::Calc(QStringList{"list"} + arguments + moment); };
+  const auto list = [&](const QStringList& arguments) {
+    return testing::Calc(QStringList{"list"} + arguments + moment);
+  };
   const CalcRun transits = list({"transite", "--radix", "Anna", "--db", "charts.sqlite"});
   EXPECT_EQ(transits.status, 0) << transits.err.toStdString();
   EXPECT_TRUE(transits.out.contains(QStringLiteral("Radix Anna: 14.07.1968, 09:30:00 WZ/GMT")));
