@@ -277,7 +277,9 @@ std::optional<SwissSidereal> SiderealOnce(double jdUt) {
 double FittedSpanDays(int channel) { return kShapes[channel].days; }
 
 int64_t FittedSpanIndex(int channel, double jdUt) {
-  return static_cast<int64_t>(std::floor((jdUt - kOrigin) / kShapes[channel].days));
+  if (channel < 0 || channel >= kFittedChannelCount) return 0;
+  const double position = std::floor((jdUt - kOrigin) / kShapes[channel].days);
+  return position > -1e15 && position < 1e15 ? static_cast<int64_t>(position) : 0;
 }
 
 std::optional<std::vector<uint64_t>> FitSpanWords(int channel, int64_t index) {

@@ -40,7 +40,8 @@ double EarthTurnDegrees(double jdUt);
 // The length in days of one span of a channel.
 double FittedSpanDays(int channel);
 
-// The span of a channel that holds a Julian day, counted from a fixed day.
+// The span of a channel that holds a Julian day, counted from a fixed day (0 for a day
+// far outside any range or no channel).
 int64_t FittedSpanIndex(int channel, double jdUt);
 
 // A span fitted afresh, as the shipped tables keep it (sky_tables.h): 64-bit words, its

@@ -90,9 +90,11 @@ class Tables {
   std::optional<std::vector<uint64_t>> Span(int channel, int64_t index) const {
     if (channel < 0 || channel >= kFittedChannelCount) return std::nullopt;
     const ChannelRun& run = runs_[channel];
-    if (index < run.first || static_cast<uint64_t>(index - run.first) >= run.count) return std::nullopt;
+    // The difference in unsigned words: exact once index is not below first.
+    const uint64_t at = static_cast<uint64_t>(index) - static_cast<uint64_t>(run.first);
+    if (index < run.first || at >= run.count) return std::nullopt;
     uint64_t bounds[2];
-    if (!Read(run.offsets + 8 * static_cast<uint64_t>(index - run.first), bounds, 2)) return std::nullopt;
+    if (!Read(run.offsets + 8 * at, bounds, 2)) return std::nullopt;
     const uint64_t begin = bounds[0], end = bounds[1];
     if (begin < kHeaderBytes || end > size_ || begin >= end || (end - begin) % 8 != 0) return std::nullopt;
     const uint64_t count = (end - begin) / 8;
