@@ -81,6 +81,22 @@ class Tables {
     return tables->ReadHeader() ? std::move(tables) : nullptr;
   }
 
+  // Whether the tables were fitted by this program from this library: a few spans of the
+  // node (the quickest channel to fit) fitted now must equal theirs. Another way of fitting
+  // (its nodes, its terms) or another version of the library (its ΔT) would give the
+  // program values it does not compute itself.
+  bool FittedAsHere() const {
+    constexpr int kProbed = 2;  // the node
+    const ChannelRun& run = runs_[kProbed];
+    if (run.count == 0) return false;
+    const int64_t last = run.first + static_cast<int64_t>(run.count) - 1;
+    for (const int64_t index : {run.first, run.first + static_cast<int64_t>(run.count / 2), last}) {
+      const std::optional<std::vector<uint64_t>> held = Span(kProbed, index);
+      if (!held || held != FitSpanWords(kProbed, index)) return false;
+    }
+    return true;
+  }
+
   ~Tables() { ::close(fd_); }
   Tables(const Tables&) = delete;
   Tables& operator=(const Tables&) = delete;
@@ -231,6 +247,7 @@ std::optional<std::vector<uint64_t>> SkyTablesSpan(int channel, int64_t index) {
   std::lock_guard guard(inUse.lock);
   if (!inUse.opened) {
     inUse.tables = Tables::Open(inUse.path);
+    if (inUse.tables && !inUse.tables->FittedAsHere()) inUse.tables.reset();
     inUse.opened = true;
   }
   if (!inUse.tables) return std::nullopt;

@@ -81,8 +81,10 @@ TEST(SkyTables, DamagedFilesAreFittedInstead) {
   ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
   ASSERT_TRUE(QFile::link(dir.filePath("nowhere"), dir.filePath("dangling")));
   ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+  // A part without the node's spans, by which the tables are checked against this fit.
+  ASSERT_EQ(WriteSkyTables(dir.filePath("part"), 2000, 2000, 1, 2), QString());
   const double jd = YearStart(2001);
-  for (const char* name : {"same", "short", "empty", "magic", "header", "span", "fifo", "dangling", "folder", "missing"}) {
+  for (const char* name : {"same", "short", "empty", "magic", "header", "span", "fifo", "dangling", "folder", "missing", "part"}) {
     UseSkyTables(dir.filePath(name));
     const auto [value, counts] = ColdValue(kNutationChannel, jd);
     EXPECT_EQ(counts.fromTables, name == std::string("same") ? 1u : 0u) << name;
