@@ -4,7 +4,9 @@
 #include <QApplication>
 
 #include "clock/main_window.h"
+#include "ephemeris/sky_tables.h"
 #include "ephemeris/swiss_sky.h"
+#include "platform/data_folders.h"
 #include "session/session.h"
 #include "platform/qt_prompter.h"
 #include "platform/symbol_font.h"
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
 
   // The modern sky, for when the settings choose it.
   gyrolux::InstallSwissSky();
+  gyrolux::UseSkyTables(gyrolux::FindFileInFolders(gyrolux::ProgramDataFolders(),
+                                                   QLatin1String(gyrolux::kSkyTablesFileName))
+                            .value_or(QString()));
   gyrolux::QtPrompter prompter;
   gyrolux::Session session(prompter);
   gyrolux::MainWindow mainWindow(session);

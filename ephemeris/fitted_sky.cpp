@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <unordered_map>
 
 #include "ephemeris/chebyshev.h"
+#include "ephemeris/sky_tables.h"
 #include "ephemeris/swiss_library.h"
 
 namespace gyrolux {
@@ -159,9 +161,62 @@ std::optional<FittedValue> PieceAt(int channel, const Piece& top, double jdUt) {
   return FittedValue{*value, std::remainder(*after - *before, 360.0) / (2.0 * kStep)};
 }
 
+// A span's pieces as words (see FitSpanWords) and back. Reading checks every word: the
+// words may come from a damaged file.
+void AppendWords(const Piece& piece, std::vector<uint64_t>& words) {
+  if (piece.series) {
+    words.push_back(piece.series->n);
+    for (std::size_t j = 0; j < piece.series->n; ++j) words.push_back(std::bit_cast<uint64_t>(piece.series->c[j]));
+  } else if (piece.halves[0]) {
+    words.push_back(1);
+    for (const auto& half : piece.halves) AppendWords(*half, words);
+  } else {
+    words.push_back(0);
+  }
+}
+
+std::unique_ptr<const Piece> PieceFromWords(const std::vector<uint64_t>& words, std::size_t& at, double start,
+                                            double length) {
+  if (at >= words.size()) return nullptr;
+  const uint64_t tag = words[at++];
+  auto piece = std::make_unique<Piece>();
+  piece->start = start;
+  piece->length = length;
+  if (tag == 0) return length < kShortestPiece ? std::move(piece) : nullptr;
+  if (length < kShortestPiece) return nullptr;
+  if (tag == 1) {
+    for (int half = 0; half < 2; ++half) {
+      piece->halves[half] = PieceFromWords(words, at, start + half * 0.5 * length, 0.5 * length);
+      if (!piece->halves[half]) return nullptr;
+    }
+    return piece;
+  }
+  if (tag < 2 || tag > kMaxChebyshevTerms || words.size() - at < tag) return nullptr;
+  Series series;
+  series.start = start;
+  series.length = length;
+  series.n = static_cast<std::size_t>(tag);
+  for (std::size_t j = 0; j < series.n; ++j) {
+    series.c[j] = std::bit_cast<double>(words[at++]);
+    if (!std::isfinite(series.c[j])) return nullptr;
+  }
+  piece->series = series;
+  return piece;
+}
+
+// The span from the shipped tables, when they hold it and it reads back whole.
+std::unique_ptr<const Piece> ShippedSpan(int channel, int64_t index, double start, double length) {
+  const std::optional<std::vector<uint64_t>> words = SkyTablesSpan(channel, index);
+  if (!words) return nullptr;
+  std::size_t at = 0;
+  std::unique_ptr<const Piece> piece = PieceFromWords(*words, at, start, length);
+  return at == words->size() ? std::move(piece) : nullptr;
+}
+
 struct SpanStore {
   std::mutex lock;
   std::unordered_map<uint64_t, std::shared_ptr<const Piece>> spans;
+  FittedSpanCounts counts;
 };
 
 SpanStore& Store() {
@@ -183,7 +238,10 @@ std::shared_ptr<const Piece> SharedSpan(int channel, int64_t index) {
   const uint64_t key = KeyOf(channel, index);
   if (const auto found = store.spans.find(key); found != store.spans.end()) return found->second;
   const double length = kShapes[channel].days;
-  std::shared_ptr<const Piece> span = FitPiece(channel, kOrigin + static_cast<double>(index) * length, length);
+  const double start = kOrigin + static_cast<double>(index) * length;
+  std::shared_ptr<const Piece> span = ShippedSpan(channel, index, start, length);
+  ++(span ? store.counts.fromTables : store.counts.fitted);
+  if (!span) span = FitPiece(channel, start, length);
   if (!span) return nullptr;
   if (store.spans.size() >= kMaxStoredSpans) store.spans.clear();
   store.spans.emplace(key, span);
@@ -217,6 +275,32 @@ std::optional<SwissSidereal> SiderealOnce(double jdUt) {
 }  // namespace
 
 double FittedSpanDays(int channel) { return kShapes[channel].days; }
+
+int64_t FittedSpanIndex(int channel, double jdUt) {
+  if (channel < 0 || channel >= kFittedChannelCount) return 0;
+  const double position = std::floor((jdUt - kOrigin) / kShapes[channel].days);
+  return position > -1e15 && position < 1e15 ? static_cast<int64_t>(position) : 0;
+}
+
+std::optional<std::vector<uint64_t>> FitSpanWords(int channel, int64_t index) {
+  if (channel < 0 || channel >= kFittedChannelCount) return std::nullopt;
+  const double length = kShapes[channel].days;
+  const std::unique_ptr<const Piece> span = FitPiece(channel, kOrigin + static_cast<double>(index) * length, length);
+  if (!span) return std::nullopt;
+  std::vector<uint64_t> words;
+  AppendWords(*span, words);
+  return words;
+}
+
+FittedSpanCounts CountFittedSpans() {
+  std::lock_guard guard(Store().lock);
+  return Store().counts;
+}
+
+void ForgetFittedSpans() {
+  std::lock_guard guard(Store().lock);
+  Store().spans.clear();
+}
 
 double EarthTurnDegrees(double jdUt) {
   // The Earth rotation angle (IERS): its rate in degrees per day; the sidereal time differs

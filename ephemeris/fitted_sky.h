@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace gyrolux {
 
@@ -37,5 +39,26 @@ double EarthTurnDegrees(double jdUt);
 
 // The length in days of one span of a channel.
 double FittedSpanDays(int channel);
+
+// The span of a channel that holds a Julian day, counted from a fixed day (0 for a day
+// far outside any range or no channel).
+int64_t FittedSpanIndex(int channel, double jdUt);
+
+// A span fitted afresh, as the shipped tables keep it (sky_tables.h): 64-bit words, its
+// pieces in order, each a word that says what it is (0: the library at every moment, 1: two
+// halves follow, n: a series of n terms follows) and a series' terms as the bits of their
+// doubles. Nothing where the library has no values.
+std::optional<std::vector<uint64_t>> FitSpanWords(int channel, int64_t index);
+
+// How many spans were read from the shipped tables and how many were fitted.
+struct FittedSpanCounts {
+  uint64_t fromTables = 0;
+  uint64_t fitted = 0;
+};
+FittedSpanCounts CountFittedSpans();
+
+// Drops the spans kept so far (those a thread holds live on with it): the next use fits or
+// reads them anew, as in a fresh start.
+void ForgetFittedSpans();
 
 }  // namespace gyrolux

@@ -18,9 +18,10 @@ std::mutex& LibraryLock() {
 // Only the Debian data folder is searched: a file of the same name in the working folder
 // (other elements of the hypothetical bodies, another ΔT table) must not change the sky.
 // Moshier mode reads no ephemeris files; the elements of the hypothetical bodies in
-// seorbel.txt there equal the ones built into the library.
+// seorbel.txt there equal the ones built into the library. The library keeps its state,
+// the path among it, per thread: each thread sets it before its first call.
 void PrepareLibrary() {
-  static const bool prepared = [] {
+  thread_local const bool prepared = [] {
     static char path[] = "/usr/share/libswe/ephe";
     swe_set_ephe_path(path);
     return true;

@@ -13,7 +13,9 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include "ephemeris/sky_tables.h"
 #include "ephemeris/swiss_sky.h"
+#include "platform/data_folders.h"
 #include "tools/calc_args.h"
 #include "tools/calc_verbs.h"
 
@@ -274,6 +276,8 @@ const Verb* FindVerb(const QString& name) {
 int RunCalcParsed(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   // --ephemeris swiss computes in the modern sky (ephemeris/).
   InstallSwissSky();
+  // Its fitted spans from the tables shipped with the program, where they are.
+  UseSkyTables(FindFileInFolders(ProgramDataFolders(), QLatin1String(kSkyTablesFileName)).value_or(QString()));
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Das Rechenwerk und die Listen der Uhr ohne Fenster."));

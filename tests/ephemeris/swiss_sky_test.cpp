@@ -4,8 +4,12 @@
 
 #include <cmath>
 #include <random>
+#include <thread>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QStringList>
 
 #include "engine/chart_core.h"
@@ -154,6 +158,24 @@ TEST(SwissRange, RefusedBeyondTheLibrary) {
   m.ephemeris = Ephemeris::Swiss;
   ComputeSwissFactors(m, kAllFactors, modern);
   EXPECT_EQ(model.state.factorLongitude, modern.state.factorLongitude);
+}
+
+// Other elements of the hypothetical bodies in the working folder change no thread's sky
+// (the library's state, its path among it, is per thread).
+TEST(SwissLibrary, WorkingFolderIgnoredInEveryThread) {
+  QTemporaryDir dir;
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  QFile elements(QStringLiteral("seorbel.txt"));
+  ASSERT_TRUE(elements.open(QIODevice::WriteOnly));
+  elements.write("J1900,J1900, 163.4, 40.99837, 0.00460, 171.4333, 129.8325, 1.0833, Cupido\n");
+  elements.close();
+  const std::optional<SwissPosition> here = SwissBodyAt(2460000.5, 11);
+  std::optional<SwissPosition> there;
+  std::thread([&] { there = SwissBodyAt(2460000.5, 11); }).join();
+  QDir::setCurrent(before);
+  ASSERT_TRUE(here && there);
+  EXPECT_EQ(here->longitude, there->longitude);
 }
 
 }  // namespace

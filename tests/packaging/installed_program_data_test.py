@@ -1,5 +1,6 @@
 """The installed gyrolux, run from a prefix alone, registers the symbol font and reads the
-places file from <prefix>/share/gyrolux (seen in the files it opens, traced by strace).
+places file from <prefix>/share/gyrolux, and gyrolux-calc reads the modern sky's tables from
+there (seen in the files they open, traced by strace).
 
     installed_program_data_test.py <build folder> <scratch folder>
 """
@@ -8,7 +9,7 @@ import shutil
 import sys
 from pathlib import Path
 
-from packaging_support import SKIP, check, check_run, run, sanitizer_environment
+from packaging_support import MOMENT, SKIP, check, check_run, run, sanitizer_environment
 
 build, scratch = Path(sys.argv[1]), Path(sys.argv[2])
 if run(["strace", "-o", os.devnull, "true"]).returncode != 0:
@@ -33,3 +34,9 @@ data = str(prefix / "share/gyrolux")
 for name in ("Radivuru.TTF", "W-ORTE.TXT"):
     check(any(f'"{data}/{name}"' in line for line in opened), f"{name} was not read from {data}")
 print("gyrolux read its font and places file from", data)
+
+calc_trace = scratch / "calc_trace.txt"
+check_run(["strace", "-f", "-e", "trace=openat", "-o", str(calc_trace), str(prefix / "bin/gyrolux-calc"), "chart",
+           *MOMENT, "--ephemeris", "swiss"], cwd=work, env=env)
+check(f'"{data}/gyrolux-sky.tables"' in calc_trace.read_text(), f"gyrolux-sky.tables was not read from {data}")
+print("gyrolux-calc read the modern sky's tables from", data)
