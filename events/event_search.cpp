@@ -26,6 +26,14 @@ namespace {
 // piece crosses an orb boundary or a radix position at most once, found by halving. A
 // crossing that the cubic puts near half a second is decided by the full model on both
 // sides of the second. One chart per grid point serves every radix position at once.
+//
+// The modern sky is smooth only piecewise: its fitted spans join with steps of a fraction
+// of the fitting error, and the bending of light changes fast, and not smoothly, while a
+// body passes behind the Sun's disk. Halving does not make such fourth differences
+// vanish, so there the halving stops once they no longer fall as a smooth function's do
+// (by 16 each time), and the steps whose own fourth differences stay large are marked
+// rough: a crossing or orb boundary the cubic finds in a rough step is searched for to
+// the second with the full model instead.
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kSliceDays = 32.0;
@@ -56,6 +64,7 @@ struct Track {
   double step = 1.0;
   double start = 0.0;
   std::vector<double> values;
+  std::vector<char> rough;  // per step from start: the cubic is not trusted there
   double carry = std::numeric_limits<double>::quiet_NaN();  // unwrapped value at the next slice's start
 
   double At(double t) const {
@@ -69,6 +78,12 @@ struct Track {
     if (u == 1.0) return values[i + 2];
     const double a = values[i], b = values[i + 1], c = values[i + 2], d = values[i + 3];
     return b + u * ((-a / 3.0 - b / 2.0 + c - d / 6.0) + u * ((a / 2.0 - b + c / 2.0) + u * (-a / 6.0 + b / 2.0 - c / 2.0 + d / 6.0)));
+  }
+
+  bool RoughAt(double t) const {
+    if (rough.empty()) return false;
+    const double k = std::floor((t - start) / step);
+    return k < 0.0 || k >= static_cast<double>(rough.size()) || rough[static_cast<size_t>(k)] != 0;
   }
 };
 
@@ -193,12 +208,15 @@ class Search {
   void BuildTerms();
   int TrackIndex(TrackKey key);
   void SampleTrack(Track& track, double from, double to) const;
+  void RefineRough(Track& track, double from, int64_t n) const;
+  double Longitude(const Track& track, double t) const;
   void ScanTerm(Term& term, double from, double to);
   void StartTerm(Term& term, double t, double u);
   void Feed(Term& term, size_t targetIndex, const StepRecord& record, double t0, double step);
   void CloseStay(Term& term, size_t targetIndex, std::optional<double> leaving);
   int64_t CheckedSecond(const Term& term, size_t targetIndex, double days, double level, int64_t alias,
                         bool belowBefore) const;
+  int64_t SearchedSecond(const Term& term, size_t targetIndex, double days, double relative, bool belowBefore) const;
   double ExactOffset(const Term& term, const Target& target, double days) const;
 
   const EventQuery& query_;
@@ -322,8 +340,62 @@ void Search::BuildTerms() {
   }
 }
 
+// Step k's cubic runs through the samples k - 1 .. k + 2 (values index k + 1 .. k + 4):
+// rough where any fourth difference over samples touching them is large.
+void MarkRough(Track& track, const std::vector<double>& fourths) {
+  track.rough.assign(track.values.size() - 5, 0);
+  for (size_t i = 4; i < fourths.size(); ++i) {
+    if (fourths[i] <= kFourthDifference) continue;
+    // Samples i - 4 .. i overlap the cubics of steps i - 8 .. i - 1.
+    for (size_t k = i >= 8 ? i - 8 : 0; k < i && k < track.rough.size(); ++k) track.rough[k] = 1;
+  }
+}
+
+double Search::Longitude(const Track& track, double t) const {
+  const double progressedStart = query_.radix.hours / 24.0 + static_cast<double>(DayNumber({query_.radix.day, query_.radix.month, query_.radix.year}) - DayNumber(query_.from));
+  const double s = track.key.progressed ? progressedStart + (t - progressedStart) / kProgressionYear : t;
+  ChartResult result;
+  ComputeFactors(EventMoment(query_, s * kSecondsPerDay), FactorBit(track.key.factor), result);
+  return result.state.factorLongitude[track.key.factor];
+}
+
+// The finest grid over the whole slice: computed where the coarse grid's steps are rough
+// (and one step either side), elsewhere taken from the coarse cubics, which are as good
+// there as the model's. Its own rough steps are then marked as before.
+void Search::RefineRough(Track& track, double from, int64_t n) const {
+  const Track coarse = track;
+  track.step = std::ldexp(1.0, kFinestStep);
+  const int64_t m = std::llround(static_cast<double>(n) * coarse.step / track.step);
+  track.values.assign(static_cast<size_t>(m + 5), 0.0);
+  const auto roughNear = [&](double t) {
+    const double k = std::floor((t - from) / coarse.step);
+    for (double j = k - 1.0; j <= k + 1.0; j += 1.0) {
+      if (j < 0.0 || j >= static_cast<double>(coarse.rough.size()) || coarse.rough[static_cast<size_t>(j)] != 0) return true;
+    }
+    return false;
+  };
+  for (int64_t k = -2; k <= m + 2; ++k) {
+    const double t = from + static_cast<double>(k) * track.step;
+    const double smooth = coarse.At(t);
+    double v = smooth;
+    if (roughNear(t)) {
+      v = Longitude(track, t);
+      v += 360.0 * std::nearbyint((smooth - v) / 360.0);
+    }
+    track.values[static_cast<size_t>(k + 2)] = v;
+  }
+  std::vector<double> fourths(track.values.size(), 0.0);
+  for (size_t i = 4; i < track.values.size(); ++i) {
+    const std::vector<double>& v = track.values;
+    fourths[i] = std::fabs(v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4]);
+  }
+  MarkRough(track, fourths);
+}
+
 void Search::SampleTrack(Track& track, double from, double to) const {
   const double progressedStart = query_.radix.hours / 24.0 + static_cast<double>(DayNumber({query_.radix.day, query_.radix.month, query_.radix.year}) - DayNumber(query_.from));
+  const bool modern = query_.radix.ephemeris == Ephemeris::Swiss;
+  double coarser = std::numeric_limits<double>::infinity();
   for (int exponent = track.firstExponent;; --exponent) {
     track.step = std::ldexp(1.0, exponent);
     track.start = from;
@@ -350,12 +422,19 @@ void Search::SampleTrack(Track& track, double from, double to) const {
       largest = std::max(largest, std::fabs(track.values[i] - track.values[i - 1]));
     }
     double fourth = 0.0;
+    std::vector<double> fourths(track.values.size(), 0.0);  // of the samples i - 4 .. i
     for (size_t i = 4; i < track.values.size(); ++i) {
       const std::vector<double>& v = track.values;
-      fourth = std::max(fourth, std::fabs(v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4]));
+      fourths[i] = std::fabs(v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4]);
+      fourth = std::max(fourth, fourths[i]);
     }
-    if ((largest <= kLargestChange && fourth <= kFourthDifference) || exponent <= kFinestStep) {
-      track.carry = track.values[static_cast<size_t>(n + 2)];
+    const bool stalled = modern && fourth > coarser / 4.0;
+    coarser = fourth;
+    track.rough.clear();
+    if ((largest <= kLargestChange && (fourth <= kFourthDifference || stalled)) || exponent <= kFinestStep) {
+      if (modern && fourth > kFourthDifference) MarkRough(track, fourths);
+      if (modern && fourth > kFourthDifference && exponent > kFinestStep) RefineRough(track, from, n);
+      track.carry = track.values[track.values.size() - 3];
       return;
     }
   }
@@ -386,6 +465,32 @@ int64_t Search::CheckedSecond(const Term& term, size_t targetIndex, double days,
   if (below(static_cast<double>(second) - 0.5) != belowBefore) return second - 1;
   if (below(static_cast<double>(second) + 0.5) == belowBefore) return second + 1;
   return second;
+}
+
+// The second of a crossing of the radix position's level (relative to it: -orb, 0 or
+// +orb) near the cubic's moment, from the full model alone: a bracket of half seconds
+// widened from there, then halved down to one second.
+int64_t Search::SearchedSecond(const Term& term, size_t targetIndex, double days, double relative,
+                               bool belowBefore) const {
+  const Target& target = (*term.targets)[targetIndex];
+  const auto below = [&](double s) {
+    double g = ExactOffset(term, target, s / kSecondsPerDay);
+    g += width_ * std::nearbyint((relative - g) / width_);
+    return g < relative;
+  };
+  const int64_t second = std::llround(days * kSecondsPerDay);
+  double lo = static_cast<double>(second) - 0.5, hi = static_cast<double>(second) + 0.5;
+  bool atLo = below(lo), atHi = below(hi);
+  for (double reach = 1.0; !(atLo == belowBefore && atHi != belowBefore) && reach < 4.0 * kSecondsPerDay; reach *= 2.0) {
+    if (atLo != belowBefore) lo -= reach, atLo = below(lo);
+    if (atHi == belowBefore) hi += reach, atHi = below(hi);
+  }
+  if (!(atLo == belowBefore && atHi != belowBefore)) return second;  // no crossing nearby: keep the cubic's
+  while (hi - lo > 1.0) {
+    const double mid = lo + std::floor((hi - lo) / 2.0);
+    (below(mid) == belowBefore ? lo : hi) = mid;
+  }
+  return std::llround(lo + 0.5);
 }
 
 void Search::StartTerm(Term& term, double t, double u) {
@@ -488,11 +593,18 @@ void Search::ScanTerm(Term& term, double from, double to) {
   const double orb = query_.orb.degrees;
   std::vector<StepRecord> records;
   std::vector<size_t> candidates;
+  const auto roughAt = [&](double t) {
+    for (const auto& [index, weight] : term.tracks) {
+      if (tracks_[index].RoughAt(t)) return true;
+    }
+    return false;
+  };
   for (int64_t j = 0; j < n; ++j) {
     const double t0 = from + static_cast<double>(j) * step;
     if (t0 >= periodEnd_) break;
     const size_t at = static_cast<size_t>(j + 1);
     const Cubic p = CubicThrough(u[at - 1], u[at], u[at + 1], u[at + 2]);
+    const bool rough = roughAt(t0 + 0.5 * step);
     std::array<double, 4> taus{};
     const int count = MonotonePieces(p, taus);
     std::array<double, 4> values{};
@@ -551,6 +663,16 @@ void Search::ScanTerm(Term& term, double from, double to) {
           if (i + 2 < count && pb > levels[0] && pb < levels[2]) {
             records.push_back({taus[i + 1], 3, alias, 0, pb, mid, rising});
           }
+        }
+      }
+      if (rough) {
+        for (StepRecord& record : records) {
+          if (record.order > 2) continue;
+          const bool rising = record.order == 2 ? record.side > 0 : (record.order == 1) == (record.side < 0);
+          const double relative = record.order == 2 ? 0.0 : record.side * orb;
+          const double days = t0 + record.tau * step;
+          const int64_t second = SearchedSecond(term, index, days, relative, rising);
+          record.tau = (static_cast<double>(second) / kSecondsPerDay - t0) / step;
         }
       }
       std::sort(records.begin(), records.end(), [](const StepRecord& a, const StepRecord& b) {

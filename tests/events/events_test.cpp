@@ -13,6 +13,7 @@
 
 #include "engine/chart_core.h"
 #include "engine/formatting.h"
+#include "ephemeris/swiss_sky.h"
 #include "events/event_search.h"
 #include "events/radix_lists.h"
 #include "midpoints/picture_orb.h"
@@ -242,13 +243,14 @@ int Compare(const EventQuery& query, const std::string& label) {
   return crossings;
 }
 
-EventQuery RandomQuery(std::mt19937& random, int maxDays) {
+EventQuery RandomQuery(std::mt19937& random, int maxDays, Ephemeris sky = Ephemeris::Model) {
   std::uniform_int_distribution<int> year(1900, 2100), month(1, 12), day(1, 28), days(1, maxDays);
   std::uniform_real_distribution<double> hours(0.0, 24.0), lon(-180.0, 180.0), lat(-60.0, 60.0), orb(0.2, 2.0);
   EventQuery query;
   query.radix = {day(random), month(random), year(random), hours(random), lon(random), lat(random)};
   query.radix.westLongitude = query.radix.longitude < 0;
   query.radix.southLatitude = query.radix.latitude < 0;
+  query.radix.ephemeris = sky;
   ChartResult chart;
   ComputeChart(query.radix, chart);
   query.radixLongitudes = chart.state.factorLongitude;
@@ -264,17 +266,52 @@ EventQuery RandomQuery(std::mt19937& random, int maxDays) {
 }
 
 // Random radixes, periods, factors and kinds: a quick handful here, many under `long`.
-void RandomCases(int count, int maxDays, unsigned seed) {
+void RandomCases(int count, int maxDays, unsigned seed, Ephemeris sky = Ephemeris::Model) {
   std::mt19937 random(seed);
   int crossings = 0;
   for (int i = 0; i < count; ++i) {
-    const EventQuery query = RandomQuery(random, maxDays);
+    const EventQuery query = RandomQuery(random, maxDays, sky);
     crossings += Compare(query, "case " + std::to_string(i));
   }
   EXPECT_GT(crossings, count);  // the cases test something
 }
 
-TEST(EventSearchTest, RandomCasesMatchTheMinuteScan) { RandomCases(3, 12, 7); }
+TEST(EventSearchTest, RandomCasesMatchTheMinuteScan) {
+  RandomCases(3, 12, 7);
+  InstallSwissSky();
+  RandomCases(3, 12, 5, Ephemeris::Swiss);
+}
+
+// The modern sky bends Apollon's light while it passes behind the Sun (29 October 2025),
+// fast and not smoothly: radix positions placed on its path through those hours must be
+// crossed to the second, each once.
+TEST(EventSearchTest, ModernSkyBehindTheSun) {
+  InstallSwissSky();
+  EventQuery query;
+  query.radix = {1, 1, 1990, 12.0, 10.0, 50.0};
+  query.radix.ephemeris = Ephemeris::Swiss;
+  query.from = {27, 10, 2025};
+  query.days = 5;
+  query.moving = {AP};
+  query.kinds = EventKindBit(EventKind::Transit);
+  query.orb = Orb{0.01};
+  double conjunction = 0.0, closest = 360.0;
+  for (double s = 0.0; s < 5 * 86400.0; s += 600.0) {
+    ChartResult r;
+    ComputeFactors(EventMoment(query, s), FactorBit(AP) | FactorBit(SO), r);
+    const double apart = std::fabs(std::remainder(r.state.factorLongitude[AP] - r.state.factorLongitude[SO], 360.0));
+    if (apart < closest) closest = apart, conjunction = s;
+  }
+  ASSERT_LT(closest, 0.3);
+  for (int f = 0; f < kFactorCount; ++f) query.radixLongitudes[f] = std::fmod(37.0 * f + 5.0, 360.0);
+  const std::array<double, 8> hours{-20.0, -6.0, -2.0, -0.5, 0.0, 0.7, 3.0, 9.0};
+  for (size_t i = 0; i < hours.size(); ++i) {
+    ChartResult r;
+    ComputeFactors(EventMoment(query, conjunction + hours[i] * 3600.0), FactorBit(AP), r);
+    query.radixLongitudes[SO + static_cast<int>(i)] = r.state.factorLongitude[AP] + 1e-5 * static_cast<double>(i % 3);
+  }
+  EXPECT_GE(Compare(query, "behind the Sun"), static_cast<int>(hours.size()));
+}
 // A sanitized build computes a chart many times slower: it runs fewer cases
 // (GYROLUX_EVENT_CASES) over the same kinds of periods.
 TEST(EventSearchTest, ManyRandomCasesMatchTheMinuteScan) {
