@@ -33,7 +33,8 @@ namespace {
 // vanish, so there the halving stops once they no longer fall as a smooth function's do
 // (by 16 each time), and the steps whose own fourth differences stay large are marked
 // rough: a crossing or orb boundary the cubic finds in a rough step is searched for to
-// the second with the full model instead.
+// the second with the full model instead. Where they exceed what a join can cause, the
+// fast bending is sampled on the finest grid as well, and the terms step on it there.
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kSliceDays = 32.0;
@@ -43,6 +44,9 @@ constexpr double kLeadDays = 416.0;
 constexpr double kProgressionYear = 365.25;
 constexpr int kFinestStep = -10;         // 2^-10 day, 84 s: the angles near the poles
 constexpr double kFourthDifference = 1e-7;  // degrees: the cubic's error is a fraction of it
+// The most a join of the modern sky's fitted spans adds to a fourth difference: three
+// times its step, which is at most twice the fitting error, and the smooth part's share.
+constexpr double kJoinFourthDifference = 6.0 * kModernFitError + kFourthDifference;
 constexpr double kLargestChange = 20.0;     // degrees per grid step, for a safe unwrap
 constexpr double kHalfSecondMargin = 0.1;   // seconds around a half second: check exactly
 
@@ -65,6 +69,10 @@ struct Track {
   double start = 0.0;
   std::vector<double> values;
   std::vector<char> rough;  // per step from start: the cubic is not trusted there
+  // Where some steps are rough: the finest grid over the slice, used in the window (per
+  // step: a rough step or next to one).
+  std::vector<Track> fine;
+  std::vector<char> window;
   double carry = std::numeric_limits<double>::quiet_NaN();  // unwrapped value at the next slice's start
 
   double At(double t) const {
@@ -81,10 +89,17 @@ struct Track {
   }
 
   bool RoughAt(double t) const {
+    if (InWindow(t)) return fine[0].RoughAt(t);
     if (rough.empty()) return false;
     const double k = std::floor((t - start) / step);
     return k < 0.0 || k >= static_cast<double>(rough.size()) || rough[static_cast<size_t>(k)] != 0;
   }
+  bool InWindow(double t) const {
+    if (fine.empty()) return false;
+    const double k = std::floor((t - start) / step);
+    return k < 0.0 || k >= static_cast<double>(window.size()) || window[static_cast<size_t>(k)] != 0;
+  }
+  double Value(double t) const { return InWindow(t) ? fine[0].At(t) : At(t); }
 };
 
 // Where a stay stands for one radix position of one moving position.
@@ -208,7 +223,7 @@ class Search {
   void BuildTerms();
   int TrackIndex(TrackKey key);
   void SampleTrack(Track& track, double from, double to) const;
-  void RefineRough(Track& track, double from, int64_t n) const;
+  void RefineRough(Track& track, double from, int64_t n, const std::vector<double>& fourths) const;
   double Longitude(const Track& track, double t) const;
   void ScanTerm(Term& term, double from, double to);
   void StartTerm(Term& term, double t, double u);
@@ -359,18 +374,35 @@ double Search::Longitude(const Track& track, double t) const {
   return result.state.factorLongitude[track.key.factor];
 }
 
-// The finest grid over the whole slice: computed where the coarse grid's steps are rough
-// (and one step either side), elsewhere taken from the coarse cubics, which are as good
-// there as the model's. Its own rough steps are then marked as before.
-void Search::RefineRough(Track& track, double from, int64_t n) const {
-  const Track coarse = track;
+// Where the coarse grid's fourth differences exceed what a join of spans can cause (the
+// bending while a body passes the Sun), the longitude is held on the finest grid too:
+// computed in those steps and one either side, elsewhere taken from the coarse cubics.
+// Its own rough steps are then marked as before.
+void Search::RefineRough(Track& coarse, double from, int64_t n, const std::vector<double>& fourths) const {
+  // Fourth differences up to a join's allow only for the steps where the fitted spans
+  // meet: the finest grid would not smooth those, the search to the second handles them.
+  std::vector<char> fast(coarse.rough.size(), 0);
+  for (size_t i = 4; i < fourths.size(); ++i) {
+    if (fourths[i] <= kJoinFourthDifference) continue;
+    for (size_t k = i >= 8 ? i - 8 : 0; k < i && k < fast.size(); ++k) fast[k] = 1;
+  }
+  if (std::find(fast.begin(), fast.end(), 1) == fast.end()) return;
+  coarse.window.assign(coarse.rough.size(), 0);
+  for (size_t k = 0; k < fast.size(); ++k) {
+    if (fast[k] == 0) continue;
+    for (size_t j = k > 0 ? k - 1 : 0; j <= k + 1 && j < coarse.window.size(); ++j) coarse.window[j] = 1;
+  }
+  coarse.fine.assign(1, Track{});
+  Track& track = coarse.fine[0];
+  track.key = coarse.key;
+  track.start = from;
   track.step = std::ldexp(1.0, kFinestStep);
   const int64_t m = std::llround(static_cast<double>(n) * coarse.step / track.step);
   track.values.assign(static_cast<size_t>(m + 5), 0.0);
   const auto roughNear = [&](double t) {
     const double k = std::floor((t - from) / coarse.step);
     for (double j = k - 1.0; j <= k + 1.0; j += 1.0) {
-      if (j < 0.0 || j >= static_cast<double>(coarse.rough.size()) || coarse.rough[static_cast<size_t>(j)] != 0) return true;
+      if (j < 0.0 || j >= static_cast<double>(coarse.window.size()) || coarse.window[static_cast<size_t>(j)] != 0) return true;
     }
     return false;
   };
@@ -384,12 +416,12 @@ void Search::RefineRough(Track& track, double from, int64_t n) const {
     }
     track.values[static_cast<size_t>(k + 2)] = v;
   }
-  std::vector<double> fourths(track.values.size(), 0.0);
+  std::vector<double> fineFourths(track.values.size(), 0.0);
   for (size_t i = 4; i < track.values.size(); ++i) {
     const std::vector<double>& v = track.values;
-    fourths[i] = std::fabs(v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4]);
+    fineFourths[i] = std::fabs(v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4]);
   }
-  MarkRough(track, fourths);
+  MarkRough(track, fineFourths);
 }
 
 void Search::SampleTrack(Track& track, double from, double to) const {
@@ -431,9 +463,11 @@ void Search::SampleTrack(Track& track, double from, double to) const {
     const bool stalled = modern && fourth > coarser / 4.0;
     coarser = fourth;
     track.rough.clear();
+    track.fine.clear();
+    track.window.clear();
     if ((largest <= kLargestChange && (fourth <= kFourthDifference || stalled)) || exponent <= kFinestStep) {
       if (modern && fourth > kFourthDifference) MarkRough(track, fourths);
-      if (modern && fourth > kFourthDifference && exponent > kFinestStep) RefineRough(track, from, n);
+      if (modern && fourth > kFourthDifference && exponent > kFinestStep) RefineRough(track, from, n, fourths);
       track.carry = track.values[track.values.size() - 3];
       return;
     }
@@ -585,9 +619,23 @@ void Search::ScanTerm(Term& term, double from, double to) {
   for (int64_t j = -1; j <= n + 1; ++j) {
     const double t = from + static_cast<double>(j) * step;
     double sum = term.constant;
-    for (const auto& [index, weight] : term.tracks) sum += weight * tracks_[index].At(t);
+    for (const auto& [index, weight] : term.tracks) sum += weight * tracks_[index].Value(t);
     u[static_cast<size_t>(j + 1)] = sum;
   }
+  // Where a longitude is held on its finest grid, the term steps on that grid.
+  bool anyFine = false;
+  for (const auto& [index, weight] : term.tracks) anyFine = anyFine || !tracks_[index].fine.empty();
+  const auto inWindow = [&](double t) {
+    for (const auto& [index, weight] : term.tracks) {
+      if (tracks_[index].InWindow(t)) return true;
+    }
+    return false;
+  };
+  const auto sumAt = [&](double t) {
+    double sum = term.constant;
+    for (const auto& [index, weight] : term.tracks) sum += weight * tracks_[index].Value(t);
+    return sum;
+  };
   if (!term.started) StartTerm(term, from, u[1]);
   const std::vector<Target>& targets = *term.targets;
   const double orb = query_.orb.degrees;
@@ -599,16 +647,12 @@ void Search::ScanTerm(Term& term, double from, double to) {
     }
     return false;
   };
-  for (int64_t j = 0; j < n; ++j) {
-    const double t0 = from + static_cast<double>(j) * step;
-    if (t0 >= periodEnd_) break;
-    const size_t at = static_cast<size_t>(j + 1);
-    const Cubic p = CubicThrough(u[at - 1], u[at], u[at + 1], u[at + 2]);
+  const auto scanStep = [&](double t0, double step, const Cubic& p, double ua, double ub) {
     const bool rough = roughAt(t0 + 0.5 * step);
     std::array<double, 4> taus{};
     const int count = MonotonePieces(p, taus);
     std::array<double, 4> values{};
-    for (int i = 0; i < count; ++i) values[i] = i == 0 ? u[at] : (i == count - 1 ? u[at + 1] : p.At(taus[i]));
+    for (int i = 0; i < count; ++i) values[i] = i == 0 ? ua : (i == count - 1 ? ub : p.At(taus[i]));
     const double least = *std::min_element(values.begin(), values.begin() + count);
     const double most = *std::max_element(values.begin(), values.begin() + count);
     const double low = least - orb, high = most + orb;
@@ -680,6 +724,24 @@ void Search::ScanTerm(Term& term, double from, double to) {
       });
       for (const StepRecord& record : records) Feed(term, index, record, t0, step);
     }
+  };
+  const double fineStep = std::ldexp(1.0, kFinestStep);
+  for (int64_t j = 0; j < n; ++j) {
+    const double t0 = from + static_cast<double>(j) * step;
+    if (t0 >= periodEnd_) break;
+    if (anyFine && step > fineStep &&
+        (inWindow(t0 - 0.5 * step) || inWindow(t0 + 0.5 * step) || inWindow(t0 + 1.5 * step))) {
+      const int64_t parts = std::llround(step / fineStep);
+      for (int64_t i = 0; i < parts; ++i) {
+        const double s0 = t0 + static_cast<double>(i) * fineStep;
+        if (s0 >= periodEnd_) break;
+        const double ua = sumAt(s0), ub = sumAt(s0 + fineStep);
+        scanStep(s0, fineStep, CubicThrough(sumAt(s0 - fineStep), ua, ub, sumAt(s0 + 2.0 * fineStep)), ua, ub);
+      }
+      continue;
+    }
+    const size_t at = static_cast<size_t>(j + 1);
+    scanStep(t0, step, CubicThrough(u[at - 1], u[at], u[at + 1], u[at + 2]), u[at], u[at + 1]);
   }
 }
 
