@@ -53,7 +53,7 @@ struct Piece {
   std::unique_ptr<const Piece> halves[2];
 };
 
-constexpr double kShortestPiece = 0.25;
+constexpr double kShortestPiece = 1.0 / 128.0;
 constexpr double kShortPieceDays = 4.0;
 constexpr std::size_t kShortPieceTerms = 12;
 // What a piece's series may differ from the library at the checks, in degrees

@@ -43,10 +43,13 @@ constexpr double kSliceDays = 32.0;
 constexpr double kLeadDays = 416.0;
 constexpr double kProgressionYear = 365.25;
 constexpr int kFinestStep = -10;         // 2^-10 day, 84 s: the angles near the poles
+constexpr int kFinestBendingStep = -8;   // 2^-8 day, 5.6 min: the bending behind the Sun
 constexpr double kFourthDifference = 1e-7;  // degrees: the cubic's error is a fraction of it
-// The most a join of the modern sky's fitted spans adds to a fourth difference: three
-// times its step, which is at most twice the fitting error, and the smooth part's share.
-constexpr double kJoinFourthDifference = 6.0 * kModernFitError + kFourthDifference;
+// The modern sky is itself only as close to the library as its fit (kModernFitError): a
+// join of spans steps by up to twice that, which puts three times the step into a fourth
+// difference however fine the grid. Its grid is fine enough once the fourth differences
+// stay below that, with the smooth part's share on top.
+constexpr double kModernFourthDifference = 6.0 * kModernFitError + kFourthDifference;
 constexpr double kLargestChange = 20.0;     // degrees per grid step, for a safe unwrap
 constexpr double kHalfSecondMargin = 0.1;   // seconds around a half second: check exactly
 
@@ -69,6 +72,7 @@ struct Track {
   double start = 0.0;
   std::vector<double> values;
   std::vector<char> rough;  // per step from start: the cubic is not trusted there
+  std::vector<double> error;  // per step from start (modern sky): how far the cubic may be off
   // Where some steps are rough: the finest grid over the slice, used in the window (per
   // step: a rough step or next to one).
   std::vector<Track> fine;
@@ -97,10 +101,42 @@ struct Track {
   bool InWindow(double t) const {
     if (fine.empty()) return false;
     const double k = std::floor((t - start) / step);
-    return k < 0.0 || k >= static_cast<double>(window.size()) || window[static_cast<size_t>(k)] != 0;
+    return k >= 0.0 && k < static_cast<double>(window.size()) && window[static_cast<size_t>(k)] != 0;
   }
-  double Value(double t) const { return InWindow(t) ? fine[0].At(t) : At(t); }
+  double Value(double t) const { return InWindow(t) ? fine[0].Value(t) : At(t); }
+  // The grid the longitude is held on at t.
+  double StepAt(double t) const { return InWindow(t) ? fine[0].StepAt(t) : step; }
+  double ErrorAt(double t) const {
+    if (InWindow(t)) return fine[0].ErrorAt(t);
+    const double k = std::floor((t - start) / step);
+    if (k < 0.0 || k >= static_cast<double>(error.size())) return std::numeric_limits<double>::infinity();
+    return error[static_cast<size_t>(k)];
+  }
 };
+
+// The modern sky's longitudes are smooth between the joins of its fitted spans, where they
+// step by a fraction of the fitting error. Such a step s puts s, -3s, 3s, -s into four
+// neighbouring fourth differences, so neighbours differ by up to 6s, while a smooth
+// function's neighbouring fourth differences differ by less than they are large. So a
+// step's cubic (through samples k - 1 .. k + 2) is off by at most a quarter of the largest
+// fourth difference over those samples (a kink's share; a smooth cubic's is 3/128) plus the
+// step a join can make there: a sixth of the largest neighbouring difference plus a third
+// of the largest fourth difference.
+void SetErrors(Track& track) {
+  const std::vector<double>& v = track.values;
+  std::vector<double> fourths(v.size(), 0.0);  // signed, of the samples i - 4 .. i
+  for (size_t i = 4; i < v.size(); ++i) fourths[i] = v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4];
+  track.error.assign(v.size() - 5, 0.0);
+  for (size_t k = 0; k < track.error.size(); ++k) {
+    double largest = 0.0, jump = 0.0;
+    for (size_t i = std::max<size_t>(k + 1, 4); i <= k + 8 && i < v.size(); ++i) {
+      largest = std::max(largest, std::fabs(fourths[i]));
+      if (i > 4) jump = std::max(jump, std::fabs(fourths[i] - fourths[i - 1]));
+    }
+    track.error[k] = 0.25 * largest + jump / 6.0 + largest / 3.0;
+  }
+}
+
 
 // Where a stay stands for one radix position of one moving position.
 struct PendingEvent {
@@ -147,6 +183,8 @@ struct StepRecord {
   double value;
   double level;
   bool isMax;
+  double rate = 0.0;   // crossing, entering, leaving: the moving position's degrees per day
+  double error = 0.0;  // and how far the cubic may be off there (modern sky), degrees
 };
 
 struct Cubic {
@@ -212,6 +250,7 @@ class Search {
     periodEnd_ = static_cast<double>(query.days);
     periodSeconds_ = query.days * static_cast<int64_t>(kSecondsPerDay);
     threads_ = options.threads > 0 ? options.threads : DefaultSearchThreads();
+    modern_ = query.radix.ephemeris == Ephemeris::Swiss;
     BuildTargets();
     BuildTerms();
   }
@@ -223,14 +262,15 @@ class Search {
   void BuildTerms();
   int TrackIndex(TrackKey key);
   void SampleTrack(Track& track, double from, double to) const;
-  void RefineRough(Track& track, double from, int64_t n, const std::vector<double>& fourths) const;
+  void RefineRough(Track& track, const std::vector<double>& fourths) const;
   double Longitude(const Track& track, double t) const;
   void ScanTerm(Term& term, double from, double to);
   void StartTerm(Term& term, double t, double u);
   void Feed(Term& term, size_t targetIndex, const StepRecord& record, double t0, double step);
   void CloseStay(Term& term, size_t targetIndex, std::optional<double> leaving);
+  double EdgeDays(const Term& term, size_t targetIndex, const StepRecord& record, double t) const;
   int64_t CheckedSecond(const Term& term, size_t targetIndex, double days, double level, int64_t alias,
-                        bool belowBefore) const;
+                        bool belowBefore, double rate, double error) const;
   int64_t SearchedSecond(const Term& term, size_t targetIndex, double days, double relative, bool belowBefore) const;
   double ExactOffset(const Term& term, const Target& target, double days) const;
 
@@ -241,6 +281,7 @@ class Search {
   double periodEnd_;
   int64_t periodSeconds_;
   int threads_ = 1;
+  bool modern_ = false;
   std::vector<Target> factorTargets_;
   std::vector<Target> allTargets_;
   std::vector<Track> tracks_;
@@ -357,10 +398,10 @@ void Search::BuildTerms() {
 
 // Step k's cubic runs through the samples k - 1 .. k + 2 (values index k + 1 .. k + 4):
 // rough where any fourth difference over samples touching them is large.
-void MarkRough(Track& track, const std::vector<double>& fourths) {
+void MarkRough(Track& track, const std::vector<double>& fourths, double limit) {
   track.rough.assign(track.values.size() - 5, 0);
   for (size_t i = 4; i < fourths.size(); ++i) {
-    if (fourths[i] <= kFourthDifference) continue;
+    if (fourths[i] <= limit) continue;
     // Samples i - 4 .. i overlap the cubics of steps i - 8 .. i - 1.
     for (size_t k = i >= 8 ? i - 8 : 0; k < i && k < track.rough.size(); ++k) track.rough[k] = 1;
   }
@@ -374,43 +415,46 @@ double Search::Longitude(const Track& track, double t) const {
   return result.state.factorLongitude[track.key.factor];
 }
 
-// Where the coarse grid's fourth differences exceed what a join of spans can cause (the
-// bending while a body passes the Sun), the longitude is held on the finest grid too:
-// computed in those steps and one either side, elsewhere taken from the coarse cubics.
-// Its own rough steps are then marked as before.
-void Search::RefineRough(Track& coarse, double from, int64_t n, const std::vector<double>& fourths) const {
-  // Fourth differences up to a join's allow only for the steps where the fitted spans
-  // meet: the finest grid would not smooth those, the search to the second handles them.
-  std::vector<char> fast(coarse.rough.size(), 0);
+// Where the grid's fourth differences exceed what a join of spans can cause (the bending
+// while a body passes the Sun), a track of half the step holds the longitude: computed in
+// those steps and one either side, elsewhere taken from this grid's cubics. It is refined
+// the same way down to the finest step, where steps still above are marked rough.
+void Search::RefineRough(Track& coarse, const std::vector<double>& fourths) const {
+  std::vector<char> fast(coarse.values.size() - 5, 0);
+  bool any = false;
   for (size_t i = 4; i < fourths.size(); ++i) {
-    if (fourths[i] <= kJoinFourthDifference) continue;
+    if (fourths[i] <= kModernFourthDifference) continue;
+    any = true;
     for (size_t k = i >= 8 ? i - 8 : 0; k < i && k < fast.size(); ++k) fast[k] = 1;
   }
-  if (std::find(fast.begin(), fast.end(), 1) == fast.end()) return;
-  coarse.window.assign(coarse.rough.size(), 0);
+  if (!any) return;
+  coarse.window.assign(fast.size(), 0);
   for (size_t k = 0; k < fast.size(); ++k) {
     if (fast[k] == 0) continue;
     for (size_t j = k > 0 ? k - 1 : 0; j <= k + 1 && j < coarse.window.size(); ++j) coarse.window[j] = 1;
   }
+  // The finer grid covers the window and two steps either side (the cubics reach that far).
+  const auto first = std::find(coarse.window.begin(), coarse.window.end(), 1) - coarse.window.begin();
+  const auto last = coarse.window.rend() - std::find(coarse.window.rbegin(), coarse.window.rend(), 1) - 1;
   coarse.fine.assign(1, Track{});
   Track& track = coarse.fine[0];
   track.key = coarse.key;
-  track.start = from;
-  track.step = std::ldexp(1.0, kFinestStep);
-  const int64_t m = std::llround(static_cast<double>(n) * coarse.step / track.step);
+  track.start = coarse.start + static_cast<double>(first - 2) * coarse.step;
+  track.step = 0.5 * coarse.step;
+  const int64_t m = 2 * (last - first + 5);
   track.values.assign(static_cast<size_t>(m + 5), 0.0);
-  const auto roughNear = [&](double t) {
-    const double k = std::floor((t - from) / coarse.step);
+  const auto computedNear = [&](double t) {
+    const double k = std::floor((t - coarse.start) / coarse.step);
     for (double j = k - 1.0; j <= k + 1.0; j += 1.0) {
       if (j < 0.0 || j >= static_cast<double>(coarse.window.size()) || coarse.window[static_cast<size_t>(j)] != 0) return true;
     }
     return false;
   };
   for (int64_t k = -2; k <= m + 2; ++k) {
-    const double t = from + static_cast<double>(k) * track.step;
+    const double t = track.start + static_cast<double>(k) * track.step;
     const double smooth = coarse.At(t);
     double v = smooth;
-    if (roughNear(t)) {
+    if (computedNear(t)) {
       v = Longitude(track, t);
       v += 360.0 * std::nearbyint((smooth - v) / 360.0);
     }
@@ -421,7 +465,12 @@ void Search::RefineRough(Track& coarse, double from, int64_t n, const std::vecto
     const std::vector<double>& v = track.values;
     fineFourths[i] = std::fabs(v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4]);
   }
-  MarkRough(track, fineFourths);
+  SetErrors(track);
+  if (track.step > std::ldexp(1.0, kFinestBendingStep)) {
+    RefineRough(track, fineFourths);
+  } else {
+    MarkRough(track, fineFourths, kModernFourthDifference);
+  }
 }
 
 void Search::SampleTrack(Track& track, double from, double to) const {
@@ -465,9 +514,11 @@ void Search::SampleTrack(Track& track, double from, double to) const {
     track.rough.clear();
     track.fine.clear();
     track.window.clear();
-    if ((largest <= kLargestChange && (fourth <= kFourthDifference || stalled)) || exponent <= kFinestStep) {
-      if (modern && fourth > kFourthDifference) MarkRough(track, fourths);
-      if (modern && fourth > kFourthDifference && exponent > kFinestStep) RefineRough(track, from, n, fourths);
+    const double limit = modern ? kModernFourthDifference : kFourthDifference;
+    if ((largest <= kLargestChange && (fourth <= limit || stalled)) || exponent <= kFinestStep) {
+      if (modern) SetErrors(track);
+      if (modern && fourth > limit) MarkRough(track, fourths, limit);
+      if (modern && fourth > limit && exponent > kFinestBendingStep) RefineRough(track, fourths);
       track.carry = track.values[track.values.size() - 3];
       return;
     }
@@ -484,13 +535,18 @@ double Search::ExactOffset(const Term& term, const Target& target, double days) 
 
 // The crossing's second, rounded from the cubic's moment; where that lies near half a
 // second, the full model decides on which side of the half second the crossing falls.
+// In the modern sky the cubic may be off by `error` degrees, which at the moving
+// position's rate can be more than a second: then the full model finds the second.
 int64_t Search::CheckedSecond(const Term& term, size_t targetIndex, double days, double level, int64_t alias,
-                              bool belowBefore) const {
+                              bool belowBefore, double rate, double error) const {
   const double x = days * kSecondsPerDay;
   const int64_t second = std::llround(x);
-  if (std::fabs(std::fabs(x - static_cast<double>(second)) - 0.5) > kHalfSecondMargin) return second;
+  const double margin = modern_ ? std::max(kHalfSecondMargin, error / std::fabs(rate) * kSecondsPerDay)
+                                : kHalfSecondMargin;
+  if (std::fabs(std::fabs(x - static_cast<double>(second)) - 0.5) > margin) return second;
   const Target& target = (*term.targets)[targetIndex];
   const double relative = level - target.position - static_cast<double>(alias) * width_;  // -orb, 0 or +orb
+  if (margin >= 0.5) return SearchedSecond(term, targetIndex, days, relative, belowBefore);
   const auto below = [&](double s) {
     double g = ExactOffset(term, target, s / kSecondsPerDay);
     g += width_ * std::nearbyint((relative - g) / width_);  // the side of the wrap nearer the level
@@ -567,6 +623,17 @@ void Search::CloseStay(Term& term, size_t targetIndex, std::optional<double> lea
   state.inside = false;
 }
 
+// An orb boundary's moment: the cubic's in the model; in the modern sky its second is
+// checked like a crossing's.
+double Search::EdgeDays(const Term& term, size_t targetIndex, const StepRecord& record, double t) const {
+  if (!modern_) return t;
+  const double orb = query_.orb.degrees;
+  const bool rising = (record.order == 1) == (record.side < 0);
+  const double level = record.level + record.side * orb;
+  return static_cast<double>(CheckedSecond(term, targetIndex, t, level, record.alias, rising, record.rate, record.error)) /
+         kSecondsPerDay;
+}
+
 void Search::Feed(Term& term, size_t targetIndex, const StepRecord& record, double t0, double step) {
   TargetState& state = term.states[targetIndex];
   const double t = t0 + record.tau * step;
@@ -574,7 +641,7 @@ void Search::Feed(Term& term, size_t targetIndex, const StepRecord& record, doub
   switch (record.order) {
     case 0:  // leaving
       if (!state.inside) return;
-      CloseStay(term, targetIndex, t);
+      CloseStay(term, targetIndex, EdgeDays(term, targetIndex, record, t));
       state.departed = true;
       state.departureAlias = record.alias;
       state.departureSide = record.side;
@@ -584,7 +651,7 @@ void Search::Feed(Term& term, size_t targetIndex, const StepRecord& record, doub
       state.inside = true;
       state.alias = record.alias;
       state.arrivalSide = record.side;
-      state.entering = t;
+      state.entering = EdgeDays(term, targetIndex, record, t);
       state.passBase = state.departed && state.departureAlias == record.alias && state.departureSide == record.side
                            ? state.lastPass
                            : 0;
@@ -597,7 +664,7 @@ void Search::Feed(Term& term, size_t targetIndex, const StepRecord& record, doub
         state.passBase = 0;
       }
       const bool belowBefore = record.side > 0;
-      const int64_t second = CheckedSecond(term, targetIndex, t, record.level, record.alias, belowBefore);
+      const int64_t second = CheckedSecond(term, targetIndex, t, record.level, record.alias, belowBefore, record.rate, record.error);
       state.pending.push_back({t, second, 0.0, record.side < 0, false});
       return;
     }
@@ -625,11 +692,10 @@ void Search::ScanTerm(Term& term, double from, double to) {
   // Where a longitude is held on its finest grid, the term steps on that grid.
   bool anyFine = false;
   for (const auto& [index, weight] : term.tracks) anyFine = anyFine || !tracks_[index].fine.empty();
-  const auto inWindow = [&](double t) {
-    for (const auto& [index, weight] : term.tracks) {
-      if (tracks_[index].InWindow(t)) return true;
-    }
-    return false;
+  const auto stepAt = [&](double t) {
+    double least = std::numeric_limits<double>::infinity();
+    for (const auto& [index, weight] : term.tracks) least = std::min(least, tracks_[index].StepAt(t));
+    return least;
   };
   const auto sumAt = [&](double t) {
     double sum = term.constant;
@@ -649,6 +715,10 @@ void Search::ScanTerm(Term& term, double from, double to) {
   };
   const auto scanStep = [&](double t0, double step, const Cubic& p, double ua, double ub) {
     const bool rough = roughAt(t0 + 0.5 * step);
+    double error = 0.0;
+    if (modern_) {
+      for (const auto& [index, weight] : term.tracks) error += std::fabs(weight) * tracks_[index].ErrorAt(t0 + 0.5 * step);
+    }
     std::array<double, 4> taus{};
     const int count = MonotonePieces(p, taus);
     std::array<double, 4> values{};
@@ -692,6 +762,8 @@ void Search::ScanTerm(Term& term, double from, double to) {
             const double level = levels[l];
             if ((pa < level) == (pb < level)) continue;
             StepRecord record{RootIn(p, taus[i], taus[i + 1], level), 0, alias, 0, 0.0, mid, false};
+            record.rate = (p.c1 + record.tau * (2.0 * p.c2 + record.tau * 3.0 * p.c3)) / step;
+            record.error = error;
             if (l == 1) {
               record.order = 2;
               record.side = rising ? 1 : -1;
@@ -717,6 +789,7 @@ void Search::ScanTerm(Term& term, double from, double to) {
           const double days = t0 + record.tau * step;
           const int64_t second = SearchedSecond(term, index, days, relative, rising);
           record.tau = (static_cast<double>(second) / kSecondsPerDay - t0) / step;
+          record.rate = std::numeric_limits<double>::infinity();  // found to the second already
         }
       }
       std::sort(records.begin(), records.end(), [](const StepRecord& a, const StepRecord& b) {
@@ -725,19 +798,22 @@ void Search::ScanTerm(Term& term, double from, double to) {
       for (const StepRecord& record : records) Feed(term, index, record, t0, step);
     }
   };
-  const double fineStep = std::ldexp(1.0, kFinestStep);
+  // A step whose cubic reaches a finer grid is halved until it matches the grid.
+  const std::function<void(double, double)> scanHalves = [&](double t0, double h) {
+    if (t0 >= periodEnd_) return;
+    if (std::min({stepAt(t0 - 0.5 * h), stepAt(t0 + 0.5 * h), stepAt(t0 + 1.5 * h)}) < h) {
+      scanHalves(t0, 0.5 * h);
+      scanHalves(t0 + 0.5 * h, 0.5 * h);
+      return;
+    }
+    const double ua = sumAt(t0), ub = sumAt(t0 + h);
+    scanStep(t0, h, CubicThrough(sumAt(t0 - h), ua, ub, sumAt(t0 + 2.0 * h)), ua, ub);
+  };
   for (int64_t j = 0; j < n; ++j) {
     const double t0 = from + static_cast<double>(j) * step;
     if (t0 >= periodEnd_) break;
-    if (anyFine && step > fineStep &&
-        (inWindow(t0 - 0.5 * step) || inWindow(t0 + 0.5 * step) || inWindow(t0 + 1.5 * step))) {
-      const int64_t parts = std::llround(step / fineStep);
-      for (int64_t i = 0; i < parts; ++i) {
-        const double s0 = t0 + static_cast<double>(i) * fineStep;
-        if (s0 >= periodEnd_) break;
-        const double ua = sumAt(s0), ub = sumAt(s0 + fineStep);
-        scanStep(s0, fineStep, CubicThrough(sumAt(s0 - fineStep), ua, ub, sumAt(s0 + 2.0 * fineStep)), ua, ub);
-      }
+    if (anyFine && std::min({stepAt(t0 - 0.5 * step), stepAt(t0 + 0.5 * step), stepAt(t0 + 1.5 * step)}) < step) {
+      scanHalves(t0, step);
       continue;
     }
     const size_t at = static_cast<size_t>(j + 1);
