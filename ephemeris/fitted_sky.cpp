@@ -218,6 +218,11 @@ std::optional<SwissSidereal> SiderealOnce(double jdUt) {
 
 double FittedSpanDays(int channel) { return kShapes[channel].days; }
 
+int FittedChannelOf(int factor) {
+  const auto found = std::find(std::begin(kSwissBodyFactor), std::end(kSwissBodyFactor), factor);
+  return found == std::end(kSwissBodyFactor) ? -1 : static_cast<int>(found - std::begin(kSwissBodyFactor));
+}
+
 double EarthTurnDegrees(double jdUt) {
   // The Earth rotation angle (IERS): its rate in degrees per day; the sidereal time differs
   // from it by precession and nutation, which the sidereal channel holds.

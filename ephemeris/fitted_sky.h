@@ -38,4 +38,7 @@ double EarthTurnDegrees(double jdUt);
 // The length in days of one span of a channel.
 double FittedSpanDays(int channel);
 
+// The channel of a factor's longitude, or -1 where the fit holds none (MC, AS, WI, GZ).
+int FittedChannelOf(int factor);
+
 }  // namespace gyrolux

@@ -7,6 +7,8 @@
 #include <tuple>
 
 #include "engine/chart_core.h"
+#include "ephemeris/fitted_sky.h"
+#include "ephemeris/swiss_library.h"
 #include "ephemeris/swiss_sky.h"
 #include "midpoints/chunked_scan.h"
 #include "midpoints/motion_bounds.h"
@@ -58,8 +60,11 @@ struct Target {
   double position;  // in the mode, 0 up to the width
 };
 
+// The track of the modern sky's nutation in longitude (see Search::Longitude).
+constexpr int kNutationTrack = -1;
+
 struct TrackKey {
-  int factor;
+  int factor;  // a FactorId or kNutationTrack
   bool progressed;
   bool operator==(const TrackKey&) const = default;
 };
@@ -251,6 +256,7 @@ class Search {
     periodSeconds_ = query.days * static_cast<int64_t>(kSecondsPerDay);
     threads_ = options.threads > 0 ? options.threads : DefaultSearchThreads();
     modern_ = query.radix.ephemeris == Ephemeris::Swiss;
+    progressedStart_ = query.radix.hours / 24.0 + static_cast<double>(DayNumber({query.radix.day, query.radix.month, query.radix.year}) - DayNumber(query.from));
     BuildTargets();
     BuildTerms();
   }
@@ -282,6 +288,7 @@ class Search {
   int64_t periodSeconds_;
   int threads_ = 1;
   bool modern_ = false;
+  double progressedStart_ = 0.0;  // the birth, days from the period's start
   std::vector<Target> factorTargets_;
   std::vector<Target> allTargets_;
   std::vector<Track> tracks_;
@@ -319,7 +326,7 @@ int Search::TrackIndex(TrackKey key) {
     track.firstExponent = -5;
   } else if (key.factor == MC || key.factor == AS) {
     track.firstExponent = -8;
-  } else if (key.factor == SO || key.factor == ME || key.factor == VE || key.factor == MA) {
+  } else if (key.factor == SO || key.factor == ME || key.factor == VE || key.factor == MA || key.factor == kNutationTrack) {
     track.firstExponent = -2;
   } else {
     track.firstExponent = 0;
@@ -351,11 +358,14 @@ void Search::BuildTerms() {
     term.watch = Watch{{{a, second}, {}}, {{}, 0.0}, query_.mode, query_.orb};
     double least = 0.0;
     const FactorWeights weights = NetWeights(term.watch);
+    double nutation = 0.0;
     for (int f = 0; f < kFactorCount; ++f) {
       if (weights[f] == 0.0) continue;
       term.tracks.push_back({TrackIndex({f, false}), weights[f]});
       least += weights[f] * LeastDailyMotion(f);
+      if (FittedChannelOf(f) >= 0) nutation += weights[f];
     }
+    if (modern_ && nutation != 0.0) term.tracks.push_back({TrackIndex({kNutationTrack, false}), nutation});
     term.needsLead = !(least > 0.0);
     return term;
   };
@@ -387,6 +397,7 @@ void Search::BuildTerms() {
       term.kind = EventKind::Arc;
       term.moving = {a, kFillerAbbrevIndex};
       term.tracks = {{sun, 1.0}};
+      if (modern_) term.tracks.push_back({TrackIndex({kNutationTrack, true}), 1.0});
       term.constant = query_.radixLongitudes[a] - query_.radixLongitudes[SO];
       term.watch = Watch{{{SO, SO}, {}}, {{}, 0.0}, query_.mode, query_.orb};
       term.progressed = true;
@@ -407,12 +418,24 @@ void MarkRough(Track& track, const std::vector<double>& fourths, double limit) {
   }
 }
 
+// In the modern sky a body's track holds its fitted channel, and the nutation, which every
+// body shares and whose short terms would force short steps on the slow ones, has a track
+// of its own; where the modern sky does not reach (the look-back before its first year)
+// a chart is the model's and the nutation nil, as in ComputeFactors.
 double Search::Longitude(const Track& track, double t) const {
-  const double progressedStart = query_.radix.hours / 24.0 + static_cast<double>(DayNumber({query_.radix.day, query_.radix.month, query_.radix.year}) - DayNumber(query_.from));
-  const double s = track.key.progressed ? progressedStart + (t - progressedStart) / kProgressionYear : t;
+  const double s = track.key.progressed ? progressedStart_ + (t - progressedStart_) / kProgressionYear : t;
+  const ChartMoment moment = EventMoment(query_, s * kSecondsPerDay);
+  const int factor = track.key.factor;
+  const int channel = factor == kNutationTrack ? kNutationChannel : FittedChannelOf(factor);
+  if (modern_ && channel >= 0) {
+    if (SwissCoversMoment(moment)) {
+      if (const std::optional<FittedValue> v = FittedChannelAt(channel, JulianDayUt(moment))) return v->value;
+    }
+    if (factor == kNutationTrack) return 0.0;
+  }
   ChartResult result;
-  ComputeFactors(EventMoment(query_, s * kSecondsPerDay), FactorBit(track.key.factor), result);
-  return result.state.factorLongitude[track.key.factor];
+  ComputeFactors(moment, FactorBit(factor), result);
+  return result.state.factorLongitude[factor];
 }
 
 // Where the grid's fourth differences exceed what a join of spans can cause (the bending
@@ -474,7 +497,6 @@ void Search::RefineRough(Track& coarse, const std::vector<double>& fourths) cons
 }
 
 void Search::SampleTrack(Track& track, double from, double to) const {
-  const double progressedStart = query_.radix.hours / 24.0 + static_cast<double>(DayNumber({query_.radix.day, query_.radix.month, query_.radix.year}) - DayNumber(query_.from));
   const bool modern = query_.radix.ephemeris == Ephemeris::Swiss;
   double coarser = std::numeric_limits<double>::infinity();
   for (int exponent = track.firstExponent;; --exponent) {
@@ -482,12 +504,8 @@ void Search::SampleTrack(Track& track, double from, double to) const {
     track.start = from;
     const int64_t n = std::llround((to - from) / track.step);
     track.values.assign(static_cast<size_t>(n + 5), 0.0);
-    ChartResult result;
     for (int64_t k = -2; k <= n + 2; ++k) {
-      const double t = from + static_cast<double>(k) * track.step;
-      const double s = track.key.progressed ? progressedStart + (t - progressedStart) / kProgressionYear : t;
-      ComputeFactors(EventMoment(query_, s * kSecondsPerDay), FactorBit(track.key.factor), result);
-      track.values[static_cast<size_t>(k + 2)] = result.state.factorLongitude[track.key.factor];
+      track.values[static_cast<size_t>(k + 2)] = Longitude(track, from + static_cast<double>(k) * track.step);
     }
     // Unwrapped from the slice's start, which continues the last slice.
     double& zero = track.values[2];
