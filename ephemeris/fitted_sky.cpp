@@ -55,7 +55,7 @@ struct Piece {
   std::unique_ptr<const Piece> halves[2];
 };
 
-constexpr double kShortestPiece = 0.25;
+constexpr double kShortestPiece = 1.0 / 128.0;
 constexpr double kShortPieceDays = 4.0;
 constexpr std::size_t kShortPieceTerms = 12;
 // What a piece's series may differ from the library at the checks, in degrees
@@ -300,6 +300,11 @@ FittedSpanCounts CountFittedSpans() {
 void ForgetFittedSpans() {
   std::lock_guard guard(Store().lock);
   Store().spans.clear();
+}
+
+int FittedChannelOf(int factor) {
+  const auto found = std::find(std::begin(kSwissBodyFactor), std::end(kSwissBodyFactor), factor);
+  return found == std::end(kSwissBodyFactor) ? -1 : static_cast<int>(found - std::begin(kSwissBodyFactor));
 }
 
 double EarthTurnDegrees(double jdUt) {

@@ -61,4 +61,7 @@ FittedSpanCounts CountFittedSpans();
 // reads them anew, as in a fresh start.
 void ForgetFittedSpans();
 
+// The channel of a factor's longitude, or -1 where the fit holds none (MC, AS, WI, GZ).
+int FittedChannelOf(int factor);
+
 }  // namespace gyrolux

@@ -102,13 +102,17 @@ void ComputeSwissFactors(const ChartMoment& moment, FactorMask wanted, ChartResu
   }
   StartFromModel(moment, wanted, result);
   const double jd = JulianDayUt(moment);
-  const std::optional<FittedValue> sidereal = FittedChannelAt(kSiderealChannel, jd);
-  const std::optional<FittedValue> obliquity = FittedChannelAt(kObliquityChannel, jd);
-  if (!sidereal || !obliquity) {
-    ComputeSwissFactorsDirect(moment, wanted, result);
-    return;
+  // A chart of bodies alone (the searches' and the event list's) leaves the sidereal values
+  // the model's: every chart that shows them asks for the angles too.
+  if (wanted & (FactorBit(MC) | FactorBit(AS))) {
+    const std::optional<FittedValue> sidereal = FittedChannelAt(kSiderealChannel, jd);
+    const std::optional<FittedValue> obliquity = FittedChannelAt(kObliquityChannel, jd);
+    if (!sidereal || !obliquity) {
+      ComputeSwissFactorsDirect(moment, wanted, result);
+      return;
+    }
+    FillSidereal(moment, wanted, EarthTurnDegrees(jd) + sidereal->value, obliquity->value, result);
   }
-  FillSidereal(moment, wanted, EarthTurnDegrees(jd) + sidereal->value, obliquity->value, result);
   if (!(wanted & kSwissBodyMask)) return;
   for (int body = 0; body < kSwissBodyCount; ++body) {
     const FactorId factor = kSwissBodyFactor[body];

@@ -7,6 +7,8 @@
 #include <tuple>
 
 #include "engine/chart_core.h"
+#include "ephemeris/fitted_sky.h"
+#include "ephemeris/swiss_library.h"
 #include "ephemeris/swiss_sky.h"
 #include "midpoints/chunked_scan.h"
 #include "midpoints/motion_bounds.h"
@@ -26,6 +28,15 @@ namespace {
 // piece crosses an orb boundary or a radix position at most once, found by halving. A
 // crossing that the cubic puts near half a second is decided by the full model on both
 // sides of the second. One chart per grid point serves every radix position at once.
+//
+// The modern sky is smooth only piecewise: its fitted spans join with steps of a fraction
+// of the fitting error, and the bending of light changes fast, and not smoothly, while a
+// body passes behind the Sun's disk. Halving does not make such fourth differences
+// vanish, so there the halving stops once they no longer fall as a smooth function's do
+// (by 16 each time), and the steps whose own fourth differences stay large are marked
+// rough: a crossing or orb boundary the cubic finds in a rough step is searched for to
+// the second with the full model instead. Where they exceed what a join can cause, the
+// fast bending is sampled on the finest grid as well, and the terms step on it there.
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kSliceDays = 32.0;
@@ -34,7 +45,13 @@ constexpr double kSliceDays = 32.0;
 constexpr double kLeadDays = 416.0;
 constexpr double kProgressionYear = 365.25;
 constexpr int kFinestStep = -10;         // 2^-10 day, 84 s: the angles near the poles
+constexpr int kFinestBendingStep = -8;   // 2^-8 day, 5.6 min: the bending behind the Sun
 constexpr double kFourthDifference = 1e-7;  // degrees: the cubic's error is a fraction of it
+// The modern sky is itself only as close to the library as its fit (kModernFitError): a
+// join of spans steps by up to twice that, which puts three times the step into a fourth
+// difference however fine the grid. Its grid is fine enough once the fourth differences
+// stay below that, with the smooth part's share on top.
+constexpr double kModernFourthDifference = 6.0 * kModernFitError + kFourthDifference;
 constexpr double kLargestChange = 20.0;     // degrees per grid step, for a safe unwrap
 constexpr double kHalfSecondMargin = 0.1;   // seconds around a half second: check exactly
 
@@ -43,8 +60,11 @@ struct Target {
   double position;  // in the mode, 0 up to the width
 };
 
+// The track of the modern sky's nutation in longitude (see Search::Longitude).
+constexpr int kNutationTrack = -1;
+
 struct TrackKey {
-  int factor;
+  int factor;  // a FactorId or kNutationTrack
   bool progressed;
   bool operator==(const TrackKey&) const = default;
 };
@@ -56,6 +76,12 @@ struct Track {
   double step = 1.0;
   double start = 0.0;
   std::vector<double> values;
+  std::vector<char> rough;  // per step from start: the cubic is not trusted there
+  std::vector<double> error;  // per step from start (modern sky): how far the cubic may be off
+  // Where some steps are rough: the finest grid over the slice, used in the window (per
+  // step: a rough step or next to one).
+  std::vector<Track> fine;
+  std::vector<char> window;
   double carry = std::numeric_limits<double>::quiet_NaN();  // unwrapped value at the next slice's start
 
   double At(double t) const {
@@ -70,7 +96,52 @@ struct Track {
     const double a = values[i], b = values[i + 1], c = values[i + 2], d = values[i + 3];
     return b + u * ((-a / 3.0 - b / 2.0 + c - d / 6.0) + u * ((a / 2.0 - b + c / 2.0) + u * (-a / 6.0 + b / 2.0 - c / 2.0 + d / 6.0)));
   }
+
+  bool RoughAt(double t) const {
+    if (InWindow(t)) return fine[0].RoughAt(t);
+    if (rough.empty()) return false;
+    const double k = std::floor((t - start) / step);
+    return k < 0.0 || k >= static_cast<double>(rough.size()) || rough[static_cast<size_t>(k)] != 0;
+  }
+  bool InWindow(double t) const {
+    if (fine.empty()) return false;
+    const double k = std::floor((t - start) / step);
+    return k >= 0.0 && k < static_cast<double>(window.size()) && window[static_cast<size_t>(k)] != 0;
+  }
+  double Value(double t) const { return InWindow(t) ? fine[0].Value(t) : At(t); }
+  // The grid the longitude is held on at t.
+  double StepAt(double t) const { return InWindow(t) ? fine[0].StepAt(t) : step; }
+  double ErrorAt(double t) const {
+    if (InWindow(t)) return fine[0].ErrorAt(t);
+    const double k = std::floor((t - start) / step);
+    if (k < 0.0 || k >= static_cast<double>(error.size())) return std::numeric_limits<double>::infinity();
+    return error[static_cast<size_t>(k)];
+  }
 };
+
+// The modern sky's longitudes are smooth between the joins of its fitted spans, where they
+// step by a fraction of the fitting error. Such a step s puts s, -3s, 3s, -s into four
+// neighbouring fourth differences, so neighbours differ by up to 6s, while a smooth
+// function's neighbouring fourth differences differ by less than they are large. So a
+// step's cubic (through samples k - 1 .. k + 2) is off by at most a quarter of the largest
+// fourth difference over those samples (a kink's share; a smooth cubic's is 3/128) plus the
+// step a join can make there: a sixth of the largest neighbouring difference plus a third
+// of the largest fourth difference.
+void SetErrors(Track& track) {
+  const std::vector<double>& v = track.values;
+  std::vector<double> fourths(v.size(), 0.0);  // signed, of the samples i - 4 .. i
+  for (size_t i = 4; i < v.size(); ++i) fourths[i] = v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4];
+  track.error.assign(v.size() - 5, 0.0);
+  for (size_t k = 0; k < track.error.size(); ++k) {
+    double largest = 0.0, jump = 0.0;
+    for (size_t i = std::max<size_t>(k + 1, 4); i <= k + 8 && i < v.size(); ++i) {
+      largest = std::max(largest, std::fabs(fourths[i]));
+      if (i > 4) jump = std::max(jump, std::fabs(fourths[i] - fourths[i - 1]));
+    }
+    track.error[k] = 0.25 * largest + jump / 6.0 + largest / 3.0;
+  }
+}
+
 
 // Where a stay stands for one radix position of one moving position.
 struct PendingEvent {
@@ -117,6 +188,8 @@ struct StepRecord {
   double value;
   double level;
   bool isMax;
+  double rate = 0.0;   // crossing, entering, leaving: the moving position's degrees per day
+  double error = 0.0;  // and how far the cubic may be off there (modern sky), degrees
 };
 
 struct Cubic {
@@ -182,6 +255,8 @@ class Search {
     periodEnd_ = static_cast<double>(query.days);
     periodSeconds_ = query.days * static_cast<int64_t>(kSecondsPerDay);
     threads_ = options.threads > 0 ? options.threads : DefaultSearchThreads();
+    modern_ = query.radix.ephemeris == Ephemeris::Swiss;
+    progressedStart_ = query.radix.hours / 24.0 + static_cast<double>(DayNumber({query.radix.day, query.radix.month, query.radix.year}) - DayNumber(query.from));
     BuildTargets();
     BuildTerms();
   }
@@ -193,12 +268,16 @@ class Search {
   void BuildTerms();
   int TrackIndex(TrackKey key);
   void SampleTrack(Track& track, double from, double to) const;
+  void RefineRough(Track& track, const std::vector<double>& fourths) const;
+  double Longitude(const Track& track, double t) const;
   void ScanTerm(Term& term, double from, double to);
   void StartTerm(Term& term, double t, double u);
   void Feed(Term& term, size_t targetIndex, const StepRecord& record, double t0, double step);
   void CloseStay(Term& term, size_t targetIndex, std::optional<double> leaving);
+  double EdgeDays(const Term& term, size_t targetIndex, const StepRecord& record, double t) const;
   int64_t CheckedSecond(const Term& term, size_t targetIndex, double days, double level, int64_t alias,
-                        bool belowBefore) const;
+                        bool belowBefore, double rate, double error) const;
+  int64_t SearchedSecond(const Term& term, size_t targetIndex, double days, double relative, bool belowBefore) const;
   double ExactOffset(const Term& term, const Target& target, double days) const;
 
   const EventQuery& query_;
@@ -208,6 +287,8 @@ class Search {
   double periodEnd_;
   int64_t periodSeconds_;
   int threads_ = 1;
+  bool modern_ = false;
+  double progressedStart_ = 0.0;  // the birth, days from the period's start
   std::vector<Target> factorTargets_;
   std::vector<Target> allTargets_;
   std::vector<Track> tracks_;
@@ -245,7 +326,7 @@ int Search::TrackIndex(TrackKey key) {
     track.firstExponent = -5;
   } else if (key.factor == MC || key.factor == AS) {
     track.firstExponent = -8;
-  } else if (key.factor == SO || key.factor == ME || key.factor == VE || key.factor == MA) {
+  } else if (key.factor == SO || key.factor == ME || key.factor == VE || key.factor == MA || key.factor == kNutationTrack) {
     track.firstExponent = -2;
   } else {
     track.firstExponent = 0;
@@ -277,11 +358,14 @@ void Search::BuildTerms() {
     term.watch = Watch{{{a, second}, {}}, {{}, 0.0}, query_.mode, query_.orb};
     double least = 0.0;
     const FactorWeights weights = NetWeights(term.watch);
+    double nutation = 0.0;
     for (int f = 0; f < kFactorCount; ++f) {
       if (weights[f] == 0.0) continue;
       term.tracks.push_back({TrackIndex({f, false}), weights[f]});
       least += weights[f] * LeastDailyMotion(f);
+      if (FittedChannelOf(f) >= 0) nutation += weights[f];
     }
+    if (modern_ && nutation != 0.0) term.tracks.push_back({TrackIndex({kNutationTrack, false}), nutation});
     term.needsLead = !(least > 0.0);
     return term;
   };
@@ -313,6 +397,7 @@ void Search::BuildTerms() {
       term.kind = EventKind::Arc;
       term.moving = {a, kFillerAbbrevIndex};
       term.tracks = {{sun, 1.0}};
+      if (modern_) term.tracks.push_back({TrackIndex({kNutationTrack, true}), 1.0});
       term.constant = query_.radixLongitudes[a] - query_.radixLongitudes[SO];
       term.watch = Watch{{{SO, SO}, {}}, {{}, 0.0}, query_.mode, query_.orb};
       term.progressed = true;
@@ -322,19 +407,105 @@ void Search::BuildTerms() {
   }
 }
 
+// Step k's cubic runs through the samples k - 1 .. k + 2 (values index k + 1 .. k + 4):
+// rough where any fourth difference over samples touching them is large.
+void MarkRough(Track& track, const std::vector<double>& fourths, double limit) {
+  track.rough.assign(track.values.size() - 5, 0);
+  for (size_t i = 4; i < fourths.size(); ++i) {
+    if (fourths[i] <= limit) continue;
+    // Samples i - 4 .. i overlap the cubics of steps i - 8 .. i - 1.
+    for (size_t k = i >= 8 ? i - 8 : 0; k < i && k < track.rough.size(); ++k) track.rough[k] = 1;
+  }
+}
+
+// In the modern sky a body's track holds its fitted channel, and the nutation, which every
+// body shares and whose short terms would force short steps on the slow ones, has a track
+// of its own; where the modern sky does not reach (the look-back before its first year)
+// a chart is the model's and the nutation nil, as in ComputeFactors.
+double Search::Longitude(const Track& track, double t) const {
+  const double s = track.key.progressed ? progressedStart_ + (t - progressedStart_) / kProgressionYear : t;
+  const ChartMoment moment = EventMoment(query_, s * kSecondsPerDay);
+  const int factor = track.key.factor;
+  const int channel = factor == kNutationTrack ? kNutationChannel : FittedChannelOf(factor);
+  if (modern_ && channel >= 0) {
+    if (SwissCoversMoment(moment)) {
+      if (const std::optional<FittedValue> v = FittedChannelAt(channel, JulianDayUt(moment))) return v->value;
+    }
+    if (factor == kNutationTrack) return 0.0;
+  }
+  ChartResult result;
+  ComputeFactors(moment, FactorBit(factor), result);
+  return result.state.factorLongitude[factor];
+}
+
+// Where the grid's fourth differences exceed what a join of spans can cause (the bending
+// while a body passes the Sun), a track of half the step holds the longitude: computed in
+// those steps and one either side, elsewhere taken from this grid's cubics. It is refined
+// the same way down to the finest step, where steps still above are marked rough.
+void Search::RefineRough(Track& coarse, const std::vector<double>& fourths) const {
+  std::vector<char> fast(coarse.values.size() - 5, 0);
+  bool any = false;
+  for (size_t i = 4; i < fourths.size(); ++i) {
+    if (fourths[i] <= kModernFourthDifference) continue;
+    any = true;
+    for (size_t k = i >= 8 ? i - 8 : 0; k < i && k < fast.size(); ++k) fast[k] = 1;
+  }
+  if (!any) return;
+  coarse.window.assign(fast.size(), 0);
+  for (size_t k = 0; k < fast.size(); ++k) {
+    if (fast[k] == 0) continue;
+    for (size_t j = k > 0 ? k - 1 : 0; j <= k + 1 && j < coarse.window.size(); ++j) coarse.window[j] = 1;
+  }
+  // The finer grid covers the window and two steps either side (the cubics reach that far).
+  const auto first = std::find(coarse.window.begin(), coarse.window.end(), 1) - coarse.window.begin();
+  const auto last = coarse.window.rend() - std::find(coarse.window.rbegin(), coarse.window.rend(), 1) - 1;
+  coarse.fine.assign(1, Track{});
+  Track& track = coarse.fine[0];
+  track.key = coarse.key;
+  track.start = coarse.start + static_cast<double>(first - 2) * coarse.step;
+  track.step = 0.5 * coarse.step;
+  const int64_t m = 2 * (last - first + 5);
+  track.values.assign(static_cast<size_t>(m + 5), 0.0);
+  const auto computedNear = [&](double t) {
+    const double k = std::floor((t - coarse.start) / coarse.step);
+    for (double j = k - 1.0; j <= k + 1.0; j += 1.0) {
+      if (j < 0.0 || j >= static_cast<double>(coarse.window.size()) || coarse.window[static_cast<size_t>(j)] != 0) return true;
+    }
+    return false;
+  };
+  for (int64_t k = -2; k <= m + 2; ++k) {
+    const double t = track.start + static_cast<double>(k) * track.step;
+    const double smooth = coarse.At(t);
+    double v = smooth;
+    if (computedNear(t)) {
+      v = Longitude(track, t);
+      v += 360.0 * std::nearbyint((smooth - v) / 360.0);
+    }
+    track.values[static_cast<size_t>(k + 2)] = v;
+  }
+  std::vector<double> fineFourths(track.values.size(), 0.0);
+  for (size_t i = 4; i < track.values.size(); ++i) {
+    const std::vector<double>& v = track.values;
+    fineFourths[i] = std::fabs(v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4]);
+  }
+  SetErrors(track);
+  if (track.step > std::ldexp(1.0, kFinestBendingStep)) {
+    RefineRough(track, fineFourths);
+  } else {
+    MarkRough(track, fineFourths, kModernFourthDifference);
+  }
+}
+
 void Search::SampleTrack(Track& track, double from, double to) const {
-  const double progressedStart = query_.radix.hours / 24.0 + static_cast<double>(DayNumber({query_.radix.day, query_.radix.month, query_.radix.year}) - DayNumber(query_.from));
+  const bool modern = query_.radix.ephemeris == Ephemeris::Swiss;
+  double coarser = std::numeric_limits<double>::infinity();
   for (int exponent = track.firstExponent;; --exponent) {
     track.step = std::ldexp(1.0, exponent);
     track.start = from;
     const int64_t n = std::llround((to - from) / track.step);
     track.values.assign(static_cast<size_t>(n + 5), 0.0);
-    ChartResult result;
     for (int64_t k = -2; k <= n + 2; ++k) {
-      const double t = from + static_cast<double>(k) * track.step;
-      const double s = track.key.progressed ? progressedStart + (t - progressedStart) / kProgressionYear : t;
-      ComputeFactors(EventMoment(query_, s * kSecondsPerDay), FactorBit(track.key.factor), result);
-      track.values[static_cast<size_t>(k + 2)] = result.state.factorLongitude[track.key.factor];
+      track.values[static_cast<size_t>(k + 2)] = Longitude(track, from + static_cast<double>(k) * track.step);
     }
     // Unwrapped from the slice's start, which continues the last slice.
     double& zero = track.values[2];
@@ -350,12 +521,23 @@ void Search::SampleTrack(Track& track, double from, double to) const {
       largest = std::max(largest, std::fabs(track.values[i] - track.values[i - 1]));
     }
     double fourth = 0.0;
+    std::vector<double> fourths(track.values.size(), 0.0);  // of the samples i - 4 .. i
     for (size_t i = 4; i < track.values.size(); ++i) {
       const std::vector<double>& v = track.values;
-      fourth = std::max(fourth, std::fabs(v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4]));
+      fourths[i] = std::fabs(v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4]);
+      fourth = std::max(fourth, fourths[i]);
     }
-    if ((largest <= kLargestChange && fourth <= kFourthDifference) || exponent <= kFinestStep) {
-      track.carry = track.values[static_cast<size_t>(n + 2)];
+    const bool stalled = modern && fourth > coarser / 4.0;
+    coarser = fourth;
+    track.rough.clear();
+    track.fine.clear();
+    track.window.clear();
+    const double limit = modern ? kModernFourthDifference : kFourthDifference;
+    if ((largest <= kLargestChange && (fourth <= limit || stalled)) || exponent <= kFinestStep) {
+      if (modern) SetErrors(track);
+      if (modern && fourth > limit) MarkRough(track, fourths, limit);
+      if (modern && fourth > limit && exponent > kFinestBendingStep) RefineRough(track, fourths);
+      track.carry = track.values[track.values.size() - 3];
       return;
     }
   }
@@ -371,13 +553,18 @@ double Search::ExactOffset(const Term& term, const Target& target, double days) 
 
 // The crossing's second, rounded from the cubic's moment; where that lies near half a
 // second, the full model decides on which side of the half second the crossing falls.
+// In the modern sky the cubic may be off by `error` degrees, which at the moving
+// position's rate can be more than a second: then the full model finds the second.
 int64_t Search::CheckedSecond(const Term& term, size_t targetIndex, double days, double level, int64_t alias,
-                              bool belowBefore) const {
+                              bool belowBefore, double rate, double error) const {
   const double x = days * kSecondsPerDay;
   const int64_t second = std::llround(x);
-  if (std::fabs(std::fabs(x - static_cast<double>(second)) - 0.5) > kHalfSecondMargin) return second;
+  const double margin = modern_ ? std::max(kHalfSecondMargin, error / std::fabs(rate) * kSecondsPerDay)
+                                : kHalfSecondMargin;
+  if (std::fabs(std::fabs(x - static_cast<double>(second)) - 0.5) > margin) return second;
   const Target& target = (*term.targets)[targetIndex];
   const double relative = level - target.position - static_cast<double>(alias) * width_;  // -orb, 0 or +orb
+  if (margin >= 0.5) return SearchedSecond(term, targetIndex, days, relative, belowBefore);
   const auto below = [&](double s) {
     double g = ExactOffset(term, target, s / kSecondsPerDay);
     g += width_ * std::nearbyint((relative - g) / width_);  // the side of the wrap nearer the level
@@ -386,6 +573,32 @@ int64_t Search::CheckedSecond(const Term& term, size_t targetIndex, double days,
   if (below(static_cast<double>(second) - 0.5) != belowBefore) return second - 1;
   if (below(static_cast<double>(second) + 0.5) == belowBefore) return second + 1;
   return second;
+}
+
+// The second of a crossing of the radix position's level (relative to it: -orb, 0 or
+// +orb) near the cubic's moment, from the full model alone: a bracket of half seconds
+// widened from there, then halved down to one second.
+int64_t Search::SearchedSecond(const Term& term, size_t targetIndex, double days, double relative,
+                               bool belowBefore) const {
+  const Target& target = (*term.targets)[targetIndex];
+  const auto below = [&](double s) {
+    double g = ExactOffset(term, target, s / kSecondsPerDay);
+    g += width_ * std::nearbyint((relative - g) / width_);
+    return g < relative;
+  };
+  const int64_t second = std::llround(days * kSecondsPerDay);
+  double lo = static_cast<double>(second) - 0.5, hi = static_cast<double>(second) + 0.5;
+  bool atLo = below(lo), atHi = below(hi);
+  for (double reach = 1.0; !(atLo == belowBefore && atHi != belowBefore) && reach < 4.0 * kSecondsPerDay; reach *= 2.0) {
+    if (atLo != belowBefore) lo -= reach, atLo = below(lo);
+    if (atHi == belowBefore) hi += reach, atHi = below(hi);
+  }
+  if (!(atLo == belowBefore && atHi != belowBefore)) return second;  // no crossing nearby: keep the cubic's
+  while (hi - lo > 1.0) {
+    const double mid = lo + std::floor((hi - lo) / 2.0);
+    (below(mid) == belowBefore ? lo : hi) = mid;
+  }
+  return std::llround(lo + 0.5);
 }
 
 void Search::StartTerm(Term& term, double t, double u) {
@@ -428,6 +641,17 @@ void Search::CloseStay(Term& term, size_t targetIndex, std::optional<double> lea
   state.inside = false;
 }
 
+// An orb boundary's moment: the cubic's in the model; in the modern sky its second is
+// checked like a crossing's.
+double Search::EdgeDays(const Term& term, size_t targetIndex, const StepRecord& record, double t) const {
+  if (!modern_) return t;
+  const double orb = query_.orb.degrees;
+  const bool rising = (record.order == 1) == (record.side < 0);
+  const double level = record.level + record.side * orb;
+  return static_cast<double>(CheckedSecond(term, targetIndex, t, level, record.alias, rising, record.rate, record.error)) /
+         kSecondsPerDay;
+}
+
 void Search::Feed(Term& term, size_t targetIndex, const StepRecord& record, double t0, double step) {
   TargetState& state = term.states[targetIndex];
   const double t = t0 + record.tau * step;
@@ -435,7 +659,7 @@ void Search::Feed(Term& term, size_t targetIndex, const StepRecord& record, doub
   switch (record.order) {
     case 0:  // leaving
       if (!state.inside) return;
-      CloseStay(term, targetIndex, t);
+      CloseStay(term, targetIndex, EdgeDays(term, targetIndex, record, t));
       state.departed = true;
       state.departureAlias = record.alias;
       state.departureSide = record.side;
@@ -445,7 +669,7 @@ void Search::Feed(Term& term, size_t targetIndex, const StepRecord& record, doub
       state.inside = true;
       state.alias = record.alias;
       state.arrivalSide = record.side;
-      state.entering = t;
+      state.entering = EdgeDays(term, targetIndex, record, t);
       state.passBase = state.departed && state.departureAlias == record.alias && state.departureSide == record.side
                            ? state.lastPass
                            : 0;
@@ -458,7 +682,7 @@ void Search::Feed(Term& term, size_t targetIndex, const StepRecord& record, doub
         state.passBase = 0;
       }
       const bool belowBefore = record.side > 0;
-      const int64_t second = CheckedSecond(term, targetIndex, t, record.level, record.alias, belowBefore);
+      const int64_t second = CheckedSecond(term, targetIndex, t, record.level, record.alias, belowBefore, record.rate, record.error);
       state.pending.push_back({t, second, 0.0, record.side < 0, false});
       return;
     }
@@ -480,23 +704,43 @@ void Search::ScanTerm(Term& term, double from, double to) {
   for (int64_t j = -1; j <= n + 1; ++j) {
     const double t = from + static_cast<double>(j) * step;
     double sum = term.constant;
-    for (const auto& [index, weight] : term.tracks) sum += weight * tracks_[index].At(t);
+    for (const auto& [index, weight] : term.tracks) sum += weight * tracks_[index].Value(t);
     u[static_cast<size_t>(j + 1)] = sum;
   }
+  // Where a longitude is held on its finest grid, the term steps on that grid.
+  bool anyFine = false;
+  for (const auto& [index, weight] : term.tracks) anyFine = anyFine || !tracks_[index].fine.empty();
+  const auto stepAt = [&](double t) {
+    double least = std::numeric_limits<double>::infinity();
+    for (const auto& [index, weight] : term.tracks) least = std::min(least, tracks_[index].StepAt(t));
+    return least;
+  };
+  const auto sumAt = [&](double t) {
+    double sum = term.constant;
+    for (const auto& [index, weight] : term.tracks) sum += weight * tracks_[index].Value(t);
+    return sum;
+  };
   if (!term.started) StartTerm(term, from, u[1]);
   const std::vector<Target>& targets = *term.targets;
   const double orb = query_.orb.degrees;
   std::vector<StepRecord> records;
   std::vector<size_t> candidates;
-  for (int64_t j = 0; j < n; ++j) {
-    const double t0 = from + static_cast<double>(j) * step;
-    if (t0 >= periodEnd_) break;
-    const size_t at = static_cast<size_t>(j + 1);
-    const Cubic p = CubicThrough(u[at - 1], u[at], u[at + 1], u[at + 2]);
+  const auto roughAt = [&](double t) {
+    for (const auto& [index, weight] : term.tracks) {
+      if (tracks_[index].RoughAt(t)) return true;
+    }
+    return false;
+  };
+  const auto scanStep = [&](double t0, double step, const Cubic& p, double ua, double ub) {
+    const bool rough = roughAt(t0 + 0.5 * step);
+    double error = 0.0;
+    if (modern_) {
+      for (const auto& [index, weight] : term.tracks) error += std::fabs(weight) * tracks_[index].ErrorAt(t0 + 0.5 * step);
+    }
     std::array<double, 4> taus{};
     const int count = MonotonePieces(p, taus);
     std::array<double, 4> values{};
-    for (int i = 0; i < count; ++i) values[i] = i == 0 ? u[at] : (i == count - 1 ? u[at + 1] : p.At(taus[i]));
+    for (int i = 0; i < count; ++i) values[i] = i == 0 ? ua : (i == count - 1 ? ub : p.At(taus[i]));
     const double least = *std::min_element(values.begin(), values.begin() + count);
     const double most = *std::max_element(values.begin(), values.begin() + count);
     const double low = least - orb, high = most + orb;
@@ -536,6 +780,8 @@ void Search::ScanTerm(Term& term, double from, double to) {
             const double level = levels[l];
             if ((pa < level) == (pb < level)) continue;
             StepRecord record{RootIn(p, taus[i], taus[i + 1], level), 0, alias, 0, 0.0, mid, false};
+            record.rate = (p.c1 + record.tau * (2.0 * p.c2 + record.tau * 3.0 * p.c3)) / step;
+            record.error = error;
             if (l == 1) {
               record.order = 2;
               record.side = rising ? 1 : -1;
@@ -553,11 +799,43 @@ void Search::ScanTerm(Term& term, double from, double to) {
           }
         }
       }
+      if (rough) {
+        for (StepRecord& record : records) {
+          if (record.order > 2) continue;
+          const bool rising = record.order == 2 ? record.side > 0 : (record.order == 1) == (record.side < 0);
+          const double relative = record.order == 2 ? 0.0 : record.side * orb;
+          const double days = t0 + record.tau * step;
+          const int64_t second = SearchedSecond(term, index, days, relative, rising);
+          record.tau = (static_cast<double>(second) / kSecondsPerDay - t0) / step;
+          record.rate = std::numeric_limits<double>::infinity();  // found to the second already
+        }
+      }
       std::sort(records.begin(), records.end(), [](const StepRecord& a, const StepRecord& b) {
         return std::tie(a.tau, a.order) < std::tie(b.tau, b.order);
       });
       for (const StepRecord& record : records) Feed(term, index, record, t0, step);
     }
+  };
+  // A step whose cubic reaches a finer grid is halved until it matches the grid.
+  const std::function<void(double, double)> scanHalves = [&](double t0, double h) {
+    if (t0 >= periodEnd_) return;
+    if (std::min({stepAt(t0 - 0.5 * h), stepAt(t0 + 0.5 * h), stepAt(t0 + 1.5 * h)}) < h) {
+      scanHalves(t0, 0.5 * h);
+      scanHalves(t0 + 0.5 * h, 0.5 * h);
+      return;
+    }
+    const double ua = sumAt(t0), ub = sumAt(t0 + h);
+    scanStep(t0, h, CubicThrough(sumAt(t0 - h), ua, ub, sumAt(t0 + 2.0 * h)), ua, ub);
+  };
+  for (int64_t j = 0; j < n; ++j) {
+    const double t0 = from + static_cast<double>(j) * step;
+    if (t0 >= periodEnd_) break;
+    if (anyFine && std::min({stepAt(t0 - 0.5 * step), stepAt(t0 + 0.5 * step), stepAt(t0 + 1.5 * step)}) < step) {
+      scanHalves(t0, step);
+      continue;
+    }
+    const size_t at = static_cast<size_t>(j + 1);
+    scanStep(t0, step, CubicThrough(u[at - 1], u[at], u[at + 1], u[at + 2]), u[at], u[at + 1]);
   }
 }
 
