@@ -55,6 +55,9 @@ struct Piece {
   std::unique_ptr<const Piece> halves[2];
 };
 
+// Down to 11 minutes: inside the Sun's disk the bending changes its course often, and the
+// event search looks at such stretches again and again; a fitted piece costs far less there
+// than three calls of the library at every moment.
 constexpr double kShortestPiece = 1.0 / 128.0;
 constexpr double kShortPieceDays = 4.0;
 constexpr std::size_t kShortPieceTerms = 12;
