@@ -237,15 +237,22 @@ uint64_t KeyOf(int channel, int64_t index) {
 
 std::shared_ptr<const Piece> SharedSpan(int channel, int64_t index) {
   SpanStore& store = Store();
-  std::lock_guard guard(store.lock);
   const uint64_t key = KeyOf(channel, index);
-  if (const auto found = store.spans.find(key); found != store.spans.end()) return found->second;
+  {
+    std::lock_guard guard(store.lock);
+    if (const auto found = store.spans.find(key); found != store.spans.end()) return found->second;
+  }
+  // Read or fitted without the store's lock, so that threads wanting other spans need not
+  // wait; two threads wanting the same span make the same one, and the first kept serves.
   const double length = kShapes[channel].days;
   const double start = kOrigin + static_cast<double>(index) * length;
   std::shared_ptr<const Piece> span = ShippedSpan(channel, index, start, length);
-  ++(span ? store.counts.fromTables : store.counts.fitted);
+  const bool shipped = span != nullptr;
   if (!span) span = FitPiece(channel, start, length);
   if (!span) return nullptr;
+  std::lock_guard guard(store.lock);
+  ++(shipped ? store.counts.fromTables : store.counts.fitted);
+  if (const auto found = store.spans.find(key); found != store.spans.end()) return found->second;
   if (store.spans.size() >= kMaxStoredSpans) store.spans.clear();
   store.spans.emplace(key, span);
   return span;

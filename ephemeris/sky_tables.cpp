@@ -170,7 +170,7 @@ struct InUse {
   std::mutex lock;
   QString path;
   bool opened = false;
-  std::unique_ptr<Tables> tables;
+  std::shared_ptr<const Tables> tables;  // reads go on while the tables change
 };
 
 InUse& TablesInUse() {
@@ -243,15 +243,20 @@ void UseSkyTables(const QString& path) {
 }
 
 std::optional<std::vector<uint64_t>> SkyTablesSpan(int channel, int64_t index) {
-  InUse& inUse = TablesInUse();
-  std::lock_guard guard(inUse.lock);
-  if (!inUse.opened) {
-    inUse.tables = Tables::Open(inUse.path);
-    if (inUse.tables && !inUse.tables->FittedAsHere()) inUse.tables.reset();
-    inUse.opened = true;
+  std::shared_ptr<const Tables> tables;
+  {
+    InUse& inUse = TablesInUse();
+    std::lock_guard guard(inUse.lock);
+    if (!inUse.opened) {
+      inUse.tables = Tables::Open(inUse.path);
+      if (inUse.tables && !inUse.tables->FittedAsHere()) inUse.tables.reset();
+      inUse.opened = true;
+    }
+    tables = inUse.tables;
   }
-  if (!inUse.tables) return std::nullopt;
-  return inUse.tables->Span(channel, index);
+  // Each thread reads on its own (pread keeps no position).
+  if (!tables) return std::nullopt;
+  return tables->Span(channel, index);
 }
 
 QString WriteSkyTables(const QString& path, int firstYear, int lastYear, int part, int parts) {
