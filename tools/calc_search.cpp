@@ -190,8 +190,9 @@ int RunAlarm(const SearchRequest& request, QTextStream& out, QTextStream& err) {
   return kDone;
 }
 
-QJsonObject RunObject(const HitRun& run) {
+QJsonObject RunObject(const HitRun& run, Ephemeris ephemeris) {
   return QJsonObject{
+      {QStringLiteral("ephemeris"), EphemerisKey(ephemeris)},
       {QStringLiteral("first"), MomentObject(run.alarm, true)},
       {QStringLiteral("enters"), MomentObject(run.enters, true)},
       {QStringLiteral("exact"), MomentObject(run.closest, true)},
@@ -214,9 +215,9 @@ int RunAllHits(const SearchRequest& request, QTextStream& out, QTextStream& err)
   bool first = true;
   const auto write = [&](const HitRun& run) {
     if (request.jsonLines) {
-      out << CompactJson(RunObject(run)) << '\n';
+      out << CompactJson(RunObject(run, request.start.moment.ephemeris)) << '\n';
     } else if (request.json) {
-      out << (first ? "[" : ",") << CompactJson(RunObject(run));
+      out << (first ? "[" : ",") << CompactJson(RunObject(run, request.start.moment.ephemeris));
     } else {
       out << "first " << MomentText(run.alarm) << "  enters " << MomentText(run.enters) << "  exact "
           << MomentText(run.closest) << " (" << QString::number(run.leastDistance, 'f', 6) << "°)  leaves "

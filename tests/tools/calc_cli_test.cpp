@@ -235,7 +235,7 @@ TEST(CalcCli, SearchesAsTextAndAsJson) {
   const QStringList picture = QStringList{"search", "picture", "so", "mo", "ma", "ju"} + kBerlin;
   const QJsonArray stays = Json(picture + QStringList{"--all", "--max-steps", "2000", "--json"}).toArray();
   ASSERT_FALSE(stays.isEmpty());
-  EXPECT_EQ(Keys(stays[0]), (QStringList{"enters", "exact", "exactDistance", "first", "leaves"}));
+  EXPECT_EQ(Keys(stays[0]), (QStringList{"enters", "ephemeris", "exact", "exactDistance", "first", "leaves"}));
   EXPECT_EQ(stays[0]["first"]["dateText"], Json(picture + QStringList{"--json"})["moment"]["dateText"]);
   for (const QJsonValue stay : stays) EXPECT_LT(stay["exactDistance"].toDouble(), 1.18);
   EXPECT_EQ(Calc(picture + QStringList{"--all", "--max-steps", "2000"}).out.count(u'\n'), stays.size());
