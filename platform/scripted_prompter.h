@@ -35,7 +35,6 @@ class ScriptedPrompter : public Prompter {
   void answerPrintDialog(bool accept, std::function<void(QPrinter&)> setUp = {});
   // The answer to the next file dialog for saving: the path, or nothing for cancel.
   void answerSaveFile(std::optional<QString> path);
-  void onUnscripted(Unscripted handler) { unscripted_ = std::move(handler); }
 
   const std::vector<Shown>& shown() const { return shown_; }
   // The boxes shown so far, taken away so the next check starts afresh.

@@ -13,7 +13,6 @@ namespace gyrolux::testing {
 class ModalWatchdog : public QObject {
  public:
   explicit ModalWatchdog(int limitMilliseconds = 10000);
-  void setLimit(int milliseconds) { limit_ = milliseconds; }
 
  private:
   void check();
