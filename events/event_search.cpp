@@ -31,12 +31,16 @@ namespace {
 //
 // The modern sky is smooth only piecewise: its fitted spans join with steps of a fraction
 // of the fitting error, and the bending of light changes fast, and not smoothly, while a
-// body passes behind the Sun's disk. Halving does not make such fourth differences
-// vanish, so there the halving stops once they no longer fall as a smooth function's do
-// (by 16 each time), and the steps whose own fourth differences stay large are marked
-// rough: a crossing or orb boundary the cubic finds in a rough step is searched for to
-// the second with the full model instead. Where they exceed what a join can cause, the
-// fast bending is sampled on the finest grid as well, and the terms step on it there.
+// body passes behind the Sun's disk. There a grid is fine enough once its fourth
+// differences stay below what a join can cause, and each step carries a bound of its
+// cubic's error taken from the fourth differences around it; where that error, at the
+// moving position's rate, could move a crossing or an orb boundary over a half second, the
+// full model finds the second. Where halving stalls (the bending: a halving no longer
+// divides the fourth differences by four), grids of half the step hold the longitude only
+// around those steps, down to 2^-8 day, and the terms step on the finest grid there; steps
+// still above at that grid are rough, their crossings and boundaries found with the full
+// model. The nutation, which every body shares and whose short terms would force short
+// steps on the slow ones, is a track of its own.
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kSliceDays = 32.0;
