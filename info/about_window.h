@@ -1,25 +1,14 @@
 #pragma once
 
-#include "platform/window_kit.h"
-
-class QPushButton;
+#include "info/text_window.h"
 
 namespace gyrolux {
 
 // "Über Gyrolux", from the menu bar: the program's licence and the works it uses with
 // their attributions, in one read-only panel.
-class AboutWindow : public KitWindow {
+class AboutWindow : public TextWindow {
  public:
   explicit AboutWindow(QWidget* parent = nullptr);
-
-  // Shows the window modally; returns when it has closed.
-  void run();
-
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  QPushButton* backButton_ = nullptr;
 };
 
 }  // namespace gyrolux

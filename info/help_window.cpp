@@ -1,7 +1,6 @@
 #include "info/help_window.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 #include "info/information_texts.h"
 #include "platform/colors.h"
@@ -22,27 +21,16 @@ QPlainTextEdit* MakePanel(QWidget* parent, const char* objectName, const QString
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
-    : KitWindow(parent, {QStringLiteral("helpWindow"),
-                         QString(12, u' ') + QStringLiteral("Hilfen zur vergrößerten Diagramm-Anzeige"),
-                         {472, 550},
-                         clMaroon,
-                         WindowFrame::TitleAndClose,
-                         WindowPlace::DesktopCentre}) {
+    : TextWindow(parent, {QStringLiteral("helpWindow"),
+                          QString(12, u' ') + QStringLiteral("Hilfen zur vergrößerten Diagramm-Anzeige"),
+                          {472, 550},
+                          clMaroon,
+                          WindowFrame::TitleAndClose,
+                          WindowPlace::DesktopCentre}) {
   MakePanel(this, "helpPanel", QStringLiteral("Hilfen"), {2, 2, 451, 375}, HelpLines());
   MakePanel(this, "readingPanel", QStringLiteral("Leseempfehlung"), {2, 380, 451, 105}, ReadingRecommendation());
 
-  backButton_ = new QPushButton(QStringLiteral("&Zurück"), this);
-  backButton_->setObjectName(QStringLiteral("backButton"));
-  backButton_->setGeometry(190, 488, 75, 22);
-  backButton_->setFont(WindowFont("MS Sans Serif", kEightPointPixels, true));
-  connect(backButton_, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void HelpWindow::run() { runModal(); }
-
-void HelpWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  backButton_->setFocus();
+  addBackButton({190, 488, 75, 22});
 }
 
 }  // namespace gyrolux

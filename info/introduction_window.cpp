@@ -1,7 +1,6 @@
 #include "info/introduction_window.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextDocument>
 
 #include "info/information_texts.h"
@@ -18,12 +17,12 @@ constexpr int kTenPointPixels = 13;
 }  // namespace
 
 IntroductionWindow::IntroductionWindow(QWidget* parent)
-    : KitWindow(parent, {QStringLiteral("introductionWindow"),
-                         QString(10, u' ') + QStringLiteral("Einige einführende Hinweise zu diesem Programm"),
-                         {502, 559},
-                         clMaroon,
-                         WindowFrame::TitleAndClose,
-                         WindowPlace::OverParent}) {
+    : TextWindow(parent, {QStringLiteral("introductionWindow"),
+                          QString(10, u' ') + QStringLiteral("Einige einführende Hinweise zu diesem Programm"),
+                          {502, 559},
+                          clMaroon,
+                          WindowFrame::TitleAndClose,
+                          WindowPlace::OverParent}) {
 
   int number = 0;
   for (const InformationPanel& panel : IntroductionPanels()) {
@@ -41,18 +40,7 @@ IntroductionWindow::IntroductionWindow(QWidget* parent)
     text->setPlainText(panel.lines.join(u'\n'));
   }
 
-  backButton_ = new QPushButton(QStringLiteral("&Zurück"), this);
-  backButton_->setObjectName(QStringLiteral("backButton"));
-  backButton_->setGeometry(400, 486, 70, 22);
-  backButton_->setFont(WindowFont("MS Sans Serif", kEightPointPixels, true));
-  connect(backButton_, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void IntroductionWindow::run() { runModal(); }
-
-void IntroductionWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  backButton_->setFocus();
+  addBackButton({400, 486, 70, 22});
 }
 
 }  // namespace gyrolux
