@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cerrno>
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include <QFile>
 #include <QSaveFile>
@@ -63,6 +65,19 @@ struct ChannelRun {
   uint64_t offsets = 0;  // byte offset of the run's offsets
 };
 
+// Spans are read a block of neighbours at a time, in two reads (their offsets, their
+// words): a clock or a search goes on in time and wants the next spans soon, and a read of
+// the file costs more than the checks of a span. A few blocks of each channel are kept, for
+// threads at different times.
+constexpr uint64_t kBlockSpans = 32;
+constexpr std::size_t kKeptBlocks = 4;
+
+struct Block {
+  uint64_t number = 0;            // within the channel's run
+  std::vector<uint64_t> offsets;  // of its spans and one after the last, non-decreasing
+  std::vector<uint64_t> words;    // from the first offset to the last
+};
+
 // An open tables file. Reads go through pread: no state shared between threads, and a file
 // that shrinks after opening gives a short read, never a fault.
 class Tables {
@@ -109,21 +124,50 @@ class Tables {
     // The difference in unsigned words: exact once index is not below first.
     const uint64_t at = static_cast<uint64_t>(index) - static_cast<uint64_t>(run.first);
     if (index < run.first || at >= run.count) return std::nullopt;
-    uint64_t bounds[2];
-    if (!Read(run.offsets + 8 * at, bounds, 2)) return std::nullopt;
-    const uint64_t begin = bounds[0], end = bounds[1];
-    if (begin < kHeaderBytes || end > size_ || begin >= end || (end - begin) % 8 != 0) return std::nullopt;
+    const std::shared_ptr<const Block> block = BlockOf(channel, at / kBlockSpans);
+    if (!block) return std::nullopt;
+    const uint64_t k = at % kBlockSpans;
+    if (k + 1 >= block->offsets.size()) return std::nullopt;
+    const uint64_t begin = block->offsets[k], end = block->offsets[k + 1];
+    if ((end - begin) % 8 != 0) return std::nullopt;
     const uint64_t count = (end - begin) / 8;
     if (count < 2 || count > kMostSpanWords + 1) return std::nullopt;
-    std::vector<uint64_t> words(count);
-    if (!Read(begin, words.data(), count)) return std::nullopt;
-    if (Checksum(SpanSeed(channel, index), words.data(), count - 1) != words.back()) return std::nullopt;
-    words.pop_back();
-    return words;
+    const uint64_t* from = block->words.data() + (begin - block->offsets.front()) / 8;
+    if (Checksum(SpanSeed(channel, index), from, count - 1) != from[count - 1]) return std::nullopt;
+    return std::vector<uint64_t>(from, from + count - 1);
   }
 
  private:
   explicit Tables(int fd) : fd_(fd) {}
+
+  // A block of a channel's spans, kept or read now; nothing where its offsets are not in
+  // order, outside the file or too far apart.
+  std::shared_ptr<const Block> BlockOf(int channel, uint64_t number) const {
+    {
+      std::lock_guard guard(blocksLock_);
+      for (const std::shared_ptr<const Block>& kept : blocks_[channel]) {
+        if (kept && kept->number == number) return kept;
+      }
+    }
+    const ChannelRun& run = runs_[channel];
+    const uint64_t first = number * kBlockSpans;
+    const uint64_t spans = std::min(kBlockSpans, run.count - first);
+    auto block = std::make_shared<Block>();
+    block->number = number;
+    block->offsets.resize(spans + 1);
+    if (!Read(run.offsets + 8 * first, block->offsets.data(), spans + 1)) return nullptr;
+    const std::vector<uint64_t>& o = block->offsets;
+    if (o.front() < kHeaderBytes || o.back() > size_ || (o.back() - o.front()) % 8 != 0 ||
+        !std::is_sorted(o.begin(), o.end()) || (o.back() - o.front()) / 8 > spans * (kMostSpanWords + 1)) {
+      return nullptr;
+    }
+    block->words.resize((o.back() - o.front()) / 8);
+    if (!Read(o.front(), block->words.data(), block->words.size())) return nullptr;
+    std::lock_guard guard(blocksLock_);
+    blocks_[channel][nextBlock_[channel]] = block;
+    nextBlock_[channel] = (nextBlock_[channel] + 1) % kKeptBlocks;
+    return block;
+  }
 
   bool Read(uint64_t offset, uint64_t* words, uint64_t count) const {
     if (offset > size_ || count > (size_ - offset) / 8) return false;
@@ -164,6 +208,9 @@ class Tables {
   int fd_;
   uint64_t size_ = 0;
   ChannelRun runs_[kFittedChannelCount];
+  mutable std::mutex blocksLock_;
+  mutable std::array<std::array<std::shared_ptr<const Block>, kKeptBlocks>, kFittedChannelCount> blocks_;
+  mutable std::array<std::size_t, kFittedChannelCount> nextBlock_{};
 };
 
 struct InUse {
