@@ -82,8 +82,8 @@ struct Track {
   std::vector<double> values;
   std::vector<char> rough;  // per step from start: the cubic is not trusted there
   std::vector<double> error;  // per step from start (modern sky): how far the cubic may be off
-  // Where some steps are rough: the finest grid over the slice, used in the window (per
-  // step: a rough step or next to one).
+  // Where the fourth differences stay large (modern sky): a grid of half the step around
+  // those steps (RefineRough), used in the window (per step: such a step or next to one).
   std::vector<Track> fine;
   std::vector<char> window;
   double carry = std::numeric_limits<double>::quiet_NaN();  // unwrapped value at the next slice's start
@@ -501,7 +501,6 @@ void Search::RefineRough(Track& coarse, const std::vector<double>& fourths) cons
 }
 
 void Search::SampleTrack(Track& track, double from, double to) const {
-  const bool modern = query_.radix.ephemeris == Ephemeris::Swiss;
   double coarser = std::numeric_limits<double>::infinity();
   for (int exponent = track.firstExponent;; --exponent) {
     track.step = std::ldexp(1.0, exponent);
@@ -531,16 +530,16 @@ void Search::SampleTrack(Track& track, double from, double to) const {
       fourths[i] = std::fabs(v[i] - 4.0 * v[i - 1] + 6.0 * v[i - 2] - 4.0 * v[i - 3] + v[i - 4]);
       fourth = std::max(fourth, fourths[i]);
     }
-    const bool stalled = modern && fourth > coarser / 4.0;
+    const bool stalled = modern_ && fourth > coarser / 4.0;
     coarser = fourth;
     track.rough.clear();
     track.fine.clear();
     track.window.clear();
-    const double limit = modern ? kModernFourthDifference : kFourthDifference;
+    const double limit = modern_ ? kModernFourthDifference : kFourthDifference;
     if ((largest <= kLargestChange && (fourth <= limit || stalled)) || exponent <= kFinestStep) {
-      if (modern) SetErrors(track);
-      if (modern && fourth > limit) MarkRough(track, fourths, limit);
-      if (modern && fourth > limit && exponent > kFinestBendingStep) RefineRough(track, fourths);
+      if (modern_) SetErrors(track);
+      if (modern_ && fourth > limit) MarkRough(track, fourths, limit);
+      if (modern_ && fourth > limit && exponent > kFinestBendingStep) RefineRough(track, fourths);
       track.carry = track.values[track.values.size() - 3];
       return;
     }
