@@ -21,38 +21,20 @@ ChartMoment Moment(Ephemeris ephemeris) {
   return m;
 }
 
-void BM_ModelChart(benchmark::State& state) {
-  ChartMoment m = Moment(Ephemeris::Model);
+// One chart after another, a little later each time, by one way of computing it.
+void BM_Chart(benchmark::State& state, void (*compute)(const ChartMoment&, FactorMask, ChartResult&),
+              Ephemeris ephemeris) {
+  ChartMoment m = Moment(ephemeris);
   ChartResult r;
   for (auto _ : state) {
-    ComputeModelFactors(m, kAllFactors, r);
+    compute(m, kAllFactors, r);
     benchmark::DoNotOptimize(r);
     m.hours = m.hours < 23.0 ? m.hours + 0.01 : 0.0;
   }
 }
-BENCHMARK(BM_ModelChart);
-
-void BM_SwissDirectChart(benchmark::State& state) {
-  ChartMoment m = Moment(Ephemeris::Swiss);
-  ChartResult r;
-  for (auto _ : state) {
-    ComputeSwissFactorsDirect(m, kAllFactors, r);
-    benchmark::DoNotOptimize(r);
-    m.hours = m.hours < 23.0 ? m.hours + 0.01 : 0.0;
-  }
-}
-BENCHMARK(BM_SwissDirectChart)->Unit(benchmark::kMicrosecond);
-
-void BM_SwissFittedChart(benchmark::State& state) {
-  ChartMoment m = Moment(Ephemeris::Swiss);
-  ChartResult r;
-  for (auto _ : state) {
-    ComputeSwissFactors(m, kAllFactors, r);
-    benchmark::DoNotOptimize(r);
-    m.hours = m.hours < 23.0 ? m.hours + 0.01 : 0.0;
-  }
-}
-BENCHMARK(BM_SwissFittedChart);
+BENCHMARK_CAPTURE(BM_Chart, model, &ComputeModelFactors, Ephemeris::Model);
+BENCHMARK_CAPTURE(BM_Chart, swiss_direct, &ComputeSwissFactorsDirect, Ephemeris::Swiss)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Chart, swiss_fitted, &ComputeSwissFactors, Ephemeris::Swiss);
 
 // A cold start: no span kept, the spans read from the build's tables or fitted.
 void StartCold(benchmark::State& state, bool withTables) {

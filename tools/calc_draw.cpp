@@ -123,12 +123,28 @@ bool ReadDrawRadix(const QCommandLineParser& parser, Ephemeris sky, std::optiona
   return true;
 }
 
-std::optional<DialMode> DialModeOfText(const QString& text) {
+std::optional<DialMode> ReadDialMode(const QCommandLineParser& parser, QTextStream& err) {
+  const QString text = parser.value(QStringLiteral("mode"));
   if (text == u"360") return kMode360;
   if (text == u"90") return kMode90;
   if (text == u"45") return kMode45;
   if (text == u"22.5" || text == u"22,5") return kMode22_5;
+  err << QStringLiteral("ungültiger Wert '%1' für --mode (360, 90, 45 oder 22.5)").arg(text);
   return std::nullopt;
+}
+
+bool DrawingFileKnown(const QString& out, QTextStream& err) {
+  if (QFileInfo(out).suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) == 0 || ExportFormatOfFile(out)) {
+    return true;
+  }
+  err << QStringLiteral("das Format von '%1' ist unbekannt (der Dateiname endet auf .wmf, .pdf, .svg oder .png)")
+             .arg(out);
+  return false;
+}
+
+bool WriteDrawing(const Picture& picture, const QString& out, QString* error) {
+  if (const std::optional<ExportFormat> format = ExportFormatOfFile(out)) return ExportPicture(picture, out, *format, error);
+  return WriteWmf(picture, out, error);
 }
 
 void DefineDrawVerb(QCommandLineParser& parser) {
@@ -189,13 +205,7 @@ int RunDrawVerb(VerbCall& call) {
       return kRefused;
     }
   }
-  const bool metafile = QFileInfo(out).suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) == 0;
-  const std::optional<ExportFormat> format = ExportFormatOfFile(out);
-  if (!metafile && !format) {
-    err << QStringLiteral("das Format von '%1' ist unbekannt (der Dateiname endet auf .wmf, .pdf, .svg oder .png)")
-               .arg(out);
-    return kRefused;
-  }
+  if (!DrawingFileKnown(out, err)) return kRefused;
   QString error;
   HouseCircle circle;
   if (!ReadCircle(parser, circle, error)) {
@@ -215,15 +225,12 @@ int RunDrawVerb(VerbCall& call) {
     return kRefused;
   }
   if (parser.isSet(QStringLiteral("mode"))) {
-    const std::optional<DialMode> mode = DialModeOfText(parser.value(QStringLiteral("mode")));
     if (*kind != Kind::Dial && *kind != Kind::Axes) {
       err << "--mode gehört zu den Arten dial, axes und ephemeris";
       return kRefused;
     }
-    if (!mode) {
-      err << QStringLiteral("ungültiger Wert '%1' für --mode (360, 90, 45 oder 22.5)").arg(parser.value(QStringLiteral("mode")));
-      return kRefused;
-    }
+    const std::optional<DialMode> mode = ReadDialMode(parser, err);
+    if (!mode) return kRefused;
     choices.dial.mode = *mode;
   } else if (*kind == Kind::Axes) {
     choices.dial.mode = kMode22_5;
@@ -257,9 +264,7 @@ int RunDrawVerb(VerbCall& call) {
   }
   const Picture picture =
       WithEphemerisNote(Draw(*kind, call.chart, choices, radix ? &radix->chart.state : nullptr), call.chart.moment);
-  const bool written =
-      metafile ? WriteWmf(picture, out, &error) : ExportPicture(picture, out, *format, &error);
-  if (!written) {
+  if (!WriteDrawing(picture, out, &error)) {
     err << error;
     return kFailed;
   }

@@ -1,11 +1,8 @@
 // gyrolux-calc draw ephemeris: the graphic ephemeris of a period in one dial mode, with
 // the lines of a radix on request.
-#include <QFileInfo>
 
 #include "engine/factors.h"
 #include "pictures/graphic_ephemeris.h"
-#include "platform/picture_export.h"
-#include "platform/wmf_writer.h"
 #include "tools/calc_args.h"
 #include "tools/calc_verbs.h"
 
@@ -53,11 +50,8 @@ int RunDrawEphemeris(VerbCall& call, const QString& out) {
     err << error;
     return kRefused;
   }
-  const std::optional<DialMode> mode = DialModeOfText(parser.value(QStringLiteral("mode")));
-  if (!mode) {
-    err << QStringLiteral("ungültiger Wert '%1' für --mode (360, 90, 45 oder 22.5)").arg(parser.value(QStringLiteral("mode")));
-    return kRefused;
-  }
+  const std::optional<DialMode> mode = ReadDialMode(parser, err);
+  if (!mode) return kRefused;
   request.mode = *mode;
   request.ephemeris = call.ephemeris;
   if (parser.isSet(QStringLiteral("factors")) &&
@@ -70,13 +64,7 @@ int RunDrawEphemeris(VerbCall& call, const QString& out) {
     err << "--midpoints gehört zu --radix";
     return kRefused;
   }
-  const bool metafile = QFileInfo(out).suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) == 0;
-  const std::optional<ExportFormat> format = ExportFormatOfFile(out);
-  if (!metafile && !format) {
-    err << QStringLiteral("das Format von '%1' ist unbekannt (der Dateiname endet auf .wmf, .pdf, .svg oder .png)")
-               .arg(out);
-    return kRefused;
-  }
+  if (!DrawingFileKnown(out, err)) return kRefused;
   std::optional<LoadedRadix> radix;
   if (!ReadDrawRadix(parser, call.ephemeris, radix, error)) {
     err << error;
@@ -93,8 +81,7 @@ int RunDrawEphemeris(VerbCall& call, const QString& out) {
     return kRefused;
   }
   const Picture picture = DrawGraphicEphemeris(request);
-  const bool written = metafile ? WriteWmf(picture, out, &error) : ExportPicture(picture, out, *format, &error);
-  if (!written) {
+  if (!WriteDrawing(picture, out, &error)) {
     err << error;
     return kFailed;
   }

@@ -8,6 +8,7 @@
 
 #include "engine/chart.h"
 #include "engine/dial_mode.h"
+#include "platform/picture.h"
 #include "session/session.h"
 
 namespace gyrolux::calc {
@@ -89,8 +90,14 @@ int RunDrawVerb(VerbCall& call);
 // The radix of --radix NAME [--db FILE] loaded and computed in the sky, or none when not
 // asked for; false with the message in error when it cannot be loaded.
 bool ReadDrawRadix(const QCommandLineParser& parser, Ephemeris sky, std::optional<LoadedRadix>& radix, QString& error);
-// "360", "90", "45", "22.5" (or "22,5").
-std::optional<DialMode> DialModeOfText(const QString& text);
+// The dial mode of --mode: "360", "90", "45", "22.5" (or "22,5"); otherwise nothing, and
+// why not on err.
+std::optional<DialMode> ReadDialMode(const QCommandLineParser& parser, QTextStream& err);
+// Whether a drawing can be written to out: a metafile (.wmf) or an export format;
+// otherwise why not on err.
+bool DrawingFileKnown(const QString& out, QTextStream& err);
+// Writes a drawing to out, as a metafile or in the format its name says.
+bool WriteDrawing(const Picture& picture, const QString& out, QString* error);
 // "draw ephemeris": the graphic ephemeris of a period, written to out.
 int RunDrawEphemeris(VerbCall& call, const QString& out);
 void DefineSearchVerb(QCommandLineParser& parser);
