@@ -2,6 +2,7 @@
 // the typed interval and the state file.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <ctime>
 #include <utility>
 
@@ -44,9 +45,11 @@ struct Running {
   ClockController controller{session};
 };
 
-// The C library's universal date and time now, as the chart's texts spell them.
+// The C library's universal date and time now, as the chart's texts spell them. Read from
+// the precise real-time clock, as the program reads it: time() follows a coarse clock that may
+// still show the last second for some milliseconds after the turn.
 std::pair<QString, QString> UtcTextsNow() {
-  const std::time_t now = std::time(nullptr);
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
   std::tm utc{};
   gmtime_r(&now, &utc);
   char date[16], time[16];
